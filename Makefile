@@ -1,0 +1,3 @@
+.PHONY: test
+test:
+	tools/run-tests

@@ -1,0 +1,91 @@
+# Build rules shared by every target of the tree.
+
+# Narrow literals are Shift_JIS (code page 932), whatever the build.
+add_compile_options(
+  "$<$<COMPILE_LANGUAGE:C,CXX>:-finput-charset=UTF-8;-fexec-charset=CP932;-Wall;-Wextra;-Wno-unused-parameter>")
+
+if(WIN32)
+  add_compile_definitions(WINVER=0x0601 _WIN32_WINNT=0x0601 _WIN32_IE=0x0800
+                          NOMINMAX STRICT)
+endif()
+
+if(TANZO_SANITIZE)
+  add_compile_options("$<$<COMPILE_LANGUAGE:C,CXX>:-fsanitize=address,undefined;-fno-omit-frame-pointer;-fno-sanitize-recover=undefined>")
+  add_link_options(-fsanitize=address,undefined)
+endif()
+
+set(TANZO_SOURCE_ROOT ${CMAKE_SOURCE_DIR})
+set(TANZO_TEST_TIMEOUT 300 CACHE STRING "Seconds before CTest kills a test program")
+
+# GoogleTest: the distribution's library natively; built once from the
+# distribution's source for the cross builds.
+macro(tanzo_setup_gtest)
+  if(CMAKE_CROSSCOMPILING)
+    set(gtest_disable_pthreads ON CACHE BOOL "" FORCE)
+    set(BUILD_GMOCK OFF CACHE BOOL "" FORCE)
+    set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
+    if(NOT EXISTS /usr/src/googletest/CMakeLists.txt)
+      message(FATAL_ERROR "googletest source missing: run tools/install-deps")
+    endif()
+    add_subdirectory(/usr/src/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
+    add_library(tanzo_gtest INTERFACE)
+    target_link_libraries(tanzo_gtest INTERFACE gtest gtest_main)
+  else()
+    find_package(GTest REQUIRED)
+    add_library(tanzo_gtest INTERFACE)
+    target_link_libraries(tanzo_gtest INTERFACE GTest::gtest GTest::gtest_main)
+  endif()
+endmacro()
+
+# A program's string table lives in its resource scripts. Windows builds
+# compile the script; the native build gets a table generated from the
+# STRINGTABLE blocks of the same scripts.
+function(tanzo_string_table target)
+  set(scripts ${ARGN})
+  if(WIN32)
+    target_sources(${target} PRIVATE ${scripts})
+  else()
+    set(out ${CMAKE_CURRENT_BINARY_DIR}/${target}_strings.cpp)
+    add_custom_command(
+      OUTPUT ${out}
+      COMMAND python3 ${TANZO_SOURCE_ROOT}/tools/strtab.py -o ${out} ${scripts}
+      DEPENDS ${TANZO_SOURCE_ROOT}/tools/strtab.py ${scripts}
+      COMMENT "String table of ${target}"
+      VERBATIM)
+    target_sources(${target} PRIVATE ${out})
+  endif()
+endfunction()
+
+# One test program per source folder: every .cpp of the folder is a part of it.
+# tanzo_add_test(NAME <name> DIR <folder> [LIBS ...] [STRINGS rc...] [SOURCES ...])
+function(tanzo_add_test)
+  cmake_parse_arguments(T "" "NAME;DIR" "LIBS;STRINGS;SOURCES" ${ARGN})
+  file(GLOB srcs CONFIGURE_DEPENDS ${T_DIR}/*.cpp)
+  add_executable(${T_NAME} ${srcs} ${T_SOURCES})
+  target_link_libraries(${T_NAME} PRIVATE ${T_LIBS} tanzo_gtest)
+  target_include_directories(${T_NAME} PRIVATE ${TANZO_SOURCE_ROOT}/tests)
+  target_compile_definitions(${T_NAME} PRIVATE
+    TANZO_FIXTURES="${TANZO_SOURCE_ROOT}/tests/fixtures")
+  if(T_STRINGS)
+    tanzo_string_table(${T_NAME} ${T_STRINGS})
+  endif()
+  if(WIN32)
+    # Tests are console programs: their output reaches CTest through Wine.
+    target_link_options(${T_NAME} PRIVATE -mconsole)
+  endif()
+  add_test(NAME ${T_NAME} COMMAND ${T_NAME} --gtest_brief=1)
+  set_tests_properties(${T_NAME} PROPERTIES TIMEOUT ${TANZO_TEST_TIMEOUT}
+    ENVIRONMENT "TZ=Asia/Tokyo")
+endfunction()
+
+# A static library made of every .cpp of a folder (portable part) plus, in
+# Windows builds, the .cpp files of its win32/ subfolder.
+function(tanzo_library name dir)
+  file(GLOB srcs CONFIGURE_DEPENDS ${dir}/*.cpp)
+  if(WIN32)
+    file(GLOB winsrcs CONFIGURE_DEPENDS ${dir}/win32/*.cpp)
+    list(APPEND srcs ${winsrcs})
+  endif()
+  add_library(${name} STATIC ${srcs})
+  target_include_directories(${name} PUBLIC ${TANZO_SOURCE_ROOT}/common)
+endfunction()
