@@ -78,7 +78,7 @@ function(tanzo_add_test)
   endif()
   add_test(NAME ${T_NAME} COMMAND ${T_NAME} --gtest_brief=1)
   set_tests_properties(${T_NAME} PROPERTIES TIMEOUT ${TANZO_TEST_TIMEOUT}
-    ENVIRONMENT "TZ=Asia/Tokyo")
+    ENVIRONMENT "TZ=JST-9")
 endfunction()
 
 # A static library made of every .cpp of a folder (portable part) plus, in

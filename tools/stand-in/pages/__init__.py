@@ -1,0 +1,10 @@
+"""The stand-in's pages: one module per group, each with register(router)."""
+
+from . import httptest
+
+MODULES = [httptest]
+
+
+def register_all(router):
+    for module in MODULES:
+        module.register(router)
