@@ -25,7 +25,7 @@ typedef int32_t LONG;
 typedef uint32_t ULONG;
 typedef int64_t LONGLONG;
 typedef uint64_t ULONGLONG;
-typedef int64_t __int64;
+#define __int64 long long // so that "unsigned __int64" stays 64 bits
 typedef char CHAR;
 typedef unsigned char UCHAR;
 typedef short SHORT;
@@ -65,6 +65,27 @@ typedef LONG HRESULT;
 #ifndef FALSE
 #define FALSE 0
 #endif
+
+// Geometry, laid out as in <windef.h> (the window helpers' arithmetic is
+// portable and tested natively).
+typedef struct tagPOINT
+{
+    LONG x;
+    LONG y;
+} POINT, *PPOINT, *LPPOINT;
+typedef struct tagSIZE
+{
+    LONG cx;
+    LONG cy;
+} SIZE, *PSIZE, *LPSIZE;
+typedef struct tagRECT
+{
+    LONG left;
+    LONG top;
+    LONG right;
+    LONG bottom;
+} RECT, *PRECT, *LPRECT;
+typedef const RECT* LPCRECT;
 
 #define MAKEWORD(a, b) ((WORD)(((BYTE)((DWORD_PTR)(a) & 0xff)) | ((WORD)((BYTE)((DWORD_PTR)(b) & 0xff))) << 8))
 #define MAKELONG(a, b) ((LONG)(((WORD)((DWORD_PTR)(a) & 0xffff)) | ((DWORD)((WORD)((DWORD_PTR)(b) & 0xffff))) << 16))

@@ -1,0 +1,278 @@
+#ifndef TANZO_AFX_MAP_H
+#define TANZO_AFX_MAP_H
+
+#include <cassert>
+#include <memory>
+
+#include "afx/Elements.h"
+
+// A hash map with chained buckets. The number of buckets is fixed (17
+// unless InitHashTable says otherwise) and chains grow with the count, so
+// the order of a walk, and of a written map, depends only on the keys, the
+// order in which they were added and the table size.
+template <class KEY, class ARG_KEY, class VALUE, class ARG_VALUE> class CMap : public CObject
+{
+protected:
+    struct CAssoc
+    {
+        CAssoc* pNext;
+        UINT nHashValue; // the bucket
+        KEY key;
+        VALUE value;
+    };
+
+public:
+    typedef KEY BASE_KEY;
+    typedef ARG_KEY BASE_ARG_KEY;
+    typedef VALUE BASE_VALUE;
+    typedef ARG_VALUE BASE_ARG_VALUE;
+
+    // Entries are allocated one by one; the block size is accepted for the
+    // callers' sake.
+    explicit CMap(int nBlockSize = 10) : m_nHashTableSize(17), m_nCount(0) {}
+    ~CMap() override { RemoveAll(); }
+
+    int GetCount() const { return m_nCount; }
+    BOOL IsEmpty() const { return m_nCount == 0; }
+
+    BOOL Lookup(ARG_KEY key, VALUE& rValue) const;
+    // The value of key, added as a value-initialised VALUE if missing.
+    VALUE& operator[](ARG_KEY key);
+    void SetAt(ARG_KEY key, ARG_VALUE newValue) { (*this)[key] = newValue; }
+    BOOL RemoveKey(ARG_KEY key);
+    void RemoveAll();
+
+    POSITION GetStartPosition() const { return m_nCount == 0 ? nullptr : BEFORE_START_POSITION; }
+    // The entry at rNextPosition; rNextPosition moves on (NULL at the end).
+    void GetNextAssoc(POSITION& rNextPosition, KEY& rKey, VALUE& rValue) const;
+
+    UINT GetHashTableSize() const { return m_nHashTableSize; }
+    // Only while the map is empty. A prime somewhat above the expected
+    // count keeps the chains short.
+    void InitHashTable(UINT nHashSize, BOOL bAllocNow = TRUE);
+
+    void Serialize(CArchive& ar) override;
+
+protected:
+    CAssoc* GetAssocAt(ARG_KEY key, UINT& nHash) const;
+
+    std::unique_ptr<CAssoc*[]> m_pHashTable;
+    UINT m_nHashTableSize;
+    int m_nCount;
+};
+
+template <class KEY, class ARG_KEY, class VALUE, class ARG_VALUE>
+void CMap<KEY, ARG_KEY, VALUE, ARG_VALUE>::InitHashTable(UINT nHashSize, BOOL bAllocNow)
+{
+    assert(m_nCount == 0 && nHashSize > 0);
+    m_pHashTable.reset();
+    if (bAllocNow)
+        m_pHashTable.reset(new CAssoc*[nHashSize]());
+    m_nHashTableSize = nHashSize;
+}
+
+template <class KEY, class ARG_KEY, class VALUE, class ARG_VALUE>
+typename CMap<KEY, ARG_KEY, VALUE, ARG_VALUE>::CAssoc*
+CMap<KEY, ARG_KEY, VALUE, ARG_VALUE>::GetAssocAt(ARG_KEY key, UINT& nHash) const
+{
+    nHash = HashKey(key) % m_nHashTableSize;
+    if (!m_pHashTable)
+        return nullptr;
+    for (CAssoc* pAssoc = m_pHashTable[nHash]; pAssoc != nullptr; pAssoc = pAssoc->pNext)
+        if (CompareElements(&pAssoc->key, &key))
+            return pAssoc;
+    return nullptr;
+}
+
+template <class KEY, class ARG_KEY, class VALUE, class ARG_VALUE>
+BOOL CMap<KEY, ARG_KEY, VALUE, ARG_VALUE>::Lookup(ARG_KEY key, VALUE& rValue) const
+{
+    UINT nHash;
+    CAssoc* pAssoc = GetAssocAt(key, nHash);
+    if (pAssoc == nullptr)
+        return FALSE;
+    rValue = pAssoc->value;
+    return TRUE;
+}
+
+template <class KEY, class ARG_KEY, class VALUE, class ARG_VALUE>
+VALUE& CMap<KEY, ARG_KEY, VALUE, ARG_VALUE>::operator[](ARG_KEY key)
+{
+    UINT nHash;
+    CAssoc* pAssoc = GetAssocAt(key, nHash);
+    if (pAssoc == nullptr)
+    {
+        if (!m_pHashTable)
+            InitHashTable(m_nHashTableSize);
+        // New entries go first in their bucket.
+        pAssoc = new CAssoc{m_pHashTable[nHash], nHash, KEY(key), VALUE()};
+        m_pHashTable[nHash] = pAssoc;
+        ++m_nCount;
+    }
+    return pAssoc->value;
+}
+
+template <class KEY, class ARG_KEY, class VALUE, class ARG_VALUE>
+BOOL CMap<KEY, ARG_KEY, VALUE, ARG_VALUE>::RemoveKey(ARG_KEY key)
+{
+    if (!m_pHashTable)
+        return FALSE;
+    CAssoc** ppAssocPrev = &m_pHashTable[HashKey(key) % m_nHashTableSize];
+    for (CAssoc* pAssoc = *ppAssocPrev; pAssoc != nullptr; pAssoc = pAssoc->pNext)
+    {
+        if (CompareElements(&pAssoc->key, &key))
+        {
+            *ppAssocPrev = pAssoc->pNext;
+            delete pAssoc;
+            --m_nCount;
+            return TRUE;
+        }
+        ppAssocPrev = &pAssoc->pNext;
+    }
+    return FALSE;
+}
+
+template <class KEY, class ARG_KEY, class VALUE, class ARG_VALUE>
+void CMap<KEY, ARG_KEY, VALUE, ARG_VALUE>::RemoveAll()
+{
+    if (m_pHashTable)
+    {
+        for (UINT nHash = 0; nHash < m_nHashTableSize; ++nHash)
+        {
+            CAssoc* pAssoc = m_pHashTable[nHash];
+            while (pAssoc != nullptr)
+            {
+                CAssoc* pNext = pAssoc->pNext;
+                delete pAssoc;
+                pAssoc = pNext;
+            }
+        }
+    }
+    // The table size stays as InitHashTable set it.
+    m_pHashTable.reset();
+    m_nCount = 0;
+}
+
+template <class KEY, class ARG_KEY, class VALUE, class ARG_VALUE>
+void CMap<KEY, ARG_KEY, VALUE, ARG_VALUE>::GetNextAssoc(POSITION& rNextPosition, KEY& rKey,
+                                                        VALUE& rValue) const
+{
+    assert(m_pHashTable && rNextPosition != nullptr);
+    CAssoc* pAssocRet = reinterpret_cast<CAssoc*>(rNextPosition);
+    if (rNextPosition == BEFORE_START_POSITION)
+    {
+        pAssocRet = nullptr;
+        for (UINT nBucket = 0; nBucket < m_nHashTableSize && pAssocRet == nullptr; ++nBucket)
+            pAssocRet = m_pHashTable[nBucket];
+        assert(pAssocRet != nullptr);
+    }
+    CAssoc* pAssocNext = pAssocRet->pNext;
+    for (UINT nBucket = pAssocRet->nHashValue + 1; pAssocNext == nullptr && nBucket < m_nHashTableSize;
+         ++nBucket)
+        pAssocNext = m_pHashTable[nBucket];
+    rNextPosition = reinterpret_cast<POSITION>(pAssocNext);
+    rKey = pAssocRet->key;
+    rValue = pAssocRet->value;
+}
+
+template <class KEY, class ARG_KEY, class VALUE, class ARG_VALUE>
+void CMap<KEY, ARG_KEY, VALUE, ARG_VALUE>::Serialize(CArchive& ar)
+{
+    CObject::Serialize(ar);
+    if (ar.IsStoring())
+    {
+        ar.WriteCount((DWORD)m_nCount);
+        if (!m_pHashTable)
+            return;
+        for (UINT nHash = 0; nHash < m_nHashTableSize; ++nHash)
+            for (CAssoc* pAssoc = m_pHashTable[nHash]; pAssoc != nullptr; pAssoc = pAssoc->pNext)
+            {
+                SerializeElements(ar, &pAssoc->key, 1);
+                SerializeElements(ar, &pAssoc->value, 1);
+            }
+        return;
+    }
+    // Loaded entries join those already in the map.
+    DWORD nNewCount = ar.ReadCount();
+    while (nNewCount-- > 0)
+    {
+        KEY newKey{};
+        VALUE newValue{};
+        SerializeElements(ar, &newKey, 1);
+        SerializeElements(ar, &newValue, 1);
+        SetAt(newKey, newValue);
+    }
+}
+
+// Maps of pointers that read as pointers of VALUE (and KEY).
+template <class BASE_CLASS, class KEY, class VALUE> class CTypedPtrMap : public BASE_CLASS
+{
+public:
+    explicit CTypedPtrMap(int nBlockSize = 10) : BASE_CLASS(nBlockSize) {}
+
+    BOOL Lookup(typename BASE_CLASS::BASE_ARG_KEY key, VALUE& rValue) const
+    {
+        return BASE_CLASS::Lookup(key, (typename BASE_CLASS::BASE_VALUE&)rValue);
+    }
+    VALUE& operator[](typename BASE_CLASS::BASE_ARG_KEY key) { return (VALUE&)BASE_CLASS::operator[](key); }
+    void SetAt(KEY key, VALUE newValue) { BASE_CLASS::SetAt(key, newValue); }
+    BOOL RemoveKey(KEY key) { return BASE_CLASS::RemoveKey(key); }
+    void GetNextAssoc(POSITION& rPosition, KEY& rKey, VALUE& rValue) const
+    {
+        BASE_CLASS::GetNextAssoc(rPosition, (typename BASE_CLASS::BASE_KEY&)rKey,
+                                 (typename BASE_CLASS::BASE_VALUE&)rValue);
+    }
+};
+
+class CMapWordToPtr : public CMap<WORD, WORD, void*, void*>
+{
+    DECLARE_DYNAMIC(CMapWordToPtr)
+public:
+    explicit CMapWordToPtr(int nBlockSize = 10) : CMap(nBlockSize) {}
+};
+
+class CMapPtrToWord : public CMap<void*, void*, WORD, WORD>
+{
+    DECLARE_DYNAMIC(CMapPtrToWord)
+public:
+    explicit CMapPtrToWord(int nBlockSize = 10) : CMap(nBlockSize) {}
+};
+
+class CMapPtrToPtr : public CMap<void*, void*, void*, void*>
+{
+    DECLARE_DYNAMIC(CMapPtrToPtr)
+public:
+    explicit CMapPtrToPtr(int nBlockSize = 10) : CMap(nBlockSize) {}
+};
+
+// Holds the pointers only: deleting the objects is the owner's business.
+class CMapWordToOb : public CMap<WORD, WORD, CObject*, CObject*>
+{
+    DECLARE_SERIAL(CMapWordToOb)
+public:
+    explicit CMapWordToOb(int nBlockSize = 10) : CMap(nBlockSize) {}
+};
+
+class CMapStringToPtr : public CMap<CString, const CString&, void*, void*>
+{
+    DECLARE_DYNAMIC(CMapStringToPtr)
+public:
+    explicit CMapStringToPtr(int nBlockSize = 10) : CMap(nBlockSize) {}
+};
+
+// Holds the pointers only: deleting the objects is the owner's business.
+class CMapStringToOb : public CMap<CString, const CString&, CObject*, CObject*>
+{
+    DECLARE_SERIAL(CMapStringToOb)
+public:
+    explicit CMapStringToOb(int nBlockSize = 10) : CMap(nBlockSize) {}
+};
+
+class CMapStringToString : public CMap<CString, const CString&, CString, const CString&>
+{
+    DECLARE_SERIAL(CMapStringToString)
+public:
+    explicit CMapStringToString(int nBlockSize = 10) : CMap(nBlockSize) {}
+};
+
+#endif // TANZO_AFX_MAP_H
