@@ -1,0 +1,16 @@
+#ifndef TANZO_TEXT_CLIPBOARDSHELL_H
+#define TANZO_TEXT_CLIPBOARDSHELL_H
+
+#include "afx/String.h"
+
+// The clipboard's text and the shell's "open" (Windows only).
+#ifdef _WIN32
+// Puts the text on the clipboard as CF_TEXT (CF_DSPTEXT with displayFormat),
+// emptying it first unless append is set. FALSE for an empty text.
+BOOL SetClipboardText(LPCTSTR text, HWND window, BOOL displayFormat, BOOL append);
+BOOL GetClipboardText(CString& out, HWND window, BOOL displayFormat);
+// ShellExecute "open" of a link or a file; returns ShellExecute's result.
+INT_PTR ShellOpen(LPCTSTR target, HWND window);
+#endif
+
+#endif // TANZO_TEXT_CLIPBOARDSHELL_H

@@ -1,0 +1,78 @@
+#include "text/ClipboardShell.h"
+
+#include <shellapi.h>
+
+#include <cstring>
+
+namespace
+{
+// Open for as long as the object lives.
+class ClipboardScope
+{
+public:
+    explicit ClipboardScope(HWND window) : m_open(::OpenClipboard(window) != FALSE) {}
+    ~ClipboardScope()
+    {
+        if (m_open)
+            ::CloseClipboard();
+    }
+    ClipboardScope(const ClipboardScope&) = delete;
+    ClipboardScope& operator=(const ClipboardScope&) = delete;
+    bool IsOpen() const { return m_open; }
+
+private:
+    bool m_open;
+};
+} // namespace
+
+BOOL SetClipboardText(LPCTSTR text, HWND window, BOOL displayFormat, BOOL append)
+{
+    if (text == nullptr || *text == '\0')
+        return FALSE;
+    size_t size = std::strlen(text) + 1;
+    HGLOBAL block = ::GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, size);
+    if (block == nullptr)
+        return FALSE;
+    void* data = ::GlobalLock(block);
+    if (data == nullptr)
+    {
+        ::GlobalFree(block);
+        return FALSE;
+    }
+    std::memcpy(data, text, size);
+    ::GlobalUnlock(block);
+
+    ClipboardScope clipboard(window);
+    bool handedOver = clipboard.IsOpen() && (append || ::EmptyClipboard()) &&
+                      ::SetClipboardData(displayFormat ? CF_DSPTEXT : CF_TEXT, block) != nullptr;
+    if (!handedOver)
+        ::GlobalFree(block);
+    return handedOver ? TRUE : FALSE;
+}
+
+BOOL GetClipboardText(CString& out, HWND window, BOOL displayFormat)
+{
+    UINT format = displayFormat ? CF_DSPTEXT : CF_TEXT;
+    if (!::IsClipboardFormatAvailable(format))
+        return FALSE;
+    ClipboardScope clipboard(window);
+    if (!clipboard.IsOpen())
+        return FALSE;
+    HANDLE block = ::GetClipboardData(format);
+    if (block == nullptr)
+        return FALSE;
+    const char* data = (const char*)::GlobalLock(block);
+    if (data == nullptr)
+        return FALSE;
+    // The block may lack a terminator: never read past its size.
+    size_t size = ::GlobalSize(block);
+    const char* end = (const char*)std::memchr(data, '\0', size);
+    out = CString(data, (int)(end != nullptr ? (size_t)(end - data) : size));
+    ::GlobalUnlock(block);
+    return TRUE;
+}
+
+INT_PTR ShellOpen(LPCTSTR target, HWND window)
+{
+    return (INT_PTR)::ShellExecuteA(window, "open", target, nullptr, nullptr, SW_SHOWNORMAL);
+}
