@@ -18,6 +18,11 @@ if(TANZO_SANITIZE)
   add_link_options(-fsanitize=address,undefined)
 endif()
 
+# libFuzzer needs coverage of the libraries too, not only of the target.
+if(TANZO_FUZZ)
+  add_compile_options("$<$<COMPILE_LANGUAGE:C,CXX>:-fsanitize=fuzzer-no-link>")
+endif()
+
 set(TANZO_SOURCE_ROOT ${CMAKE_SOURCE_DIR})
 set(TANZO_TEST_TIMEOUT 300 CACHE STRING "Seconds before CTest kills a test program")
 

@@ -31,11 +31,6 @@ char ToUpperAscii(char c)
     return c >= 'a' && c <= 'z' ? (char)(c - ('a' - 'A')) : c;
 }
 
-int Sign(int n)
-{
-    return n < 0 ? -1 : n > 0 ? 1 : 0;
-}
-
 // Whether the character of nSize bytes at pch is one of the characters of
 // lpszSet (each of them a whole character).
 bool IsInSet(const char* pch, int nSize, LPCTSTR lpszSet)
@@ -539,29 +534,42 @@ CString AFXAPI operator+(LPCTSTR lpsz, const CString& string)
     return s;
 }
 
-int CString::Compare(LPCTSTR lpsz) const
+namespace
 {
-    // strcmp compares as unsigned char: the byte order of _mbscmp.
-    return Sign(std::strcmp(m_str.c_str(), lpsz != nullptr ? lpsz : ""));
-}
-
-int CString::CompareNoCase(LPCTSTR lpsz) const
+// The order of _mbscmp and _mbsicmp: by character code, so a two-byte
+// character comes after every one-byte one (half-width kana included).
+// Up to the first difference both strings have the same bytes, so one flag
+// tells for both whether the byte at i is a trail byte.
+int CompareMbcs(const char* p1, const char* p2, bool bNoCase)
 {
-    const char* p1 = m_str.c_str();
-    const char* p2 = lpsz != nullptr ? lpsz : "";
-    // Up to the first difference both strings have the same bytes, so one
-    // flag tells for both whether the byte at i is a trail byte.
     bool trail = false;
     for (int i = 0;; ++i)
     {
-        BYTE c1 = (BYTE)(trail ? p1[i] : ToLowerAscii(p1[i]));
-        BYTE c2 = (BYTE)(trail ? p2[i] : ToLowerAscii(p2[i]));
+        BYTE c1 = (BYTE)(trail || !bNoCase ? p1[i] : ToLowerAscii(p1[i]));
+        BYTE c2 = (BYTE)(trail || !bNoCase ? p2[i] : ToLowerAscii(p2[i]));
         if (c1 != c2)
+        {
+            bool lead1 = !trail && AfxIsLeadByte(c1);
+            bool lead2 = !trail && AfxIsLeadByte(c2);
+            if (lead1 != lead2)
+                return lead1 ? 1 : -1;
             return c1 < c2 ? -1 : 1;
+        }
         if (c1 == 0)
             return 0;
         trail = !trail && AfxIsLeadByte(c1);
     }
+}
+} // namespace
+
+int CString::Compare(LPCTSTR lpsz) const
+{
+    return CompareMbcs(m_str.c_str(), lpsz != nullptr ? lpsz : "", false);
+}
+
+int CString::CompareNoCase(LPCTSTR lpsz) const
+{
+    return CompareMbcs(m_str.c_str(), lpsz != nullptr ? lpsz : "", true);
 }
 
 int CString::Collate(LPCTSTR lpsz) const

@@ -84,7 +84,8 @@ public:
     friend CString AFXAPI operator+(const CString& string, LPCTSTR lpsz);
     friend CString AFXAPI operator+(LPCTSTR lpsz, const CString& string);
 
-    // Byte order, as _mbscmp in code page 932. NoCase folds single-byte
+    // Character-code order, as _mbscmp in code page 932: a two-byte
+    // character sorts after every one-byte one. NoCase folds single-byte
     // ASCII letters only. The Collate pair orders as the Compare pair.
     int Compare(LPCTSTR lpsz) const;
     int CompareNoCase(LPCTSTR lpsz) const;

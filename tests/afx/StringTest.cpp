@@ -175,7 +175,9 @@ TEST(StringTest, Comparisons)
         {"xア", "Xア", 1, 0},
         {"_", "a", -1, -1}, // folds to lower case, as _mbsicmp
         {"_", "A", 1, -1},
-        {"ｱ", "ア", 1, 1},
+        {"ｱ", "ア", -1, -1}, // by character code: 0xB1 before 0x8341
+        {"ｱ", "\x81\x40", -1, -1},
+        {"ﾟ", "\x9F\xFC", -1, -1},
         {"\x95", "\x95\x5C", -1, -1},
     };
     for (const auto& row : table)

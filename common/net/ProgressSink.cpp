@@ -1,0 +1,45 @@
+#include "net/ProgressSink.h"
+
+#include "afx/MessageBox.h"
+#include "afx/String.h"
+
+namespace
+{
+// An unknown id gives an empty text, as an empty status line.
+CString LoadText(UINT nID)
+{
+    CString text;
+    if (nID != 0)
+        text.LoadString(nID);
+    return text;
+}
+} // namespace
+
+void CProgressSink::SetStatusId(UINT nID)
+{
+    SetStatus(LoadText(nID));
+}
+
+int CProgressSink::ShowMessageId(UINT nID, UINT nType)
+{
+    return ShowMessage(LoadText(nID), nType);
+}
+
+int CProgressSink::ShowMessage(LPCTSTR lpszText, UINT nType)
+{
+    return AfxMessageBox(lpszText, nType, 0);
+}
+
+void CProgressSink::SetTitleId(UINT nID)
+{
+    SetTitle(LoadText(nID));
+}
+
+void CProgressSink::SetTitle(LPCTSTR) {}
+
+void CProgressSink::SetSubStatusId(UINT nID)
+{
+    SetSubStatus(LoadText(nID));
+}
+
+void CProgressSink::SetSubStatus(LPCTSTR) {}

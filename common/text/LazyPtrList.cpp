@@ -1,0 +1,13 @@
+#include "text/LazyPtrList.h"
+
+CLazyPtrList::~CLazyPtrList()
+{
+    delete m_pList;
+}
+
+POSITION CLazyPtrList::AddTail(DWORD value)
+{
+    if (m_pList == nullptr)
+        m_pList = new CDWordValueList;
+    return m_pList->AddTail(value);
+}

@@ -1,0 +1,523 @@
+#include "text/MarkupParser.h"
+
+#include <algorithm>
+#include <cstring>
+#include <string>
+#include <utility>
+
+#include "text/CharClass.h"
+#include "text/HtmlTagTable.h"
+#include "text/MbcsString.h"
+
+namespace
+{
+
+inline BOOL IsBlank(char c)
+{
+    return c == ' ' || c == '\t' || c == '\r' || c == '\n';
+}
+
+inline BOOL IsAsciiLetter(char c)
+{
+    return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
+}
+
+// A two-byte character starts at p[i]. A lead byte whose follower is below
+// 0x40 is no character of code page 932; it stands alone, so that the
+// markup byte after it is still seen.
+inline BOOL IsPairAt(LPCTSTR p, int i, int n)
+{
+    return !IsSingleByteChar((BYTE)p[i]) && i + 1 < n && (BYTE)p[i + 1] >= 0x40;
+}
+
+inline BOOL StartsWith(LPCTSTR p, int n, const char* prefix, int k)
+{
+    return n >= k && std::memcmp(p, prefix, k) == 0;
+}
+
+// "!--" ... "--": a comment whole between its brackets.
+inline BOOL IsCompleteComment(LPCTSTR p, int n)
+{
+    return n >= 5 && StartsWith(p, n, "!--", 3) && p[n - 1] == '-' && p[n - 2] == '-';
+}
+
+inline BOOL IsInstruction(LPCTSTR p, int n)
+{
+    return n >= 2 && p[0] == '?' && p[n - 1] == '?';
+}
+
+int LastIndexOf(LPCTSTR p, int n, const char* what, int k)
+{
+    for (int i = n - k; i >= 0; --i)
+        if (std::memcmp(p + i, what, k) == 0)
+            return i;
+    return -1;
+}
+
+void RemoveLineBreaks(std::string& text)
+{
+    text.erase(std::remove_if(text.begin(), text.end(), [](char c) { return c == '\r' || c == '\n'; }),
+               text.end());
+}
+
+// Whether a quote met inside a tag opens a quoted value: only right after
+// an attribute name and its '=' (blanks allowed around the '='), that is,
+// when the last word before the '=' holds a letter. Fed every character
+// of the tag as it is read, so that no quote makes the parser look back.
+class QuoteContext
+{
+public:
+    void Reset()
+    {
+        m_bWordEmpty = true;
+        m_bWordLetter = false;
+        m_bPrevWordLetter = false;
+        m_bEndsInEquals = false;
+        m_bEqualsAfterName = false;
+    }
+
+    void Add(char c)
+    {
+        if (IsBlank(c))
+        {
+            if (!m_bWordEmpty)
+                m_bPrevWordLetter = m_bWordLetter;
+            m_bWordEmpty = true;
+            m_bWordLetter = false;
+            return;
+        }
+        if (c == '=')
+        {
+            m_bEqualsAfterName = m_bWordEmpty ? m_bPrevWordLetter : m_bWordLetter;
+            m_bEndsInEquals = true;
+        }
+        else
+        {
+            m_bEndsInEquals = false;
+            if (IsAsciiLetter(c))
+                m_bWordLetter = true;
+        }
+        m_bWordEmpty = false;
+    }
+
+    void AddPair()
+    {
+        m_bEndsInEquals = false;
+        m_bWordEmpty = false;
+    }
+
+    BOOL QuoteMayOpen() const { return m_bEndsInEquals && m_bEqualsAfterName; }
+
+private:
+    bool m_bWordEmpty = true;
+    bool m_bWordLetter = false;
+    bool m_bPrevWordLetter = false;
+    bool m_bEndsInEquals = false;
+    bool m_bEqualsAfterName = false;
+};
+
+// The words of a tag text. Blanks end a word unless a quote is open, but
+// blanks around an attribute's '=' do not; quotes are dropped and a quote
+// that closes ends its word.
+class TagTokenizer
+{
+public:
+    TagTokenizer(LPCTSTR p, int n) : m_p(p), m_n(n), m_i(0) {}
+
+    bool Next(std::string& token)
+    {
+        token.clear();
+        int nEquals = 0;
+        char quote = 0;
+        while (m_i < m_n)
+        {
+            if (IsPairAt(m_p, m_i, m_n))
+            {
+                token.append(m_p + m_i, 2);
+                m_i += 2;
+                continue;
+            }
+            char c = m_p[m_i];
+            if (quote != 0)
+            {
+                ++m_i;
+                if (c == quote)
+                {
+                    quote = 0;
+                    if (!token.empty())
+                        return true;
+                }
+                else
+                {
+                    token += c;
+                    nEquals += c == '=';
+                }
+                continue;
+            }
+            if (IsBlank(c))
+            {
+                int k = m_i;
+                while (k < m_n && IsBlank(m_p[k]))
+                    ++k;
+                char next = k < m_n ? m_p[k] : '\0';
+                m_i = k;
+                BOOL bGlue = (next == '=' && nEquals == 0) || (nEquals == 1 && token.back() == '=');
+                if (!bGlue && !token.empty())
+                    return true;
+                continue;
+            }
+            ++m_i;
+            if (c == '"' || c == '\'')
+            {
+                quote = c;
+                continue;
+            }
+            token += c;
+            nEquals += c == '=';
+        }
+        return !token.empty();
+    }
+
+private:
+    LPCTSTR m_p;
+    int m_n;
+    int m_i;
+};
+
+// An attribute written as name, name=value, name= or =name.
+void AddAttributeFromToken(CMarkupAttributeList& list, const std::string& token)
+{
+    size_t equals = token.find('=');
+    std::string name;
+    std::string value;
+    BOOL bHasValue = FALSE;
+    if (equals == std::string::npos)
+        name = token;
+    else if (equals == 0)
+        name = token.substr(std::min(token.find_first_not_of('='), token.size()));
+    else
+    {
+        name = token.substr(0, equals);
+        value = token.substr(equals + 1);
+        bHasValue = TRUE;
+    }
+    RemoveLineBreaks(name);
+    if (name.empty())
+        return;
+    list.Add(CMarkupAttribute(CString(name.data(), (int)name.size()),
+                              CString(value.data(), (int)value.size()), bHasValue));
+}
+
+} // namespace
+
+CMarkupParser::CMarkupParser(CMarkupElement* pContainer, int nStrictness)
+    : CMarkupParser(pContainer, nStrictness, FALSE)
+{
+}
+
+CMarkupParser::CMarkupParser(CMarkupElement* pContainer, int nStrictness, BOOL bHtml)
+    : m_pContainer(pContainer), m_pError(nullptr), m_nStrictness(nStrictness), m_bHtml(bHtml),
+      m_pSource(nullptr), m_nLength(0), m_nLastDoubleQuote(-1), m_nLastSingleQuote(-1), m_nLastCommentEnd(-1)
+{
+}
+
+CMarkupParser::~CMarkupParser()
+{
+    delete m_pError;
+}
+
+int CMarkupParser::Parse(LPCTSTR source, int nLength)
+{
+    return RunParse(source, nLength);
+}
+
+CMarkupNode* CMarkupParser::CreateNodeFromTagText(LPCTSTR tagText, int nLength)
+{
+    if (tagText == nullptr)
+        return nullptr;
+    if (nLength < 0)
+        nLength = (int)std::strlen(tagText);
+    std::string token;
+    TagTokenizer words(tagText, nLength);
+    if (IsCompleteComment(tagText, nLength) || IsInstruction(tagText, nLength))
+        token.assign(tagText, nLength);
+    else if (!words.Next(token))
+        return nullptr;
+    RemoveLineBreaks(token);
+    CMarkupNode* pNode = CreateNode(token.c_str());
+    if (pNode == nullptr || IsCompleteComment(tagText, nLength) || IsInstruction(tagText, nLength))
+        return pNode;
+    CMarkupAttributeList* pList = pNode->GetMutableAttributeList();
+    if (pList != nullptr)
+        while (words.Next(token))
+            AddAttributeFromToken(*pList, token);
+    return pNode;
+}
+
+int CMarkupParser::CloseElement(LPCTSTR name, int nLength)
+{
+    if (m_open.size() > 1 &&
+        MbsCompareNoCase(Current().pElement->GetNameText(),
+                         (int)std::strlen(Current().pElement->GetNameText()), name, nLength) == 0)
+    {
+        PopTo(m_open.size() - 1);
+        return MARKUP_PARSE_DONE;
+    }
+    return MARKUP_PARSE_STRAY_END_TAG;
+}
+
+CMarkupNode* CMarkupParser::CreateNode(LPCTSTR name)
+{
+    if (name == nullptr || *name == '\0')
+        return nullptr;
+    int n = (int)std::strlen(name);
+    if (StartsWith(name, n, "!--", 3))
+        return IsCompleteComment(name, n) ? new CMarkupComment(CString(name + 3, n - 5)) : nullptr;
+    if (!IsInstruction(name, n))
+        return new CMarkupTagElement(name);
+    // <?name attributes?>: a leaf named "?name".
+    TagTokenizer words(name + 1, n - 2);
+    std::string word;
+    words.Next(word);
+    CMarkupNode* pTag = new CMarkupTag(("?" + word).c_str());
+    CMarkupAttributeList* pList = pTag->GetMutableAttributeList();
+    while (words.Next(word))
+        AddAttributeFromToken(*pList, word);
+    return pTag;
+}
+
+int CMarkupParser::PlaceNode(CMarkupNode* pNode)
+{
+    Append(pNode);
+    if (!pNode->IsLeaf())
+        Push(static_cast<CMarkupElement*>(pNode));
+    return MARKUP_PARSE_DONE;
+}
+
+void CMarkupParser::Append(CMarkupNode* pNode)
+{
+    CMarkupElement* pParent = Current().pElement;
+    pParent->m_children.m_nodes.push_back(pNode);
+    pNode->m_pParent = pParent;
+}
+
+void CMarkupParser::Push(CMarkupElement* pElement)
+{
+    if ((int)m_open.size() > kMaxDepth)
+        return;
+    OpenElement open = {pElement, -1, 0, (int)m_open.size(), -1};
+    if (m_bHtml)
+    {
+        open.nTag = LookupHtmlTag(pElement->GetNameText(), &open.dwFlags);
+        // An end tag may close open elements across those whose end tag
+        // is optional and across inline ones (strictness 2: only the
+        // former), never across any other.
+        DWORD dwPassable =
+            m_nStrictness >= 2 ? HTML_TAG_OPTIONAL_END : HTML_TAG_OPTIONAL_END | HTML_TAG_INLINE;
+        if (!m_open.empty() && (open.dwFlags & dwPassable) != 0)
+            open.nBarrier = m_open.back().nBarrier;
+        if (open.nTag >= 0 && !m_open.empty())
+        {
+            open.nPrevSame = m_lastOpen[open.nTag];
+            m_lastOpen[open.nTag] = (int)m_open.size();
+        }
+    }
+    m_open.push_back(open);
+}
+
+void CMarkupParser::PopTo(size_t nDepth)
+{
+    nDepth = std::max<size_t>(nDepth, 1);
+    while (m_open.size() > nDepth)
+    {
+        const OpenElement& open = m_open.back();
+        if (open.nTag >= 0)
+            m_lastOpen[open.nTag] = open.nPrevSame;
+        m_open.pop_back();
+    }
+}
+
+void CMarkupParser::AddText(int nStart, int nEnd)
+{
+    if (nEnd <= nStart)
+        return;
+    CMarkupElement* pParent = Current().pElement;
+    CMarkupNode* pLast = pParent->m_children.GetLast();
+    if (pLast != nullptr && pLast->GetType() == MARKUP_TEXT)
+        static_cast<CMarkupText*>(pLast)->m_strText += CString(m_pSource + nStart, nEnd - nStart);
+    else
+        Append(new CMarkupText(CString(m_pSource + nStart, nEnd - nStart)));
+}
+
+// In raw text a '<' starts a tag only when a '>' comes before the next
+// '<', or when it starts a comment that is closed somewhere after it. The
+// look ahead stops at the next '<', so the scans of successive '<' never
+// overlap.
+BOOL CMarkupParser::RawLessThanOpensTag(int nPos) const
+{
+    for (int k = nPos + 1; k < m_nLength; ++k)
+    {
+        if (m_pSource[k] == '>')
+            return TRUE;
+        if (m_pSource[k] == '<')
+            break;
+    }
+    return StartsWith(m_pSource + nPos + 1, m_nLength - nPos - 1, "!--", 3) && m_nLastCommentEnd > nPos;
+}
+
+int CMarkupParser::Stop(int nCode, int nTagStart, int nTagEnd)
+{
+    if (m_pError == nullptr)
+    {
+        m_pError = new CMarkupParseError;
+        m_pError->m_nPosition = nTagStart - 1;
+        m_pError->m_strTagText = CString(m_pSource + nTagStart, nTagEnd - nTagStart);
+    }
+    return nCode;
+}
+
+int CMarkupParser::RunParse(LPCTSTR source, int nLength)
+{
+    delete m_pError;
+    m_pError = nullptr;
+    if (m_pContainer == nullptr)
+        return MARKUP_PARSE_DONE;
+    m_pContainer->DeleteAllChildren();
+    if (source == nullptr)
+        return MARKUP_PARSE_DONE;
+    if (nLength < 0)
+        nLength = (int)std::strlen(source);
+
+    m_pSource = source;
+    m_nLength = nLength;
+    m_nLastDoubleQuote = LastIndexOf(source, nLength, "\"", 1);
+    m_nLastSingleQuote = LastIndexOf(source, nLength, "'", 1);
+    m_nLastCommentEnd = LastIndexOf(source, nLength, "-->", 3);
+    m_open.clear();
+    m_lastOpen.assign(m_bHtml ? HTML_TAG_COUNT : 0, -1);
+    Push(m_pContainer);
+
+    int nTextStart = 0; // pending text: [nTextStart, i)
+    int nTagStart = 0;  // inside a tag: its text is [nTagStart, i)
+    BOOL bInTag = FALSE;
+    char quote = 0;
+    QuoteContext context;
+    // Inside a script, quotes in tag-like text delimit nothing.
+    static const int nScriptTag = LookupHtmlTag("script");
+    int i = 0;
+    while (i < nLength)
+    {
+        if (!bInTag)
+        {
+            const void* pLess = std::memchr(source + i, '<', (size_t)(nLength - i));
+            if (pLess == nullptr)
+                break;
+            int j = (int)((LPCTSTR)pLess - source);
+            if ((Current().dwFlags & HTML_TAG_RAW_TEXT) != 0 && !RawLessThanOpensTag(j))
+            {
+                i = j + 1;
+                continue;
+            }
+            AddText(nTextStart, j);
+            bInTag = TRUE;
+            nTagStart = j + 1;
+            quote = 0;
+            context.Reset();
+            i = j + 1;
+            continue;
+        }
+
+        if (IsPairAt(source, i, nLength))
+        {
+            context.AddPair();
+            i += 2;
+            continue;
+        }
+        char c = source[i];
+        if (quote != 0)
+        {
+            if (c == quote)
+                quote = 0;
+        }
+        else if (c == '>')
+        {
+            int nCode = EndOfTag(nTagStart, i, nTextStart, bInTag);
+            if (nCode != MARKUP_PARSE_DONE)
+                return nCode;
+            if (bInTag) // the '>' inside a comment
+                context.Add(c);
+            ++i;
+            continue;
+        }
+        else if ((c == '"' || (c == '\'' && m_bHtml)) && Current().nTag != nScriptTag &&
+                 !StartsWith(source + nTagStart, i - nTagStart, "!--", 3))
+        {
+            int nLast = c == '"' ? m_nLastDoubleQuote : m_nLastSingleQuote;
+            if (context.QuoteMayOpen() && nLast > i)
+                quote = c;
+            else if (m_nStrictness > 0 && !(i > nTagStart && source[nTagStart] == '!'))
+                return Stop(MARKUP_PARSE_STRAY_QUOTE, nTagStart, i);
+        }
+        context.Add(c);
+        ++i;
+    }
+
+    // A tag left open at the end is text, its '<' included.
+    AddText(bInTag ? nTagStart - 1 : nTextStart, nLength);
+    return MARKUP_PARSE_DONE;
+}
+
+// The '>' at nEnd closes the tag text [nTagStart, nEnd). Either the tag
+// becomes part of the tree (the pending text starts after the '>'), or it
+// stays text with its brackets (the pending text starts at its '<'), or,
+// inside a comment, the '>' belongs to the comment and the tag goes on.
+int CMarkupParser::EndOfTag(int nTagStart, int nEnd, int& nTextStart, BOOL& bInTag)
+{
+    LPCTSTR text = m_pSource + nTagStart;
+    int n = nEnd - nTagStart;
+    bInTag = FALSE;
+    nTextStart = nEnd + 1;
+    if (n == 0)
+        return MARKUP_PARSE_DONE;
+    BOOL bRaw = (Current().dwFlags & HTML_TAG_RAW_TEXT) != 0;
+
+    if (text[0] == '/')
+    {
+        LPCTSTR name = text + 1;
+        // A name as written up to the '>': "</td >" is no end tag.
+        if (m_bHtml)
+        {
+            int nTag = LookupHtmlTag(name, n - 1);
+            if (nTag < 0 || (bRaw && nTag != Current().nTag))
+            {
+                nTextStart = nTagStart - 1;
+                return MARKUP_PARSE_DONE;
+            }
+        }
+        int nCode = CloseElement(name, n - 1);
+        if (nCode != MARKUP_PARSE_DONE)
+            return Stop(nCode, nTagStart, nEnd);
+        return MARKUP_PARSE_DONE;
+    }
+
+    BOOL bComment = StartsWith(text, n, "!--", 3);
+    CMarkupNode* pNode = nullptr;
+    // An unfinished comment makes no node: its '>' is the comment's own.
+    if (bComment ? IsCompleteComment(text, n) : !bRaw)
+        pNode = CreateNodeFromTagText(text, n);
+    if (pNode == nullptr)
+    {
+        if (!bRaw && bComment && m_nLastCommentEnd > nEnd)
+        {
+            bInTag = TRUE;
+            nTextStart = nTagStart;
+            return MARKUP_PARSE_DONE;
+        }
+        nTextStart = nTagStart - 1;
+        return MARKUP_PARSE_DONE;
+    }
+    int nCode = PlaceNode(pNode);
+    if (nCode != MARKUP_PARSE_DONE)
+        return Stop(nCode, nTagStart, nEnd);
+    return MARKUP_PARSE_DONE;
+}
