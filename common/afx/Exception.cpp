@@ -15,25 +15,6 @@ IMPLEMENT_DYNAMIC(CArchiveException, CException)
 
 namespace
 {
-// Copies a message, cut at a character boundary to fit the buffer.
-BOOL CopyMessage(const CString& strMessage, LPTSTR lpszError, UINT nMaxError)
-{
-    if (lpszError == nullptr || nMaxError == 0)
-        return FALSE;
-    LPCTSTR psz = strMessage;
-    UINT nLen = 0;
-    while (psz[nLen] != '\0')
-    {
-        UINT nChar = AfxIsLeadByte((BYTE)psz[nLen]) && psz[nLen + 1] != '\0' ? 2 : 1;
-        if (nLen + nChar > nMaxError - 1)
-            break;
-        nLen += nChar;
-    }
-    std::memcpy(lpszError, psz, nLen);
-    lpszError[nLen] = '\0';
-    return TRUE;
-}
-
 // The file named in a message: quoted, or a plain word when unknown.
 CString MessageWithName(LPCTSTR lpszFormat, const CString& strFileName)
 {
@@ -122,6 +103,24 @@ const OsErrorCause s_osErrors[] = {
 };
 } // namespace
 
+BOOL AfxCopyErrorMessage(const CString& strMessage, LPTSTR lpszError, UINT nMaxError)
+{
+    if (lpszError == nullptr || nMaxError == 0)
+        return FALSE;
+    LPCTSTR psz = strMessage;
+    UINT nLen = 0;
+    while (psz[nLen] != '\0')
+    {
+        UINT nChar = AfxIsLeadByte((BYTE)psz[nLen]) && psz[nLen + 1] != '\0' ? 2 : 1;
+        if (nLen + nChar > nMaxError - 1)
+            break;
+        nLen += nChar;
+    }
+    std::memcpy(lpszError, psz, nLen);
+    lpszError[nLen] = '\0';
+    return TRUE;
+}
+
 CException::CException(BOOL bAutoDelete) : m_bAutoDelete(bAutoDelete) {}
 
 void CException::Delete()
@@ -154,14 +153,14 @@ BOOL CMemoryException::GetErrorMessage(LPTSTR lpszError, UINT nMaxError, UINT* p
 {
     if (pnHelpContext != nullptr)
         *pnHelpContext = 0;
-    return CopyMessage("メモリが不足しています。", lpszError, nMaxError);
+    return AfxCopyErrorMessage("メモリが不足しています。", lpszError, nMaxError);
 }
 
 BOOL CNotSupportedException::GetErrorMessage(LPTSTR lpszError, UINT nMaxError, UINT* pnHelpContext)
 {
     if (pnHelpContext != nullptr)
         *pnHelpContext = 0;
-    return CopyMessage("この操作には対応していません。", lpszError, nMaxError);
+    return AfxCopyErrorMessage("この操作には対応していません。", lpszError, nMaxError);
 }
 
 CFileException::CFileException(int cause, LONG lOsError, LPCTSTR lpszArchiveName)
@@ -174,7 +173,7 @@ BOOL CFileException::GetErrorMessage(LPTSTR lpszError, UINT nMaxError, UINT* pnH
     if (pnHelpContext != nullptr)
         *pnHelpContext = 0;
     int nCause = m_cause >= none && m_cause <= endOfFile ? m_cause : generic;
-    return CopyMessage(MessageWithName(s_fileMessages[nCause], m_strFileName), lpszError, nMaxError);
+    return AfxCopyErrorMessage(MessageWithName(s_fileMessages[nCause], m_strFileName), lpszError, nMaxError);
 }
 
 int CFileException::OsErrorToException(LONG lOsError)
@@ -252,7 +251,7 @@ BOOL CArchiveException::GetErrorMessage(LPTSTR lpszError, UINT nMaxError, UINT* 
     if (pnHelpContext != nullptr)
         *pnHelpContext = 0;
     int nCause = m_cause >= none && m_cause <= badSchema ? m_cause : generic;
-    return CopyMessage(MessageWithName(s_archiveMessages[nCause], m_strFileName), lpszError, nMaxError);
+    return AfxCopyErrorMessage(MessageWithName(s_archiveMessages[nCause], m_strFileName), lpszError, nMaxError);
 }
 
 void AFXAPI AfxThrowMemoryException()

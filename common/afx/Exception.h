@@ -174,4 +174,8 @@ public:
         throw;                                                                                               \
     } while (0)
 
+// Copies an error message into a caller's buffer of nMaxError bytes, cut
+// at a character boundary; FALSE without a buffer.
+BOOL AfxCopyErrorMessage(const CString& strMessage, LPTSTR lpszError, UINT nMaxError);
+
 #endif // TANZO_AFX_EXCEPTION_H

@@ -5,6 +5,8 @@
 
 #ifdef _WIN32
 
+#include "afx/WinApp.h"
+
 void AfxRegisterStringTable(const AFX_STRING_ENTRY*, int)
 {
 }
@@ -15,7 +17,7 @@ int AfxLoadString(UINT nID, char* lpszBuf, UINT nMaxBuf)
         return 0;
     lpszBuf[0] = '\0';
     // The resources are UTF-16; LoadStringA gives them in the ANSI code page.
-    return ::LoadStringA(::GetModuleHandleA(nullptr), nID, lpszBuf, (int)nMaxBuf);
+    return ::LoadStringA(AfxGetResourceHandle(), nID, lpszBuf, (int)nMaxBuf);
 }
 
 #else

@@ -1,0 +1,136 @@
+// CMenu: menu handles, pop-ups and the menu being tracked.
+#include "afx/Menu.h"
+
+#include "afx/WinApp.h"
+#include "afx/Wnd.h"
+#include "afx/win32/AfxState.h"
+
+IMPLEMENT_DYNCREATE(CMenu, CObject)
+
+CMenu::CMenu(CMenu&& other) noexcept
+{
+    Attach(other.Detach());
+}
+
+CMenu& CMenu::operator=(CMenu&& other) noexcept
+{
+    if (this != &other)
+    {
+        DestroyMenu();
+        Attach(other.Detach());
+    }
+    return *this;
+}
+
+CMenu::~CMenu()
+{
+    DestroyMenu();
+}
+
+HMENU CMenu::GetSafeHmenu() const
+{
+    const CMenu* self = AfxLaunder(this);
+    return self != nullptr ? self->m_hMenu : nullptr;
+}
+
+CMenu* CMenu::FromHandle(HMENU hMenu)
+{
+    return AfxGetThreadState()->m_menuMap.FromHandle(hMenu,
+                                                     [](HMENU h)
+                                                     {
+                                                         CMenu* p = new CMenu;
+                                                         p->m_hMenu = h;
+                                                         return p;
+                                                     });
+}
+
+CMenu* CMenu::FromHandlePermanent(HMENU hMenu)
+{
+    return hMenu != nullptr ? AfxGetThreadState()->m_menuMap.LookupPermanent(hMenu) : nullptr;
+}
+
+void CMenu::DeleteTempMap()
+{
+    AfxGetThreadState()->m_menuMap.DeleteTemp();
+}
+
+CMenu* CMenu::FindPermanentPopup(HMENU hMenu, UINT nID)
+{
+    if (hMenu == nullptr || !::IsMenu(hMenu))
+        return nullptr;
+    int nCount = ::GetMenuItemCount(hMenu);
+    for (int i = 0; i < nCount; ++i)
+    {
+        HMENU hSub = ::GetSubMenu(hMenu, i);
+        if (hSub != nullptr)
+        {
+            if (CMenu* pFound = FindPermanentPopup(hSub, nID))
+                return pFound;
+        }
+        else if (::GetMenuItemID(hMenu, i) == nID)
+            return FromHandlePermanent(hMenu);
+    }
+    return nullptr;
+}
+
+BOOL CMenu::Attach(HMENU hMenu)
+{
+    if (hMenu == nullptr || m_hMenu != nullptr)
+        return FALSE;
+    m_hMenu = hMenu;
+    AfxGetThreadState()->m_menuMap.SetPermanent(hMenu, this);
+    return TRUE;
+}
+
+HMENU CMenu::Detach()
+{
+    HMENU hMenu = m_hMenu;
+    if (hMenu != nullptr)
+        AfxGetThreadState()->m_menuMap.RemovePermanent(hMenu, this);
+    m_hMenu = nullptr;
+    return hMenu;
+}
+
+BOOL CMenu::LoadMenu(LPCTSTR lpszResourceName)
+{
+    return Attach(::LoadMenuA(AfxGetResourceHandle(), lpszResourceName));
+}
+
+BOOL CMenu::DestroyMenu()
+{
+    if (m_hMenu == nullptr)
+        return FALSE;
+    return ::DestroyMenu(Detach());
+}
+
+int CMenu::GetMenuString(UINT nIDItem, CString& rString, UINT nFlags) const
+{
+    int nLen = ::GetMenuStringA(m_hMenu, nIDItem, nullptr, 0, nFlags);
+    if (nLen <= 0)
+    {
+        rString.Empty();
+        return 0;
+    }
+    ::GetMenuStringA(m_hMenu, nIDItem, rString.GetBuffer(nLen), nLen + 1, nFlags);
+    rString.ReleaseBuffer();
+    return rString.GetLength();
+}
+
+BOOL CMenu::TrackPopupMenu(UINT nFlags, int x, int y, CWnd* pWnd, LPCRECT lpRect)
+{
+    AFX_THREAD_STATE* pState = AfxGetThreadState();
+    HMENU hOld = pState->m_hTrackingMenu;
+    pState->m_hTrackingMenu = m_hMenu;
+    BOOL bResult = ::TrackPopupMenu(m_hMenu, nFlags, x, y, 0, pWnd->GetSafeHwnd(), lpRect);
+    pState->m_hTrackingMenu = hOld;
+    return bResult;
+}
+
+void CMenu::DrawItem(LPDRAWITEMSTRUCT) {}
+
+void CMenu::MeasureItem(LPMEASUREITEMSTRUCT) {}
+
+HMENU AFXAPI AfxGetTrackingMenu()
+{
+    return AfxGetThreadState()->m_hTrackingMenu;
+}

@@ -1,0 +1,256 @@
+// CAppComm on Windows: start-up with the single-instance check, exit, the
+// message box, the temporary work file and the window-class helpers.
+#include "app/AppComm.h"
+
+#include "afx/Collections.h"
+#include "afx/CommandLineInfo.h"
+#include "afx/DocTemplate.h"
+#include "afx/MessageBox.h"
+#include "afx/MsgMap.h"
+#include "afx/Wnd.h"
+#include "app/ModelessOwner.h"
+#include "app/PromptText.h"
+#include "text/PathUtil.h"
+#include "text/RandomText.h"
+
+#include <commctrl.h>
+
+#include <clocale>
+#include <cstdlib>
+#include <ctime>
+
+namespace
+{
+const UINT IDS_SINGLE_INSTANCE_FAILED = 625;
+const UINT IDS_ALREADY_RUNNING = 626;
+
+const int kTempNameLength = 8;
+// Fresh names tried before giving up on a temporary folder that refuses
+// every new file.
+const int kMaxTempNameTries = 100;
+// Help contexts of message boxes: this base plus the prompt's id.
+const DWORD kHelpPromptBase = 0x30000;
+} // namespace
+
+BOOL CAppComm::InitInstance()
+{
+    Enable3dControls();
+    ::InitCommonControls();
+    std::setlocale(LC_ALL, "ja");
+    std::srand((unsigned)std::time(nullptr));
+    SetRegistryKey(g_szCompanyName);
+    InitProfileName();
+
+    LPCTSTR lpszClassName = GetWindowClassName();
+    if (lpszClassName != nullptr && *lpszClassName != '\0')
+        m_nAtom = ::GlobalAddAtomA(lpszClassName);
+
+    LPCTSTR lpszMutexName = GetMutexName();
+    if (lpszMutexName == nullptr || *lpszMutexName == '\0')
+        return TRUE;
+    // Kept open for the life of the process: the system closes it at exit.
+    HANDLE hMutex = ::CreateMutexA(nullptr, TRUE, lpszMutexName);
+    if (hMutex == nullptr)
+    {
+        AfxMessageBox(IDS_SINGLE_INSTANCE_FAILED, MB_OK);
+        return FALSE;
+    }
+    if (::GetLastError() == ERROR_ALREADY_EXISTS)
+    {
+        ::CloseHandle(hMutex);
+        ActivateRunningInstance();
+        return FALSE;
+    }
+    return TRUE;
+}
+
+int CAppComm::ExitInstance()
+{
+    if (!m_strTempWorkFileName.IsEmpty())
+    {
+        CString strPath;
+        if (GetTempWorkFilePath(strPath))
+            RemoveFileIfExists(strPath);
+        m_strTempWorkFileName.Empty();
+    }
+    if (m_nAtom != 0)
+    {
+        ::GlobalDeleteAtom((ATOM)m_nAtom);
+        m_nAtom = 0;
+    }
+    return CWinApp::ExitInstance();
+}
+
+BOOL CAppComm::ActivateRunningInstance()
+{
+    LPCTSTR lpszClassName = GetWindowClassName();
+    HWND hWnd = nullptr;
+    if (lpszClassName != nullptr && *lpszClassName != '\0')
+        hWnd = ::FindWindowA(lpszClassName, nullptr);
+    if (hWnd == nullptr || !::IsWindow(hWnd))
+        return OnRunningInstanceNotFound();
+    if (::IsIconic(hWnd))
+        ::ShowWindow(hWnd, SW_SHOWNORMAL);
+    else if (!::IsWindowVisible(hWnd))
+        ::ShowWindow(hWnd, SW_SHOW);
+    return ::SetForegroundWindow(hWnd);
+}
+
+int CAppComm::OnRunningInstanceNotFound()
+{
+    return AfxMessageBox(IDS_ALREADY_RUNNING, MB_OK);
+}
+
+int CAppComm::DoMessageBox(LPCTSTR lpszPrompt, UINT nType, UINT nIDPrompt)
+{
+    CString strText = MakePromptText(lpszPrompt);
+    CWnd* pActive = CWnd::GetActiveWindow();
+    if (pActive != nullptr && ::IsWindow(pActive->m_hWnd))
+    {
+        CWnd* pTopOwner = pActive->GetTopLevelOwner();
+        if (pTopOwner != nullptr && ::IsWindow(pTopOwner->m_hWnd))
+        {
+            // Only the program's own windows are dialogs of the base.
+            auto* pDialog = dynamic_cast<CModelessOwner*>(CWnd::FromHandlePermanent(pTopOwner->m_hWnd));
+            if (pDialog != nullptr && pDialog->IsCreatedModeless())
+                return ShowDialogOwnedMessageBox(pTopOwner, strText, nType, nIDPrompt);
+        }
+    }
+    return CWinApp::DoMessageBox(strText, nType, nIDPrompt);
+}
+
+int CAppComm::ShowDialogOwnedMessageBox(CWnd* pDialog, LPCTSTR lpszText, UINT nType, UINT nIDHelp)
+{
+    EnableModeless(FALSE);
+    HWND hWndTop = nullptr;
+    HWND hWnd = CWnd::GetSafeOwner(pDialog, &hWndTop)->GetSafeHwnd();
+
+    DWORD* pdwContext = nullptr;
+    if (hWnd != nullptr)
+        pdwContext = (DWORD*)::SendMessageA(hWnd, WM_HELPPROMPTADDR, 0, 0);
+    if (pdwContext == nullptr)
+        pdwContext = &m_dwPromptContext;
+    DWORD dwOldPromptContext = *pdwContext;
+    if (nIDHelp != 0)
+        *pdwContext = kHelpPromptBase + nIDHelp;
+
+    UINT nButtons = nType & MB_TYPEMASK;
+    if ((nType & MB_ICONMASK) == 0 &&
+        (nButtons == MB_OK || nButtons == MB_OKCANCEL || nButtons == MB_YESNO || nButtons == MB_YESNOCANCEL))
+        nType |= MB_ICONEXCLAMATION;
+
+    char szModule[MAX_PATH] = {};
+    LPCTSTR lpszCaption = m_pszAppName;
+    if (lpszCaption == nullptr)
+    {
+        ::GetModuleFileNameA(nullptr, szModule, MAX_PATH);
+        lpszCaption = szModule;
+    }
+    int nResult = ::MessageBoxA(hWnd, lpszText, lpszCaption, nType);
+    *pdwContext = dwOldPromptContext;
+
+    if (hWndTop != nullptr)
+        ::EnableWindow(hWndTop, TRUE);
+    EnableModeless(TRUE);
+    return nResult;
+}
+
+BOOL CAppComm::GetDocumentExtensions(CStringList& list)
+{
+    list.RemoveAll();
+    for (POSITION pos = GetFirstDocTemplatePosition(); pos != nullptr;)
+    {
+        CDocTemplate* pTemplate = GetNextDocTemplate(pos);
+        CString strExt;
+        if (!pTemplate->GetDocString(strExt, CDocTemplate::filterExt))
+            continue;
+        if (!strExt.IsEmpty() && strExt[0] == '.')
+            strExt = strExt.Mid(1);
+        if (!strExt.IsEmpty())
+            list.AddTail(strExt);
+    }
+    return !list.IsEmpty();
+}
+
+BOOL CAppComm::ProcessCommandLine(CCommandLineInfo& rCmdInfo)
+{
+    if (!rCmdInfo.m_strFileName.IsEmpty())
+    {
+        // A name that has no long form (no such file) is kept as given.
+        CString strLong = rCmdInfo.m_strFileName;
+        if (ToLongPath(strLong))
+            rCmdInfo.m_strFileName = strLong;
+    }
+    return ProcessShellCommand(rCmdInfo);
+}
+
+BOOL CAppComm::GetTempWorkFilePath(CString& strPath)
+{
+    strPath.Empty();
+    for (int nTry = 0; nTry < kMaxTempNameTries; ++nTry)
+    {
+        CString strFolder;
+        if (!GetTempFolder(strFolder, TRUE))
+            return FALSE;
+        BOOL bNewName = m_strTempWorkFileName.IsEmpty();
+        if (bNewName)
+            RandomAlphanumeric(kTempNameLength, m_strTempWorkFileName);
+        CString strFile;
+        JoinPath(strFile, strFolder, m_strTempWorkFileName);
+        if (!bNewName)
+        {
+            strPath = strFile;
+            return TRUE;
+        }
+        // CREATE_NEW: a file another process makes meanwhile is never taken over.
+        HANDLE hFile =
+            ::CreateFileA(strFile, GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
+        if (hFile != INVALID_HANDLE_VALUE)
+        {
+            ::CloseHandle(hFile);
+            strPath = strFile;
+            return TRUE;
+        }
+        m_strTempWorkFileName.Empty();
+    }
+    return FALSE;
+}
+
+BOOL CAppComm::SetWindowIcon(CWnd* pWnd, UINT nIDIcon)
+{
+    if (nIDIcon == 0 || pWnd == nullptr || !::IsWindow(pWnd->GetSafeHwnd()))
+        return FALSE;
+    HICON hIcon = LoadIcon(nIDIcon);
+    if (hIcon == nullptr)
+        return FALSE;
+    pWnd->SendMessage(WM_SETICON, ICON_SMALL, (LPARAM)hIcon);
+    return TRUE;
+}
+
+BOOL CAppComm::RegisterFrameWindowClass(CREATESTRUCT& cs, UINT nIDIcon)
+{
+    HINSTANCE hInstance = AfxGetInstanceHandle();
+    if (hInstance == nullptr)
+        return FALSE;
+    LPCTSTR lpszClassName = GetWindowClassName();
+    if (lpszClassName == nullptr || *lpszClassName == '\0')
+        return TRUE; // no class of its own: the framework's stays
+    WNDCLASSA wc = {};
+    if (!::GetClassInfoA(hInstance, lpszClassName, &wc))
+    {
+        if (cs.lpszClass == nullptr || !::GetClassInfoA(hInstance, cs.lpszClass, &wc))
+            return FALSE;
+        wc.hInstance = hInstance;
+        wc.lpszClassName = lpszClassName;
+        if (nIDIcon != 0)
+        {
+            HICON hIcon = LoadIcon(nIDIcon);
+            if (hIcon != nullptr)
+                wc.hIcon = hIcon;
+        }
+        if (!AfxRegisterClass(&wc))
+            return FALSE;
+    }
+    cs.lpszClass = lpszClassName;
+    return TRUE;
+}

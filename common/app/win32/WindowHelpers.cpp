@@ -1,0 +1,49 @@
+#include "app/WindowHelpers.h"
+
+#include "afx/Rect.h"
+#include "afx/Wnd.h"
+#include "app/Placement.h"
+
+namespace
+{
+// The work area of the monitor the rectangle lies on, else the primary
+// monitor's.
+BOOL GetWorkAreaFor(const CRect& rcWindow, CRect& rcWork)
+{
+    HMONITOR hMonitor = ::MonitorFromRect(&rcWindow, MONITOR_DEFAULTTONULL);
+    if (hMonitor != nullptr)
+    {
+        MONITORINFO info = {};
+        info.cbSize = sizeof(info);
+        if (::GetMonitorInfoA(hMonitor, &info))
+        {
+            rcWork = info.rcWork;
+            return TRUE;
+        }
+    }
+    return ::SystemParametersInfoA(SPI_GETWORKAREA, 0, &rcWork, 0);
+}
+} // namespace
+
+BOOL MoveWindowInWorkArea(CWnd* pWnd, int left, int top, int width, int height, BOOL bCenter)
+{
+    if (width <= 0 || height <= 0 || pWnd == nullptr || !::IsWindow(pWnd->GetSafeHwnd()))
+        return FALSE;
+    CRect rcWork;
+    BOOL bHaveWork = GetWorkAreaFor(CRect(left, top, left + width, top + height), rcWork);
+    CRect rcPlaced;
+    if (!PlaceInWorkArea(bHaveWork ? (LPCRECT)rcWork : nullptr, left, top, width, height, bCenter, rcPlaced))
+        return FALSE;
+    pWnd->MoveWindow(rcPlaced.left, rcPlaced.top, rcPlaced.Width(), rcPlaced.Height(), TRUE);
+    return TRUE;
+}
+
+CBusyCursor::CBusyCursor()
+{
+    ::SetCursor(::LoadCursorA(nullptr, IDC_APPSTARTING));
+}
+
+CBusyCursor::~CBusyCursor()
+{
+    ::SetCursor(::LoadCursorA(nullptr, IDC_ARROW));
+}

@@ -1,0 +1,301 @@
+#include "net/HttpRules.h"
+
+#include "afx/Collections.h"
+#include "text/Charset.h"
+#include "text/HtmlParser.h"
+#include "text/MarkupNode.h"
+#include "text/UrlUtil.h"
+
+#include <cstring>
+#include <string>
+
+namespace
+{
+BOOL StartsWith(const CString& text, LPCTSTR prefix)
+{
+    int n = (int)std::strlen(prefix);
+    return text.GetLength() >= n && text.Left(n) == prefix;
+}
+
+// An address with a scheme of its own ("http:", "mailto:"): a letter, then
+// letters, digits, "+", "-" or ".", then ":".
+BOOL HasScheme(const CString& path)
+{
+    int colon = path.Find(':');
+    if (colon <= 0)
+        return FALSE;
+    for (int i = 0; i < colon; ++i)
+    {
+        char c = path[i];
+        BOOL letter = (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
+        BOOL ok = letter || (i > 0 && ((c >= '0' && c <= '9') || c == '+' || c == '-' || c == '.'));
+        if (!ok)
+            return FALSE;
+    }
+    return TRUE;
+}
+
+// The address up to its query, or without one up to its fragment.
+CString WithoutQuery(const CString& url)
+{
+    int end = url.Find('?');
+    if (end < 0)
+        end = url.Find('#');
+    return end >= 0 ? url.Left(end) : url;
+}
+
+void LowerAscii(std::string& text)
+{
+    for (char& c : text)
+        if (c >= 'A' && c <= 'Z')
+            c = (char)(c - 'A' + 'a');
+}
+} // namespace
+
+CString ResolveHttpUrl(LPCTSTR currentUrl, LPCTSTR url)
+{
+    CString cut(url);
+    int hash = cut.Find('#');
+    if (hash >= 0)
+        cut = cut.Left(hash);
+    CString current(currentUrl);
+    if (current.IsEmpty())
+        return cut;
+
+    int question = cut.Find('?');
+    CString path = question >= 0 ? cut.Left(question) : cut;
+    CString query = question >= 0 ? cut.Mid(question) : CString();
+
+    if (HasScheme(path))
+        return cut;
+    if (StartsWith(path, "//"))
+    {
+        if (path.GetLength() < 3)
+        {
+            CString origin;
+            return GetSchemeAndHost(current, origin) ? origin + "/" : cut;
+        }
+        int sep = current.Find("://");
+        CString scheme = sep >= 0 ? current.Left(sep + 3) : CString("http://");
+        return scheme + path.Mid(2) + query;
+    }
+    if (StartsWith(path, "/"))
+    {
+        CString origin;
+        return GetSchemeAndHost(current, origin) ? origin + path + query : cut;
+    }
+    if (path.IsEmpty() && !query.IsEmpty())
+        return WithoutQuery(current) + query;
+
+    // A relative path: the folder of the current address. An address with
+    // nothing after its host has the root as its folder.
+    CString base = WithoutQuery(current);
+    int sep = base.Find("://");
+    int hostStart = sep >= 0 ? sep + 3 : 0;
+    int slash = base.ReverseFind('/');
+    if (slash < hostStart)
+        base += '/';
+    else
+        base = base.Left(slash + 1);
+    if (StartsWith(path, "./"))
+        path = path.Mid(2);
+    return base + path + query;
+}
+
+BOOL FindLocationHeader(LPCTSTR rawHeaders, CString& target)
+{
+    target.Empty();
+    static const char kName[] = "location:";
+    const int nameLength = (int)sizeof(kName) - 1;
+    CString headers(rawHeaders);
+    int start = 0;
+    while (start < headers.GetLength())
+    {
+        int end = headers.Find('\n', start);
+        if (end < 0)
+            end = headers.GetLength();
+        CString line = headers.Mid(start, end - start);
+        start = end + 1;
+        if (line.GetLength() < nameLength || line.Left(nameLength).CompareNoCase(kName) != 0)
+            continue;
+        target = line.Mid(nameLength);
+        target.TrimLeft();
+        target.TrimRight();
+        return !target.IsEmpty();
+    }
+    return FALSE;
+}
+
+CString MakeCrLfLineEnds(const char* data, int length)
+{
+    std::string out;
+    if (data == nullptr || length <= 0)
+        return CString();
+    out.reserve((size_t)length + (size_t)length / 32);
+    for (int i = 0; i < length; ++i)
+    {
+        if (data[i] == '\n' && (i == 0 || data[i - 1] != '\r'))
+            out += '\r';
+        out += data[i];
+    }
+    return CString(out.data(), (int)out.size());
+}
+
+int FindMetaCharset(const char* data, int length)
+{
+    if (data == nullptr || length <= 0)
+        return CHARSET_UNKNOWN;
+    std::string lower(data, (size_t)length);
+    LowerAscii(lower);
+
+    std::string text;
+    size_t head = lower.find("<head");
+    if (head != std::string::npos)
+    {
+        size_t open = lower.find('>', head + 5);
+        if (open != std::string::npos)
+        {
+            size_t close = lower.find("</head", open + 1);
+            if (close != std::string::npos)
+                text = lower.substr(open + 1, close - open - 1);
+        }
+    }
+    if (text.empty())
+    {
+        // No head: the meta tags wherever they stand.
+        for (size_t meta = lower.find("<meta"); meta != std::string::npos;
+             meta = lower.find("<meta", meta + 5))
+        {
+            size_t end = lower.find('>', meta);
+            if (end == std::string::npos)
+                break;
+            text.append(lower, meta, end - meta + 1);
+        }
+    }
+    if (text.empty())
+        return CHARSET_UNKNOWN;
+
+    CMarkupRoot root;
+    CHtmlParser parser(&root, 0);
+    parser.Parse(text.c_str(), (int)text.size());
+    CPtrList metas;
+    root.CollectByName("meta", metas);
+    for (POSITION pos = metas.GetHeadPosition(); pos != nullptr;)
+    {
+        const CMarkupNode* pNode = static_cast<const CMarkupNode*>(metas.GetNext(pos));
+        if (!pNode->IsLeaf() || !pNode->CanHaveAttributes())
+            continue;
+        CString equiv, content;
+        if (!pNode->GetAttribute("http-equiv", equiv) || equiv.CompareNoCase("Content-Type") != 0)
+            continue;
+        if (!pNode->GetAttribute("content", content))
+            continue;
+        int code = CharsetFromContentType(content);
+        if (code != CHARSET_UNKNOWN)
+            return code;
+    }
+    return CHARSET_UNKNOWN;
+}
+
+BOOL IsRedirectStatus(DWORD status)
+{
+    return status == 301 || status == 302 || status == 303 || status == 307 || status == 308;
+}
+
+BOOL RedirectKeepsBody(DWORD status)
+{
+    return status == 307 || status == 308;
+}
+
+HttpStatusOutcome ClassifyHttpStatus(DWORD status, LPCTSTR rawHeaders, CString& target)
+{
+    target.Empty();
+    if (status == 0)
+        return HttpStatusNoAnswer;
+    if (IsRedirectStatus(status))
+        return FindLocationHeader(rawHeaders, target) ? HttpStatusRedirect : HttpStatusNoAnswer;
+    return status >= 400 ? HttpStatusServerError : HttpStatusDone;
+}
+
+BOOL IsTransientInternetError(DWORD error)
+{
+    switch (error)
+    {
+    case HTTP_ERROR_TIMEOUT:
+    case HTTP_ERROR_CONNECTION_ABORTED: // how Wine reports a reset before the reply
+    case HTTP_ERROR_CONNECTION_RESET:
+    case HTTP_ERROR_FORCE_RETRY:
+    case HTTP_ERROR_INVALID_RESPONSE:
+        return TRUE;
+    default:
+        return FALSE;
+    }
+}
+
+BOOL MayRetryAutomatically(BOOL callerAllowsRetry, BOOL hasBody, HttpFailureKind kind, DWORD error)
+{
+    if (!callerAllowsRetry || hasBody)
+        return FALSE;
+    switch (kind)
+    {
+    case HttpFailConnection:
+        return TRUE;
+    case HttpFailInternet:
+        return IsTransientInternetError(error);
+    case HttpFailServer:
+    default:
+        return FALSE;
+    }
+}
+
+CString MakeInternetErrorText(LPCTSTR errorMessage, DWORD error)
+{
+    CString message(errorMessage);
+    message.Replace("\r\n", "");
+    // The framework's message buffer holds 255 bytes.
+    const int kMaxMessage = 255;
+    if (message.GetLength() > kMaxMessage)
+    {
+        int length = 0;
+        while (length < message.GetLength())
+        {
+            int step = AfxIsLeadByte((BYTE)message[length]) && length + 1 < message.GetLength() ? 2 : 1;
+            if (length + step > kMaxMessage)
+                break;
+            length += step;
+        }
+        message = message.Left(length);
+    }
+    CString number;
+    number.Format(IDS_HTTP_ERROR_NUMBER, (int)error);
+    return message.IsEmpty() ? number : message + "/" + number;
+}
+
+CString MakeStatusErrorText(DWORD status)
+{
+    CString text;
+    text.Format(IDS_HTTP_STATUS_CODE, (int)status);
+    return text;
+}
+
+CString MakeFailureMessage(BOOL serverError, LPCTSTR errorText)
+{
+    CString message;
+    if (errorText != nullptr && *errorText != '\0')
+        message.FormatMessage(serverError ? IDS_HTTP_SERVER_ERROR_TEXT : IDS_HTTP_CONNECT_FAILED_TEXT,
+                              errorText);
+    else
+        message.LoadString(serverError ? IDS_HTTP_SERVER_ERROR : IDS_HTTP_CONNECT_FAILED);
+    return message;
+}
+
+CString FormatUserAgent(LPCTSTR appName, LPCTSTR versionText, LPCTSTR osName)
+{
+    CString name(appName);
+    if (name.IsEmpty())
+        name = "Software";
+    CString agent;
+    agent.Format("Mozilla/5.0 (compatible; VS %s %s; WinInet; %s)", (LPCTSTR)name,
+                 versionText != nullptr ? versionText : "", osName != nullptr ? osName : "");
+    return agent;
+}

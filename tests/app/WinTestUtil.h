@@ -1,0 +1,156 @@
+#ifndef TANZO_TESTS_APP_WINTESTUTIL_H
+#define TANZO_TESTS_APP_WINTESTUTIL_H
+
+// Helpers of the Windows tests of the application base: names of their
+// own, plain top-level windows, and a watcher that answers the message box
+// a process shows and tells what it said.
+#ifdef _WIN32
+
+#include "afx/String.h"
+#include "afx/wintypes.h"
+
+#include <atomic>
+#include <chrono>
+#include <functional>
+#include <string>
+#include <thread>
+
+// A name no other test or process uses: base plus this process's id.
+inline CString UniqueName(LPCTSTR lpszBase)
+{
+    CString strName;
+    strName.Format("%s-%lu", lpszBase, (unsigned long)::GetCurrentProcessId());
+    return strName;
+}
+
+// A top-level window of a class of its own (DefWindowProc) that counts the
+// WM_SETTEXT and WM_APP messages it gets.
+class CCountingWindow
+{
+public:
+    explicit CCountingWindow(LPCTSTR lpszClassName, DWORD dwStyle = WS_POPUP | WS_CAPTION,
+                             DWORD dwExStyle = 0, HWND hWndOwner = nullptr)
+    {
+        WNDCLASSA wc = {};
+        if (!::GetClassInfoA(::GetModuleHandleA(nullptr), lpszClassName, &wc))
+        {
+            wc.lpfnWndProc = WndProc;
+            wc.hInstance = ::GetModuleHandleA(nullptr);
+            wc.hCursor = ::LoadCursorA(nullptr, IDC_ARROW);
+            wc.lpszClassName = lpszClassName;
+            ::RegisterClassA(&wc);
+        }
+        m_hWnd = ::CreateWindowExA(dwExStyle, lpszClassName, "テスト", dwStyle, 10, 10, 300, 200, hWndOwner,
+                                   nullptr, ::GetModuleHandleA(nullptr), this);
+    }
+    ~CCountingWindow()
+    {
+        if (::IsWindow(m_hWnd))
+            ::DestroyWindow(m_hWnd);
+    }
+    HWND m_hWnd = nullptr;
+    int m_nSetText = 0;
+    int m_nApp = 0;
+
+private:
+    static LRESULT CALLBACK WndProc(HWND hWnd, UINT msg, WPARAM wParam, LPARAM lParam)
+    {
+        if (msg == WM_NCCREATE)
+            ::SetWindowLongPtrA(hWnd, GWLP_USERDATA, (LONG_PTR)((CREATESTRUCTA*)lParam)->lpCreateParams);
+        auto* self = (CCountingWindow*)::GetWindowLongPtrA(hWnd, GWLP_USERDATA);
+        if (self != nullptr && msg == WM_SETTEXT)
+            ++self->m_nSetText;
+        if (self != nullptr && msg == WM_APP)
+            ++self->m_nApp;
+        return ::DefWindowProcA(hWnd, msg, wParam, lParam);
+    }
+    CCountingWindow(const CCountingWindow&) = delete;
+    CCountingWindow& operator=(const CCountingWindow&) = delete;
+};
+
+// Waits on a thread of its own for a message box (dialog class "#32770") of
+// the process, reads its caption, its texts and its owner, calls onShown
+// while the box is up, and presses OK. Shown() is TRUE once it did.
+class CMessageBoxWatcher
+{
+public:
+    explicit CMessageBoxWatcher(DWORD dwProcessId, std::function<void()> onShown = nullptr,
+                                int nTimeoutMs = 20000)
+        : m_dwProcessId(dwProcessId), m_onShown(std::move(onShown))
+    {
+        m_thread = std::thread([this, nTimeoutMs] { Watch(nTimeoutMs); });
+    }
+    ~CMessageBoxWatcher() { Join(); }
+
+    void Join()
+    {
+        if (m_thread.joinable())
+            m_thread.join();
+    }
+    BOOL Shown() const { return m_bShown; }
+
+    std::string m_caption;
+    std::string m_text; // the texts of its static controls, one after another
+    HWND m_hWndOwner = nullptr;
+
+private:
+    void Watch(int nTimeoutMs)
+    {
+        auto end = std::chrono::steady_clock::now() + std::chrono::milliseconds(nTimeoutMs);
+        while (std::chrono::steady_clock::now() < end)
+        {
+            m_hWndBox = nullptr;
+            ::EnumWindows(FindBox, (LPARAM)this);
+            if (m_hWndBox != nullptr)
+            {
+                char szCaption[256] = {};
+                ::GetWindowTextA(m_hWndBox, szCaption, sizeof(szCaption));
+                m_caption = szCaption;
+                ::EnumChildWindows(m_hWndBox, CollectText, (LPARAM)this);
+                m_hWndOwner = ::GetWindow(m_hWndBox, GW_OWNER);
+                if (m_onShown)
+                    m_onShown();
+                m_bShown = TRUE;
+                ::PostMessageA(m_hWndBox, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+                return;
+            }
+            std::this_thread::sleep_for(std::chrono::milliseconds(20));
+        }
+    }
+    static BOOL CALLBACK FindBox(HWND hWnd, LPARAM lParam)
+    {
+        auto* self = (CMessageBoxWatcher*)lParam;
+        DWORD dwProcessId = 0;
+        ::GetWindowThreadProcessId(hWnd, &dwProcessId);
+        char szClass[64] = {};
+        ::GetClassNameA(hWnd, szClass, sizeof(szClass));
+        if (dwProcessId == self->m_dwProcessId && std::string(szClass) == "#32770" && ::IsWindowVisible(hWnd))
+        {
+            self->m_hWndBox = hWnd;
+            return FALSE;
+        }
+        return TRUE;
+    }
+    static BOOL CALLBACK CollectText(HWND hWnd, LPARAM lParam)
+    {
+        auto* self = (CMessageBoxWatcher*)lParam;
+        char szClass[64] = {};
+        ::GetClassNameA(hWnd, szClass, sizeof(szClass));
+        if (CString(szClass).CompareNoCase("Static") == 0)
+        {
+            char szText[1024] = {};
+            ::GetWindowTextA(hWnd, szText, sizeof(szText));
+            self->m_text += szText;
+        }
+        return TRUE;
+    }
+
+    DWORD m_dwProcessId;
+    std::function<void()> m_onShown;
+    HWND m_hWndBox = nullptr;
+    std::atomic<BOOL> m_bShown{FALSE};
+    std::thread m_thread;
+};
+
+#endif // _WIN32
+#endif // TANZO_TESTS_APP_WINTESTUTIL_H

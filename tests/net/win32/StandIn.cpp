@@ -1,0 +1,80 @@
+#include "StandIn.h"
+
+#include <cstdlib>
+
+#include "net/HttpComm.h"
+#include "text/JsonDocument.h"
+#include "text/JsonValue.h"
+
+namespace
+{
+std::string TextOf(const CJsonValue* pObject, const char* name)
+{
+    const CJsonValue* pValue = pObject != nullptr ? pObject->FindValue(name, 0) : nullptr;
+    if (pValue == nullptr)
+        return std::string();
+    CString text;
+    pValue->ToTextStyled(text, JSON_STYLE_UNESCAPE | JSON_STYLE_UNICODE);
+    return (LPCTSTR)text;
+}
+} // namespace
+
+namespace StandIn
+{
+bool Available()
+{
+    return !Origin("CONTROL").empty();
+}
+
+std::string Origin(const char* host)
+{
+    std::string name = std::string("TANZO_STANDIN_") + host;
+    const char* value = std::getenv(name.c_str());
+    return value != nullptr ? value : "";
+}
+
+std::string Url(const char* host, const std::string& path)
+{
+    return Origin(host) + path;
+}
+
+bool Reset()
+{
+    CHttpComm comm;
+    comm.Add(CHttpComm::flagQuiet);
+    return comm.Send(Url("CONTROL", "/control/reset").c_str(), "{}", 2, "Content-Type: application/json\r\n",
+                     FALSE, 0) != FALSE;
+}
+
+std::vector<LoggedRequest> Log(const std::string& path)
+{
+    std::vector<LoggedRequest> log;
+    CHttpComm comm;
+    comm.Add(CHttpComm::flagQuiet);
+    std::string url = Url("CONTROL", "/control/log");
+    if (!path.empty())
+        url += "?path=" + path;
+    if (!comm.Request(url.c_str(), nullptr, FALSE))
+        return log;
+    CString body;
+    comm.GetBody(body, TRUE);
+    CJsonDocument json;
+    if (json.Parse(body) != JSON_PARSE_OK || json.GetRoot() == nullptr)
+        return log;
+    const CJsonValue* pRequests = json.GetRoot()->FindValue("requests", 0);
+    for (int i = 0; pRequests != nullptr && i < pRequests->GetCount(); ++i)
+    {
+        const CJsonValue* pEntry = pRequests->GetAt(i);
+        LoggedRequest request;
+        request.host = TextOf(pEntry, "host");
+        request.method = TextOf(pEntry, "method");
+        request.path = TextOf(pEntry, "path");
+        request.status = TextOf(pEntry, "status");
+        request.body = TextOf(pEntry, "body");
+        request.aborted = TextOf(pEntry, "aborted") == "true";
+        request.chunksSent = std::atoi(TextOf(pEntry, "chunks_sent").c_str());
+        log.push_back(request);
+    }
+    return log;
+}
+} // namespace StandIn

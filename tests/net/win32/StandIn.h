@@ -1,0 +1,37 @@
+#ifndef TANZO_TESTS_NET_WIN32_STANDIN_H
+#define TANZO_TESTS_NET_WIN32_STANDIN_H
+
+// The local stand-in of the service, reached through our own HTTP client:
+// the origins it serves, its reset and its request log.
+
+#include <string>
+#include <vector>
+
+#include "afx/String.h"
+
+struct LoggedRequest
+{
+    std::string host;
+    std::string method;
+    std::string path;
+    std::string status; // a number, "reset" or "close"
+    std::string body;   // ASCII bodies only
+    bool aborted = false;
+    int chunksSent = 0;
+};
+
+namespace StandIn
+{
+// TRUE when the tests run under with-stand-in.
+bool Available();
+// "http://127.0.0.1:PORT" of a host ("AUCTIONS", "LOGIN", ...) or of the
+// control origin ("CONTROL").
+std::string Origin(const char* host);
+std::string Url(const char* host, const std::string& path);
+// Empties the log, the counters and the faults.
+bool Reset();
+// The log, oldest first, optionally of one path only.
+std::vector<LoggedRequest> Log(const std::string& path = "");
+} // namespace StandIn
+
+#endif // TANZO_TESTS_NET_WIN32_STANDIN_H
