@@ -13,4 +13,6 @@ fuzz:
 bench:
 	tools/install-deps libxml2-dev libgumbo-dev pkg-config
 	cmake --preset bench >/dev/null && cmake --build --preset bench -j$$(nproc)
-	for b in build/bench/bench/bench_*; do [ -x "$$b" ] && "$$b" || exit 1; done
+	for b in build/bench/bench/bench_*; do \
+	  if [ -f "$$b" ] && [ -x "$$b" ]; then "$$b" || exit 1; fi; \
+	done

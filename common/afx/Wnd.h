@@ -47,7 +47,6 @@ LRESULT CALLBACK AfxWndProc(HWND hWnd, UINT nMsg, WPARAM wParam, LPARAM lParam);
 // Window classes of the framework, registered on first use.
 #define AFX_WND_CLASS "AfxWnd"
 #define AFX_FRAME_CLASS "AfxFrameOrView"
-#define AFX_CONTROLBAR_CLASS "AfxControlBar"
 
 // Registers the common-control window classes once; windows and dialog
 // templates name them.

@@ -21,12 +21,24 @@ public:
         ++m_nNew;
         return CDocument::OnNewDocument();
     }
-    void DeleteContents() override { ++s_nDeleteContents; }
+    void DeleteContents() override
+    {
+        ++s_nDeleteContents;
+        m_strData.Empty();
+    }
+    void Serialize(CArchive& ar) override
+    {
+        if (ar.IsStoring())
+            ar << m_strData;
+        else
+            ar >> m_strData;
+    }
 
     static int s_nAlive;
     static int s_nDeleteContents;
     int m_nNew = 0;
     int m_nDocCommands = 0;
+    CString m_strData;
 
 protected:
     afx_msg void OnDocCommand() { ++m_nDocCommands; }
@@ -293,6 +305,34 @@ TEST_F(FrameTest, BarsTakeTheTopAndBottomAndFollowUpdateHandlers)
     view->GetWindowRect(rcView);
     frame->ScreenToClient(rcView);
     EXPECT_EQ(rcClient.bottom, rcView.bottom);
+}
+
+TEST_F(FrameTest, DocumentSavesAndOpensItsFile)
+{
+    char szDir[MAX_PATH] = {};
+    ::GetTempPathA(MAX_PATH, szDir);
+    CString strPath = CString(szDir) + "保存テスト.tst";
+    doc->m_strData = "表示ソフトのデータ";
+    ASSERT_TRUE(doc->OnSaveDocument(strPath));
+    EXPECT_FALSE(doc->IsModified());
+
+    // The one document of the template reads the file in place.
+    doc->m_strData = "別のデータ";
+    CDocument* pOpened = theApp.OpenDocumentFile(strPath);
+    ASSERT_EQ(doc, pOpened);
+    EXPECT_EQ(CString("表示ソフトのデータ"), doc->m_strData);
+    EXPECT_EQ(strPath, doc->GetPathName());
+    EXPECT_EQ(CString("保存テスト.tst"), doc->GetTitle());
+    theApp.OnIdle(0); // the title follows when idle
+    CString strTitle;
+    frame->GetWindowText(strTitle);
+    EXPECT_EQ(CString("保存テスト.tst - テスト窓"), strTitle);
+
+    // A file that is not there is reported; the document stays as it was.
+    EXPECT_EQ(nullptr, theApp.OpenDocumentFile(CString(szDir) + "無い.tst"));
+    EXPECT_EQ(1u, theApp.m_boxes.size());
+    EXPECT_EQ(CString("表示ソフトのデータ"), doc->m_strData);
+    ::DeleteFileA(strPath);
 }
 
 TEST_F(FrameTest, ClosingTheFrameClosesTheDocument)

@@ -126,6 +126,10 @@ void AfxDeleteTempMaps();
 void AfxHookWindowCreate(CWnd* pWnd);
 BOOL AfxUnhookWindowCreate();
 
+// The framework's own window class (AFX_WND_CLASS, AFX_FRAME_CLASS),
+// registered on first use; null when it cannot be.
+LPCTSTR AfxDefaultClass(LPCTSTR lpszClass);
+
 // Places a window for RepositionBars (deferred when lpLayout has a hDWP).
 struct AFX_SIZEPARENTPARAMS;
 void AfxRepositionWindow(AFX_SIZEPARENTPARAMS* lpLayout, HWND hWnd, LPCRECT lpRect);

@@ -142,17 +142,9 @@ BOOL CFrameWnd::PreCreateWindow(CREATESTRUCT& cs)
 {
     if (cs.lpszClass == nullptr)
     {
-        WNDCLASSA wc = {};
-        wc.style = CS_DBLCLKS | CS_HREDRAW | CS_VREDRAW;
-        wc.lpfnWndProc = ::DefWindowProcA;
-        wc.hInstance = AfxGetInstanceHandle();
-        wc.hCursor = ::LoadCursorA(nullptr, IDC_ARROW);
-        wc.hbrBackground = (HBRUSH)(COLOR_WINDOW + 1);
-        wc.hIcon = ::LoadIconA(nullptr, IDI_APPLICATION);
-        wc.lpszClassName = AFX_FRAME_CLASS;
-        if (!AfxRegisterClass(&wc))
+        cs.lpszClass = AfxDefaultClass(AFX_FRAME_CLASS);
+        if (cs.lpszClass == nullptr)
             return FALSE;
-        cs.lpszClass = AFX_FRAME_CLASS;
     }
     // The shell's order: "document - application".
     if ((cs.style & FWS_ADDTOTITLE) != 0)

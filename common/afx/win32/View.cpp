@@ -5,6 +5,7 @@
 #include "afx/Document.h"
 #include "afx/FrameWnd.h"
 #include "afx/WinApp.h"
+#include "afx/win32/AfxState.h"
 
 IMPLEMENT_DYNAMIC(CView, CWnd)
 
@@ -28,16 +29,9 @@ BOOL CView::PreCreateWindow(CREATESTRUCT& cs)
 {
     if (cs.lpszClass == nullptr)
     {
-        WNDCLASSA wc = {};
-        wc.style = CS_DBLCLKS | CS_HREDRAW | CS_VREDRAW;
-        wc.lpfnWndProc = ::DefWindowProcA;
-        wc.hInstance = AfxGetInstanceHandle();
-        wc.hCursor = ::LoadCursorA(nullptr, IDC_ARROW);
-        wc.hbrBackground = (HBRUSH)(COLOR_WINDOW + 1);
-        wc.lpszClassName = AFX_FRAME_CLASS;
-        if (!AfxRegisterClass(&wc))
+        cs.lpszClass = AfxDefaultClass(AFX_FRAME_CLASS);
+        if (cs.lpszClass == nullptr)
             return FALSE;
-        cs.lpszClass = AFX_FRAME_CLASS;
     }
     // A sunken edge instead of the plain border of AFX_WS_DEFAULT_VIEW.
     if ((cs.style & WS_BORDER) != 0)

@@ -76,27 +76,21 @@ LPCTSTR AFXAPI AfxRegisterWndClass(UINT nClassStyle, HCURSOR hCursor, HBRUSH hbr
     return szName;
 }
 
-// The framework's own classes, registered on first use.
-static LPCTSTR AfxDefaultClass(LPCTSTR lpszClass)
+LPCTSTR AfxDefaultClass(LPCTSTR lpszClass)
 {
     WNDCLASSA wc = {};
     wc.lpfnWndProc = ::DefWindowProcA;
     wc.hInstance = AfxGetInstanceHandle();
     wc.hCursor = ::LoadCursor(nullptr, IDC_ARROW);
     wc.lpszClassName = lpszClass;
-    if (std::strcmp(lpszClass, AFX_WND_CLASS) == 0)
-        wc.style = CS_DBLCLKS;
-    else if (std::strcmp(lpszClass, AFX_FRAME_CLASS) == 0)
+    if (std::strcmp(lpszClass, AFX_FRAME_CLASS) == 0)
     {
         wc.style = CS_DBLCLKS | CS_HREDRAW | CS_VREDRAW;
         wc.hbrBackground = (HBRUSH)(COLOR_WINDOW + 1);
         wc.hIcon = ::LoadIcon(nullptr, IDI_APPLICATION);
     }
     else
-    {
         wc.style = CS_DBLCLKS;
-        wc.hbrBackground = (HBRUSH)(COLOR_BTNFACE + 1);
-    }
     return AfxRegisterClass(&wc) ? lpszClass : nullptr;
 }
 
