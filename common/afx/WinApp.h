@@ -28,6 +28,7 @@
 class CCommandLineInfo;
 class CDocTemplate;
 class CDocument;
+class CWnd;
 #define AFX_WINAPP_BASE CWinThread
 #else
 #define AFX_WINAPP_BASE CObject
@@ -146,6 +147,13 @@ public:
     }
 
 protected:
+    // The framework's box: modeless windows stopped, the safe owner found
+    // from pWndOwner (null: the active window) and disabled meanwhile, its
+    // help context (or the application's) set to the prompt's, the
+    // exclamation icon where none is given, the application name (or the
+    // module path) as the caption.
+    int ShowMessageBoxOwnedBy(CWnd* pWndOwner, LPCTSTR lpszPrompt, UINT nType, UINT nIDPrompt);
+
     afx_msg void OnFileNew();
     afx_msg void OnAppExit();
 

@@ -346,68 +346,69 @@ void AuctionItem::Serialize(CArchive& ar, DWORD flags)
     {
         ar << (LONG)ArchiveVersion;
         if (flags & SaveMain)
-        {
-            ar << m_auctionID << m_itemURL << m_title << m_sellerID;
-            SerializeBuyers(ar, buyerFlags);
-            ar << m_extraText1 << m_extraText2 << m_extraText3;
-            ar << (LONG)m_number1 << (LONG)m_number2 << (LONG)m_bidCount << (LONG)m_number4
-               << (LONG)m_number6;
-            ar << m_startTime << m_endTime;
-            ar << m_itemFlags << m_itemFlags2 << (LONG)m_localNumber;
-            StoreInt64(ar, m_startPrice);
-            StoreInt64(ar, m_currentPrice);
-            StoreInt64(ar, m_price3);
-            StoreInt64(ar, m_buyNowPrice);
-        }
-        if (flags & SavePair)
-            CSelectValuePair::Serialize(ar, CSelectValuePair::PartFirst | CSelectValuePair::PartSecond);
-        if (flags & (SaveShipMethods | SaveShipAll))
-            CAuctionShipMethods::Serialize(ar, shipFlags, methodFlags);
-        if (flags & SaveCondition)
-            CItemCondition::Serialize(ar, CItemCondition::PartCode | CItemCondition::PartComment);
-        return;
+            StoreMainFields(ar, buyerFlags);
     }
-
-    ClearAll();
-    LONG version = 0;
-    ar >> version;
-    if (version != 1 && version != 2)
-        AfxThrowArchiveException(CArchiveException::badIndex, nullptr);
-    if (flags & SaveMain)
+    else
     {
-        ar >> m_auctionID >> m_itemURL >> m_title >> m_sellerID;
-        SerializeBuyers(ar, buyerFlags);
-        ar >> m_extraText1 >> m_extraText2 >> m_extraText3;
-        auto loadInt = [&ar]()
-        {
-            LONG value = 0;
-            ar >> value;
-            return (int)value;
-        };
-        m_number1 = loadInt();
-        m_number2 = loadInt();
-        m_bidCount = loadInt();
-        m_number4 = loadInt();
-        m_number6 = loadInt();
-        ar >> m_startTime >> m_endTime;
-        DWORD word = 0;
-        ar >> word;
-        // The "no value" word is kept as it is; only real values are masked.
-        m_itemFlags = (word == NoItemFlags) ? NoItemFlags : (word & ItemFlagsMask);
-        ar >> word;
-        m_itemFlags2 = word & ItemFlags2Mask;
-        m_localNumber = loadInt();
-        m_startPrice = LoadInt64(ar);
-        m_currentPrice = LoadInt64(ar);
-        m_price3 = LoadInt64(ar);
-        m_buyNowPrice = LoadInt64(ar);
+        ClearAll();
+        LONG version = 0;
+        ar >> version;
+        if (version != 1 && version != 2)
+            AfxThrowArchiveException(CArchiveException::badIndex, nullptr);
+        if (flags & SaveMain)
+            LoadMainFields(ar, buyerFlags);
     }
+    // The parts that follow read and write themselves.
     if (flags & SavePair)
         CSelectValuePair::Serialize(ar, CSelectValuePair::PartFirst | CSelectValuePair::PartSecond);
     if (flags & (SaveShipMethods | SaveShipAll))
         CAuctionShipMethods::Serialize(ar, shipFlags, methodFlags);
     if (flags & SaveCondition)
         CItemCondition::Serialize(ar, CItemCondition::PartCode | CItemCondition::PartComment);
+}
+
+void AuctionItem::StoreMainFields(CArchive& ar, DWORD buyerFlags)
+{
+    ar << m_auctionID << m_itemURL << m_title << m_sellerID;
+    SerializeBuyers(ar, buyerFlags);
+    ar << m_extraText1 << m_extraText2 << m_extraText3;
+    ar << (LONG)m_number1 << (LONG)m_number2 << (LONG)m_bidCount << (LONG)m_number4 << (LONG)m_number6;
+    ar << m_startTime << m_endTime;
+    ar << m_itemFlags << m_itemFlags2 << (LONG)m_localNumber;
+    StoreInt64(ar, m_startPrice);
+    StoreInt64(ar, m_currentPrice);
+    StoreInt64(ar, m_price3);
+    StoreInt64(ar, m_buyNowPrice);
+}
+
+void AuctionItem::LoadMainFields(CArchive& ar, DWORD buyerFlags)
+{
+    ar >> m_auctionID >> m_itemURL >> m_title >> m_sellerID;
+    SerializeBuyers(ar, buyerFlags);
+    ar >> m_extraText1 >> m_extraText2 >> m_extraText3;
+    auto loadInt = [&ar]()
+    {
+        LONG value = 0;
+        ar >> value;
+        return (int)value;
+    };
+    m_number1 = loadInt();
+    m_number2 = loadInt();
+    m_bidCount = loadInt();
+    m_number4 = loadInt();
+    m_number6 = loadInt();
+    ar >> m_startTime >> m_endTime;
+    DWORD word = 0;
+    ar >> word;
+    // The "no value" word is kept as it is; only real values are masked.
+    m_itemFlags = (word == NoItemFlags) ? NoItemFlags : (word & ItemFlagsMask);
+    ar >> word;
+    m_itemFlags2 = word & ItemFlags2Mask;
+    m_localNumber = loadInt();
+    m_startPrice = LoadInt64(ar);
+    m_currentPrice = LoadInt64(ar);
+    m_price3 = LoadInt64(ar);
+    m_buyNowPrice = LoadInt64(ar);
 }
 
 AuctionBuyer* AuctionItem::CreateBuyer(const AuctionBuyer* source) const

@@ -213,6 +213,9 @@ private:
     AuctionItem(const AuctionItem&) = delete;
     AuctionItem& operator=(const AuctionItem&) = delete;
 
+    // Flags bit 0x1 of Serialize, after the version word.
+    void StoreMainFields(CArchive& ar, DWORD buyerFlags);
+    void LoadMainFields(CArchive& ar, DWORD buyerFlags);
     AuctionBuyer* BuyerAt(int index) const;
     BOOL BuyersEqual(const AuctionItem& other) const;
 

@@ -1,11 +1,13 @@
 #include "auction/AuctionListingForm.h"
 
 #include "auction/AuctionShipMethods.h"
+#include "auction/AuctionShipping.h"
 #include "auction/ItemCondition.h"
 #include "auction/ParcelSizeCodes.h"
 #include "auction/SelectValue.h"
 #include "text/HtmlDocument.h"
 #include "text/MarkupNode.h"
+#include "text/TextEscapes.h"
 
 namespace
 {
@@ -224,6 +226,27 @@ enum
     RowYupack = 3    // 0x20, pair 3
 };
 
+// A service whose parcel size is chosen, with its size-decided-later mark
+// and its size/weight pair in the shipping terms.
+struct SizedService
+{
+    DWORD bit;
+    int row;
+    int (CAuctionShipping::*getChoice)() const;
+    void (CAuctionShipping::*setChoice)(int);
+    const CSelectValuePair& (CAuctionShipping::*getPair)() const;
+    void (CAuctionShipping::*setPair)(const CSelectValuePair&);
+};
+// In the order in which their size goes into the size fields.
+const SizedService kSizedServices[] = {
+    {0x02, RowTaqbin, &CAuctionShipping::GetChoice1, &CAuctionShipping::SetChoice1,
+     &CAuctionShipping::GetPair1, &CAuctionShipping::SetPair1},
+    {0x20, RowYupack, &CAuctionShipping::GetChoice3, &CAuctionShipping::SetChoice3,
+     &CAuctionShipping::GetPair3, &CAuctionShipping::SetPair3},
+    {0x08, RowHacoboon, &CAuctionShipping::GetChoice2, &CAuctionShipping::SetChoice2,
+     &CAuctionShipping::GetPair2, &CAuctionShipping::SetPair2},
+};
+
 CString DecimalText(LONGLONG value)
 {
     CString text;
@@ -339,14 +362,15 @@ void CAuctionListingForm::SetShippingMethods(const CAuctionShipMethods& item, BO
     if (!serviceForm)
         return;
     // The first service whose parcel size is known gives the size fields.
-    if ((bits & 0x02) && item.GetChoice1() == 0)
-        SetServiceSizeWeight(item.GetPair1(), RowTaqbin, RowTaqbin);
-    else if ((bits & 0x20) && item.GetChoice3() == 0)
-        SetServiceSizeWeight(item.GetPair3(), RowYupack, RowYupack);
-    else if ((bits & 0x08) && item.GetChoice2() == 0)
-        SetServiceSizeWeight(item.GetPair2(), RowHacoboon, RowHacoboon);
-    else
-        SetServiceSizeWeight(CSelectValuePair(), RowTaqbin, RowTaqbin);
+    for (const SizedService& service : kSizedServices)
+    {
+        if ((bits & service.bit) && (item.*service.getChoice)() == 0)
+        {
+            SetServiceSizeWeight((item.*service.getPair)(), service.row, service.row);
+            return;
+        }
+    }
+    SetServiceSizeWeight(CSelectValuePair(), RowTaqbin, RowTaqbin);
 }
 
 void CAuctionListingForm::ReadShippingMethods(CAuctionShipMethods& item, BOOL serviceForm) const
@@ -380,51 +404,26 @@ void CAuctionListingForm::ReadShippingMethods(CAuctionShipMethods& item, BOOL se
     if (!now && !IsEqualAt(LF_SHIPPING_INPUT, "later"))
         return;
     DWORD bits = 0;
-    if (IsEqualAt(LF_HB_SHIP, "yes"))
+    for (const ServiceField& service : kServiceFields)
+        if (IsEqualAt(service.field, "yes"))
+            bits |= service.bit;
+    for (const SizedService& service : kSizedServices)
     {
-        bits |= 0x08;
-        item.SetChoice2(now ? 0 : 1);
+        if (!(bits & service.bit))
+            continue;
+        (item.*service.setChoice)(now ? 0 : 1);
         if (now)
         {
-            CSelectValuePair pair = item.GetPair2();
-            ReadServiceSizeWeight(pair, RowHacoboon, RowHacoboon);
-            item.SetPair2(pair);
+            CSelectValuePair pair = (item.*service.getPair)();
+            ReadServiceSizeWeight(pair, service.row, service.row);
+            (item.*service.setPair)(pair);
         }
     }
-    if (IsEqualAt(LF_HB_MINI_SHIP, "yes"))
+    if (bits & 0x10)
     {
-        bits |= 0x10;
         int prefecture = GetInt(LF_HB_MINI_PREFECTURE);
         if (prefecture >= 1 && prefecture <= CAuctionShipping::PrefectureCount)
             item.SetPrefecture(prefecture);
-    }
-    if (IsEqualAt(LF_NEKOPOSU_SHIP, "yes"))
-        bits |= 0x01;
-    if (IsEqualAt(LF_TAQBIN_COMPACT_SHIP, "yes"))
-        bits |= 0x04;
-    if (IsEqualAt(LF_TAQBIN_SHIP, "yes"))
-    {
-        bits |= 0x02;
-        item.SetChoice1(now ? 0 : 1);
-        if (now)
-        {
-            CSelectValuePair pair = item.GetPair1();
-            ReadServiceSizeWeight(pair, RowTaqbin, RowTaqbin);
-            item.SetPair1(pair);
-        }
-    }
-    if (IsEqualAt(LF_YUPACKET_SHIP, "yes"))
-        bits |= 0x40;
-    if (IsEqualAt(LF_YUPACK_SHIP, "yes"))
-    {
-        bits |= 0x20;
-        item.SetChoice3(now ? 0 : 1);
-        if (now)
-        {
-            CSelectValuePair pair = item.GetPair3();
-            ReadServiceSizeWeight(pair, RowYupack, RowYupack);
-            item.SetPair3(pair);
-        }
     }
     item.SetShipFlags(bits);
 }
@@ -489,9 +488,12 @@ void CAuctionListingForm::CopyBankIdInputs(CHtmlDocument* page, int* bankIdTaken
         CString name;
         if (!input->GetAttribute("name", name) || name.IsEmpty())
             continue;
+        // Posted as a browser would: entities decoded.
+        DecodeHtmlEntities(name);
         CString value;
         if (m_bankIdInputMode == BankIdCopy)
             input->GetAttribute("value", value);
+        DecodeHtmlEntities(value);
         SetByName(name, value);
         if (bankIdTaken != nullptr && *bankIdTaken == 0 && !value.IsEmpty())
             *bankIdTaken = 1;

@@ -16,10 +16,33 @@
 #include "text/WideConvert.h"
 
 #include <cstring>
+#include <memory>
+#include <utility>
 
 namespace
 {
 const char kFormContentType[] = "Content-type: application/x-www-form-urlencoded\r\n";
+
+// Marks a Send running for as long as it runs. Ended by the destructor, so
+// that an exception passing through (only WinInet's are caught) does not
+// leave the object refusing every later request.
+class CSendingMark
+{
+public:
+    explicit CSendingMark(std::shared_ptr<HttpRequestState> pState) : m_pState(std::move(pState))
+    {
+        m_pState->bBusy = TRUE;
+    }
+    ~CSendingMark() { m_pState->bBusy = FALSE; }
+    CSendingMark(const CSendingMark&) = delete;
+    CSendingMark& operator=(const CSendingMark&) = delete;
+
+    HttpRequestState& State() const { return *m_pState; }
+
+private:
+    // Shared, so that it outlives the object when that is destroyed meanwhile.
+    std::shared_ptr<HttpRequestState> m_pState;
+};
 } // namespace
 
 CHttpComm::CHttpComm()
@@ -99,14 +122,11 @@ BOOL CHttpComm::Send(LPCTSTR url, LPCVOID pBody, DWORD dwLength, LPCTSTR pszHead
     // another request on this object while one runs.
     if (m_pState->bBusy)
         return FALSE;
-    std::shared_ptr<HttpRequestState> pState = m_pState;
-    pState->bBusy = TRUE;
+    CSendingMark sending(m_pState);
 #ifdef _WIN32
     CBusyCursor cursor;
 #endif
-    BOOL bResult = RunSend(*pState, CString(url), pBody, dwLength, pszHeaders, bRetry, nDepth);
-    pState->bBusy = FALSE;
-    return bResult;
+    return RunSend(sending.State(), CString(url), pBody, dwLength, pszHeaders, bRetry, nDepth);
 }
 
 BOOL CHttpComm::RunSend(HttpRequestState& state, CString strUrl, LPCVOID pBody, DWORD dwLength,
@@ -279,21 +299,10 @@ BOOL CHttpComm::SetMetaCharset(CHtmlDocument& document, int nCharset)
     CMarkupNode* pHead = static_cast<CMarkupNode*>(heads.GetHead());
     CPtrList metas;
     pHead->CollectByName("meta", metas);
-    for (POSITION pos = metas.GetHeadPosition(); pos != nullptr;)
-    {
-        CMarkupNode* pMeta = static_cast<CMarkupNode*>(metas.GetNext(pos));
-        CString equiv, content;
-        if (!pMeta->GetAttribute("http-equiv", equiv) || equiv.CompareNoCase("Content-Type") != 0)
-            continue;
-        if (!pMeta->GetAttribute("content", content))
-            continue;
-        int nNamed = CharsetFromContentType(content);
-        if (nNamed == CHARSET_UNKNOWN)
-            continue;
-        CString contentType;
-        if (nNamed == nCharset || !MakeContentTypeForCharset(nCharset, contentType))
-            return FALSE;
-        return pMeta->SetAttribute("content", contentType);
-    }
-    return FALSE;
+    int nNamed = CHARSET_UNKNOWN;
+    CMarkupNode* pMeta = FindCharsetMeta(metas, nNamed);
+    CString contentType;
+    if (pMeta == nullptr || nNamed == nCharset || !MakeContentTypeForCharset(nCharset, contentType))
+        return FALSE;
+    return pMeta->SetAttribute("content", contentType);
 }

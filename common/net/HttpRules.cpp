@@ -180,9 +180,16 @@ int FindMetaCharset(const char* data, int length)
     parser.Parse(text.c_str(), (int)text.size());
     CPtrList metas;
     root.CollectByName("meta", metas);
+    int code = CHARSET_UNKNOWN;
+    return FindCharsetMeta(metas, code) != nullptr ? code : CHARSET_UNKNOWN;
+}
+
+CMarkupNode* FindCharsetMeta(const CPtrList& metas, int& nCharset)
+{
+    nCharset = CHARSET_UNKNOWN;
     for (POSITION pos = metas.GetHeadPosition(); pos != nullptr;)
     {
-        const CMarkupNode* pNode = static_cast<const CMarkupNode*>(metas.GetNext(pos));
+        CMarkupNode* pNode = static_cast<CMarkupNode*>(metas.GetNext(pos));
         if (!pNode->IsLeaf() || !pNode->CanHaveAttributes())
             continue;
         CString equiv, content;
@@ -190,11 +197,11 @@ int FindMetaCharset(const char* data, int length)
             continue;
         if (!pNode->GetAttribute("content", content))
             continue;
-        int code = CharsetFromContentType(content);
-        if (code != CHARSET_UNKNOWN)
-            return code;
+        nCharset = CharsetFromContentType(content);
+        if (nCharset != CHARSET_UNKNOWN)
+            return pNode;
     }
-    return CHARSET_UNKNOWN;
+    return nullptr;
 }
 
 BOOL IsRedirectStatus(DWORD status)

@@ -6,8 +6,11 @@
 // a body are made uniform, which charset a page names for itself, which
 // failures are tried again without asking, and the texts of its messages.
 
+#include "afx/Collections.h"
 #include "afx/String.h"
 #include "afx/wintypes.h"
+
+class CMarkupNode;
 
 // WinInet error codes the rules know by number (the same values as
 // <wininet.h>; the portable core has no such header).
@@ -59,6 +62,12 @@ CString MakeCrLfLineEnds(const char* data, int length);
 // "Content-Type"> tag, looked for in its head, or anywhere when it has no
 // head; 0 when none names a known charset.
 int FindMetaCharset(const char* data, int length);
+
+// Of the meta elements (CMarkupNode pointers, in page order), the first
+// whose "http-equiv" is "Content-Type" in any letter case and whose
+// "content" names a known charset; its code goes to nCharset. Null when
+// there is none.
+CMarkupNode* FindCharsetMeta(const CPtrList& metas, int& nCharset);
 
 // 301, 302, 303, 307 and 308.
 BOOL IsRedirectStatus(DWORD status);

@@ -34,84 +34,50 @@ inline bool InRange(BYTE b, BYTE low, BYTE high)
     return b >= low && b <= high;
 }
 
-Score ScoreSjis(const BYTE* p, const BYTE* end)
+// The bytes of the well-formed multi-byte sequence of each charset at p
+// (*p is 0x80 or more); 0 when none begins there.
+int SjisSequence(const BYTE* p, const BYTE* end)
 {
-    Score s;
-    while (p < end)
-    {
-        const BYTE b = *p;
-        if (b < 0x80)
-        {
-            ++s.ascii;
-            ++p;
-        }
-        else if (IsSjisLeadByte(b) && p + 1 < end && IsSjisTrailByte(p[1]))
-        {
-            s.multi += 2;
-            p += 2;
-        }
-        else
-            ++p;
-    }
-    return s;
+    return (IsSjisLeadByte(p[0]) && p + 1 < end && IsSjisTrailByte(p[1])) ? 2 : 0;
 }
 
-Score ScoreEuc(const BYTE* p, const BYTE* end)
+int EucSequence(const BYTE* p, const BYTE* end)
 {
-    Score s;
-    while (p < end)
-    {
-        const BYTE b = *p;
-        if (b < 0x80)
-        {
-            ++s.ascii;
-            ++p;
-        }
-        else if (InRange(b, 0xA1, 0xFE) && p + 1 < end && InRange(p[1], 0xA1, 0xFE))
-        {
-            s.multi += 2;
-            p += 2;
-        }
-        else if (b == 0x8E && p + 1 < end && InRange(p[1], 0xA1, 0xDF))
-        {
-            s.multi += 2;
-            p += 2;
-        }
-        else if (b == 0x8F && end - p >= 3 && InRange(p[1], 0xA1, 0xFE) && InRange(p[2], 0xA1, 0xFE))
-        {
-            s.multi += 3;
-            p += 3;
-        }
-        else
-            ++p;
-    }
-    return s;
+    const BYTE b = p[0];
+    if (p + 1 < end &&
+        ((InRange(b, 0xA1, 0xFE) && InRange(p[1], 0xA1, 0xFE)) || (b == 0x8E && InRange(p[1], 0xA1, 0xDF))))
+        return 2;
+    if (b == 0x8F && end - p >= 3 && InRange(p[1], 0xA1, 0xFE) && InRange(p[2], 0xA1, 0xFE))
+        return 3;
+    return 0;
 }
 
-Score ScoreUtf8(const BYTE* p, const BYTE* end)
+int Utf8Sequence(const BYTE* p, const BYTE* end)
+{
+    const BYTE b = p[0];
+    if (InRange(b, 0xC0, 0xDF) && p + 1 < end && InRange(p[1], 0x80, 0xBF))
+        return 2;
+    if (InRange(b, 0xE0, 0xEF) && end - p >= 3 && InRange(p[1], 0x80, 0xBF) && InRange(p[2], 0x80, 0xBF))
+        return 3;
+    return 0;
+}
+
+// Walks the chunk as one charset: a byte that begins no sequence is
+// skipped and counted nowhere.
+template <int (*Sequence)(const BYTE*, const BYTE*)> Score ScoreAs(const BYTE* p, const BYTE* end)
 {
     Score s;
     while (p < end)
     {
-        const BYTE b = *p;
-        if (b < 0x80)
+        if (*p < 0x80)
         {
             ++s.ascii;
             ++p;
+            continue;
         }
-        else if (InRange(b, 0xC0, 0xDF) && p + 1 < end && InRange(p[1], 0x80, 0xBF))
-        {
-            s.multi += 2;
-            p += 2;
-        }
-        else if (InRange(b, 0xE0, 0xEF) && end - p >= 3 && InRange(p[1], 0x80, 0xBF) &&
-                 InRange(p[2], 0x80, 0xBF))
-        {
-            s.multi += 3;
-            p += 3;
-        }
-        else
-            ++p;
+        const int n = Sequence(p, end);
+        s.multi += n;
+        p += n > 0 ? n : 1;
     }
     return s;
 }
@@ -138,7 +104,8 @@ bool HasJisEscape(const BYTE* p, const BYTE* end)
 int JudgeChunk(const BYTE* p, const BYTE* end, bool isLast)
 {
     const int length = (int)(end - p);
-    const Score scores[3] = {ScoreSjis(p, end), ScoreEuc(p, end), ScoreUtf8(p, end)};
+    const Score scores[3] = {ScoreAs<SjisSequence>(p, end), ScoreAs<EucSequence>(p, end),
+                             ScoreAs<Utf8Sequence>(p, end)};
     const int codes[3] = {CHARSET_SJIS, CHARSET_EUCJP, CHARSET_UTF8};
     if (isLast)
         for (int i = 0; i < 3; ++i)

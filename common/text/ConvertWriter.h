@@ -1,9 +1,11 @@
 #ifndef TANZO_TEXT_CONVERTWRITER_H
 #define TANZO_TEXT_CONVERTWRITER_H
 
+#include <cstring>
 #include <utility>
 
 #include "afx/String.h"
+#include "afx/wintypes.h"
 
 // The output of a converter: written straight into a CString's buffer,
 // which grows as needed (never sized once from the input), then moved into
@@ -38,10 +40,46 @@ public:
     void Advance(int n) { m_pNext += n; }
     int GetLength() const { return (int)(m_pNext - m_pBegin); }
 
+    // Copies the run of ASCII bytes (NUL excluded) at p as it is and moves
+    // p past it; the bytes of a page are mostly such runs.
+    void CopyAsciiRun(const BYTE*& p, const BYTE* end)
+    {
+        // Between two-byte characters there is mostly no run at all.
+        if (p == end || *p >= 0x80 || *p == 0)
+            return;
+        const BYTE* q = p + 1;
+        while (q < end && *q != 0 && *q < 0x80)
+            ++q;
+        const size_t n = (size_t)(q - p);
+        Ensure((int)n);
+        std::memcpy(m_pNext, p, n);
+        m_pNext += n;
+        p += n;
+    }
+
     void Finish(CString& out)
     {
         m_result.ReleaseBuffer(GetLength());
         out = std::move(m_result);
+    }
+
+    // The same for a converter: *pSubstituted tells whether a character was
+    // replaced or dropped.
+    void Finish(CString& out, bool substituted, BOOL* pSubstituted)
+    {
+        Finish(out);
+        if (pSubstituted != nullptr)
+            *pSubstituted = substituted ? TRUE : FALSE;
+    }
+
+    // What a converter leaves when it has no input: an empty result, nothing
+    // substituted, FALSE.
+    static BOOL NoInput(CString& out, BOOL* pSubstituted)
+    {
+        out.Empty();
+        if (pSubstituted != nullptr)
+            *pSubstituted = FALSE;
+        return FALSE;
     }
 
 private:
@@ -63,5 +101,31 @@ private:
     char* m_pEnd;
     int m_nCapacity;
 };
+
+// The loop of a converter that reads bytes: runs of ASCII go to the output
+// as they are; every other byte (a NUL too) begins a character, which
+// convert(p, end, w, substituted) steps over and writes, making room first
+// (after reading, which keeps the loop fast).
+// FALSE only for a null text.
+template <class Convert>
+BOOL ConvertByChars(const char* data, int length, int sizeHint, CString& out, BOOL* pSubstituted,
+                    Convert convert)
+{
+    if (data == nullptr || length < 0)
+        return CConvertWriter::NoInput(out, pSubstituted);
+    const BYTE* p = (const BYTE*)data;
+    const BYTE* end = p + length;
+    CConvertWriter w(sizeHint);
+    bool substituted = false;
+    while (p < end)
+    {
+        w.CopyAsciiRun(p, end);
+        if (p == end)
+            break;
+        convert(p, end, w, substituted);
+    }
+    w.Finish(out, substituted, pSubstituted);
+    return TRUE;
+}
 
 #endif // TANZO_TEXT_CONVERTWRITER_H

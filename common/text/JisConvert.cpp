@@ -71,7 +71,7 @@ enum CharKind
 {
     KIND_BYTE,    // a single byte to keep (ASCII, or a kana byte)
     KIND_PAIR,    // a JIS X 0208 pair in j1, j2
-    KIND_GETA,    // no place in the target: the geta mark
+    KIND_GETA,    // no place in the target: the geta mark's pair in j1, j2
     KIND_DROPPED, // nothing (a NUL, a lead byte cut off by the end)
 };
 
@@ -81,6 +81,11 @@ struct CharRead
     int size; // input bytes taken
     BYTE j1, j2;
 };
+
+inline CharRead Geta(int size)
+{
+    return {KIND_GETA, size, GETA_JIS1, GETA_JIS2};
+}
 
 // Bytes of a malformed sequence to take as one: a following ASCII byte is
 // read again as a character of its own, so that markup and line ends
@@ -101,20 +106,20 @@ inline CharRead ReadSjis(const BYTE* p, const BYTE* end)
     if (IsKana(b))
         return {KIND_BYTE, 1, b, 0};
     if (!IsSjisLeadByte(b))
-        return {KIND_GETA, 1, 0, 0};
+        return Geta(1);
     if (p + 1 == end)
         return {KIND_DROPPED, 1, 0, 0};
     BYTE t = p[1];
     if (!IsSjisTrailByte(t))
-        return {KIND_GETA, t >= 0x80 ? 2 : 1, 0, 0};
+        return Geta(t >= 0x80 ? 2 : 1);
     BYTE s1 = b;
     if (b >= 0xF0 && b <= 0xF9)
-        return {KIND_GETA, 2, 0, 0};
+        return Geta(2);
     if (b >= 0xFA)
     {
         WORD code = kIbmExtensionToNec[b - 0xFA][t - 0x40];
         if (code == 0)
-            return {KIND_GETA, 2, 0, 0};
+            return Geta(2);
         s1 = (BYTE)(code >> 8);
         t = (BYTE)code;
     }
@@ -136,26 +141,26 @@ inline CharRead ReadEuc(const BYTE* p, const BYTE* end)
             return {KIND_DROPPED, 1, 0, 0};
         if (IsKana(p[1]))
             return {KIND_BYTE, 2, p[1], 0};
-        return {KIND_GETA, BadSize(p, end, 1), 0, 0};
+        return Geta(BadSize(p, end, 1));
     }
     if (b == 0x8F)
     {
         if (p + 1 == end)
             return {KIND_DROPPED, 1, 0, 0};
         if (!IsEucByte(p[1]))
-            return {KIND_GETA, BadSize(p, end, 1), 0, 0};
+            return Geta(BadSize(p, end, 1));
         if (p + 2 == end)
             return {KIND_DROPPED, 2, 0, 0};
         if (!IsEucByte(p[2]))
-            return {KIND_GETA, BadSize(p, end, 2), 0, 0};
-        return {KIND_GETA, 3, 0, 0};
+            return Geta(BadSize(p, end, 2));
+        return Geta(3);
     }
     if (!IsEucByte(b))
-        return {KIND_GETA, 1, 0, 0};
+        return Geta(1);
     if (p + 1 == end)
         return {KIND_DROPPED, 1, 0, 0};
     if (!IsEucByte(p[1]))
-        return {KIND_GETA, BadSize(p, end, 1), 0, 0};
+        return Geta(BadSize(p, end, 1));
     return {KIND_PAIR, 2, (BYTE)(b - 0x80), (BYTE)(p[1] - 0x80)};
 }
 
@@ -240,127 +245,76 @@ inline int ReadEscape(const BYTE* p, const BYTE* end, JisMode& mode, bool& known
     return 0;
 }
 
-BOOL Finish(CConvertWriter& w, CString& out, bool substituted, BOOL* pSubstituted)
+// What SjisToEuc and EucToSjis write for a kept byte and for a JIS X 0208
+// pair.
+struct EucTarget
 {
-    w.Finish(out);
-    if (pSubstituted != nullptr)
-        *pSubstituted = substituted ? TRUE : FALSE;
-    return TRUE;
-}
+    static void Byte(BYTE b, CConvertWriter& w)
+    {
+        if (b >= 0x80)
+            w.Put((char)0x8E, (char)b);
+        else
+            w.Put((char)b);
+    }
+    static void Pair(BYTE j1, BYTE j2, CConvertWriter& w) { w.Put((char)(j1 | 0x80), (char)(j2 | 0x80)); }
+};
 
-BOOL NullInput(CString& out, BOOL* pSubstituted)
+struct SjisTarget
 {
-    out.Empty();
-    if (pSubstituted != nullptr)
-        *pSubstituted = FALSE;
-    return FALSE;
+    static void Byte(BYTE b, CConvertWriter& w) { w.Put((char)b); }
+    static void Pair(BYTE j1, BYTE j2, CConvertWriter& w)
+    {
+        BYTE s1, s2;
+        JisToSjisPair(j1, j2, s1, s2);
+        w.Put((char)s1, (char)s2);
+    }
+};
+
+// The two directions between Shift_JIS and EUC-JP: each character is
+// taken by Read and written as Target writes it. Both are template
+// arguments so that they are inlined into the loop.
+template <CharRead (*Read)(const BYTE*, const BYTE*), class Target>
+BOOL ConvertByPairs(const char* data, int length, int sizeHint, CString& out, BOOL* pSubstituted)
+{
+    return ConvertByChars(data, length, sizeHint, out, pSubstituted,
+                          [](const BYTE*& p, const BYTE* end, CConvertWriter& w, bool& substituted)
+                          {
+                              const CharRead r = Read(p, end);
+                              p += r.size;
+                              w.Ensure(2);
+                              switch (r.kind)
+                              {
+                              case KIND_BYTE:
+                                  Target::Byte(r.j1, w);
+                                  break;
+                              case KIND_GETA:
+                                  substituted = true;
+                                  [[fallthrough]];
+                              case KIND_PAIR:
+                                  Target::Pair(r.j1, r.j2, w);
+                                  break;
+                              case KIND_DROPPED:
+                                  substituted = true;
+                                  break;
+                              }
+                          });
 }
 } // namespace
 
 BOOL SjisToEuc(const char* data, int length, CString& out, BOOL* pSubstituted)
 {
-    if (data == nullptr || length < 0)
-        return NullInput(out, pSubstituted);
-    const BYTE* p = (const BYTE*)data;
-    const BYTE* end = p + length;
-    CConvertWriter w(length + length / 8);
-    bool substituted = false;
-    while (p < end)
-    {
-        // Runs of ASCII go as they are.
-        const BYTE* run = p;
-        while (run < end && *run >= 0x01 && *run < 0x80)
-            ++run;
-        if (run > p)
-        {
-            int n = (int)(run - p);
-            w.Ensure(n);
-            std::memcpy(w.Next(), p, n);
-            w.Advance(n);
-            p = run;
-            if (p == end)
-                break;
-        }
-        CharRead r = ReadSjis(p, end);
-        p += r.size;
-        w.Ensure(2);
-        switch (r.kind)
-        {
-        case KIND_BYTE:
-            if (r.j1 >= 0x80)
-                w.Put((char)0x8E, (char)r.j1);
-            else
-                w.Put((char)r.j1);
-            break;
-        case KIND_PAIR:
-            w.Put((char)(r.j1 | 0x80), (char)(r.j2 | 0x80));
-            break;
-        case KIND_GETA:
-            w.Put((char)(GETA_JIS1 | 0x80), (char)(GETA_JIS2 | 0x80));
-            substituted = true;
-            break;
-        case KIND_DROPPED:
-            substituted = true;
-            break;
-        }
-    }
-    return Finish(w, out, substituted, pSubstituted);
+    return ConvertByPairs<ReadSjis, EucTarget>(data, length, length + length / 8, out, pSubstituted);
 }
 
 BOOL EucToSjis(const char* data, int length, CString& out, BOOL* pSubstituted)
 {
-    if (data == nullptr || length < 0)
-        return NullInput(out, pSubstituted);
-    const BYTE* p = (const BYTE*)data;
-    const BYTE* end = p + length;
-    CConvertWriter w(length);
-    bool substituted = false;
-    while (p < end)
-    {
-        const BYTE* run = p;
-        while (run < end && *run >= 0x01 && *run < 0x80)
-            ++run;
-        if (run > p)
-        {
-            int n = (int)(run - p);
-            w.Ensure(n);
-            std::memcpy(w.Next(), p, n);
-            w.Advance(n);
-            p = run;
-            if (p == end)
-                break;
-        }
-        CharRead r = ReadEuc(p, end);
-        p += r.size;
-        w.Ensure(2);
-        switch (r.kind)
-        {
-        case KIND_BYTE:
-            w.Put((char)r.j1);
-            break;
-        case KIND_PAIR:
-        {
-            BYTE s1, s2;
-            JisToSjisPair(r.j1, r.j2, s1, s2);
-            w.Put((char)s1, (char)s2);
-            break;
-        }
-        case KIND_GETA:
-            w.Put((char)GETA_SJIS1, (char)GETA_SJIS2);
-            substituted = true;
-            break;
-        case KIND_DROPPED:
-            substituted = true;
-            break;
-        }
-    }
-    return Finish(w, out, substituted, pSubstituted);
+    return ConvertByPairs<ReadEuc, SjisTarget>(data, length, length, out, pSubstituted);
 }
 
 BOOL SjisToJis(const char* data, int length, CString& out, BOOL* pSubstituted)
 {
     if (data == nullptr || length < 0)
-        return NullInput(out, pSubstituted);
+        return CConvertWriter::NoInput(out, pSubstituted);
     const BYTE* p = (const BYTE*)data;
     const BYTE* end = p + length;
     CConvertWriter w(length + length / 4);
@@ -396,13 +350,8 @@ BOOL SjisToJis(const char* data, int length, CString& out, BOOL* pSubstituted)
             w.Put((char)(r.j1 & 0x7F));
             break;
         case KIND_GETA:
-            r.j1 = GETA_JIS1;
-            r.j2 = GETA_JIS2;
             substituted = true;
-            shift(MODE_KANJI);
-            w.Ensure(2);
-            w.Put((char)r.j1, (char)r.j2);
-            break;
+            [[fallthrough]];
         case KIND_PAIR:
             shift(MODE_KANJI);
             w.Ensure(2);
@@ -414,13 +363,14 @@ BOOL SjisToJis(const char* data, int length, CString& out, BOOL* pSubstituted)
         }
     }
     shift(MODE_ASCII);
-    return Finish(w, out, substituted, pSubstituted);
+    w.Finish(out, substituted, pSubstituted);
+    return TRUE;
 }
 
 BOOL JisToSjis(const char* data, int length, CString& out, BOOL* pSubstituted)
 {
     if (data == nullptr || length < 0)
-        return NullInput(out, pSubstituted);
+        return CConvertWriter::NoInput(out, pSubstituted);
     const BYTE* p = (const BYTE*)data;
     const BYTE* end = p + length;
     CConvertWriter w(length);
@@ -505,7 +455,8 @@ BOOL JisToSjis(const char* data, int length, CString& out, BOOL* pSubstituted)
             break;
         }
     }
-    return Finish(w, out, substituted, pSubstituted);
+    w.Finish(out, substituted, pSubstituted);
+    return TRUE;
 }
 
 BOOL SjisToEuc(LPCTSTR text, CString& out, BOOL* pSubstituted)

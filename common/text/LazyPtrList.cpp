@@ -11,3 +11,11 @@ POSITION CLazyPtrList::AddTail(DWORD value)
         m_pList = new CDWordValueList;
     return m_pList->AddTail(value);
 }
+
+#ifndef _WIN32
+// No windows in the native build, so no cursor over any of them.
+BOOL CLazyPtrList::IsCursorOutside() const
+{
+    return TRUE;
+}
+#endif

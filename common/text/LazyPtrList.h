@@ -24,6 +24,10 @@ public:
 
     POSITION AddTail(DWORD value);
 
+    // TRUE unless the cursor lies on a visible child control of the window
+    // whose id is listed; also TRUE without a list, a window or a cursor.
+    virtual BOOL IsCursorOutside() const;
+
     // Null until a value was added.
     CDWordValueList* GetList() const { return m_pList; }
     CWnd* GetWindow() const { return m_pWnd; }

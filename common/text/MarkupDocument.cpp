@@ -212,7 +212,7 @@ BOOL CMarkupDocument::GetElementTexts(LPCTSTR tag, CStringList& texts, LPCTSTR a
 BOOL CMarkupDocument::ElementTextContains(LPCTSTR tag, LPCTSTR text, LPCTSTR attrName, LPCTSTR attrValue,
                                           int flags)
 {
-    if (text == nullptr || *text == '\0')
+    if (text == nullptr)
         return FALSE;
     CString wanted(text);
     wanted.MakeLower();
@@ -223,7 +223,8 @@ BOOL CMarkupDocument::ElementTextContains(LPCTSTR tag, LPCTSTR text, LPCTSTR att
                      CString markup;
                      pNode->GetMarkup(markup, TRUE);
                      markup.MakeLower();
-                     return bFound = MbsFind(markup, wanted) >= 0;
+                     // Every markup contains the empty text.
+                     return bFound = wanted.IsEmpty() || MbsFind(markup, wanted) >= 0;
                  });
     return bFound;
 }

@@ -15,6 +15,21 @@ inline BOOL IsEmptyText(LPCTSTR text)
     return text == nullptr || *text == '\0';
 }
 
+// SetText and AppendText of the text and comment leaves.
+BOOL ReplaceLeafText(CString& strText, LPCTSTR text)
+{
+    if (text != nullptr)
+        strText = text;
+    return TRUE;
+}
+
+BOOL AppendLeafText(CString& strText, LPCTSTR text)
+{
+    if (!IsEmptyText(text))
+        strText += text;
+    return TRUE;
+}
+
 void AppendStartTag(CString& out, const CString& name, const CMarkupAttributeList& attributes)
 {
     out += '<';
@@ -184,12 +199,15 @@ BOOL CMarkupNode::Matches(LPCTSTR name, LPCTSTR attrName, LPCTSTR attrValue, BOO
 
 BOOL CMarkupNode::ContainsText(LPCTSTR text, BOOL bCaseSensitive) const
 {
-    if (IsEmptyText(text))
+    if (text == nullptr)
         return FALSE;
     CString own;
     GetMarkup(own, FALSE);
     if (own.IsEmpty())
         return FALSE;
+    // Every text contains the empty one.
+    if (*text == '\0')
+        return TRUE;
     if (bCaseSensitive)
         return MbsFind(own, text) >= 0;
     CString wanted(text);
@@ -502,16 +520,12 @@ void CMarkupText::AppendOpen(CString& out) const
 
 BOOL CMarkupText::SetText(LPCTSTR text)
 {
-    if (text != nullptr)
-        m_strText = text;
-    return TRUE;
+    return ReplaceLeafText(m_strText, text);
 }
 
 BOOL CMarkupText::AppendText(LPCTSTR text)
 {
-    if (!IsEmptyText(text))
-        m_strText += text;
-    return TRUE;
+    return AppendLeafText(m_strText, text);
 }
 
 CMarkupNode* CMarkupText::Clone() const
@@ -536,16 +550,12 @@ void CMarkupComment::AppendOpen(CString& out) const
 
 BOOL CMarkupComment::SetText(LPCTSTR text)
 {
-    if (text != nullptr)
-        m_strText = text;
-    return TRUE;
+    return ReplaceLeafText(m_strText, text);
 }
 
 BOOL CMarkupComment::AppendText(LPCTSTR text)
 {
-    if (!IsEmptyText(text))
-        m_strText += text;
-    return TRUE;
+    return AppendLeafText(m_strText, text);
 }
 
 CMarkupNode* CMarkupComment::Clone() const

@@ -9,9 +9,10 @@
 namespace
 {
 // Characters as codes: a single byte as itself (folded when asked), a
-// two-byte character as (lead << 8) | trail. Equal codes mean equal byte
-// lengths, since a lone lead byte (at the end of a text) is never equal
-// to a single-byte character.
+// two-byte character as (lead << 8) | trail, and a lead byte without its
+// trail byte (at the end of a text) as lead << 8, so that it sorts among
+// the two-byte characters as CString::Compare sorts it. A NUL is never a
+// trail byte; so equal codes mean equal characters.
 inline unsigned FoldByte(unsigned c, bool fold)
 {
     return (fold && c >= 'A' && c <= 'Z') ? c + ('a' - 'A') : c;
@@ -21,18 +22,22 @@ inline unsigned FoldByte(unsigned c, bool fold)
 inline unsigned ReadChar(const BYTE*& p, const BYTE* end, bool fold)
 {
     unsigned c = *p++;
-    if (!IsSingleByteChar((BYTE)c) && p < end)
+    if (IsSingleByteChar((BYTE)c))
+        return FoldByte(c, fold);
+    if (p < end && *p != 0)
         return (c << 8) | *p++;
-    return FoldByte(c, fold);
+    return c << 8;
 }
 
 // The same for a zero-terminated text; *p must not be the terminator.
 inline unsigned ReadChar(const BYTE*& p, bool fold)
 {
     unsigned c = *p++;
-    if (!IsSingleByteChar((BYTE)c) && *p != 0)
+    if (IsSingleByteChar((BYTE)c))
+        return FoldByte(c, fold);
+    if (*p != 0)
         return (c << 8) | *p++;
-    return FoldByte(c, fold);
+    return c << 8;
 }
 
 inline int Sign(unsigned a, unsigned b)

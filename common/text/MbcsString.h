@@ -10,7 +10,8 @@
 // A null text counts as empty. Counted forms take lengths in bytes.
 //
 // Comparisons order by character code, a two-byte character counting as
-// (lead << 8) | trail, as _mbscmp does. Results are -1, 0 or 1.
+// (lead << 8) | trail and a lead byte cut off by the end as lead << 8, as
+// _mbscmp and CString::Compare do. Results are -1, 0 or 1.
 
 int MbsCompare(LPCTSTR a, LPCTSTR b);
 int MbsCompareNoCase(LPCTSTR a, LPCTSTR b);

@@ -37,7 +37,11 @@ void JoinPath(CString& out, LPCTSTR dir, LPCTSTR name)
 void GetDirectoryOfPath(LPCTSTR path, CString& out)
 {
     CString s(path);
+    // Like _splitpath, "/" separates as well as "\".
     int last = s.ReverseFind('\\');
+    int slash = s.ReverseFind('/');
+    if (slash > last)
+        last = slash;
     int colon = s.Find(':');
     if (last >= 0)
         s = s.Left(last + 1);
@@ -45,8 +49,9 @@ void GetDirectoryOfPath(LPCTSTR path, CString& out)
         s = s.Left(2);
     else
         s.Empty();
-    if (s.GetLength() > 0 && s.ReverseFind('\\') == s.GetLength() - 1)
-        s = s.Left(s.GetLength() - 1);
+    int end = s.GetLength() - 1;
+    if (end >= 0 && (s.ReverseFind('\\') == end || s[end] == '/'))
+        s = s.Left(end);
     out = s;
 }
 

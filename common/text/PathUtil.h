@@ -12,7 +12,8 @@ class CStringList;
 // out unchanged.
 void JoinPath(CString& out, LPCTSTR dir, LPCTSTR name);
 
-// Drive and folder of a path, without one trailing "\".
+// Drive and folder of a path ("\" or "/" separated, as _splitpath reads
+// it), without one trailing separator.
 void GetDirectoryOfPath(LPCTSTR path, CString& out);
 
 // Appends the components of a path to the list (one trailing "\" removed

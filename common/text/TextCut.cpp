@@ -63,11 +63,21 @@ BOOL KeepBeforeChar(CString& text, char ch, BOOL last)
     return i >= 0 ? KeepBeforeIndex(text, i) : FALSE;
 }
 
-BOOL KeepAfterString(CString& text, LPCTSTR marker, BOOL last)
+namespace
+{
+// Byte index of the first (with last: the last) marker in text, -1 when
+// it is not there or the marker is empty.
+int FindMarker(const CString& text, LPCTSTR marker, BOOL last)
 {
     if (marker == nullptr || *marker == '\0')
-        return FALSE;
-    int i = last ? ReverseFindString(text, marker) : MbsFind(text, marker);
+        return -1;
+    return last ? ReverseFindString(text, marker) : MbsFind(text, marker);
+}
+} // namespace
+
+BOOL KeepAfterString(CString& text, LPCTSTR marker, BOOL last)
+{
+    const int i = FindMarker(text, marker, last);
     if (i < 0)
         return FALSE;
     text = text.Mid(i + (int)std::strlen(marker));
@@ -76,9 +86,7 @@ BOOL KeepAfterString(CString& text, LPCTSTR marker, BOOL last)
 
 BOOL KeepBeforeString(CString& text, LPCTSTR marker, BOOL last)
 {
-    if (marker == nullptr || *marker == '\0')
-        return FALSE;
-    int i = last ? ReverseFindString(text, marker) : MbsFind(text, marker);
+    const int i = FindMarker(text, marker, last);
     if (i < 0)
         return FALSE;
     text = text.Left(i);
@@ -147,48 +155,57 @@ int SafeLength(LPCTSTR text)
     return text != nullptr ? (int)std::strlen(text) : 0;
 }
 
-BOOL KeepAsciiChars(CString& text, int flags)
+namespace
 {
-    const int length = text.GetLength();
+// Rebuilds text from what keep(character, bytes, result) appends for each
+// character; keep answers false to stop. TRUE when the result is not empty.
+template <class Keep> BOOL FilterChars(CString& text, Keep keep)
+{
     CString result;
     LPCTSTR p = text;
-    LPCTSTR end = p + length;
+    LPCTSTR end = p + text.GetLength();
     while (p < end)
     {
         const int n = CharLength(p, end);
-        if (n == 1 && IsAsciiByte((BYTE)*p))
-            result += *p;
-        else if ((flags & KEEP_ASCII_FIRST_RUN) && !result.IsEmpty())
+        if (!keep(p, n, result))
             break;
         p += n;
     }
     text = std::move(result);
     return text.IsEmpty() ? FALSE : TRUE;
 }
+} // namespace
+
+BOOL KeepAsciiChars(CString& text, int flags)
+{
+    return FilterChars(text,
+                       [flags](LPCTSTR p, int n, CString& result)
+                       {
+                           if (n == 1 && IsAsciiByte((BYTE)*p))
+                               result += *p;
+                           else if ((flags & KEEP_ASCII_FIRST_RUN) && !result.IsEmpty())
+                               return false;
+                           return true;
+                       });
+}
 
 BOOL FilterNumberChars(CString& text, BOOL allowMinus, BOOL allowDot)
 {
     static const char kFullWidthZero[] = "０";
-    const int length = text.GetLength();
-    CString result;
-    LPCTSTR p = text;
-    LPCTSTR end = p + length;
-    while (p < end)
-    {
-        const int n = CharLength(p, end);
-        if (n == 1)
-        {
-            if (IsDigitChar((BYTE)*p) || (allowDot && *p == '.') ||
-                (allowMinus && *p == '-' && result.IsEmpty()))
-                result += *p;
-        }
-        else if (p[0] == kFullWidthZero[0] && (BYTE)p[1] >= (BYTE)kFullWidthZero[1] &&
-                 (BYTE)p[1] <= (BYTE)kFullWidthZero[1] + 9)
-            result += (char)('0' + ((BYTE)p[1] - (BYTE)kFullWidthZero[1]));
-        p += n;
-    }
-    text = std::move(result);
-    return text.IsEmpty() ? FALSE : TRUE;
+    return FilterChars(text,
+                       [allowMinus, allowDot](LPCTSTR p, int n, CString& result)
+                       {
+                           if (n == 1)
+                           {
+                               if (IsDigitChar((BYTE)*p) || (allowDot && *p == '.') ||
+                                   (allowMinus && *p == '-' && result.IsEmpty()))
+                                   result += *p;
+                           }
+                           else if (p[0] == kFullWidthZero[0] && (BYTE)p[1] >= (BYTE)kFullWidthZero[1] &&
+                                    (BYTE)p[1] <= (BYTE)kFullWidthZero[1] + 9)
+                               result += (char)('0' + ((BYTE)p[1] - (BYTE)kFullWidthZero[1]));
+                           return true;
+                       });
 }
 
 CString QuoteWith(LPCTSTR text, char ch)

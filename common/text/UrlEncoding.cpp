@@ -62,19 +62,17 @@ BOOL UrlDecode(LPCTSTR text, CString& out)
             w.Put('%');
             p += 2;
         }
-        else if (end - p < 3)
-        {
-            // A cut-off escape: what came before stands.
-            complete = FALSE;
-            break;
-        }
         else
         {
-            const int high = HexDigitValue((BYTE)p[1]);
-            const int low = HexDigitValue((BYTE)p[2]);
+            const bool cut = end - p < 3;
+            const int high = cut ? -1 : HexDigitValue((BYTE)p[1]);
+            const int low = cut ? -1 : HexDigitValue((BYTE)p[2]);
             if (high < 0 || low < 0 || (high == 0 && low == 0))
             {
-                // Not an escape (or a NUL, which would end the text): as written.
+                // Not an escape (or a NUL, which would end the text): as
+                // written, so that nothing is lost; a cut-off one is told.
+                if (cut)
+                    complete = FALSE;
                 w.Put('%');
                 ++p;
             }

@@ -11,8 +11,8 @@ BOOL UrlEncode(LPCTSTR text, CString& out);
 
 // '+' becomes a blank, "%%" a percent sign and '%' with two hexadecimal
 // digits that byte; a '%' followed by anything else (or by "00") stays as
-// written. A '%' without two following characters ends decoding with
-// FALSE, keeping what was decoded.
+// written. A '%' without two following characters stays as written too,
+// and the answer is FALSE.
 BOOL UrlDecode(LPCTSTR text, CString& out);
 
 #endif // TANZO_TEXT_URLENCODING_H

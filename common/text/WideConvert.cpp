@@ -1,6 +1,5 @@
 #include "text/WideConvert.h"
 
-#include <cstdint>
 #include <cstring>
 #include <string>
 
@@ -13,38 +12,6 @@
 
 namespace
 {
-const uint64_t kHighBits = 0x8080808080808080ull;
-const uint64_t kLowBits = 0x0101010101010101ull;
-
-// Length of the run of ASCII bytes (no NUL) at p, counted eight at a time.
-inline size_t AsciiRun(const BYTE* p, const BYTE* end)
-{
-    const BYTE* q = p;
-    while (end - q >= 8)
-    {
-        uint64_t v;
-        std::memcpy(&v, q, 8);
-        if ((v & kHighBits) != 0 || ((v - kLowBits) & ~v & kHighBits) != 0)
-            break;
-        q += 8;
-    }
-    while (q < end && *q != 0 && *q < 0x80)
-        ++q;
-    return (size_t)(q - p);
-}
-
-inline void CopyRun(const BYTE*& p, const BYTE* end, CConvertWriter& w)
-{
-    size_t n = AsciiRun(p, end);
-    if (n > 0)
-    {
-        w.Ensure((int)n);
-        std::memcpy(w.Next(), p, n);
-        w.Advance((int)n);
-        p += n;
-    }
-}
-
 inline void PutUtf8(char16_t u, CConvertWriter& w)
 {
     if (u < 0x80)
@@ -58,12 +25,18 @@ inline void PutUtf8(char16_t u, CConvertWriter& w)
     }
 }
 
-inline void PutCp932(WORD code, CConvertWriter& w)
+// A code page 932 code, or '?' for 0 (no code).
+inline void PutCp932(WORD code, CConvertWriter& w, bool& substituted)
 {
     if (code >= 0x100)
         w.Put((char)(code >> 8), (char)code);
-    else
+    else if (code != 0)
         w.Put((char)code);
+    else
+    {
+        substituted = true;
+        w.Put(CCp932Map::kUnmappable);
+    }
 }
 
 // The UTF-16 unit of the code page 932 character at p; size gets its bytes.
@@ -146,22 +119,6 @@ inline long ReadUtf8(const BYTE* p, const BYTE* end, int& size)
     return cp;
 }
 
-BOOL Done(CConvertWriter& w, CString& out, bool substituted, BOOL* pSubstituted)
-{
-    w.Finish(out);
-    if (pSubstituted != nullptr)
-        *pSubstituted = substituted ? TRUE : FALSE;
-    return out.IsEmpty() ? FALSE : TRUE;
-}
-
-BOOL Nothing(CString& out, BOOL* pSubstituted)
-{
-    out.Empty();
-    if (pSubstituted != nullptr)
-        *pSubstituted = FALSE;
-    return FALSE;
-}
-
 inline bool IsHighSurrogate(unsigned u)
 {
     return u >= 0xD800 && u <= 0xDBFF;
@@ -172,74 +129,64 @@ inline bool IsLowSurrogate(unsigned u)
     return u >= 0xDC00 && u <= 0xDFFF;
 }
 
+// The two directions between code page 932 and UTF-8: a NUL is dropped,
+// every other character goes through convert. FALSE for an empty text or
+// an empty result.
+template <class Convert>
+BOOL ConvertToText(const char* data, int length, int sizeHint, CString& out, BOOL* pSubstituted,
+                   Convert convert)
+{
+    if (length <= 0)
+        return CConvertWriter::NoInput(out, pSubstituted);
+    ConvertByChars(data, length, sizeHint, out, pSubstituted,
+                   [convert](const BYTE*& p, const BYTE* end, CConvertWriter& w, bool& substituted)
+                   {
+                       if (*p == 0)
+                       {
+                           substituted = true;
+                           ++p;
+                       }
+                       else
+                           convert(p, end, w, substituted);
+                   });
+    return out.IsEmpty() ? FALSE : TRUE;
+}
 } // namespace
 
 BOOL AnsiToUtf8(const char* data, int length, CString& out, BOOL* pSubstituted)
 {
-    if (data == nullptr || length <= 0)
-        return Nothing(out, pSubstituted);
     const CCp932Map& map = CCp932Map::Get();
-    const BYTE* p = (const BYTE*)data;
-    const BYTE* end = p + length;
-    CConvertWriter w(length + length / 2);
-    bool substituted = false;
-    while (p < end)
-    {
-        CopyRun(p, end, w);
-        if (p == end)
-            break;
-        if (*p == 0)
-        {
-            substituted = true;
-            ++p;
-            continue;
-        }
-        int size;
-        char16_t u = ReadCp932(map, p, end, size, substituted);
-        p += size;
-        w.Ensure(3);
-        PutUtf8(u, w);
-    }
-    return Done(w, out, substituted, pSubstituted);
+    return ConvertToText(data, length, length + length / 2, out, pSubstituted,
+                         [&map](const BYTE*& p, const BYTE* end, CConvertWriter& w, bool& substituted)
+                         {
+                             int size;
+                             const char16_t u = ReadCp932(map, p, end, size, substituted);
+                             p += size;
+                             w.Ensure(3);
+                             PutUtf8(u, w);
+                         });
 }
 
 BOOL Utf8ToAnsi(const char* data, int length, CString& out, BOOL* pSubstituted)
 {
-    if (data == nullptr || length <= 0)
-        return Nothing(out, pSubstituted);
-    const CCp932Map& map = CCp932Map::Get();
-    const BYTE* p = (const BYTE*)data;
-    const BYTE* end = p + length;
     // A byte order mark says only that the text is UTF-8.
-    if (length >= 3 && p[0] == 0xEF && p[1] == 0xBB && p[2] == 0xBF)
-        p += 3;
-    CConvertWriter w(length);
-    bool substituted = false;
-    while (p < end)
+    int sizeHint = length;
+    if (data != nullptr && length >= 3 && std::memcmp(data, "\xEF\xBB\xBF", 3) == 0)
     {
-        CopyRun(p, end, w);
-        if (p == end)
-            break;
-        if (*p == 0)
-        {
-            substituted = true;
-            ++p;
-            continue;
-        }
-        int size;
-        long cp = ReadUtf8(p, end, size);
-        p += size;
-        WORD code = (cp >= 0 && cp < 0x10000) ? map.FromWide((char16_t)cp) : 0;
-        w.Ensure(2);
-        if (code == 0)
-        {
-            substituted = true;
-            w.Put(CCp932Map::kUnmappable);
-        }
-        else
-            PutCp932(code, w);
+        data += 3;
+        length -= 3;
     }
-    return Done(w, out, substituted, pSubstituted);
+    const CCp932Map& map = CCp932Map::Get();
+    return ConvertToText(data, length, sizeHint, out, pSubstituted,
+                         [&map](const BYTE*& p, const BYTE* end, CConvertWriter& w, bool& substituted)
+                         {
+                             int size;
+                             const long cp = ReadUtf8(p, end, size);
+                             p += size;
+                             w.Ensure(2);
+                             PutCp932((cp >= 0 && cp < 0x10000) ? map.FromWide((char16_t)cp) : 0, w,
+                                      substituted);
+                         });
 }
 
 BOOL AnsiToUtf8(LPCTSTR text, CString& out, BOOL* pSubstituted)
@@ -255,7 +202,7 @@ BOOL Utf8ToAnsi(LPCTSTR text, CString& out, BOOL* pSubstituted)
 BOOL WideToAnsi(LPCWSTR wide, int length, CString& out, BOOL* pSubstituted)
 {
     if (wide == nullptr || length <= 0)
-        return Nothing(out, pSubstituted);
+        return CConvertWriter::NoInput(out, pSubstituted);
     const CCp932Map& map = CCp932Map::Get();
     CConvertWriter w(length * 2);
     bool substituted = false;
@@ -268,15 +215,10 @@ BOOL WideToAnsi(LPCWSTR wide, int length, CString& out, BOOL* pSubstituted)
         else if (u != 0 && !IsHighSurrogate(u) && !IsLowSurrogate(u))
             code = map.FromWide((char16_t)u);
         w.Ensure(2);
-        if (code == 0)
-        {
-            substituted = true;
-            w.Put(CCp932Map::kUnmappable);
-        }
-        else
-            PutCp932(code, w);
+        PutCp932(code, w, substituted);
     }
-    return Done(w, out, substituted, pSubstituted);
+    w.Finish(out, substituted, pSubstituted);
+    return out.IsEmpty() ? FALSE : TRUE;
 }
 
 BOOL WideToAnsi(LPCWSTR wide, CString& out, BOOL* pSubstituted)
@@ -333,7 +275,7 @@ BOOL ConvertCodePage(UINT fromCodePage, UINT toCodePage, LPCTSTR text, CString& 
     if (pSubstituted != nullptr)
         *pSubstituted = FALSE;
     if (text == nullptr || *text == '\0')
-        return Nothing(out, pSubstituted);
+        return CConvertWriter::NoInput(out, pSubstituted);
     if (fromCodePage == CP_ACP)
         fromCodePage = CP_SHIFT_JIS;
     if (toCodePage == CP_ACP)
@@ -354,7 +296,7 @@ BOOL ConvertCodePage(UINT fromCodePage, UINT toCodePage, LPCTSTR text, CString& 
     if (!AfxMultiByteToWide(fromCodePage, text, -1, wide) || wide.empty() ||
         !AfxWideToMultiByte(toCodePage, wide.data(), (int)wide.size(), converted, &usedDefault) ||
         converted.empty())
-        return Nothing(out, pSubstituted);
+        return CConvertWriter::NoInput(out, pSubstituted);
     // A NUL would end the text early for every reader of it.
     std::string clean;
     clean.reserve(converted.size());

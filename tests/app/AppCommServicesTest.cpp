@@ -160,6 +160,43 @@ TEST_F(AppCommMessageBoxTest, DialogOwnedBoxSetsTheDialogsHelpContext)
     EXPECT_EQ("TestAppComm", watcher.m_caption);
 }
 
+TEST_F(AppCommMessageBoxTest, OwnerWithoutHelpContextUsesTheApplications)
+{
+    CModelessWindow modeless(TRUE);
+    const struct
+    {
+        const char* name;
+        HWND hWndActive;
+    } cases[] = {
+        {"plain window", m_main.m_hWnd},
+        {"modeless dialog", modeless.m_hWnd},
+    };
+    for (const auto& c : cases)
+    {
+        SCOPED_TRACE(c.name);
+        // The dialog answers for its own context; a plain window does not.
+        const BOOL bDialog = c.hWndActive == modeless.m_hWnd;
+        modeless.m_dwHelpContext = 5;
+        m_app.m_dwPromptContext = 3;
+        Activate(c.hWndActive);
+        DWORD dwAppDuring = 0, dwDialogDuring = 0;
+        CMessageBoxWatcher watcher(::GetCurrentProcessId(),
+                                   [&]
+                                   {
+                                       dwAppDuring = m_app.m_dwPromptContext;
+                                       dwDialogDuring = modeless.m_dwHelpContext;
+                                   });
+        EXPECT_EQ(IDOK, AfxMessageBox("ヘルプ付き", MB_OK, 88));
+        watcher.Join();
+        ASSERT_TRUE(watcher.Shown());
+        EXPECT_EQ(bDialog ? 3u : 0x30000u + 88, dwAppDuring);
+        EXPECT_EQ(bDialog ? 0x30000u + 88 : 5u, dwDialogDuring);
+        EXPECT_EQ(3u, m_app.m_dwPromptContext);
+        EXPECT_EQ(5u, modeless.m_dwHelpContext);
+        EXPECT_TRUE(::IsWindowEnabled(c.hWndActive));
+    }
+}
+
 // ---- Temporary work file ----
 
 class TempWorkFileTest : public ::testing::Test

@@ -287,6 +287,25 @@ TEST(ListingForm, ReadShippingMethodsBack)
     EXPECT_EQ(13, back.GetPrefecture());
 }
 
+TEST(ListingForm, ReadShippingMethodsReadsEachServiceSizeInItsRow)
+{
+    Form f;
+    f.form.SetShippingInput(0);
+    for (int field : {LF_TAQBIN_SHIP, LF_HB_SHIP, LF_YUPACK_SHIP})
+        f.form.SetAt(field, "yes");
+    f.form.SetAt(LF_ITEM_SIZE, "9"); // 170 cm: only the 0x20 service has it
+    f.form.SetAt(LF_ITEM_WEIGHT, "6");
+    AuctionItem back;
+    back.SetChoice3(1);
+    f.form.ReadShippingMethods(back, TRUE);
+    EXPECT_EQ(0x2Au, back.GetShipFlags());
+    EXPECT_EQ(0, back.GetChoice3());
+    // The terms are reset first; a code missing from a row leaves that part.
+    EXPECT_TRUE(back.GetPair1().IsEqual(CSelectValuePair(0, 0, 25, 1)));
+    EXPECT_TRUE(back.GetPair2().IsEqual(CSelectValuePair(0, 0, 25, 1)));
+    EXPECT_TRUE(back.GetPair3().IsEqual(CSelectValuePair(170, 1, 25, 1)));
+}
+
 TEST(ListingForm, ReadShippingMethodsStopsAtTheFirstEmptyName)
 {
     Form f;
@@ -428,6 +447,8 @@ TEST(ListingForm, MergeBankIdModes)
         {0, "listing-service.html", "bkid_1", nullptr, 0},
         {1, "listing-service.html", "bkid_1", "0005-123", 1},
         {1, "listing-service.html", "bkid_2", "", 1},
+        {1, "listing-service.html", "bkid_&3", "01&02", 1}, // posted as a browser would
+        {1, "listing-service.html", "bkid_&amp;3", nullptr, 1},
         {1, "listing-service.html", "other9", nullptr, 1},
         {2, "listing-service.html", "bkid_1", "", 0},
         {1, "listing-bkid-by-id.html", "bankAccount", "777", 1},

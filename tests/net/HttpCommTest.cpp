@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "afx/Exception.h"
 #include "afx/MessageBox.h"
 #include "afx/String.h"
 #include "net/HttpComm.h"
@@ -357,6 +358,36 @@ TEST(HttpComm, RefusesASecondSendWhileOneRuns)
     EXPECT_EQ("outer page", BodyOf(comm));
     EXPECT_EQ("http://h/outer", UrlOf(comm));
     EXPECT_FALSE(comm.IsSending());
+}
+
+TEST(HttpComm, ExceptionPassingThroughLeavesTheObjectUsable)
+{
+    // Only WinInet's exceptions are caught by the request; any other goes
+    // to the caller, and the object must still take the next request.
+    bool fail = true;
+    CFakeNetwork net(
+        [&fail](const SentRequest&, HttpExchange& x, HttpRequestState&)
+        {
+            if (fail)
+                AfxThrowMemoryException();
+            Respond(x, 200, "", "ok");
+        });
+    CHttpComm comm;
+    bool thrown = false;
+    try
+    {
+        comm.Request("http://h/x");
+    }
+    catch (CException* e)
+    {
+        thrown = true;
+        e->Delete();
+    }
+    EXPECT_TRUE(thrown);
+    EXPECT_FALSE(comm.IsSending());
+    fail = false;
+    EXPECT_TRUE(comm.Request("http://h/y"));
+    EXPECT_EQ("ok", BodyOf(comm));
 }
 
 TEST(HttpComm, DestroyedWhileSendingEndsTheRequest)

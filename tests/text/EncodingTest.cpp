@@ -580,9 +580,11 @@ TEST(UrlEncoding, DecodesAndKeepsWhatIsNoEscape)
         {"%4g", TRUE, "%4g"},
         {"%00a", TRUE, "%00a"},
         {"%+1", TRUE, "% 1"},
-        // A cut-off escape ends decoding.
-        {"ab%", FALSE, "ab"},
-        {"ab%4", FALSE, "ab"},
+        // A cut-off escape answers FALSE and loses nothing.
+        {"ab%", FALSE, "ab%"},
+        {"ab%4", FALSE, "ab%4"},
+        {"%4", FALSE, "%4"},
+        {"a+%", FALSE, "a %"},
         {"", TRUE, ""},
     };
     for (const Case& c : cases)

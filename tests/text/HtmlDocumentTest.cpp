@@ -247,7 +247,10 @@ TEST(HtmlDocument, MarkupQueries)
     EXPECT_TRUE(doc.ElementTextContains("table", "CLASS=\"PRICE"));
     EXPECT_TRUE(doc.ElementTextContains("td", "x<BR>Y"));
     EXPECT_FALSE(doc.ElementTextContains("td", "x<BR>Y", "class", nullptr));
-    EXPECT_FALSE(doc.ElementTextContains("td", ""));
+    // The empty text is in every match's markup, but needs a match.
+    EXPECT_TRUE(doc.ElementTextContains("td", ""));
+    EXPECT_FALSE(doc.ElementTextContains("select", ""));
+    EXPECT_FALSE(doc.ElementTextContains("td", nullptr));
 }
 
 TEST(HtmlDocument, TitleInputValueAndHiddenInputs)

@@ -237,6 +237,13 @@ TEST(MarkupNode, SearchesGoInDocumentOrder)
     CPtrList spans;
     root.CollectContainingText("<span>", spans, FALSE);
     EXPECT_EQ(3, spans.GetCount());
+    // The empty text is in every node whose own markup is not empty: all
+    // but the root.
+    EXPECT_EQ(root.GetChild(0), root.FindContainingText("", TRUE));
+    CPtrList any;
+    root.CollectContainingText("", any, FALSE);
+    EXPECT_EQ(5, any.GetCount());
+    EXPECT_EQ(nullptr, root.FindContainingText(nullptr, FALSE));
 
     EXPECT_EQ(root.GetChild(0), hello->FindAncestorByName("DIV"));
     EXPECT_EQ(hello->GetParent(), hello->FindAncestorByName("span"));

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include "afx/String.h"
 #include "text/MbcsString.h"
 
 namespace
@@ -30,6 +31,19 @@ std::vector<std::string> Chars(const std::string& s, bool fold)
         i += n;
     }
     return out;
+}
+
+// Up to maxLength bytes drawn from a small alphabet full of lead bytes,
+// trail values, kana and letters, which finds the corners of the two-byte
+// rules.
+std::string RandomText(std::mt19937& random, int maxLength)
+{
+    static const unsigned char alphabet[] = {'a',  'A',  '[',  '\\', 0x5C, 0x95, 0x83,
+                                             0x41, 0x61, 0xB1, 0xE0, 0x80, 0xA0, 0xFF};
+    std::string s(random() % (maxLength + 1), ' ');
+    for (char& c : s)
+        c = (char)alphabet[random() % sizeof(alphabet)];
+    return s;
 }
 
 // Byte offsets of every occurrence, by trying each character boundary.
@@ -73,6 +87,10 @@ TEST(MbcsString, ComparesByCharacters)
         // A two-byte character sorts after every single byte, kana included.
         {"ｱ", "亜", -1, -1},
         {"表a", "表A", 1, 0},
+        // A lead byte cut off by the end sorts among the two-byte characters.
+        {"\x95", "ｱ", 1, 1},
+        {"\x95", "\x88\x9f", 1, 1},
+        {"\x95", "\x95\x40", -1, -1},
     };
     for (const Case& c : cases)
     {
@@ -82,6 +100,23 @@ TEST(MbcsString, ComparesByCharacters)
     }
     EXPECT_EQ(0, MbsCompareNoCase("TAG x", 3, "tag", 3));
     EXPECT_EQ(1, MbsCompareNoCase("tags", 4, "TAG", 3));
+}
+
+TEST(MbcsString, ComparisonsAgreeWithCString)
+{
+    // The two orders must never disagree: sorted lists and lookups mix them.
+    std::mt19937 random(4321);
+    for (int round = 0; round < 20000; ++round)
+    {
+        const std::string a = RandomText(random, 4), b = RandomText(random, 4);
+        const CString s(a.c_str());
+        ASSERT_EQ(SignOf(s.Compare(b.c_str())), SignOf(MbsCompare(a.c_str(), b.c_str())))
+            << ::testing::PrintToString(a) << " " << ::testing::PrintToString(b);
+        ASSERT_EQ(SignOf(s.CompareNoCase(b.c_str())), SignOf(MbsCompareNoCase(a.c_str(), b.c_str())))
+            << ::testing::PrintToString(a) << " " << ::testing::PrintToString(b);
+        ASSERT_EQ(SignOf(s.Compare(b.c_str())),
+                  SignOf(MbsCompare(a.c_str(), (int)a.size(), b.c_str(), (int)b.size())));
+    }
 }
 
 TEST(MbcsString, ComparesAtMostNBytes)
@@ -153,21 +188,11 @@ TEST(MbcsString, ReverseFindIsTheLastMatchOfAForwardScan)
 
 TEST(MbcsString, SearchesAgreeWithANaiveScan)
 {
-    // Small alphabets full of lead bytes, trail values and letters find the
-    // corners of the two-byte rules.
-    const unsigned char alphabet[] = {'a', 'A', '\\', 0x95, 0x5C, 0x83, 0x41, 0x61, 0xB1, 0xE0};
     std::mt19937 random(1234);
-    auto make = [&](int maxLength)
-    {
-        std::string s(random() % (maxLength + 1), ' ');
-        for (char& c : s)
-            c = (char)alphabet[random() % sizeof(alphabet)];
-        return s;
-    };
     for (int round = 0; round < 20000; ++round)
     {
-        std::string text = make(14);
-        std::string sub = make(4);
+        std::string text = RandomText(random, 14);
+        std::string sub = RandomText(random, 4);
         for (int fold = 0; fold < 2; ++fold)
         {
             std::vector<int> all = NaiveFindAll(text, sub, fold != 0);

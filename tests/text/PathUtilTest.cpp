@@ -48,8 +48,16 @@ TEST(PathUtil, DirectoryOfPath)
         const char* path;
         const char* dir;
     } cases[] = {
-        {"C:\\a\\b.txt", "C:\\a"}, {"C:\\b.txt", "C:"}, {"b.txt", ""}, {"C:b.txt", "C:"},
-        {"\\\\srv\\share\\f", "\\\\srv\\share"}, {"C:\\ソ\\x", "C:\\ソ"}, {"C:\\a\\", "C:\\a"},
+        {"C:\\a\\b.txt", "C:\\a"},
+        {"C:\\b.txt", "C:"},
+        {"b.txt", ""},
+        {"C:b.txt", "C:"},
+        {"\\\\srv\\share\\f", "\\\\srv\\share"},
+        {"C:\\ソ\\x", "C:\\ソ"},
+        {"C:\\a\\", "C:\\a"},
+        {"C:/a/b.txt", "C:/a"},
+        {"C:\\a/b\\c.txt", "C:\\a/b"},
+        {"C:/b.txt", "C:"},
     };
     for (const Case& c : cases)
     {

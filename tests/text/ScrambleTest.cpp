@@ -19,6 +19,16 @@ const char kStoredPassword[] = "(#$\"++\"')\" ,'*.\"%,,'##*,!((#/,&(-###+(\"$)- 
                                "( $'-.(%$,-#)*$!.()/$&.-)' +.\"*)% /'*.%%/,*#&*/  (&//&+-&$\"++\"')\"&"
                                ".''.\"%,,'##*,!((#/,  -#$-+(\"$)- )'$&/%),$#.*)!%(./)";
 
+// One that fills all 32 places, so that every entry of the position table
+// is checked, with second bytes that are backslashes.
+const char kStoredFullPassword[] =
+    "%*!/%.&'\"&/.%,-''-!.-/.'%'$\"+%#--,'.(+/#-/,\"((+'/-,&.,*+%#.$/#'\"#%#'$\",%,&-&#/*(&(%%!"
+    "/&)\"%/,*-),/')(&//%+/%-.\"/-\"+\"&.''& (*%%/'%(*&$-(/,.\"!/\")*,*/ ('\"$'!/\"-\"-'(,'(#*,*('-"
+    " )$'*.%/\"( +*+.$/,/\"\"&),+,*&&-&.\"##'#-%%%*\"\"\"*&/**$\",%/%\"$,'#)%.%-)-\"/-(\"-+\"-*$.%$##."
+    "- &./#/%.(.#&\"\"/++-#,#&'-.+\"$&#-%\"! ')' )') (,\"##)&(%($.)$ !-)%/$/$(&/+%+--\"/.*-\"$-\")"
+    ",.'+-.*.%',,!-/.\"# (%,# )#\"-)& \",'%-!%*$%,\"'#/(($!.-(+*/##('(+!',(*.&&$#/+*\")('*))**#"
+    ",(-,&,&)..%*($-%.)$)/&#-&./-&#*(%(#*-/(\"(/'/,!%&.,(*.#.#/&).-&\"/%!\"+#)$-').\"+\"$ ')+('";
+
 BOOL IsScrambledForm(const CString& text)
 {
     if (text.GetLength() != 510)
@@ -34,6 +44,8 @@ TEST(ScrambleTest, StoredFormReadsBack)
     CString plain;
     ASSERT_TRUE(DecodeScrambledText32(kStoredPassword, plain));
     EXPECT_STREQ("tanzo-パス123", plain);
+    ASSERT_TRUE(DecodeScrambledText32(kStoredFullPassword, plain));
+    EXPECT_STREQ("表ソ能Zz09-_~!@#$%^&*()[]{}<>?AB", plain);
 }
 
 TEST(ScrambleTest, TextsRoundTrip)

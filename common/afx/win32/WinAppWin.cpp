@@ -106,9 +106,14 @@ BOOL CWinApp::OnIdle(LONG lCount)
 
 int CWinApp::DoMessageBox(LPCTSTR lpszPrompt, UINT nType, UINT nIDPrompt)
 {
+    return ShowMessageBoxOwnedBy(nullptr, lpszPrompt, nType, nIDPrompt);
+}
+
+int CWinApp::ShowMessageBoxOwnedBy(CWnd* pWndOwner, LPCTSTR lpszPrompt, UINT nType, UINT nIDPrompt)
+{
     EnableModeless(FALSE);
     HWND hWndTop = nullptr;
-    HWND hWnd = CWnd::GetSafeOwner(nullptr, &hWndTop)->GetSafeHwnd();
+    HWND hWnd = CWnd::GetSafeOwner(pWndOwner, &hWndTop)->GetSafeHwnd();
 
     // The owner's help context (or the application's) names the box while
     // it is shown.
@@ -127,7 +132,15 @@ int CWinApp::DoMessageBox(LPCTSTR lpszPrompt, UINT nType, UINT nIDPrompt)
     if ((nType & MB_ICONMASK) == 0 &&
         (nButtons == MB_OK || nButtons == MB_OKCANCEL || nButtons == MB_YESNO || nButtons == MB_YESNOCANCEL))
         nType |= MB_ICONEXCLAMATION;
-    int nResult = ::MessageBoxA(hWnd, lpszPrompt, m_pszAppName, nType);
+
+    char szModule[MAX_PATH] = {};
+    LPCTSTR lpszCaption = m_pszAppName;
+    if (lpszCaption == nullptr)
+    {
+        ::GetModuleFileNameA(nullptr, szModule, MAX_PATH);
+        lpszCaption = szModule;
+    }
+    int nResult = ::MessageBoxA(hWnd, lpszPrompt, lpszCaption, nType);
     *pdwContext = dwOldPromptContext;
 
     if (hWndTop != nullptr)

@@ -6,7 +6,6 @@
 #include "afx/CommandLineInfo.h"
 #include "afx/DocTemplate.h"
 #include "afx/MessageBox.h"
-#include "afx/MsgMap.h"
 #include "afx/Wnd.h"
 #include "app/ModelessOwner.h"
 #include "app/PromptText.h"
@@ -28,8 +27,6 @@ const int kTempNameLength = 8;
 // Fresh names tried before giving up on a temporary folder that refuses
 // every new file.
 const int kMaxTempNameTries = 100;
-// Help contexts of message boxes: this base plus the prompt's id.
-const DWORD kHelpPromptBase = 0x30000;
 } // namespace
 
 BOOL CAppComm::InitInstance()
@@ -121,38 +118,7 @@ int CAppComm::DoMessageBox(LPCTSTR lpszPrompt, UINT nType, UINT nIDPrompt)
 
 int CAppComm::ShowDialogOwnedMessageBox(CWnd* pDialog, LPCTSTR lpszText, UINT nType, UINT nIDHelp)
 {
-    EnableModeless(FALSE);
-    HWND hWndTop = nullptr;
-    HWND hWnd = CWnd::GetSafeOwner(pDialog, &hWndTop)->GetSafeHwnd();
-
-    DWORD* pdwContext = nullptr;
-    if (hWnd != nullptr)
-        pdwContext = (DWORD*)::SendMessageA(hWnd, WM_HELPPROMPTADDR, 0, 0);
-    if (pdwContext == nullptr)
-        pdwContext = &m_dwPromptContext;
-    DWORD dwOldPromptContext = *pdwContext;
-    if (nIDHelp != 0)
-        *pdwContext = kHelpPromptBase + nIDHelp;
-
-    UINT nButtons = nType & MB_TYPEMASK;
-    if ((nType & MB_ICONMASK) == 0 &&
-        (nButtons == MB_OK || nButtons == MB_OKCANCEL || nButtons == MB_YESNO || nButtons == MB_YESNOCANCEL))
-        nType |= MB_ICONEXCLAMATION;
-
-    char szModule[MAX_PATH] = {};
-    LPCTSTR lpszCaption = m_pszAppName;
-    if (lpszCaption == nullptr)
-    {
-        ::GetModuleFileNameA(nullptr, szModule, MAX_PATH);
-        lpszCaption = szModule;
-    }
-    int nResult = ::MessageBoxA(hWnd, lpszText, lpszCaption, nType);
-    *pdwContext = dwOldPromptContext;
-
-    if (hWndTop != nullptr)
-        ::EnableWindow(hWndTop, TRUE);
-    EnableModeless(TRUE);
-    return nResult;
+    return ShowMessageBoxOwnedBy(pDialog, lpszText, nType, nIDHelp);
 }
 
 BOOL CAppComm::GetDocumentExtensions(CStringList& list)
