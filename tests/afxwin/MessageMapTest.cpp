@@ -193,6 +193,23 @@ TEST(MessageMap, ForeignWindowsGetTemporaryWrappers)
     CWnd::DeleteTempMap();
 }
 
+TEST(MessageMap, RelativesFollowParentsAndOwners)
+{
+    HINSTANCE hInst = ::GetModuleHandleA(nullptr);
+    HWND hTop = ::CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, 50, 50, nullptr, nullptr, hInst, nullptr);
+    HWND hOwned = ::CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, 50, 50, hTop, nullptr, hInst, nullptr);
+    HWND hChild = ::CreateWindowExA(0, "STATIC", "", WS_CHILD, 0, 0, 10, 10, hOwned, nullptr, hInst, nullptr);
+    ASSERT_TRUE(hTop && hOwned && hChild);
+    CWnd* pChild = CWnd::FromHandle(hChild);
+    // The parent chain stops at the first window that is no child...
+    EXPECT_EQ(hOwned, pChild->GetParentOwner()->GetSafeHwnd());
+    // ...the top-level parent goes on through owners.
+    EXPECT_EQ(hTop, pChild->GetTopLevelParent()->GetSafeHwnd());
+    EXPECT_EQ(hTop, CWnd::FromHandle(hTop)->GetTopLevelParent()->GetSafeHwnd());
+    ::DestroyWindow(hTop);
+    CWnd::DeleteTempMap();
+}
+
 class CCountingEdit : public CWnd
 {
 public:

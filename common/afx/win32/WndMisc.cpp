@@ -14,16 +14,21 @@
 
 #include <shellapi.h>
 
+// The top of the chain of parents and owners: a child goes to its parent,
+// any other window to its owner.
 CWnd* CWnd::GetTopLevelParent() const
 {
     if (m_hWnd == nullptr)
         return nullptr;
     HWND hWnd = m_hWnd;
-    HWND hWndParent;
-    while ((::GetWindowLongPtrA(hWnd, GWL_STYLE) & WS_CHILD) != 0 &&
-           (hWndParent = ::GetParent(hWnd)) != nullptr)
-        hWnd = hWndParent;
-    return FromHandle(hWnd);
+    for (;;)
+    {
+        HWND hWndNext = (::GetWindowLongPtrA(hWnd, GWL_STYLE) & WS_CHILD) != 0 ? ::GetParent(hWnd)
+                                                                               : ::GetWindow(hWnd, GW_OWNER);
+        if (hWndNext == nullptr)
+            return FromHandle(hWnd);
+        hWnd = hWndNext;
+    }
 }
 
 CWnd* CWnd::GetTopLevelOwner() const
