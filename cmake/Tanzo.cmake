@@ -116,3 +116,34 @@ function(tanzo_link name)
     target_link_libraries(${name} PUBLIC ${ARGN})
   endif()
 endfunction()
+
+# The stack of libraries, bottom first. Programs and the libraries only they
+# use are added above the common ones.
+function(tanzo_stack_add name)
+  set_property(GLOBAL APPEND PROPERTY TANZO_STACK ${name})
+endfunction()
+
+# Fails the configuration when a library of the stack links one that is not
+# below it, which also rules out every cycle.
+function(tanzo_check_stack)
+  get_property(stack GLOBAL PROPERTY TANZO_STACK)
+  set(position 0)
+  foreach(name ${stack})
+    get_target_property(kind ${name} TYPE)
+    if(kind STREQUAL "INTERFACE_LIBRARY")
+      get_target_property(links ${name} INTERFACE_LINK_LIBRARIES)
+    else()
+      get_target_property(links ${name} LINK_LIBRARIES)
+    endif()
+    foreach(link ${links})
+      list(FIND stack "${link}" at)
+      if(at GREATER_EQUAL position)
+        list(JOIN stack " < " order)
+        message(FATAL_ERROR "${name} links ${link}, which is not below it. "
+                            "The libraries stack up as ${order}; "
+                            "move the code that needs ${link} into ${link} or above it.")
+      endif()
+    endforeach()
+    math(EXPR position "${position} + 1")
+  endforeach()
+endfunction()
