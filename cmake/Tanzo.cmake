@@ -24,6 +24,8 @@ if(TANZO_FUZZ)
 endif()
 
 set(TANZO_SOURCE_ROOT ${CMAKE_SOURCE_DIR})
+# The common library's resources, which every program using it compiles.
+set(TANZO_COMMON_RC ${CMAKE_SOURCE_DIR}/res/common/common.rc)
 set(TANZO_TEST_TIMEOUT 300 CACHE STRING "Seconds before CTest kills a test program")
 
 # GoogleTest: the distribution's library natively; built once from the
@@ -51,14 +53,19 @@ endmacro()
 # STRINGTABLE blocks of the same scripts.
 function(tanzo_string_table target)
   set(scripts ${ARGN})
+  # Scripts include one another; any change under res/ rebuilds them.
+  file(GLOB_RECURSE included CONFIGURE_DEPENDS ${TANZO_SOURCE_ROOT}/res/*.rc
+       ${TANZO_SOURCE_ROOT}/res/*.h ${TANZO_SOURCE_ROOT}/res/*.htm ${TANZO_SOURCE_ROOT}/res/*.css)
   if(WIN32)
     target_sources(${target} PRIVATE ${scripts})
+    set_source_files_properties(${scripts} TARGET_DIRECTORY ${target}
+      PROPERTIES OBJECT_DEPENDS "${included}")
   else()
     set(out ${CMAKE_CURRENT_BINARY_DIR}/${target}_strings.cpp)
     add_custom_command(
       OUTPUT ${out}
       COMMAND python3 ${TANZO_SOURCE_ROOT}/tools/strtab.py -o ${out} ${scripts}
-      DEPENDS ${TANZO_SOURCE_ROOT}/tools/strtab.py ${scripts}
+      DEPENDS ${TANZO_SOURCE_ROOT}/tools/strtab.py ${scripts} ${included}
       COMMENT "String table of ${target}"
       VERBATIM)
     target_sources(${target} PRIVATE ${out})

@@ -524,7 +524,7 @@ TEST(StringTest, FormatMessage)
 
 TEST(StringTest, LoadString)
 {
-    // String 550 of the client's string table (res/client/strings.rc).
+    // String 550 of the HTTP client's texts (res/common/http.rc).
     CString s;
     ASSERT_TRUE(s.LoadString(550));
     EXPECT_EQ(0, s.Find("リダイレクトの回数が多すぎる"));
