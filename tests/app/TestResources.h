@@ -1,0 +1,13 @@
+#ifndef TANZO_TESTS_APP_TESTRESOURCES_H
+#define TANZO_TESTS_APP_TESTRESOURCES_H
+
+// Ids of the resources that only the application base's tests use.
+
+#define IDR_TEST_POPUP 61100
+#define ID_TEST_ITEM_A 61101
+#define ID_TEST_ITEM_B 61102
+#define ID_TEST_ITEM_EMPTY 61103
+#define IDR_TEST_NO_POPUP 61110
+#define ID_TEST_PLAIN_ITEM 61111
+
+#endif // TANZO_TESTS_APP_TESTRESOURCES_H
