@@ -8,6 +8,7 @@
 // temporary wrapper (or the program's own object).
 
 #include "afx/Gdi.h"
+#include "afx/HandleObject.h"
 #include "afx/Object.h"
 #include "afx/Rect.h"
 #include "afx/String.h"
@@ -15,25 +16,27 @@
 
 class CWnd;
 
-class CDC : public CObject
+// The handle of a device context, under the names MFC gives it: one DC
+// serves for output and attributes alike.
+struct AFX_DC_HANDLE
+{
+    typedef HDC HANDLE_TYPE;
+    HDC m_hDC = nullptr;
+    HDC m_hAttribDC = nullptr;
+    HDC GetHandle() const { return m_hDC; }
+    void SetHandle(HDC h) { m_hDC = m_hAttribDC = h; }
+    static BOOL DestroyHandle(HDC h) { return ::DeleteDC(h); }
+};
+
+class CDC : public CHandleObject<CDC, AFX_DC_HANDLE>
 {
     DECLARE_DYNCREATE(CDC)
 public:
     CDC() = default;
-    CDC(CDC&& other) noexcept;
-    CDC& operator=(CDC&& other) noexcept;
-    ~CDC() override;
-
-    HDC m_hDC = nullptr;
-    HDC m_hAttribDC = nullptr;
 
     operator HDC() const { return m_hDC; }
-    HDC GetSafeHdc() const;
-    static CDC* FromHandle(HDC hDC);
-    static void DeleteTempMap();
-    BOOL Attach(HDC hDC);
-    HDC Detach();
-    BOOL DeleteDC();
+    HDC GetSafeHdc() const { return GetSafeHeld(); }
+    BOOL DeleteDC() { return DestroyHeld(); }
 
     BOOL CreateCompatibleDC(CDC* pDC)
     {

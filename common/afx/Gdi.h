@@ -5,6 +5,7 @@
 // goes; copying is blocked, moving hands the handle over. Objects reached
 // through FromHandle are temporary wrappers that own nothing.
 
+#include "afx/HandleObject.h"
 #include "afx/Object.h"
 #include "afx/wintypes.h"
 
@@ -12,27 +13,25 @@
 
 class CDC;
 
-class CGdiObject : public CObject
+// The handle of a GDI object, under the name MFC gives it.
+struct AFX_GDI_HANDLE
+{
+    typedef HGDIOBJ HANDLE_TYPE;
+    HGDIOBJ m_hObject = nullptr;
+    HGDIOBJ GetHandle() const { return m_hObject; }
+    void SetHandle(HGDIOBJ h) { m_hObject = h; }
+    static BOOL DestroyHandle(HGDIOBJ h) { return ::DeleteObject(h); }
+};
+
+class CGdiObject : public CHandleObject<CGdiObject, AFX_GDI_HANDLE>
 {
     DECLARE_DYNCREATE(CGdiObject)
 public:
     CGdiObject() = default;
-    CGdiObject(CGdiObject&& other) noexcept;
-    CGdiObject& operator=(CGdiObject&& other) noexcept;
-    ~CGdiObject() override;
-
-    HGDIOBJ m_hObject = nullptr;
 
     operator HGDIOBJ() const { return m_hObject; }
-    HGDIOBJ GetSafeHandle() const;
-
-    static CGdiObject* FromHandle(HGDIOBJ hObject);
-    static void DeleteTempMap();
-    // Takes the handle, deleting the one held before; FALSE for a null one
-    // (so that Attach(::CreateXxx(...)) reports the failure).
-    BOOL Attach(HGDIOBJ hObject);
-    HGDIOBJ Detach();
-    BOOL DeleteObject();
+    HGDIOBJ GetSafeHandle() const { return GetSafeHeld(); }
+    BOOL DeleteObject() { return DestroyHeld(); }
 
     int GetObject(int nCount, LPVOID lpObject) const { return ::GetObjectA(m_hObject, nCount, lpObject); }
     UINT GetObjectType() const { return (UINT)::GetObjectType(m_hObject); }

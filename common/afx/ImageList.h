@@ -4,6 +4,7 @@
 // CImageList: a common-controls image list that the object owns (Windows
 // builds); copying is blocked, moving hands the list over.
 
+#include "afx/HandleObject.h"
 #include "afx/Object.h"
 #include "afx/Rect.h"
 #include "afx/wintypes.h"
@@ -13,24 +14,25 @@
 class CBitmap;
 class CDC;
 
-class CImageList : public CObject
+// The handle of an image list, under the name MFC gives it.
+struct AFX_IMAGELIST_HANDLE
+{
+    typedef HIMAGELIST HANDLE_TYPE;
+    HIMAGELIST m_hImageList = nullptr;
+    HIMAGELIST GetHandle() const { return m_hImageList; }
+    void SetHandle(HIMAGELIST h) { m_hImageList = h; }
+    static BOOL DestroyHandle(HIMAGELIST h) { return ::ImageList_Destroy(h); }
+};
+
+class CImageList : public CHandleObject<CImageList, AFX_IMAGELIST_HANDLE>
 {
     DECLARE_DYNCREATE(CImageList)
 public:
     CImageList() = default;
-    CImageList(CImageList&& other) noexcept;
-    CImageList& operator=(CImageList&& other) noexcept;
-    ~CImageList() override;
-
-    HIMAGELIST m_hImageList = nullptr;
 
     operator HIMAGELIST() const { return m_hImageList; }
-    HIMAGELIST GetSafeHandle() const;
-    static CImageList* FromHandle(HIMAGELIST hImageList);
-    static void DeleteTempMap();
-    BOOL Attach(HIMAGELIST hImageList);
-    HIMAGELIST Detach();
-    BOOL DeleteImageList();
+    HIMAGELIST GetSafeHandle() const { return GetSafeHeld(); }
+    BOOL DeleteImageList() { return DestroyHeld(); }
 
     BOOL Create(int cx, int cy, UINT nFlags, int nInitial, int nGrow)
     {

@@ -5,6 +5,7 @@
 // loaded (or attached) is destroyed with it; menus reached through
 // FromHandle or GetSubMenu are temporary wrappers that own nothing.
 
+#include "afx/HandleObject.h"
 #include "afx/Object.h"
 #include "afx/String.h"
 #include "afx/wintypes.h"
@@ -13,31 +14,30 @@
 
 class CWnd;
 
-class CMenu : public CObject
+// The handle of a menu, under the name MFC gives it.
+struct AFX_MENU_HANDLE
+{
+    typedef HMENU HANDLE_TYPE;
+    HMENU m_hMenu = nullptr;
+    HMENU GetHandle() const { return m_hMenu; }
+    void SetHandle(HMENU h) { m_hMenu = h; }
+    static BOOL DestroyHandle(HMENU h) { return ::DestroyMenu(h); }
+};
+
+class CMenu : public CHandleObject<CMenu, AFX_MENU_HANDLE>
 {
     DECLARE_DYNCREATE(CMenu)
 public:
     CMenu() = default;
-    CMenu(CMenu&& other) noexcept;
-    CMenu& operator=(CMenu&& other) noexcept;
-    ~CMenu() override;
-
-    HMENU m_hMenu = nullptr;
 
     operator HMENU() const { return m_hMenu; }
-    HMENU GetSafeHmenu() const;
+    HMENU GetSafeHmenu() const { return GetSafeHeld(); }
     BOOL operator==(const CMenu& menu) const { return menu.m_hMenu == m_hMenu; }
     BOOL operator!=(const CMenu& menu) const { return menu.m_hMenu != m_hMenu; }
 
-    static CMenu* FromHandle(HMENU hMenu);
-    static CMenu* FromHandlePermanent(HMENU hMenu);
-    static void DeleteTempMap();
     // The permanent object of the menu (or one of its pop-ups, at any
     // depth) that holds the item nID; owner-drawn menus measure through it.
     static CMenu* FindPermanentPopup(HMENU hMenu, UINT nID);
-
-    BOOL Attach(HMENU hMenu);
-    HMENU Detach();
 
     BOOL CreateMenu() { return Attach(::CreateMenu()); }
     BOOL CreatePopupMenu() { return Attach(::CreatePopupMenu()); }
@@ -45,7 +45,7 @@ public:
     BOOL LoadMenu(UINT nIDResource) { return LoadMenu(MAKEINTRESOURCEA(nIDResource)); }
     BOOL LoadMenu(LPCTSTR lpszResourceName);
     BOOL LoadMenuIndirect(const void* lpMenuTemplate) { return Attach(::LoadMenuIndirectA(lpMenuTemplate)); }
-    BOOL DestroyMenu();
+    BOOL DestroyMenu() { return DestroyHeld(); }
 
     BOOL DeleteMenu(UINT nPosition, UINT nFlags) { return ::DeleteMenu(m_hMenu, nPosition, nFlags); }
     BOOL RemoveMenu(UINT nPosition, UINT nFlags) { return ::RemoveMenu(m_hMenu, nPosition, nFlags); }

@@ -30,29 +30,85 @@ private:
     }
 };
 
-// Drawing of a window stops (WM_SETREDRAW) and, at the end, resumes with
-// the window repainted.
-class CScopedRedraw
+// Drawing of a window stops (WM_SETREDRAW FALSE) while the lock lives and
+// resumes at its end or at Release. The window's handle is kept, not its
+// wrapper, so that a wrapper gone first is never touched.
+class CRedrawLock
 {
 public:
-    explicit CScopedRedraw(CWnd* pWnd) : m_hWnd(pWnd->GetSafeHwnd())
+    explicit CRedrawLock(CWnd* pWnd) : m_hWnd(nullptr)
     {
-        if (m_hWnd != nullptr)
-            ::SendMessageA(m_hWnd, WM_SETREDRAW, FALSE, 0);
-    }
-    ~CScopedRedraw()
-    {
-        if (m_hWnd != nullptr && ::IsWindow(m_hWnd))
+        HWND hWnd = pWnd != nullptr ? pWnd->GetSafeHwnd() : nullptr;
+        if (::IsWindow(hWnd))
         {
-            ::SendMessageA(m_hWnd, WM_SETREDRAW, TRUE, 0);
-            ::InvalidateRect(m_hWnd, nullptr, TRUE);
+            m_hWnd = hWnd;
+            ::SendMessageA(hWnd, WM_SETREDRAW, FALSE, 0);
         }
     }
-    CScopedRedraw(const CScopedRedraw&) = delete;
-    CScopedRedraw& operator=(const CScopedRedraw&) = delete;
+    ~CRedrawLock() { Release(); }
+    CRedrawLock(const CRedrawLock&) = delete;
+    CRedrawLock& operator=(const CRedrawLock&) = delete;
+
+    // Drawing on again when the window still exists; the result of
+    // WM_SETREDRAW, 0 when there was nothing to do. The lock is then spent.
+    LRESULT Release()
+    {
+        HWND hWnd = m_hWnd;
+        m_hWnd = nullptr;
+        if (hWnd == nullptr || !::IsWindow(hWnd))
+            return 0;
+        return ::SendMessageA(hWnd, WM_SETREDRAW, TRUE, 0);
+    }
 
 private:
     HWND m_hWnd;
+};
+
+// A DC of a window's client area (the screen's for a null window),
+// released at the end.
+class CScopedGetDC
+{
+public:
+    explicit CScopedGetDC(HWND hWnd) : m_hWnd(hWnd), m_hDC(::GetDC(hWnd)) {}
+    ~CScopedGetDC()
+    {
+        if (m_hDC != nullptr)
+            ::ReleaseDC(m_hWnd, m_hDC);
+    }
+    CScopedGetDC(const CScopedGetDC&) = delete;
+    CScopedGetDC& operator=(const CScopedGetDC&) = delete;
+
+    operator HDC() const { return m_hDC; }
+
+private:
+    HWND m_hWnd;
+    HDC m_hDC;
+};
+
+// A pen, brush, font or bitmap selected into a DC while the object lives;
+// what it replaced is selected again at the end. Nothing happens for a
+// null DC or object.
+class CScopedSelectObject
+{
+public:
+    CScopedSelectObject(HDC hDC, HGDIOBJ hObject)
+        : m_hDC(hDC), m_hOld(hDC != nullptr && hObject != nullptr ? ::SelectObject(hDC, hObject) : nullptr)
+    {
+    }
+    ~CScopedSelectObject()
+    {
+        if (m_hOld != nullptr)
+            ::SelectObject(m_hDC, m_hOld);
+    }
+    CScopedSelectObject(const CScopedSelectObject&) = delete;
+    CScopedSelectObject& operator=(const CScopedSelectObject&) = delete;
+
+    // The object that was selected before.
+    HGDIOBJ GetOld() const { return m_hOld; }
+
+private:
+    HDC m_hDC;
+    HGDIOBJ m_hOld;
 };
 
 // The mouse is captured by a window and released at the end, unless
@@ -115,6 +171,25 @@ public:
 private:
     HWND m_hWnd = nullptr;
     UINT_PTR m_nIDEvent = 0;
+};
+
+// The clipboard, open for a window while the object lives.
+class CScopedClipboard
+{
+public:
+    explicit CScopedClipboard(HWND hWnd) : m_bOpen(::OpenClipboard(hWnd)) {}
+    ~CScopedClipboard()
+    {
+        if (m_bOpen)
+            ::CloseClipboard();
+    }
+    CScopedClipboard(const CScopedClipboard&) = delete;
+    CScopedClipboard& operator=(const CScopedClipboard&) = delete;
+
+    BOOL IsOpen() const { return m_bOpen; }
+
+private:
+    BOOL m_bOpen;
 };
 
 // COM on this thread for the object's life (apartment threaded).

@@ -1,6 +1,5 @@
-// The file-system and desktop helpers, on a real Windows file system.
+// The file-system helpers, on a real Windows file system.
 #ifdef _WIN32
-#include "text/ClipboardShell.h"
 #include "text/PathUtil.h"
 
 #include <gtest/gtest.h>
@@ -155,15 +154,5 @@ TEST(FileSystemUtil, ShortAndLongPaths)
     CString missing = s.Path("missing");
     EXPECT_FALSE(ToShortPath(missing));
     EXPECT_TRUE(missing.IsEmpty());
-}
-
-TEST(FileSystemUtil, ClipboardText)
-{
-    EXPECT_FALSE(SetClipboardText("", nullptr, FALSE, FALSE));
-    EXPECT_FALSE(SetClipboardText(nullptr, nullptr, FALSE, FALSE));
-    ASSERT_TRUE(SetClipboardText("表示ソフト", nullptr, FALSE, FALSE));
-    CString text;
-    ASSERT_TRUE(GetClipboardText(text, nullptr, FALSE));
-    EXPECT_STREQ("表示ソフト", text);
 }
 #endif

@@ -1,10 +1,9 @@
-// The small shared classes: the data-file exception, the lazy id list and
-// its archive form, the input check for the service, and the text span.
+// The small shared classes: the data-file exception, the input check for
+// the service, and the text span.
 #include "afx/Archive.h"
 #include "afx/File.h"
 #include "text/ArchiveCommException.h"
 #include "text/InputTextCheck.h"
-#include "text/LazyPtrList.h"
 #include "text/TextSpan.h"
 
 #include <gtest/gtest.h>
@@ -34,69 +33,6 @@ TEST(ArchiveCommException, IsAnArchiveExceptionWithItsOwnClassAndCause)
         e->Delete();
     }
     EXPECT_EQ(0x10001, CArchiveCommException(ARCHIVE_COMM_OTHER_TYPE).m_cause);
-}
-
-TEST(LazyPtrList, AllocatesNothingUntilTheFirstValue)
-{
-    CLazyPtrList list;
-    EXPECT_EQ(nullptr, list.GetList());
-    EXPECT_EQ(nullptr, list.GetWindow());
-    list.AddTail(1001);
-    list.AddTail(1002);
-    ASSERT_NE(nullptr, list.GetList());
-    EXPECT_EQ(2, list.GetList()->GetCount());
-    EXPECT_EQ(1001u, list.GetList()->GetHead());
-    EXPECT_EQ(1002u, list.GetList()->GetTail());
-}
-
-TEST(LazyPtrList, ArchivesACountAndFourBytesEach)
-{
-    CDWordValueList stored;
-    stored.AddTail(0x11223344);
-    stored.AddTail(7);
-    CMemFile file;
-    {
-        CArchive ar(&file, CArchive::store);
-        stored.Serialize(ar);
-    }
-    const unsigned char expected[] = {2, 0, 0x44, 0x33, 0x22, 0x11, 7, 0, 0, 0};
-    ASSERT_EQ(sizeof(expected), (size_t)file.GetLength());
-    std::vector<unsigned char> bytes(sizeof(expected));
-    file.SeekToBegin();
-    file.Read(bytes.data(), (UINT)bytes.size());
-    EXPECT_EQ(0, std::memcmp(expected, bytes.data(), sizeof(expected)));
-
-    // Loading appends after what the list holds.
-    CDWordValueList loaded;
-    loaded.AddTail(99);
-    file.SeekToBegin();
-    {
-        CArchive ar(&file, CArchive::load);
-        loaded.Serialize(ar);
-    }
-    ASSERT_EQ(3, loaded.GetCount());
-    POSITION pos = loaded.GetHeadPosition();
-    EXPECT_EQ(99u, loaded.GetNext(pos));
-    EXPECT_EQ(0x11223344u, loaded.GetNext(pos));
-    EXPECT_EQ(7u, loaded.GetNext(pos));
-}
-
-TEST(LazyPtrList, ATruncatedArchiveThrowsEndOfFile)
-{
-    const BYTE bytes[] = {3, 0, 1, 0, 0, 0};
-    CMemFile file(const_cast<BYTE*>(bytes), sizeof(bytes));
-    CArchive ar(&file, CArchive::load);
-    CDWordValueList list;
-    try
-    {
-        list.Serialize(ar);
-        FAIL() << "nothing thrown";
-    }
-    catch (CArchiveException* e)
-    {
-        EXPECT_EQ(CArchiveException::endOfFile, e->m_cause);
-        e->Delete();
-    }
 }
 
 TEST(CheckInputText, ReasonsForForbiddenCharactersAndHalfWidthKana)

@@ -108,6 +108,24 @@ struct AFX_THREAD_STATE
 // objects destroyed at process exit may still look their handles up.
 AFX_THREAD_STATE* AfxGetThreadState();
 
+// This thread's map of each kind of owned handle (CHandleObject).
+inline CHandleMap<CDC, HDC>& AfxHandleMap(CDC*)
+{
+    return AfxGetThreadState()->m_dcMap;
+}
+inline CHandleMap<CGdiObject, HGDIOBJ>& AfxHandleMap(CGdiObject*)
+{
+    return AfxGetThreadState()->m_gdiMap;
+}
+inline CHandleMap<CMenu, HMENU>& AfxHandleMap(CMenu*)
+{
+    return AfxGetThreadState()->m_menuMap;
+}
+inline CHandleMap<CImageList, HIMAGELIST>& AfxHandleMap(CImageList*)
+{
+    return AfxGetThreadState()->m_imageListMap;
+}
+
 // The object's own address, hidden from the optimiser: the null-safe
 // getters (GetSafeHwnd and the like) are called through null pointers by
 // design, which the compiler would otherwise assume cannot happen.

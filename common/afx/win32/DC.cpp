@@ -2,79 +2,14 @@
 #include "afx/DC.h"
 
 #include "afx/Wnd.h"
-#include "afx/win32/AfxState.h"
+#include "afx/win32/HandleObjectImpl.h"
 
 IMPLEMENT_DYNCREATE(CDC, CObject)
 IMPLEMENT_DYNAMIC(CPaintDC, CDC)
 IMPLEMENT_DYNAMIC(CClientDC, CDC)
 IMPLEMENT_DYNAMIC(CWindowDC, CDC)
 
-CDC::CDC(CDC&& other) noexcept
-{
-    Attach(other.Detach());
-}
-
-CDC& CDC::operator=(CDC&& other) noexcept
-{
-    if (this != &other)
-    {
-        DeleteDC();
-        Attach(other.Detach());
-    }
-    return *this;
-}
-
-CDC::~CDC()
-{
-    DeleteDC();
-}
-
-HDC CDC::GetSafeHdc() const
-{
-    const CDC* self = AfxLaunder(this);
-    return self != nullptr ? self->m_hDC : nullptr;
-}
-
-CDC* CDC::FromHandle(HDC hDC)
-{
-    return AfxGetThreadState()->m_dcMap.FromHandle(hDC,
-                                                   [](HDC h)
-                                                   {
-                                                       CDC* p = new CDC;
-                                                       p->m_hDC = p->m_hAttribDC = h;
-                                                       return p;
-                                                   });
-}
-
-void CDC::DeleteTempMap()
-{
-    AfxGetThreadState()->m_dcMap.DeleteTemp();
-}
-
-BOOL CDC::Attach(HDC hDC)
-{
-    if (hDC == nullptr || m_hDC != nullptr)
-        return FALSE;
-    m_hDC = m_hAttribDC = hDC;
-    AfxGetThreadState()->m_dcMap.SetPermanent(hDC, this);
-    return TRUE;
-}
-
-HDC CDC::Detach()
-{
-    HDC hDC = m_hDC;
-    if (hDC != nullptr)
-        AfxGetThreadState()->m_dcMap.RemovePermanent(hDC, this);
-    m_hDC = m_hAttribDC = nullptr;
-    return hDC;
-}
-
-BOOL CDC::DeleteDC()
-{
-    if (m_hDC == nullptr)
-        return FALSE;
-    return ::DeleteDC(Detach());
-}
+template class CHandleObject<CDC, AFX_DC_HANDLE>;
 
 CWnd* CDC::GetWindow() const
 {

@@ -2,8 +2,9 @@
 #include "afx/Gdi.h"
 
 #include "afx/DC.h"
+#include "afx/ScopedWin.h"
 #include "afx/WinApp.h"
-#include "afx/win32/AfxState.h"
+#include "afx/win32/HandleObjectImpl.h"
 
 #include <cstdlib>
 
@@ -14,72 +15,7 @@ IMPLEMENT_DYNAMIC(CFont, CGdiObject)
 IMPLEMENT_DYNAMIC(CBitmap, CGdiObject)
 IMPLEMENT_DYNAMIC(CRgn, CGdiObject)
 
-CGdiObject::CGdiObject(CGdiObject&& other) noexcept
-{
-    Attach(other.Detach());
-}
-
-CGdiObject& CGdiObject::operator=(CGdiObject&& other) noexcept
-{
-    if (this != &other)
-        Attach(other.Detach());
-    return *this;
-}
-
-CGdiObject::~CGdiObject()
-{
-    DeleteObject();
-}
-
-HGDIOBJ CGdiObject::GetSafeHandle() const
-{
-    const CGdiObject* self = AfxLaunder(this);
-    return self != nullptr ? self->m_hObject : nullptr;
-}
-
-CGdiObject* CGdiObject::FromHandle(HGDIOBJ hObject)
-{
-    return AfxGetThreadState()->m_gdiMap.FromHandle(hObject,
-                                                    [](HGDIOBJ h)
-                                                    {
-                                                        CGdiObject* p = new CGdiObject;
-                                                        p->m_hObject = h;
-                                                        return p;
-                                                    });
-}
-
-void CGdiObject::DeleteTempMap()
-{
-    AfxGetThreadState()->m_gdiMap.DeleteTemp();
-}
-
-BOOL CGdiObject::Attach(HGDIOBJ hObject)
-{
-    if (hObject == nullptr)
-        return FALSE;
-    if (hObject == m_hObject)
-        return TRUE;
-    DeleteObject();
-    m_hObject = hObject;
-    AfxGetThreadState()->m_gdiMap.SetPermanent(hObject, this);
-    return TRUE;
-}
-
-HGDIOBJ CGdiObject::Detach()
-{
-    HGDIOBJ hObject = m_hObject;
-    if (hObject != nullptr)
-        AfxGetThreadState()->m_gdiMap.RemovePermanent(hObject, this);
-    m_hObject = nullptr;
-    return hObject;
-}
-
-BOOL CGdiObject::DeleteObject()
-{
-    if (m_hObject == nullptr)
-        return FALSE;
-    return ::DeleteObject(Detach());
-}
+template class CHandleObject<CGdiObject, AFX_GDI_HANDLE>;
 
 BOOL CGdiObject::CreateStockObject(int nIndex)
 {
@@ -98,20 +34,26 @@ BOOL CFont::CreatePointFont(int nPointSize, LPCTSTR lpszFaceName, CDC* pDC)
     return CreatePointFontIndirect(&logFont, pDC);
 }
 
-BOOL CFont::CreatePointFontIndirect(const LOGFONTA* lpLogFont, CDC* pDC)
+namespace
 {
-    HDC hDC = pDC != nullptr ? pDC->m_hAttribDC : ::GetDC(nullptr);
-    LOGFONTA logFont = *lpLogFont;
-    // Tenths of a point to logical units of the device.
-    POINT pt;
-    pt.y = ::MulDiv(::GetDeviceCaps(hDC, LOGPIXELSY), logFont.lfHeight, 720);
-    pt.x = 0;
+// Tenths of a point to logical units of the device.
+LONG PointsToHeight(HDC hDC, LONG nTenths)
+{
+    POINT pt = {0, ::MulDiv(::GetDeviceCaps(hDC, LOGPIXELSY), nTenths, 720)};
     ::DPtoLP(hDC, &pt, 1);
     POINT ptOrg = {0, 0};
     ::DPtoLP(hDC, &ptOrg, 1);
-    logFont.lfHeight = -std::abs(pt.y - ptOrg.y);
-    if (pDC == nullptr)
-        ::ReleaseDC(nullptr, hDC);
+    return -std::abs(pt.y - ptOrg.y);
+}
+} // namespace
+
+BOOL CFont::CreatePointFontIndirect(const LOGFONTA* lpLogFont, CDC* pDC)
+{
+    LOGFONTA logFont = *lpLogFont;
+    if (pDC != nullptr)
+        logFont.lfHeight = PointsToHeight(pDC->m_hAttribDC, logFont.lfHeight);
+    else
+        logFont.lfHeight = PointsToHeight(CScopedGetDC(nullptr), logFont.lfHeight);
     return CreateFontIndirect(&logFont);
 }
 

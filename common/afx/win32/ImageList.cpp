@@ -4,76 +4,11 @@
 #include "afx/DC.h"
 #include "afx/Gdi.h"
 #include "afx/WinApp.h"
-#include "afx/win32/AfxState.h"
+#include "afx/win32/HandleObjectImpl.h"
 
 IMPLEMENT_DYNCREATE(CImageList, CObject)
 
-CImageList::CImageList(CImageList&& other) noexcept
-{
-    Attach(other.Detach());
-}
-
-CImageList& CImageList::operator=(CImageList&& other) noexcept
-{
-    if (this != &other)
-    {
-        DeleteImageList();
-        Attach(other.Detach());
-    }
-    return *this;
-}
-
-CImageList::~CImageList()
-{
-    DeleteImageList();
-}
-
-HIMAGELIST CImageList::GetSafeHandle() const
-{
-    const CImageList* self = AfxLaunder(this);
-    return self != nullptr ? self->m_hImageList : nullptr;
-}
-
-CImageList* CImageList::FromHandle(HIMAGELIST hImageList)
-{
-    return AfxGetThreadState()->m_imageListMap.FromHandle(hImageList,
-                                                          [](HIMAGELIST h)
-                                                          {
-                                                              CImageList* p = new CImageList;
-                                                              p->m_hImageList = h;
-                                                              return p;
-                                                          });
-}
-
-void CImageList::DeleteTempMap()
-{
-    AfxGetThreadState()->m_imageListMap.DeleteTemp();
-}
-
-BOOL CImageList::Attach(HIMAGELIST hImageList)
-{
-    if (hImageList == nullptr || m_hImageList != nullptr)
-        return FALSE;
-    m_hImageList = hImageList;
-    AfxGetThreadState()->m_imageListMap.SetPermanent(hImageList, this);
-    return TRUE;
-}
-
-HIMAGELIST CImageList::Detach()
-{
-    HIMAGELIST hImageList = m_hImageList;
-    if (hImageList != nullptr)
-        AfxGetThreadState()->m_imageListMap.RemovePermanent(hImageList, this);
-    m_hImageList = nullptr;
-    return hImageList;
-}
-
-BOOL CImageList::DeleteImageList()
-{
-    if (m_hImageList == nullptr)
-        return FALSE;
-    return ::ImageList_Destroy(Detach());
-}
+template class CHandleObject<CImageList, AFX_IMAGELIST_HANDLE>;
 
 BOOL CImageList::Create(UINT nBitmapID, int cx, int nGrow, COLORREF crMask)
 {

@@ -3,56 +3,11 @@
 
 #include "afx/WinApp.h"
 #include "afx/Wnd.h"
-#include "afx/win32/AfxState.h"
+#include "afx/win32/HandleObjectImpl.h"
 
 IMPLEMENT_DYNCREATE(CMenu, CObject)
 
-CMenu::CMenu(CMenu&& other) noexcept
-{
-    Attach(other.Detach());
-}
-
-CMenu& CMenu::operator=(CMenu&& other) noexcept
-{
-    if (this != &other)
-    {
-        DestroyMenu();
-        Attach(other.Detach());
-    }
-    return *this;
-}
-
-CMenu::~CMenu()
-{
-    DestroyMenu();
-}
-
-HMENU CMenu::GetSafeHmenu() const
-{
-    const CMenu* self = AfxLaunder(this);
-    return self != nullptr ? self->m_hMenu : nullptr;
-}
-
-CMenu* CMenu::FromHandle(HMENU hMenu)
-{
-    return AfxGetThreadState()->m_menuMap.FromHandle(hMenu,
-                                                     [](HMENU h)
-                                                     {
-                                                         CMenu* p = new CMenu;
-                                                         p->m_hMenu = h;
-                                                         return p;
-                                                     });
-}
-
-CMenu* CMenu::FromHandlePermanent(HMENU hMenu)
-{
-    return hMenu != nullptr ? AfxGetThreadState()->m_menuMap.LookupPermanent(hMenu) : nullptr;
-}
-
-void CMenu::DeleteTempMap()
-{
-    AfxGetThreadState()->m_menuMap.DeleteTemp();
-}
+template class CHandleObject<CMenu, AFX_MENU_HANDLE>;
 
 CMenu* CMenu::FindPermanentPopup(HMENU hMenu, UINT nID)
 {
@@ -73,34 +28,9 @@ CMenu* CMenu::FindPermanentPopup(HMENU hMenu, UINT nID)
     return nullptr;
 }
 
-BOOL CMenu::Attach(HMENU hMenu)
-{
-    if (hMenu == nullptr || m_hMenu != nullptr)
-        return FALSE;
-    m_hMenu = hMenu;
-    AfxGetThreadState()->m_menuMap.SetPermanent(hMenu, this);
-    return TRUE;
-}
-
-HMENU CMenu::Detach()
-{
-    HMENU hMenu = m_hMenu;
-    if (hMenu != nullptr)
-        AfxGetThreadState()->m_menuMap.RemovePermanent(hMenu, this);
-    m_hMenu = nullptr;
-    return hMenu;
-}
-
 BOOL CMenu::LoadMenu(LPCTSTR lpszResourceName)
 {
     return Attach(::LoadMenuA(AfxGetResourceHandle(), lpszResourceName));
-}
-
-BOOL CMenu::DestroyMenu()
-{
-    if (m_hMenu == nullptr)
-        return FALSE;
-    return ::DestroyMenu(Detach());
 }
 
 int CMenu::GetMenuString(UINT nIDItem, CString& rString, UINT nFlags) const

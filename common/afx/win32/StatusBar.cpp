@@ -6,6 +6,7 @@
 #include "afx/DC.h"
 #include "afx/FrameWnd.h"
 #include "afx/Gdi.h"
+#include "afx/ScopedWin.h"
 #include "afx/StringTable.h"
 
 IMPLEMENT_DYNAMIC(CStatusBar, CControlBar)
@@ -48,6 +49,13 @@ public:
         static_cast<CStatusBar*>(m_pOther)->SetPaneText((int)m_nIndex, lpszText);
     }
 };
+
+// The bar's font, the GUI font before it has one.
+HGDIOBJ BarFont(HWND hWnd)
+{
+    HGDIOBJ hFont = (HGDIOBJ)::SendMessageA(hWnd, WM_GETFONT, 0, 0);
+    return hFont != nullptr ? hFont : ::GetStockObject(DEFAULT_GUI_FONT);
+}
 } // namespace
 
 CStatusBar::CStatusBar()
@@ -83,31 +91,29 @@ BOOL CStatusBar::SetIndicators(const UINT* lpIDArray, int nIDCount)
     m_panes.assign(nIDCount > 0 ? (size_t)nIDCount : 0, Pane());
     m_nCount = (int)m_panes.size();
     BOOL bResult = TRUE;
-    CClientDC dc(nullptr);
-    HFONT hFont = (HFONT)SendMessage(WM_GETFONT);
-    if (hFont == nullptr)
-        hFont = (HFONT)::GetStockObject(DEFAULT_GUI_FONT);
-    HGDIOBJ hOldFont = ::SelectObject(dc, hFont);
-    for (int i = 0; i < m_nCount; ++i)
     {
-        Pane& pane = m_panes[(size_t)i];
-        pane.nID = lpIDArray != nullptr ? lpIDArray[i] : 0;
-        if (pane.nID == ID_SEPARATOR)
+        CClientDC dc(nullptr);
+        CScopedSelectObject font(dc, BarFont(m_hWnd));
+        for (int i = 0; i < m_nCount; ++i)
         {
-            pane.nStyle = SBPS_STRETCH | SBPS_NOBORDERS;
-            continue;
+            Pane& pane = m_panes[(size_t)i];
+            pane.nID = lpIDArray != nullptr ? lpIDArray[i] : 0;
+            if (pane.nID == ID_SEPARATOR)
+            {
+                pane.nStyle = SBPS_STRETCH | SBPS_NOBORDERS;
+                continue;
+            }
+            // The indicator's string sizes the pane.
+            char buf[256];
+            int n = AfxLoadString(pane.nID, buf, sizeof(buf));
+            if (n <= 0)
+            {
+                bResult = FALSE;
+                continue;
+            }
+            pane.cxText = dc.GetTextExtent(buf, n).cx;
         }
-        // The indicator's string sizes the pane.
-        char buf[256];
-        int n = AfxLoadString(pane.nID, buf, sizeof(buf));
-        if (n <= 0)
-        {
-            bResult = FALSE;
-            continue;
-        }
-        pane.cxText = dc.GetTextExtent(buf, n).cx;
     }
-    ::SelectObject(dc, hOldFont);
     UpdateAllPanes(TRUE, TRUE);
     return bResult;
 }
@@ -267,13 +273,11 @@ CSize CStatusBar::CalcFixedLayout(BOOL, BOOL)
 {
     // One line of the bar's font, with the control's borders.
     CClientDC dc(nullptr);
-    HFONT hFont = (HFONT)SendMessage(WM_GETFONT);
-    if (hFont == nullptr)
-        hFont = (HFONT)::GetStockObject(DEFAULT_GUI_FONT);
-    HGDIOBJ hOldFont = ::SelectObject(dc, hFont);
     TEXTMETRICA tm = {};
-    dc.GetTextMetrics(&tm);
-    ::SelectObject(dc, hOldFont);
+    {
+        CScopedSelectObject font(dc, BarFont(m_hWnd));
+        dc.GetTextMetrics(&tm);
+    }
     int borders[3] = {};
     if (m_hWnd != nullptr)
         SendMessage(SB_GETBORDERS, 0, (LPARAM)borders);

@@ -22,11 +22,10 @@ const CWnd CWnd::wndNoTopMost(HWND_NOTOPMOST);
 // Thread state
 
 AFX_THREAD_STATE::AFX_THREAD_STATE()
-    : m_wndMap([](CWnd* p) { p->m_hWnd = nullptr; }),
-      m_dcMap([](CDC* p) { p->m_hDC = p->m_hAttribDC = nullptr; }),
-      m_gdiMap([](CGdiObject* p) { p->m_hObject = nullptr; }),
-      m_menuMap([](CMenu* p) { p->m_hMenu = nullptr; }),
-      m_imageListMap([](CImageList* p) { p->m_hImageList = nullptr; })
+    : m_wndMap([](CWnd* p) { p->m_hWnd = nullptr; }), m_dcMap([](CDC* p) { p->SetHandle(nullptr); }),
+      m_gdiMap([](CGdiObject* p) { p->SetHandle(nullptr); }),
+      m_menuMap([](CMenu* p) { p->SetHandle(nullptr); }),
+      m_imageListMap([](CImageList* p) { p->SetHandle(nullptr); })
 {
 }
 

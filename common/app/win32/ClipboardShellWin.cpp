@@ -1,29 +1,10 @@
-#include "text/ClipboardShell.h"
+#include "app/ClipboardShell.h"
+
+#include "afx/ScopedWin.h"
 
 #include <shellapi.h>
 
 #include <cstring>
-
-namespace
-{
-// Open for as long as the object lives.
-class ClipboardScope
-{
-public:
-    explicit ClipboardScope(HWND window) : m_open(::OpenClipboard(window) != FALSE) {}
-    ~ClipboardScope()
-    {
-        if (m_open)
-            ::CloseClipboard();
-    }
-    ClipboardScope(const ClipboardScope&) = delete;
-    ClipboardScope& operator=(const ClipboardScope&) = delete;
-    bool IsOpen() const { return m_open; }
-
-private:
-    bool m_open;
-};
-} // namespace
 
 BOOL SetClipboardText(LPCTSTR text, HWND window, BOOL displayFormat, BOOL append)
 {
@@ -42,7 +23,7 @@ BOOL SetClipboardText(LPCTSTR text, HWND window, BOOL displayFormat, BOOL append
     std::memcpy(data, text, size);
     ::GlobalUnlock(block);
 
-    ClipboardScope clipboard(window);
+    CScopedClipboard clipboard(window);
     bool handedOver = clipboard.IsOpen() && (append || ::EmptyClipboard()) &&
                       ::SetClipboardData(displayFormat ? CF_DSPTEXT : CF_TEXT, block) != nullptr;
     if (!handedOver)
@@ -55,7 +36,7 @@ BOOL GetClipboardText(CString& out, HWND window, BOOL displayFormat)
     UINT format = displayFormat ? CF_DSPTEXT : CF_TEXT;
     if (!::IsClipboardFormatAvailable(format))
         return FALSE;
-    ClipboardScope clipboard(window);
+    CScopedClipboard clipboard(window);
     if (!clipboard.IsOpen())
         return FALSE;
     HANDLE block = ::GetClipboardData(format);

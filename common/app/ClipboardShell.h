@@ -1,5 +1,5 @@
-#ifndef TANZO_TEXT_CLIPBOARDSHELL_H
-#define TANZO_TEXT_CLIPBOARDSHELL_H
+#ifndef TANZO_APP_CLIPBOARDSHELL_H
+#define TANZO_APP_CLIPBOARDSHELL_H
 
 #include "afx/String.h"
 
@@ -13,4 +13,4 @@ BOOL GetClipboardText(CString& out, HWND window, BOOL displayFormat);
 INT_PTR ShellOpen(LPCTSTR target, HWND window);
 #endif
 
-#endif // TANZO_TEXT_CLIPBOARDSHELL_H
+#endif // TANZO_APP_CLIPBOARDSHELL_H

@@ -1,4 +1,4 @@
-#include "text/LazyPtrList.h"
+#include "app/LazyPtrList.h"
 
 #include "afx/Wnd.h"
 

@@ -1,5 +1,5 @@
-#ifndef TANZO_TEXT_LAZYPTRLIST_H
-#define TANZO_TEXT_LAZYPTRLIST_H
+#ifndef TANZO_APP_LAZYPTRLIST_H
+#define TANZO_APP_LAZYPTRLIST_H
 
 #include "afx/Collections.h"
 #include "afx/wintypes.h"
@@ -42,4 +42,4 @@ private:
     CLazyPtrList& operator=(const CLazyPtrList&) = delete;
 };
 
-#endif // TANZO_TEXT_LAZYPTRLIST_H
+#endif // TANZO_APP_LAZYPTRLIST_H
