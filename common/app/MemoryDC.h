@@ -7,7 +7,10 @@
 
 #include "afx/DC.h"
 #include "afx/Gdi.h"
+#include "afx/ScopedWin.h"
 #include "afx/wintypes.h"
+
+#include <memory>
 
 class CMemoryDC
 {
@@ -40,7 +43,7 @@ private:
     int m_cy = 0;
     CDC m_memDC;
     CBitmap m_bitmap;
-    HGDIOBJ m_hOldBitmap = nullptr;
+    std::unique_ptr<CScopedSelectObject> m_pSelectBitmap; // goes before the DC and the bitmap
 
     CMemoryDC(const CMemoryDC&) = delete;
     CMemoryDC& operator=(const CMemoryDC&) = delete;

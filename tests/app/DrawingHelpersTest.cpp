@@ -9,6 +9,7 @@
 #include "afx/FrameWnd.h"
 #include "afx/Menu.h"
 #include "afx/MsgMap.h"
+#include "afx/ScopedWin.h"
 #include "afx/Wnd.h"
 #include "app/BusyState.h"
 #include "app/ImeModeSwitch.h"
@@ -33,15 +34,14 @@ protected:
     MemoryDCTest()
     {
         m_screen.Attach(::CreateCompatibleDC(nullptr));
-        m_target.CreateCompatibleBitmap(CDC::FromHandle(::GetDC(nullptr)), 40, 30);
-        m_hOld = ::SelectObject(m_screen.m_hDC, m_target.m_hObject);
+        m_target.CreateCompatibleBitmap(CDC::FromHandle(CScopedGetDC(nullptr)), 40, 30);
+        m_pSelect.reset(new CScopedSelectObject(m_screen, m_target));
         m_screen.FillSolidRect(0, 0, 40, 30, RGB(0, 0, 0));
     }
-    ~MemoryDCTest() override { ::SelectObject(m_screen.m_hDC, m_hOld); }
 
     CDC m_screen;
     CBitmap m_target;
-    HGDIOBJ m_hOld = nullptr;
+    std::unique_ptr<CScopedSelectObject> m_pSelect;
 };
 
 TEST_F(MemoryDCTest, CreateTwiceKeepsOneBufferAndFlushCopiesTheRectangle)

@@ -17,7 +17,7 @@ CDC* CMemoryDC::Create(int cx, int cy)
         Release();
         return nullptr;
     }
-    m_hOldBitmap = m_memDC.SelectObject((HGDIOBJ)m_bitmap.m_hObject);
+    m_pSelectBitmap.reset(new CScopedSelectObject(m_memDC, m_bitmap));
     m_cx = cx;
     m_cy = cy;
     return &m_memDC;
@@ -25,9 +25,7 @@ CDC* CMemoryDC::Create(int cx, int cy)
 
 void CMemoryDC::Release()
 {
-    if (m_memDC.m_hDC != nullptr && m_hOldBitmap != nullptr)
-        m_memDC.SelectObject(m_hOldBitmap);
-    m_hOldBitmap = nullptr;
+    m_pSelectBitmap.reset();
     m_memDC.DeleteDC();
     m_bitmap.DeleteObject();
     m_cx = 0;
