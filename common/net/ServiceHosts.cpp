@@ -23,6 +23,8 @@ const HostEntry kHosts[ServiceHostCount] = {
     {"HostPortal", "https://www.yahoo.co.jp"},
     {"HostPoints", "https://points.yahoo.co.jp"},
     {"HostImages", "https://s.yimg.jp"},
+    {"HostProtectedLogin", "https://protect.login.yahoo.co.jp"},
+    {"HostTrading", "http://contact.auctions.yahoo.co.jp"},
 };
 
 CString& Origin(ServiceHost host)

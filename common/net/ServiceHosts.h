@@ -11,15 +11,17 @@
 // service ("http://127.0.0.1:8080" is an origin too).
 enum ServiceHost
 {
-    HostAuctions,   // auction pages: seller pages, bid history, feedback
-    HostItemPage,   // item pages
-    HostOpenList,   // the list of items on sale
-    HostClosedList, // the lists of closed and won items
-    HostSell,       // listing and re-listing forms
-    HostLogin,      // log-in pages and forms
-    HostPortal,     // the portal's top page
-    HostPoints,     // the points service
-    HostImages,     // the service's images
+    HostAuctions,       // auction pages: seller pages, bid history, feedback
+    HostItemPage,       // item pages
+    HostOpenList,       // the list of items on sale
+    HostClosedList,     // the lists of closed and won items
+    HostSell,           // listing and re-listing forms
+    HostLogin,          // log-in pages and forms
+    HostPortal,         // the portal's top page
+    HostPoints,         // the points service
+    HostImages,         // the service's images
+    HostProtectedLogin, // one-time password and other protected log-in steps
+    HostTrading,        // the trading system; its announcement page is http://
     ServiceHostCount
 };
 

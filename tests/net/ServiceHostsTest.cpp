@@ -21,19 +21,22 @@ CString ReadProfile(LPCTSTR section, LPCTSTR key, LPCTSTR defaultValue)
 }
 } // namespace
 
-TEST(ServiceHosts, DefaultsAreHttpsOriginsWithKeys)
+TEST(ServiceHosts, DefaultsAreOriginsWithKeys)
 {
     for (int i = 0; i < ServiceHostCount; ++i)
     {
         ServiceHost host = (ServiceHost)i;
         CString origin = GetServiceOrigin(host);
-        EXPECT_EQ(0, origin.Find("https://")) << i;
+        // The trading system's announcement page is the one http:// address.
+        EXPECT_EQ(0, origin.Find(host == HostTrading ? "http://" : "https://")) << i;
         EXPECT_NE('/', origin[origin.GetLength() - 1]) << i;
         EXPECT_EQ(origin, GetDefaultServiceOrigin(host));
         EXPECT_EQ(0, CString(GetServiceHostKey(host)).Find("Host")) << i;
         for (int j = 0; j < i; ++j)
             EXPECT_STRNE(GetServiceHostKey(host), GetServiceHostKey((ServiceHost)j));
     }
+    EXPECT_STREQ("HostProtectedLogin", GetServiceHostKey(HostProtectedLogin));
+    EXPECT_STREQ("HostTrading", GetServiceHostKey(HostTrading));
     EXPECT_STREQ("", GetServiceHostKey(ServiceHostCount));
     EXPECT_TRUE(GetServiceOrigin((ServiceHost)-1).IsEmpty());
 }

@@ -56,6 +56,9 @@ class StandIn:
             self.state = {}
             self.counters = {}
             self.faults = []
+            # What the pages keep between requests (sessions, tokens, the clock).
+            self.store = {}
+            self.reset_time = time.time()
 
     # Scenario values and counters, read by the pages.
     def get_state(self):
@@ -381,6 +384,9 @@ def control(standin, req):
         if path == "/control/stop" and post:
             standin.stop()
             return Response.json({"ok": True})
+        page = standin.router.controls.get(path)
+        if page is not None and req.method == "GET":
+            return Response.json(page(req))
     except (ValueError, KeyError, TypeError) as error:
         return Response.json({"error": str(error)}, status=400)
     return Response.json({"error": "no such control: %s %s" % (req.method, path)}, status=404)

@@ -9,6 +9,7 @@ import http.client
 import http.cookiejar
 import json
 import os
+import re
 import signal
 import socket
 import subprocess
@@ -16,7 +17,8 @@ import tempfile
 import time
 import unittest
 import urllib.request
-from urllib.parse import quote, urljoin, urlsplit
+from html.parser import HTMLParser
+from urllib.parse import parse_qs, quote, urlencode, urljoin, urlsplit
 
 HERE = os.path.dirname(os.path.abspath(__file__))
 STANDIN = os.path.join(HERE, "standin.py")
@@ -92,6 +94,187 @@ def raw_exchange(origin, target):
         return error
     finally:
         sock.close()
+
+
+class Node:
+    """An element of a page as the tests see it."""
+
+    def __init__(self, tag, attrs, parent):
+        self.tag = tag
+        self.attrs = dict(attrs)
+        self.parent = parent
+        self.children = []
+
+    def get(self, name, default=None):
+        value = self.attrs.get(name, default)
+        return default if value is None else value
+
+    def walk(self):
+        for child in self.children:
+            if isinstance(child, Node):
+                yield child
+                yield from child.walk()
+
+    def find_all(self, tag=None, **attrs):
+        """Elements below this one in page order; attrs: id, name, cls (class) and others."""
+        attrs = {("class" if k == "cls" else k): v for k, v in attrs.items()}
+        return [n for n in self.walk()
+                if (tag is None or n.tag == tag)
+                and all(n.attrs.get(k) == v for k, v in attrs.items())]
+
+    def find(self, tag=None, **attrs):
+        found = self.find_all(tag, **attrs)
+        return found[0] if found else None
+
+    def text(self):
+        return "".join(c if isinstance(c, str) else c.text() for c in self.children)
+
+    def ancestors(self):
+        node = self.parent
+        while node is not None:
+            yield node
+            node = node.parent
+
+
+class DomBuilder(HTMLParser):
+    VOID = {"br", "img", "input", "meta", "link", "hr", "col", "area", "base", "param", "wbr"}
+
+    def __init__(self):
+        super().__init__(convert_charrefs=True)
+        self.root = Node("#root", {}, None)
+        self.stack = [self.root]
+
+    def handle_starttag(self, tag, attrs):
+        node = Node(tag, attrs, self.stack[-1])
+        self.stack[-1].children.append(node)
+        if tag not in self.VOID:
+            self.stack.append(node)
+
+    def handle_startendtag(self, tag, attrs):
+        self.stack[-1].children.append(Node(tag, attrs, self.stack[-1]))
+
+    def handle_endtag(self, tag):
+        for index in range(len(self.stack) - 1, 0, -1):
+            if self.stack[index].tag == tag:
+                del self.stack[index:]
+                return
+
+    def handle_data(self, data):
+        self.stack[-1].children.append(data)
+
+
+CODEC_OF = {"shift_jis": "cp932", "euc-jp": "euc_jp", "utf-8": "utf-8"}
+
+
+class Page:
+    """A reply: status, headers, body, and the page read in its charset."""
+
+    def __init__(self, url, status, headers, body):
+        self.url = url
+        self.status = status
+        self.headers = headers
+        self.body = body
+
+    def header(self, name):
+        return header(self.headers, name)
+
+    def header_charset(self):
+        content_type = self.header("Content-Type") or ""
+        _, sep, name = content_type.partition("charset=")
+        return name.strip() if sep else None
+
+    def meta_charset(self):
+        match = re.search(rb'<meta http-equiv="Content-Type" content="text/html; charset=([^"]+)">', self.body)
+        return match.group(1).decode("ascii") if match else None
+
+    @property
+    def charset(self):
+        return self.header_charset() or self.meta_charset() or "UTF-8"
+
+    @property
+    def text(self):
+        return self.body.decode(CODEC_OF[self.charset.lower()])
+
+    @property
+    def dom(self):
+        builder = DomBuilder()
+        builder.feed(self.text)
+        builder.close()
+        return builder.root
+
+    @property
+    def title(self):
+        return self.dom.find("title").text()
+
+
+class Browser:
+    """Keeps the cookies (ports ignored, as the service's domain cookies are) and follows redirects."""
+
+    def __init__(self):
+        self.cookies = {}
+
+    def request(self, url, method="GET", fields=None, charset="utf-8"):
+        headers = {}
+        if self.cookies:
+            headers["Cookie"] = "; ".join("%s=%s" % item for item in self.cookies.items())
+        body = None
+        if fields is not None:
+            body = urlencode(fields, encoding=CODEC_OF.get(charset.lower(), charset)).encode("ascii")
+            headers["Content-Type"] = "application/x-www-form-urlencoded"
+        status, reply_headers, data = fetch(url, method, body, headers)
+        for name, value in reply_headers:
+            if name.lower() == "set-cookie":
+                key, _, rest = value.partition("=")
+                if "expires=Thu, 01 Jan 1970" in rest:
+                    self.cookies.pop(key, None)
+                else:
+                    self.cookies[key] = rest.split(";")[0]
+        return Page(url, status, reply_headers, data)
+
+    def get(self, url):
+        return self.request(url)
+
+    def post(self, url, fields, charset="utf-8"):
+        return self.request(url, "POST", fields, charset)
+
+    def open(self, url, method="GET", fields=None, limit=10):
+        """Follows redirects; returns the last page."""
+        page = self.request(url, method, fields)
+        while page.status in (301, 302, 303) and limit > 0:
+            limit -= 1
+            page = self.request(urljoin(page.url, page.header("Location")))
+        return page
+
+
+ALBATROSS = re.compile(r'getElementsByName\("\.albatross"\)\[0\]\.value = "([^"]+)"')
+
+
+def form_fields(form):
+    """The values a browser would send from a form's inputs."""
+    fields = {}
+    for node in form.find_all("input"):
+        if node.get("type") in ("submit", "button") or not node.get("name"):
+            continue
+        if node.get("type") == "checkbox" and "checked" not in node.attrs:
+            continue
+        fields[node.get("name")] = node.get("value", "")
+    return fields
+
+
+def shown_id(page):
+    """The ID a page shows in its masthead link, its log-in bar greeting or its small greeting."""
+    dom = page.dom
+    link = dom.find("a", id="msthdLoginName")
+    if link is not None:
+        return link.text().strip()
+    bar = dom.find("div", id="modLoginBar")
+    if bar is not None and "ようこそ" in bar.text():
+        return bar.text().replace("ようこそ", "").replace("さん", "").strip()
+    for small in dom.find_all("small"):
+        strong = small.find("strong")
+        if strong is not None and "こんにちは" in strong.text():
+            return strong.text().replace("こんにちは", "").replace("さん", "").strip()
+    return None
 
 
 SHARED = {}
@@ -462,6 +645,306 @@ class ControlTest(StandInTest):
         self.control("POST", "/control/faults", {"action": "reset", "host": "nowhere"}, expect=400)
         self.control("GET", "/control/nothing", expect=404)
         self.control("GET", "/control/reset", expect=404)
+
+
+class ServiceTest(StandInTest):
+    """Tests of the service's pages, with a browser that keeps cookies."""
+
+    def setUp(self):
+        super().setUp()
+        self.browser = Browser()
+        self.done = self.a + "/topic/notice/"
+
+    def state(self, **values):
+        return self.control("POST", "/control/state", values)
+
+    def login_url(self, done=None):
+        return "%s/config/login?.src=auc&lg=jp&auth_lv=pw&.intl=jp&.done=%s" % (
+            self.hosts["login"], quote(done or self.done, safe=""))
+
+    def login_form(self, browser=None):
+        """The log-in page, its form and the values a browser would post."""
+        page = (browser or self.browser).get(self.login_url())
+        self.assertEqual(page.status, 200)
+        form = page.dom.find("form", name="login_form") or page.dom.find("form")
+        fields = form_fields(form)
+        match = ALBATROSS.search(page.text)
+        if match:
+            fields[".albatross"] = match.group(1)
+        return page, form, fields
+
+    def log_in(self, user="demo_seller1", password="pass-seller1", browser=None):
+        page, form, fields = self.login_form(browser)
+        fields.update({"login": user, "passwd": password})
+        return (browser or self.browser).post(form.get("action"), fields, page.charset)
+
+    def id_pages(self, browser=None):
+        """The IDs that the notice page, the auctions top and the portal top show."""
+        browser = browser or self.browser
+        return [shown_id(browser.get(url))
+                for url in (self.done, self.a + "/", self.hosts["portal"] + "/")]
+
+
+LOGIN_HIDDEN = [".albatross", ".tries", ".src", ".md5", ".hash", ".js", ".last", "promo", ".intl",
+                ".bypass", ".partner", ".u", ".v", ".challenge", ".yplus", ".emailCode", "pkg", "stepid",
+                ".ev", "hasMsgr", ".chkP", ".done", ".pd", ".nojs"]
+
+
+class LoginTest(ServiceTest):
+    def test_login_form(self):
+        page, form, _ = self.login_form()
+        self.assertIn("Yahoo! JAPAN", page.title)
+        self.assertEqual((form.get("method"), form.get("action")), ("post", self.hosts["login"] + "/config/login"))
+        inputs = form.find_all("input")
+        self.assertEqual([n.get("name") for n in inputs if n.get("type") == "hidden"], LOGIN_HIDDEN)
+        self.assertEqual(form.find("input", name=".done").get("value"), self.done)
+        self.assertEqual(form.find("input", name="login").get("type"), "text")
+        self.assertEqual(form.find("input", name="passwd").get("type"), "password")
+        self.assertEqual(form.find("input", name=".persistent").get("value"), "y")
+        self.assertEqual(form.find("input", name=".albatross").get("value"), "")
+        values = {ALBATROSS.search(self.browser.get(self.login_url()).text).group(1) for _ in range(3)}
+        self.assertEqual(len(values), 3)  # a new value on each page
+        self.assertEqual(self.log("?path=/config/login")[0]["host"], "login")
+
+    def test_right_password_signs_in_and_the_id_pages_show_it(self):
+        self.assertEqual(self.id_pages(), [None, None, None])
+        page = self.log_in()
+        self.assertEqual(page.status, 200)
+        self.assertIn("sess", self.browser.cookies)
+        refresh = page.dom.find("meta", **{"http-equiv": "refresh"})
+        self.assertEqual(refresh.get("content"), "0; url=" + self.done)
+        self.assertEqual(page.dom.find("a", href=self.done).text(), self.done)
+        self.assertEqual(self.id_pages(), ["demo_seller1"] * 3)
+        self.assertEqual(self.control("GET", "/control/sessions")["sessions"], [{"user": "demo_seller1", "uses": 3}])
+
+        # Each ID page has its own source, and only that one.
+        notice = self.browser.get(self.done).dom
+        self.assertIsNotNone(notice.find("div", id="msthd").find("a", id="msthdLoginName"))
+        self.assertIsNone(notice.find("div", id="modLoginBar"))
+        top = self.browser.get(self.a + "/").dom
+        self.assertEqual(top.find("div", id="modLoginBar").text(), "ようこそ demo_seller1 さん")
+        self.assertEqual(top.find_all("div", id="msthd") + top.find_all("small"), [])
+        portal = self.browser.get(self.hosts["portal"] + "/").dom
+        small = portal.find("small")
+        self.assertEqual(small.find("a").get("href"), self.hosts["points"] + "/book")
+        self.assertNotIn("こんにちは", portal.find("b").text())  # the first bold text is no greeting
+        self.assertIsNone(portal.find("a", id="msthdLoginName"))
+
+    def test_second_account_and_ids_without_case(self):
+        self.assertEqual(self.log_in("DEMO_SELLER2", "pass-seller2").status, 200)
+        self.assertEqual(self.id_pages(), ["demo_seller2"] * 3)
+        accounts = self.control("GET", "/control/accounts")["accounts"]
+        self.assertEqual([a["user"] for a in accounts], ["demo_seller1", "demo_seller2"])
+
+    def test_rejected_log_ins_show_the_form_with_the_error(self):
+        def reuse():
+            page, form, fields = self.login_form()
+            fields.update({"login": "demo_seller1", "passwd": "pass-seller1"})
+            self.browser.post(form.get("action"), fields)
+            self.browser.cookies.clear()
+            return self.browser.post(form.get("action"), fields)
+
+        def without_albatross():
+            page, form, fields = self.login_form()
+            fields.update({"login": "demo_seller1", "passwd": "pass-seller1", ".albatross": ""})
+            return self.browser.post(form.get("action"), fields)
+
+        cases = [
+            ("wrong password", lambda: self.log_in(password="pass-seller2"), "IDまたはパスワードが正しくありません。"),
+            ("unknown ID", lambda: self.log_in(user="nobody_here"), "IDまたはパスワードが正しくありません。"),
+            ("another's password", lambda: self.log_in("demo_seller2", "pass-seller1"), "IDまたはパスワードが正しくありません。"),
+            ("used .albatross", reuse, "ページの有効期限が切れました。もう一度ログインしてください。"),
+            ("no .albatross", without_albatross, "ページの有効期限が切れました。もう一度ログインしてください。"),
+        ]
+        for name, run, text in cases:
+            with self.subTest(name):
+                self.browser = Browser()
+                page = run()
+                self.assertEqual(page.status, 200)
+                self.assertNotIn("sess", self.browser.cookies)
+                form = page.dom.find("form", name="login_form")
+                self.assertEqual(form.find("div", id="inputArea").find("div", id="errMsg").text(), text)
+                self.assertEqual(form.find("input", name=".done").get("value"), self.done)
+                self.assertIsNotNone(ALBATROSS.search(page.text))
+
+        self.state(login_error="class")
+        form = self.log_in(password="x").dom.find("form", name="login_form")
+        self.assertEqual(form.find("div", cls="inputArea").find("div", cls="errMsg").text(),
+                         "IDまたはパスワードが正しくありません。")
+        self.assertEqual(form.find_all("div", id="inputArea") + form.find_all("div", id="errMsg"), [])
+        self.state(login_error="empty")
+        form = self.log_in(password="x").dom.find("form", name="login_form")
+        self.assertEqual(form.find("div", id="inputArea").find("div", id="errMsg").text(), "")
+
+    def test_form_scenarios(self):
+        self.state(login_script=False)
+        page, form, fields = self.login_form()
+        self.assertIsNone(ALBATROSS.search(page.text))
+        self.assertEqual(fields[".albatross"], "")
+        self.assertEqual(self.log_in().status, 200)
+        self.assertIn("sess", self.browser.cookies)
+
+        self.control("POST", "/control/reset")
+        self.state(login_form_name=False)
+        page, form, _ = self.login_form()
+        self.assertEqual(page.dom.find_all("form", name="login_form"), [])
+        self.assertEqual(form.get("action"), self.hosts["login"] + "/config/login")
+        self.assertEqual(self.log_in().status, 200)
+
+        self.control("POST", "/control/reset")
+        self.state(login_action="other")
+        _, form, _ = self.login_form()
+        self.assertEqual(form.get("action"), self.hosts["portal"] + "/config/login")
+        self.state(login_action="https://elsewhere.invalid/config/login")
+        self.assertEqual(self.login_form()[1].get("action"), "https://elsewhere.invalid/config/login")
+
+        self.control("POST", "/control/reset")
+        self.state(login_hidden_id="demo_seller2")
+        _, form, fields = self.login_form()
+        login = form.find("input", name="login")
+        self.assertEqual((login.get("type"), login.get("value")), ("hidden", "demo_seller2"))
+        self.assertEqual(len(form.find_all("input", name="login")), 1)
+        self.assertEqual(self.log_in().status, 200)  # the posted ID counts, not the hidden one
+        self.assertEqual(self.id_pages()[0], "demo_seller1")
+
+    def test_euc_jp_log_in_pages(self):
+        self.state(login_charset="euc-jp")
+        page, form, _ = self.login_form()
+        self.assertEqual((page.header_charset(), page.meta_charset()), ("EUC-JP", "EUC-JP"))
+        self.assertIn("パスワード".encode("euc_jp"), page.body)
+        rejected = self.log_in(password="wrong")
+        self.assertEqual(rejected.charset, "EUC-JP")
+        self.assertIn("IDまたはパスワードが正しくありません。".encode("euc_jp"), rejected.body)
+        self.assertEqual(self.log_in().status, 200)
+        self.assertEqual(self.id_pages()[0], "demo_seller1")
+
+    def test_answers_to_a_right_log_in(self):
+        portal = self.hosts["portal"] + "/"
+        for how in ("redirect", "elsewhere", "id_only"):
+            with self.subTest(how):
+                self.control("POST", "/control/reset")
+                self.browser = Browser()
+                self.state(login_success=how)
+                page = self.log_in()
+                self.assertIn("sess", self.browser.cookies)
+                refresh = page.dom.find("meta", **{"http-equiv": "refresh"})
+                if how == "redirect":
+                    self.assertEqual((page.status, page.header("Location")), (302, self.done))
+                elif how == "elsewhere":
+                    self.assertEqual(refresh.get("content"), "0; url=" + portal)
+                    self.assertEqual(page.dom.find("a", href=portal).text(), portal)
+                    self.assertIsNone(page.dom.find("a", href=self.done))
+                else:
+                    self.assertIsNone(refresh)
+                    self.assertEqual(shown_id(page), "demo_seller1")
+                self.assertEqual(self.id_pages()[0], "demo_seller1")
+
+    def test_captcha(self):
+        self.state(login_captcha=True)
+        for _ in range(2):
+            page = self.log_in()
+            self.assertNotIn("sess", self.browser.cookies)
+            self.assertIsNone(page.dom.find("form", name="login_form"))
+            form = page.dom.find("form", name="captchaForm")
+            self.assertEqual((form.get("method"), form.get("action")),
+                             ("get", self.hosts["login"] + "/config/login_verify2"))
+            fields = form_fields(form)
+            self.assertEqual(fields[".done"], self.done)
+            self.assertTrue(fields[".ct"])
+            # The browser sends the form; the continue address serves the log-in form again.
+            fields["captchaAnswer"] = "abcd"
+            following = self.browser.get(form.get("action") + "?" + urlencode(fields))
+            self.assertEqual(parse_qs(urlsplit(following.url).query)[".ct"], [fields[".ct"]])
+            again = following.dom.find("form", name="login_form")
+            self.assertEqual(again.find("input", name=".done").get("value"), self.done)
+            self.assertIsNotNone(ALBATROSS.search(following.text))
+
+        self.control("POST", "/control/reset")
+        self.state(login_captcha=1)
+        self.assertIsNotNone(self.log_in().dom.find("form", name="captchaForm"))
+        self.assertEqual(self.log_in().status, 200)
+        self.assertIn("sess", self.browser.cookies)
+
+    def test_one_time_password(self):
+        self.state(login_otp=True)
+        for user, password, code in (("demo_seller1", "pass-seller1", "123456"),
+                                     ("demo_seller2", "pass-seller2", "654321")):
+            with self.subTest(user):
+                self.browser = Browser()
+                page = self.log_in(user, password)
+                self.assertNotIn("sess", self.browser.cookies)
+                self.assertIsNone(page.dom.find("form", name="login_form"))
+                form = page.dom.find("form", name="otpForm")
+                action = "%s/otp?.done=%s" % (self.hosts["protected_login"], quote(self.done, safe=""))
+                self.assertEqual((form.get("method"), form.get("action")), ("post", action))
+                fields = form_fields(form)
+                wrong = self.browser.post(action, dict(fields, otp="000000"))
+                self.assertEqual(wrong.dom.find("div", id="errMsg").text(), "ワンタイムパスワードが正しくありません。")
+                self.assertNotIn("sess", self.browser.cookies)
+                right = self.browser.post(action, dict(fields, otp=code))
+                self.assertEqual((right.status, right.header("Location")), (302, self.done))
+                self.assertEqual(self.id_pages()[0], user)
+                # The form served once: its token is gone.
+                self.assertEqual(self.browser.post(action, dict(fields, otp=code)).status, 400)
+
+    def test_log_out(self):
+        self.log_in()
+        page = self.browser.get("%s/config/login?logout=1&.src=auc&lg=jp&.intl=jp&.done=%s"
+                                % (self.hosts["login"], quote(self.done, safe="")))
+        self.assertEqual((page.status, page.header("Location")), (302, self.done))
+        self.assertNotIn("sess", self.browser.cookies)
+        self.assertEqual(self.id_pages(), [None, None, None])
+        self.assertEqual(self.control("GET", "/control/sessions")["sessions"], [])
+
+    def test_lapse_now_and_after_n_pages(self):
+        self.log_in()
+        self.state(lapse_now=True)
+        self.assertEqual(self.id_pages(), [None, None, None])
+        self.assertNotIn("lapse_now", self.control("GET", "/control/state"))
+        self.log_in()
+        self.assertEqual(self.id_pages(), ["demo_seller1"] * 3)
+
+        self.state(lapse_after=2)
+        self.log_in()
+        self.assertEqual(self.id_pages(), ["demo_seller1", "demo_seller1", None])
+        self.log_in()  # every new session lapses the same way
+        self.assertEqual(self.id_pages(), ["demo_seller1", "demo_seller1", None])
+        self.state(lapse_after=0)
+        self.log_in()
+        self.assertEqual(self.id_pages(), [None, None, None])
+
+    def test_auto_login_and_another_users_id(self):
+        self.state(auto_login="demo_seller2")
+        first = self.browser.get(self.done)
+        self.assertEqual(shown_id(first), "demo_seller2")
+        self.assertIn("sess", self.browser.cookies)
+        self.assertEqual(self.id_pages(), ["demo_seller2"] * 3)
+        self.assertEqual(self.id_pages(Browser()), [None, None, None])  # once after each reset
+
+        self.state(show_user="someone_else")
+        self.assertEqual(self.id_pages(), ["someone_else"] * 3)
+        self.assertEqual(self.control("GET", "/control/sessions")["sessions"][0]["user"], "demo_seller2")
+
+    def test_without_the_service_name(self):
+        urls = [self.login_url(), self.done, self.a + "/", self.hosts["portal"] + "/"]
+        for url in urls:
+            self.assertIn(b"Yahoo", self.browser.get(url).body)
+        self.state(service_name=False)
+        self.log_in()
+        for url in urls:
+            with self.subTest(url):
+                page = self.browser.get(url)
+                self.assertEqual(page.status, 200)
+                self.assertNotIn(b"Yahoo", page.body)
+
+    def test_slow_log_in_page(self):
+        self.state(login_wait=0.4)
+        start = time.monotonic()
+        self.login_form()
+        self.assertGreaterEqual(time.monotonic() - start, 0.4)
+        start = time.monotonic()
+        self.browser.get(self.done)
+        self.assertLess(time.monotonic() - start, 0.4)
 
 
 class LifeTest(unittest.TestCase):

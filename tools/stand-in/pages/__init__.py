@@ -1,8 +1,8 @@
 """The stand-in's pages: one module per group, each with register(router)."""
 
-from . import httptest
+from . import httptest, login
 
-MODULES = [httptest]
+MODULES = [httptest, login]
 
 
 def register_all(router):

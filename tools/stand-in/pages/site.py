@@ -11,16 +11,16 @@ from urllib.parse import parse_qsl, unquote_to_bytes
 # The service's hosts, each served on its own origin. The client keeps one
 # table of these; each entry can be replaced by an origin in its settings.
 HOSTS = [
-    ("auctions", "auction service: top page, notice page, seller pages, bid history, feedback, item actions"),
-    ("login", "log-in host: /config/login, log-out, /config/login_verify"),
-    ("protected_login", "protected log-in host: one-time password (/otp)"),
+    ("auctions", "auction service: top page, notice page (/topic/notice/), the signed-in operation page, seller pages, item actions"),
+    ("login", "log-in host: /config/login (form, post, log-out), /config/login_verify2"),
+    ("protected_login", "protected log-in host: one-time password (POST /otp)"),
     ("portal", "portal top page"),
     ("sell", "selling host: listing, re-listing and preview forms"),
     ("openlist", "open-list host: status page of the selling list"),
     ("closedlist", "closed-list host: status pages of the closed and won lists, removals"),
     ("item", "item page host"),
     ("points", "points service host (/book links)"),
-    ("images", "image host (/images/...)"),
+    ("images", "image host (/images/...: icons of the status pages)"),
     ("trading", "trading system host (/trs/announcement.html)"),
     ("contact", "contact-settings host (/setting/top?fnavi=2)"),
 ]
@@ -91,6 +91,16 @@ class Request:
     def header_all(self, name):
         lower = name.lower()
         return [value for key, value in self.headers if key.lower() == lower]
+
+    def cookie(self, name):
+        """The values of a cookie, in the order the client sent them."""
+        values = []
+        for line in self.header_all("Cookie"):
+            for pair in line.split(";"):
+                key, sep, value = pair.strip().partition("=")
+                if sep and key == name:
+                    values.append(value)
+        return values
 
     @property
     def state(self):
@@ -186,11 +196,19 @@ def not_found(req):
 
 
 class Router:
-    """Pages by (host, path): exact paths first, then the longest prefix."""
+    """Pages by (host, path): exact paths first, then the longest prefix.
+
+    Reads of the control origin that pages add: controls[path](req) -> a
+    JSON value, for GET /control/...
+    """
 
     def __init__(self):
         self.exact = {}
         self.prefixes = []
+        self.controls = {}
+
+    def add_control(self, path, read):
+        self.controls[path] = read
 
     def add(self, host, path, page):
         if host != "*" and host not in HOST_NAMES:
