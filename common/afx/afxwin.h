@@ -10,6 +10,7 @@
 #include "afx/afx.h"
 
 #include "afx/CmdTarget.h"
+#include "afx/ColorDialog.h"
 #include "afx/CommandLineInfo.h"
 #include "afx/CommonControls.h"
 #include "afx/ControlBar.h"
