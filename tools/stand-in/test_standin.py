@@ -947,6 +947,288 @@ class LoginTest(ServiceTest):
         self.assertLess(time.monotonic() - start, 0.4)
 
 
+LIST_QUERIES = {
+    "selling": ("openlist", "select=selling&alocale=0jp&s1=end&o1=a"),
+    "closed-winner": ("closedlist", "select=closed&hasWinner=1"),
+    "closed-nowinner": ("closedlist", "select=closed&hasWinner=0"),
+    "won": ("closedlist", "select=won"),
+}
+
+STATUS_HEADERS = {
+    "selling": ["商品ID", "商品名", "現在価格", "アフィリエイト", "入札数", "最高額入札者", "残り時間", "操作",
+                "交渉", "ウォッチリスト"],
+    "closed-winner": ["選択", "商品ID", "商品名", "現在価格", "アフィリエイト", "入札数", "最高額入札者", "終了日時",
+                      "評価", "操作", "最高落札価格", "最高額落札者", "落札者", "最新のメッセージ", "取引", "再出品"],
+    "closed-nowinner": ["選択", "商品ID", "商品名", "現在価格", "アフィリエイト", "入札数", "最高額入札者",
+                        "終了日時", "操作", "最高入札価格", "再出品"],
+    "won": ["選択", "商品ID", "商品名", "出品者", "入札数", "落札価格", "評価", "終了日時", "取引"],
+}
+
+
+def list_rows(page, name):
+    """The rows of a status page as the service marks them (header first)."""
+    dom = page.dom
+    if name == "selling":
+        rows = [tr for tr in dom.find_all("tr") if "bgcolor" in tr.attrs]
+        for index, tr in enumerate(rows):
+            if any("/jp/show/mystatus?" in a.get("href", "") and "select=selling" in a.get("href", "")
+                   for a in tr.find_all("a")):
+                return rows[index:]
+        return []
+    form = dom.find("form")
+    if form is None or form.get("name") != "auctionList":
+        return []
+    return [tr for tr in form.find_all("tr") if "style" in tr.attrs or "bgcolor" in tr.attrs]
+
+
+def cells(row):
+    return [td.text() for td in row.find_all("td")]
+
+
+def item_rows(page, name):
+    """The rows after the header that have a cell for every column."""
+    return [row for row in list_rows(page, name)[1:] if len(cells(row)) == len(STATUS_HEADERS[name])]
+
+
+def apg_links(page):
+    """(text, page number) of the links to other pages, in page order."""
+    links = []
+    for a in page.dom.find_all("a"):
+        query = parse_qs(urlsplit(a.get("href", "")).query)
+        if "apg" in query:
+            links.append((a.text(), int(query["apg"][0])))
+    return links
+
+
+class StatusPagesTest(ServiceTest):
+    def list_url(self, name, number=1):
+        host, query = LIST_QUERIES[name]
+        url = "%s/jp/show/mystatus?%s" % (self.hosts[host], query)
+        return url if number == 1 else url + "&apg=%d" % number
+
+    def demo_items(self, name, user="demo_seller1"):
+        return self.control("GET", "/control/items?list=%s&user=%s" % (name, user))
+
+    def fetch_list(self, name):
+        """Every page of a list: (pages, rows without headers)."""
+        first = self.browser.get(self.list_url(name))
+        self.assertEqual(first.status, 200, name)
+        count = int(re.search(r"([\d,]+)件中", first.text).group(1).replace(",", ""))
+        pages = [first] + [self.browser.get(self.list_url(name, k)) for k in range(2, -(-count // 50) + 1)]
+        rows = []
+        for page in pages:
+            self.assertEqual(cells(list_rows(page, name)[0]), STATUS_HEADERS[name])
+            rows += item_rows(page, name)
+        return pages, rows
+
+    def test_every_page_of_every_list(self):
+        self.log_in()
+        images = "//" + self.hosts["images"].split("//")[1]
+        for name, total in (("selling", 130), ("closed-winner", 110), ("closed-nowinner", 60), ("won", 70)):
+            with self.subTest(name):
+                demo = self.demo_items(name)
+                pages, rows = self.fetch_list(name)
+                self.assertEqual(len(pages), -(-total // 50))
+                self.assertEqual([len(item_rows(p, name)) for p in pages],
+                                 [min(50, total - 50 * k) for k in range(len(pages))])
+                self.assertIn("%d件中 1～50件目" % total, pages[0].text)
+                self.assertIn("%d件中 51～%d件目" % (total, min(100, total)), pages[1].text)
+                for number, page in enumerate(pages, 1):
+                    self.assertIn("Yahoo!オークション", page.title)
+                    self.assertEqual(shown_id(page), "demo_seller1")
+                    # Numbered links ascending, "前へ" first and "次へ" last.
+                    links = apg_links(page)
+                    numbered = [k for text, k in links if text.isdigit()]
+                    self.assertEqual(numbered, [k for k in range(1, len(pages) + 1) if k != number])
+                    self.assertEqual([str(k) for k in numbered], [t for t, _ in links if t.isdigit()])
+                    expected = ([("前へ", number - 1)] if number > 1 else []) + [(str(k), k) for k in numbered] \
+                        + ([("次へ", number + 1)] if number < len(pages) else [])
+                    self.assertEqual(links, expected)
+                    masthead = page.dom.find("div", id="msthd")
+                    before = page.text[:page.text.index("msthdLoginName")]
+                    self.assertNotIn("<b>", before)
+                    self.assertNotIn("<strong>", before)
+                    self.assertIsNotNone(masthead.find("a", id="msthdLoginName"))
+
+                headers = STATUS_HEADERS[name]
+                self.assertEqual(len(rows), total)
+                for row, item in zip(rows, demo["items"]):
+                    values = dict(zip(headers, cells(row)))
+                    self.assertEqual(values["商品ID"], item["id"])
+                    self.assertEqual(values["商品名"], item["title"])
+                    title_link = row.find_all("td")[headers.index("商品名")].find("a")
+                    self.assertEqual(title_link.get("href"), self.hosts["item"] + "/jp/auction/" + item["id"])
+                    premium = [i.get("src") for i in row.find_all("img") if i.get("src").endswith("/premium.gif")]
+                    self.assertEqual(premium, [images + "/images/premium.gif"] if item["premium"] else [])
+                    self.assertEqual(values["入札数"], str(item["bids"]))
+                    price = values.get("現在価格") or values.get("落札価格")
+                    self.assertEqual(price, "{:,}円".format(item["price"]))
+                    if name == "selling":
+                        self.assertEqual(values["残り時間"], item["remaining"])
+                    else:
+                        self.assertEqual(values["終了日時"], item["end_text"])
+                        self.assertRegex(values["終了日時"], r"^\d{1,2}月\d{1,2}日 \d{1,2}時\d\d分$")
+                    if "最高額入札者" in values:
+                        self.assertEqual(values["最高額入札者"], item["bidder"] or "-")
+
+    def test_selling_rows(self):
+        self.log_in()
+        page = self.browser.get(self.list_url("selling"))
+        coloured = [tr for tr in page.dom.find_all("tr") if "bgcolor" in tr.attrs]
+        rows = list_rows(page, "selling")
+        self.assertGreater(len(coloured), len(rows))  # a coloured row comes before the header
+        self.assertEqual(len(cells(rows[-1])), 1)  # and a footer row of one cell after the items
+        items = self.demo_items("selling")["items"][:50]
+        images = "//" + self.hosts["images"].split("//")[1]
+        self.assertEqual(len(item_rows(page, "selling")), 50)
+        for row, item in zip(item_rows(page, "selling"), items):
+            title = row.find_all("td")[1]
+            self.assertEqual(row.get("bgcolor") == "#FFFF99", item["highlight"])
+            self.assertEqual(title.find("b") is not None, item["bold"])
+            featured = [i.get("src") for i in title.find_all("img") if "/featured.gif" in i.get("src")]
+            self.assertEqual(featured, [images + "/images/featured.gif"] if item["featured"] else [])
+        for flag in ("highlight", "bold", "featured", "premium"):
+            self.assertTrue(any(item[flag] for item in items), flag)
+            self.assertFalse(all(item[flag] for item in items), flag)
+        self.assertEqual(self.browser.get(self.hosts["images"] + "/images/featured.gif").header("Content-Type"),
+                         "image/gif")
+
+    def test_closed_and_won_pages_keep_their_rows_in_the_removal_form(self):
+        self.log_in()
+        for name, action, has_winner in (("closed-winner", "/jp/config/removeclosed", "1"),
+                                         ("closed-nowinner", "/jp/config/removeclosed", "0"),
+                                         ("won", "/jp/config/removebid", "1")):
+            with self.subTest(name):
+                page = self.browser.get(self.list_url(name))
+                form = page.dom.find("form")
+                self.assertEqual(form.get("name"), "auctionList")
+                self.assertEqual(form.get("action"), self.hosts["closedlist"] + action)
+                hidden = {n.get("name"): n.get("value") for n in form.find_all("input", type="hidden")}
+                self.assertEqual(hidden, {"action": "remove", "hasWinner": has_winner,
+                                          ".done": self.list_url(name)})
+                rows = list_rows(page, name)
+                self.assertEqual({"bgcolor" in r.attrs for r in rows[1:]}, {True, False})
+                plain = [tr for tr in form.find_all("tr") if not tr.attrs]
+                self.assertEqual(len(plain), 1)  # the button row is no item row
+                checks = [r.find("input", type="checkbox").get("value") for r in item_rows(page, name)]
+                self.assertEqual(checks, [i["id"] for i in self.demo_items(name)["items"][:50]])
+
+    def test_winners_of_closed_items(self):
+        self.log_in()
+        _, rows = self.fetch_list("closed-winner")
+        headers = STATUS_HEADERS["closed-winner"]
+        items = self.demo_items("closed-winner")["items"]
+        kinds = set()
+        for row, item in zip(rows, items):
+            values = dict(zip(headers, cells(row)))
+            columns = (values["最高額入札者"], values["最高額落札者"], values["落札者"])
+            if len(item["winners"]) == 1:
+                kinds.add("one")
+                self.assertEqual(columns, (item["winners"][0],) * 3)
+            elif item["fixed_price"]:
+                kinds.add("fixed")
+                self.assertEqual(columns, ("-", "-", "落札者一覧"))
+                self.assertEqual(values["入札数"], "0")
+            else:
+                kinds.add("several")
+                self.assertEqual(columns, (item["winners"][0], item["winners"][0], "落札者一覧"))
+            self.assertEqual(values["最高落札価格"], values["現在価格"])
+        self.assertEqual(kinds, {"one", "fixed", "several"})
+
+        _, rows = self.fetch_list("closed-nowinner")
+        for row in rows:
+            values = dict(zip(STATUS_HEADERS["closed-nowinner"], cells(row)))
+            self.assertEqual(values["最高入札価格"] == "-", values["最高額入札者"] == "-")
+
+    def test_second_account(self):
+        self.log_in("demo_seller2", "pass-seller2")
+        for name, total in (("selling", 3), ("closed-winner", 2), ("closed-nowinner", 1), ("won", 2)):
+            with self.subTest(name):
+                pages, rows = self.fetch_list(name)
+                self.assertEqual((len(pages), len(rows)), (1, total))
+                self.assertIn("%d件中 1～%d件目" % (total, total), pages[0].text)
+                self.assertEqual(apg_links(pages[0]), [])
+                ids = [cells(r)[STATUS_HEADERS[name].index("商品ID")] for r in rows]
+                self.assertEqual(ids, [i["id"] for i in self.demo_items(name, "demo_seller2")["items"]])
+        self.assertGreater(len(self.demo_items("closed-winner", "demo_seller2")["items"][-1]["winners"]), 1)
+
+    def test_signed_out_and_wrong_addresses(self):
+        for name in LIST_QUERIES:
+            url = self.list_url(name, 2)
+            page = self.browser.get(url)
+            self.assertEqual(page.status, 302)
+            location = page.header("Location")
+            self.assertTrue(location.startswith(self.hosts["login"] + "/config/login?"), location)
+            self.assertEqual(parse_qs(urlsplit(location).query)[".done"], [url])
+        self.log_in()
+        for url in (self.hosts["closedlist"] + "/jp/show/mystatus?select=selling",
+                    self.hosts["openlist"] + "/jp/show/mystatus?select=won",
+                    self.hosts["closedlist"] + "/jp/show/mystatus?select=closed&hasWinner=2"):
+            self.assertEqual(self.browser.get(url).status, 404, url)
+
+    def test_switches(self):
+        self.state(auto_login="demo_seller1", show_user="someone_else")
+        self.assertEqual(shown_id(self.browser.get(self.list_url("won"))), "someone_else")
+
+        self.state(show_user=None, status_empty=True)
+        for name in LIST_QUERIES:
+            page = self.browser.get(self.list_url(name))
+            self.assertEqual(page.status, 200)
+            self.assertEqual(shown_id(page), "demo_seller1")
+            self.assertEqual(list_rows(page, name), [])
+            self.assertNotIn("件中", page.text)
+        self.state(status_empty=["won"])
+        self.assertEqual(list_rows(self.browser.get(self.list_url("won")), "won"), [])
+        self.assertEqual(len(item_rows(self.browser.get(self.list_url("selling")), "selling")), 50)
+
+        self.state(status_empty=None)
+        for charset, codec in (("euc-jp", "euc_jp"), ("utf-8", "utf-8"), ("shift_jis", "cp932")):
+            for where in ("both", "header", "meta"):
+                with self.subTest(charset=charset, where=where):
+                    self.state(status_charset=charset, status_charset_in=where)
+                    page = self.browser.get(self.list_url("closed-winner"))
+                    name = {"euc-jp": "EUC-JP", "utf-8": "UTF-8", "shift_jis": "Shift_JIS"}[charset]
+                    self.assertEqual(page.header_charset(), name if where != "meta" else None)
+                    self.assertEqual(page.meta_charset(), name if where != "header" else None)
+                    self.assertIn("出品終了（落札者あり）".encode(codec), page.body)
+                    self.assertEqual(len(item_rows(page, "closed-winner")), 50)
+
+        self.state(status_error=500)
+        page = self.browser.get(self.list_url("selling"))
+        self.assertEqual(page.status, 500)
+
+    def test_lapse_after_n_pages(self):
+        self.log_in()
+        self.state(lapse_after=2)
+        statuses = [self.browser.get(self.list_url("selling", k)).status for k in (1, 2, 3)]
+        self.assertEqual(statuses, [200, 200, 302])
+        self.log_in()
+        self.assertEqual(self.browser.get(self.list_url("selling", 3)).status, 200)
+
+    def test_clock(self):
+        self.state(clock="2024-12-28 10:00", auto_login="demo_seller1")
+        now = time.mktime((2024, 12, 28, 10, 0, 0, 0, 0, -1))
+        closed = self.demo_items("closed-winner")
+        self.assertEqual(closed["clock"], now)
+        first = closed["items"][0]
+        self.assertTrue(now - 2 * 3600 < first["end"] < now)
+        self.assertTrue(first["end_text"].startswith("12月28日 "))
+        self.assertTrue(now - 28 * 86400 < closed["items"][-1]["end"] < now - 27 * 86400)
+        selling = self.demo_items("selling")["items"]
+        self.assertTrue(any(i["end_text"].startswith("1月") for i in selling))  # into the next year
+        self.assertEqual([i["end"] for i in selling], sorted(i["end"] for i in selling))
+        self.assertEqual([i["end"] for i in closed["items"]], sorted((i["end"] for i in closed["items"]), reverse=True))
+        self.assertEqual(selling[0]["remaining"][-1:], "分")
+        self.assertEqual(selling[-1]["remaining"][-1:], "日")
+        page = self.browser.get(self.list_url("closed-winner"))
+        self.assertIn(first["end_text"], page.text)
+
+        # The same clock gives the same pages after a reset.
+        self.control("POST", "/control/reset")
+        self.state(clock="2024-12-28 10:00", auto_login="demo_seller1")
+        self.assertEqual(Browser().get(self.list_url("closed-winner")).body, page.body)
+
+
 class LifeTest(unittest.TestCase):
     def test_wrapper_exports_origins_and_returns_the_status(self):
         script = (

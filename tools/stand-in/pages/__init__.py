@@ -1,8 +1,8 @@
 """The stand-in's pages: one module per group, each with register(router)."""
 
-from . import httptest, login
+from . import httptest, login, status
 
-MODULES = [httptest, login]
+MODULES = [httptest, login, status]
 
 
 def register_all(router):

@@ -221,7 +221,10 @@ def page(title, body, charset="UTF-8", where="both", status=200, headers=None, h
     text = ("<!DOCTYPE HTML PUBLIC \"-//W3C//DTD HTML 4.01 Transitional//EN\">\n"
             "<html lang=\"ja\">\n<head>\n%s<title>%s</title>\n%s</head>\n<body>\n%s</body>\n</html>\n"
             % (meta, html_escape(title), head, body))
-    data = text.encode(PY_CODECS[charset.lower()])
+    codec = PY_CODECS[charset.lower()]
+    if codec == "euc_jp":
+        text = text.replace("\uff5e", "\u301c")  # the wave dash as JIS writes it
+    data = text.encode(codec)
     content_type = "text/html"
     if where in ("header", "both"):
         content_type += "; charset=%s" % charset
