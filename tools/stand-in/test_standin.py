@@ -1229,6 +1229,50 @@ class StatusPagesTest(ServiceTest):
         self.assertEqual(Browser().get(self.list_url("closed-winner")).body, page.body)
 
 
+class OperationPagesTest(ServiceTest):
+    def test_signed_in_page_get_and_post(self):
+        url = self.a + "/jp/show/operation"
+        page = self.browser.get(url + "?x=1")
+        self.assertEqual(page.status, 302)
+        self.assertEqual(parse_qs(urlsplit(page.header("Location")).query)[".done"], [url + "?x=1"])
+        self.log_in()
+        page = self.browser.get(url)
+        self.assertEqual((page.status, shown_id(page)), (200, "demo_seller1"))
+        self.assertIn("Yahoo!オークション", page.title)
+        self.assertEqual(page.dom.find("p", id="method").text(), "GET")
+        posted = self.browser.post(url, {"a": "1", "name": "表"})
+        self.assertEqual(posted.dom.find("p", id="method").text(), "POST")
+        self.assertEqual(posted.dom.find("p", id="count").text(), "2")
+        self.assertEqual([li.text() for li in posted.dom.find("ul", id="posted").find_all("li")],
+                         ["a=1", "name=%E8%A1%A8"])
+        entry = self.log("?path=/jp/show/operation")[-1]
+        self.assertEqual((entry["method"], entry["body"]), ("POST", "a=1&name=%E8%A1%A8"))
+
+    def test_scenarios(self):
+        url = self.a + "/jp/show/operation"
+        self.log_in()
+        self.state(show_user="demo_seller2")
+        self.assertEqual(shown_id(self.browser.get(url)), "demo_seller2")
+        self.state(show_user=None, service_name=False)
+        page = self.browser.get(url)
+        self.assertEqual(shown_id(page), "demo_seller1")
+        self.assertNotIn(b"Yahoo", page.body)
+        self.state(service_name=None, lapse_after=0)
+        for _ in range(2):  # a log-in is asked for after each log-in
+            self.assertEqual(self.log_in().status, 200)
+            self.assertEqual(self.browser.post(url, {"a": "1"}).status, 302)
+
+    def test_announcement(self):
+        announcement = self.hosts["trading"] + "/trs/announcement.html"
+        page = self.browser.get(announcement)
+        self.assertEqual(page.status, 200)
+        self.assertIn("Yahoo!オークション", page.title)
+        self.log_in()
+        self.state(announcement=True)
+        page = self.browser.get(self.a + "/jp/show/operation")
+        self.assertEqual((page.status, page.header("Location")), (302, announcement))
+
+
 class LifeTest(unittest.TestCase):
     def test_wrapper_exports_origins_and_returns_the_status(self):
         script = (

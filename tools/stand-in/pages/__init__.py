@@ -1,8 +1,8 @@
 """The stand-in's pages: one module per group, each with register(router)."""
 
-from . import httptest, login, status
+from . import httptest, login, operations, status
 
-MODULES = [httptest, login, status]
+MODULES = [httptest, login, status, operations]
 
 
 def register_all(router):
