@@ -21,7 +21,7 @@ auctions host /topic/notice/, /; portal host /
 """
 
 import secrets
-from urllib.parse import parse_qsl, quote
+from urllib.parse import quote
 
 from .service import (ACCOUNTS, NOTICE_PATH, auction_name, charset_name, done_address,
                       end_session, find_account, id_label, image, login_url, logout_url,
