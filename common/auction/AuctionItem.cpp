@@ -12,17 +12,17 @@ namespace
 // Texts of the string table.
 enum : UINT
 {
-    IDS_FURTHER_BUYERS = 627, // " 他%d名"
-    IDS_NO_BUYER = 628,       // "なし"
-    IDS_REMAIN_ENDED = 629,   // "終了"
-    IDS_REMAIN_SECONDS = 630, // "%d 秒"
-    IDS_REMAIN_MIN_SEC = 631, // "%d 分 %02d 秒"
-    IDS_REMAIN_MINUTES = 632, // "%d 分"
+    IDS_FURTHER_BUYERS = 627,
+    IDS_NO_BUYER = 628,
+    IDS_REMAIN_ENDED = 629,
+    IDS_REMAIN_SECONDS = 630,
+    IDS_REMAIN_MIN_SEC = 631,
+    IDS_REMAIN_MINUTES = 632,
     IDS_REMAIN_HOUR_MIN = 633,
     IDS_REMAIN_HOURS = 634,
     IDS_REMAIN_DAYS = 635,
-    IDS_ITEM_TIME = 636,  // "%2d月%2d日 %02d時%02d分"
-    IDS_WINNER_LIST = 637 // "落札者一覧"
+    IDS_ITEM_TIME = 636,
+    IDS_WINNER_LIST = 637
 };
 
 const int kTitleBytes = 60;

@@ -1,7 +1,13 @@
 #include "net/HttpExchange.h"
 
+#include <string>
+
+#include "text/Charset.h"
+
 namespace
 {
+const UINT kReadChunk = 4096;
+
 HTTP_EXCHANGE_HOOK g_pfnHook = nullptr;
 void* g_pHookParam = nullptr;
 } // namespace
@@ -27,4 +33,44 @@ void RunHttpExchange(HttpExchange& exchange, HttpRequestState& state)
     exchange.bSucceeded = FALSE;
     exchange.failure = HttpFailConnection;
 #endif
+}
+
+BOOL ReadHttpAnswer(CHttpAnswer& answer, HttpExchange& exchange, const HttpRequestState& state)
+{
+    DWORD dwStatus = 0;
+    if (!answer.QueryStatusCode(dwStatus))
+        return FALSE;
+    exchange.dwStatus = dwStatus;
+    CString strHeaders;
+    if (IsRedirectStatus(dwStatus))
+        answer.QueryRawHeaders(strHeaders);
+    switch (ClassifyHttpStatus(dwStatus, strHeaders, exchange.strTarget))
+    {
+    case HttpStatusRedirect:
+        return TRUE;
+    case HttpStatusServerError:
+        exchange.failure = HttpFailServer;
+        exchange.strErrorText = MakeStatusErrorText(dwStatus);
+        return FALSE;
+    case HttpStatusNoAnswer:
+        return FALSE;
+    case HttpStatusDone:
+        break;
+    }
+    if (state.bCancel)
+        return TRUE;
+    CString strContentType;
+    if (answer.QueryContentType(strContentType))
+        exchange.nCharset = CharsetFromContentType(strContentType);
+    std::string body;
+    char buffer[kReadChunk];
+    while (!state.bCancel)
+    {
+        UINT nRead = answer.Read(buffer, kReadChunk);
+        if (nRead == 0)
+            break;
+        body.append(buffer, nRead);
+    }
+    exchange.strBody = CString(body.data(), (int)body.size());
+    return TRUE;
 }

@@ -57,6 +57,26 @@ typedef void (*HTTP_EXCHANGE_HOOK)(HttpExchange& exchange, HttpRequestState& sta
 // Sets the hook (null removes it) and returns the previous one.
 HTTP_EXCHANGE_HOOK SetHttpExchangeHook(HTTP_EXCHANGE_HOOK pfnHook, void* pParam = nullptr);
 
+// The answer to a sent request as the exchange reads it: WinInet's request
+// handle, or a test's script.
+class CHttpAnswer
+{
+public:
+    virtual ~CHttpAnswer() = default;
+    virtual BOOL QueryStatusCode(DWORD& dwStatus) = 0;
+    // The status line and header lines, each ended by CR LF.
+    virtual BOOL QueryRawHeaders(CString& strHeaders) = 0;
+    virtual BOOL QueryContentType(CString& strContentType) = 0;
+    // Up to nCount bytes of the body; 0 at its end.
+    virtual UINT Read(void* pBuffer, UINT nCount) = 0;
+};
+
+// Status, redirect target, charset and body of the answer into the
+// exchange. FALSE when the request failed (the failure is set in the
+// exchange when it is the server's); TRUE for a redirect, a page, or a
+// cancel before the body.
+BOOL ReadHttpAnswer(CHttpAnswer& answer, HttpExchange& exchange, const HttpRequestState& state);
+
 #ifdef _WIN32
 void RunWinInetExchange(HttpExchange& exchange, HttpRequestState& state);
 #endif

@@ -1,10 +1,12 @@
 #ifndef TANZO_TESTS_AFX_ARCHIVEBYTES_H
 #define TANZO_TESTS_AFX_ARCHIVEBYTES_H
 
-// Archives in memory for the tests: what a store writes, loading from
-// given bytes, and the cause of the exception that an action throws.
+// Archives in memory for the tests: bytes written out in hex, what a store
+// writes, loading from given bytes, and the exception an action throws.
 
+#include <cstdio>
 #include <cstdlib>
+#include <initializer_list>
 #include <string>
 #include <vector>
 
@@ -14,7 +16,8 @@
 
 typedef std::vector<BYTE> Bytes;
 
-// "FF 01 'CItem' 00": hex bytes, and ASCII text between quotes.
+// "FF 01 'CItem' 00": hex bytes, and ASCII text between quotes; blanks and
+// line breaks between the bytes are ignored.
 inline Bytes HexBytes(const char* psz)
 {
     Bytes bytes;
@@ -27,16 +30,29 @@ inline Bytes HexBytes(const char* psz)
             if (*psz == '\'')
                 ++psz;
         }
-        else if (*psz == ' ')
+        else if (*psz == ' ' || *psz == '\t' || *psz == '\r' || *psz == '\n')
             ++psz;
         else
         {
-            char szHex[3] = {psz[0], psz[1], '\0'};
+            char szHex[3] = {psz[0], psz[1] != '\0' ? psz[1] : '\0', '\0'};
             bytes.push_back((BYTE)std::strtoul(szHex, nullptr, 16));
-            psz += 2;
+            psz += psz[1] != '\0' ? 2 : 1;
         }
     }
     return bytes;
+}
+
+// "02 61 62": for comparisons whose failure shows the bytes.
+inline std::string ToHex(const Bytes& bytes)
+{
+    std::string out;
+    char buf[4];
+    for (size_t i = 0; i < bytes.size(); ++i)
+    {
+        std::snprintf(buf, sizeof buf, i ? " %02x" : "%02x", bytes[i]);
+        out += buf;
+    }
+    return out;
 }
 
 inline Bytes Concat(std::initializer_list<Bytes> parts)
@@ -68,10 +84,12 @@ template <class F> Bytes Stored(F fn)
     return FileBytes(file);
 }
 
-// fn loading from bytes.
+// fn loading from bytes; what it throws passes on.
 template <class F> void Load(const Bytes& bytes, F fn)
 {
-    CMemFile file(const_cast<BYTE*>(bytes.data()), (UINT)bytes.size());
+    Bytes copy = bytes;
+    copy.push_back(0); // never a null buffer; not part of the file
+    CMemFile file(copy.data(), (UINT)bytes.size());
     CArchive ar(&file, CArchive::load);
     fn(ar);
 }
@@ -105,6 +123,13 @@ template <class E, class F> bool Throws(F fn)
         return true;
     }
     return false;
+}
+
+// The cause of the archive exception that fn throws loading the bytes; -1
+// when it loads them without one.
+template <class F> int LoadCause(const Bytes& bytes, F fn)
+{
+    return CaughtCause<CArchiveException>([&] { Load(bytes, fn); });
 }
 
 #endif // TANZO_TESTS_AFX_ARCHIVEBYTES_H

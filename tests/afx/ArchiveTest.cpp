@@ -8,8 +8,8 @@
 #include <cstring>
 #include <memory>
 
-#include "ArchiveBytes.h"
 #include "TestObjects.h"
+#include "afx/ArchiveBytes.h"
 
 using namespace afxtest;
 

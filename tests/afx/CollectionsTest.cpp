@@ -11,8 +11,8 @@
 #include <string>
 #include <vector>
 
-#include "ArchiveBytes.h"
 #include "TestObjects.h"
+#include "afx/ArchiveBytes.h"
 
 using namespace afxtest;
 

@@ -9,9 +9,9 @@
 #include <cstring>
 #include <string>
 
-#include "ArchiveBytes.h"
 #include "TempDir.h"
 #include "afx/Archive.h"
+#include "afx/ArchiveBytes.h"
 
 namespace
 {

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "auction/ArchiveTestUtil.h"
+#include "afx/ArchiveBytes.h"
 #include "auction/AuctionBuyer.h"
 
 TEST(AuctionBuyer, ConstructionAndClear)
@@ -37,14 +37,14 @@ TEST(AuctionBuyer, EqualityIgnoresTheCaseOfTheName)
 TEST(AuctionBuyer, ArchiveBytesAllFields)
 {
     AuctionBuyer buyer("bob", 0x100000002LL, 3, 2);
-    Bytes bytes = StoreBytes([&](CArchive& ar) { buyer.Serialize(ar, 15); });
+    Bytes bytes = Stored([&](CArchive& ar) { buyer.Serialize(ar, 15); });
     EXPECT_EQ(ToHex(HexBytes("03 62 6f 62"
                              " 02 00 00 00 01 00 00 00"
                              " 03 00 00 00"
                              " 02 00 00 00")),
               ToHex(bytes));
     AuctionBuyer loaded("old", 9, 9, 2);
-    ASSERT_EQ(-1, LoadBytes(bytes, [&](CArchive& ar) { loaded.Serialize(ar, 15); }));
+    ASSERT_EQ(-1, LoadCause(bytes, [&](CArchive& ar) { loaded.Serialize(ar, 15); }));
     EXPECT_TRUE(loaded.IsEqual(buyer));
     EXPECT_EQ(0x100000002LL, loaded.GetAmount());
 }
@@ -52,10 +52,10 @@ TEST(AuctionBuyer, ArchiveBytesAllFields)
 TEST(AuctionBuyer, NegativeAmountIsWrittenLowWordFirst)
 {
     AuctionBuyer buyer("", -2, 0, 1);
-    Bytes bytes = StoreBytes([&](CArchive& ar) { buyer.Serialize(ar, 2); });
+    Bytes bytes = Stored([&](CArchive& ar) { buyer.Serialize(ar, 2); });
     EXPECT_EQ(ToHex(HexBytes("fe ff ff ff ff ff ff ff")), ToHex(bytes));
     AuctionBuyer loaded;
-    ASSERT_EQ(-1, LoadBytes(bytes, [&](CArchive& ar) { loaded.Serialize(ar, 2); }));
+    ASSERT_EQ(-1, LoadCause(bytes, [&](CArchive& ar) { loaded.Serialize(ar, 2); }));
     EXPECT_EQ(-2, loaded.GetAmount());
 }
 
@@ -73,27 +73,27 @@ TEST(AuctionBuyer, LoadingClearsAndRepairsTheState)
     for (const Case& c : cases)
     {
         AuctionBuyer loaded("old", 5, 5, 2);
-        ASSERT_EQ(-1, LoadBytes(HexBytes(c.bytes), [&](CArchive& ar) { loaded.Serialize(ar, c.flags); }));
+        ASSERT_EQ(-1, LoadCause(HexBytes(c.bytes), [&](CArchive& ar) { loaded.Serialize(ar, c.flags); }));
         EXPECT_EQ(c.state, loaded.GetState()) << c.bytes;
         EXPECT_TRUE(loaded.GetName().IsEmpty());
         EXPECT_EQ(0, loaded.GetAmount());
     }
 
     AuctionBuyer nameOnly("old", 5, 5, 2);
-    ASSERT_EQ(-1, LoadBytes(HexBytes("02 61 62"), [&](CArchive& ar) { nameOnly.Serialize(ar, 1); }));
+    ASSERT_EQ(-1, LoadCause(HexBytes("02 61 62"), [&](CArchive& ar) { nameOnly.Serialize(ar, 1); }));
     EXPECT_TRUE(nameOnly.IsEqual(AuctionBuyer("ab", 0, 0, 1)));
 }
 
 TEST(AuctionBuyer, TruncatedArchiveThrowsAtEveryCut)
 {
     AuctionBuyer buyer("bob", 7, 3, 2);
-    Bytes bytes = StoreBytes([&](CArchive& ar) { buyer.Serialize(ar, 15); });
+    Bytes bytes = Stored([&](CArchive& ar) { buyer.Serialize(ar, 15); });
     for (size_t n = 0; n < bytes.size(); ++n)
     {
         AuctionBuyer loaded;
         Bytes cut(bytes.begin(), bytes.begin() + n);
         EXPECT_EQ(CArchiveException::endOfFile,
-                  LoadBytes(cut, [&](CArchive& ar) { loaded.Serialize(ar, 15); }))
+                  LoadCause(cut, [&](CArchive& ar) { loaded.Serialize(ar, 15); }))
             << n;
     }
 }

@@ -2,9 +2,8 @@
 
 #include <string>
 
-#include "auction/ArchiveTestUtil.h"
+#include "afx/ArchiveBytes.h"
 #include "auction/AuctionItem.h"
-#include "auction/AuctionItemTestStrings.h"
 #include "net/ServiceHosts.h"
 
 namespace
@@ -183,7 +182,6 @@ TEST(AuctionItem, FindBuyerIgnoresCase)
 
 TEST(AuctionItem, BuyerSummary)
 {
-    REQUIRE_ITEM_STRINGS();
     struct Case
     {
         std::vector<const char*> buyers;
@@ -216,7 +214,6 @@ TEST(AuctionItem, BuyerSummary)
 
 TEST(AuctionItem, WinnerListEntry)
 {
-    REQUIRE_ITEM_STRINGS();
     AuctionItem item;
     EXPECT_FALSE(item.HasWinnerListEntry());
     EXPECT_FALSE(IsWinnerListText(""));
@@ -296,7 +293,6 @@ TEST(AuctionItem, KeepCommonFieldsOverSeveralItems)
 
 TEST(AuctionItem, RemainingTimeTexts)
 {
-    REQUIRE_ITEM_STRINGS();
     const CTime now(2020, 3, 5, 12, 0, 0);
     ClockScope clock(now);
     struct Case
@@ -334,7 +330,6 @@ TEST(AuctionItem, RemainingTimeTexts)
 
 TEST(AuctionItem, TimeTexts)
 {
-    REQUIRE_ITEM_STRINGS();
     AuctionItem item;
     CString out = "old";
     EXPECT_FALSE(item.FormatEndTime(out));
@@ -442,7 +437,6 @@ TEST(AuctionItem, ItemHost)
 
 TEST(AuctionItem, UrlBuildersRefuseMissingInput)
 {
-    REQUIRE_ITEM_STRINGS();
     AuctionItem item;
     item.SetItemURL("https://page.example.jp/jp/auction/x1");
     CString out = "old";
@@ -536,13 +530,13 @@ TEST(AuctionItem, ArchiveBytesVersion2)
 {
     AuctionItem item;
     FillGoldenItem(item);
-    Bytes bytes = StoreBytes([&](CArchive& ar) { item.Serialize(ar, 0x3B); });
+    Bytes bytes = Stored([&](CArchive& ar) { item.Serialize(ar, 0x3B); });
     EXPECT_EQ(ToHex(HexBytes(kGoldenItem)), ToHex(bytes));
 
     AuctionItem loaded;
     loaded.SetExtraText("old").SetLocalNumber(4).AddBuyerValues("old", 1, 1, 1);
-    ASSERT_EQ(-1, LoadBytes(bytes, [&](CArchive& ar) { loaded.Serialize(ar, 0x3B); }));
-    Bytes again = StoreBytes([&](CArchive& ar) { loaded.Serialize(ar, 0x3B); });
+    ASSERT_EQ(-1, LoadCause(bytes, [&](CArchive& ar) { loaded.Serialize(ar, 0x3B); }));
+    Bytes again = Stored([&](CArchive& ar) { loaded.Serialize(ar, 0x3B); });
     EXPECT_EQ(ToHex(bytes), ToHex(again));
     EXPECT_EQ(0, loaded.GetNumber5());
     EXPECT_EQ(1, loaded.GetBuyerCount());
@@ -560,7 +554,7 @@ TEST(AuctionItem, VersionOneReadsAlikeAndOthersThrow)
     Bytes v1 = HexBytes(kGoldenItem);
     v1[0] = 1;
     AuctionItem loaded;
-    ASSERT_EQ(-1, LoadBytes(v1, [&](CArchive& ar) { loaded.Serialize(ar, 0x3B); }));
+    ASSERT_EQ(-1, LoadCause(v1, [&](CArchive& ar) { loaded.Serialize(ar, 0x3B); }));
     EXPECT_STREQ("x1", loaded.GetAuctionID());
 
     for (unsigned char version : {0, 3, 0xff})
@@ -570,7 +564,7 @@ TEST(AuctionItem, VersionOneReadsAlikeAndOthersThrow)
         AuctionItem other;
         other.SetTitle("old");
         EXPECT_EQ(CArchiveException::badIndex,
-                  LoadBytes(bad, [&](CArchive& ar) { other.Serialize(ar, 0x3B); }));
+                  LoadCause(bad, [&](CArchive& ar) { other.Serialize(ar, 0x3B); }));
         EXPECT_TRUE(other.GetTitle().IsEmpty()) << "cleared before the version is read";
     }
 }
@@ -583,7 +577,7 @@ TEST(AuctionItem, TruncatedArchiveThrowsAtEveryCut)
         Bytes cut(bytes.begin(), bytes.begin() + n);
         FlaggedItem loaded;
         EXPECT_EQ(CArchiveException::endOfFile,
-                  LoadBytes(cut, [&](CArchive& ar) { loaded.Serialize(ar, 0x3B); }))
+                  LoadCause(cut, [&](CArchive& ar) { loaded.Serialize(ar, 0x3B); }))
             << n;
     }
 }
@@ -591,7 +585,7 @@ TEST(AuctionItem, TruncatedArchiveThrowsAtEveryCut)
 TEST(AuctionItem, CorruptBuyerCountThrows)
 {
     AuctionItem loaded;
-    EXPECT_EQ(CArchiveException::badIndex, LoadBytes(HexBytes("02 00 00 00 00 00 00 00 ff ff ff ff"),
+    EXPECT_EQ(CArchiveException::badIndex, LoadCause(HexBytes("02 00 00 00 00 00 00 00 ff ff ff ff"),
                                                      [&](CArchive& ar) { loaded.Serialize(ar, 1); }));
     EXPECT_EQ(0, loaded.GetBuyerCount());
 }
@@ -612,9 +606,9 @@ TEST(AuctionItem, ItemFlagsMaskedOnLoadingUnlessUnknown)
     {
         AuctionItem item;
         item.SetItemFlags(c.stored).SetItemFlags2(0xFFFFFFFF);
-        Bytes bytes = StoreBytes([&](CArchive& ar) { item.Serialize(ar, 1); });
+        Bytes bytes = Stored([&](CArchive& ar) { item.Serialize(ar, 1); });
         AuctionItem loaded;
-        ASSERT_EQ(-1, LoadBytes(bytes, [&](CArchive& ar) { loaded.Serialize(ar, 1); }));
+        ASSERT_EQ(-1, LoadCause(bytes, [&](CArchive& ar) { loaded.Serialize(ar, 1); }));
         EXPECT_EQ(c.loaded, loaded.GetItemFlags()) << std::hex << c.stored;
         EXPECT_EQ(0x03001FFFu, loaded.GetItemFlags2());
     }
@@ -626,9 +620,9 @@ TEST(AuctionItem, MainFieldsKeepOnlyBuyerNamesByDefault)
     item.AddBuyerValues("b1", 500, 2, 2);
     item.AddBuyerValues("b2", 600, 3, 2);
     item.SetNumber5(7).SetTitle("t");
-    Bytes bytes = StoreBytes([&](CArchive& ar) { item.Serialize(ar, 1); });
+    Bytes bytes = Stored([&](CArchive& ar) { item.Serialize(ar, 1); });
     AuctionItem loaded;
-    ASSERT_EQ(-1, LoadBytes(bytes, [&](CArchive& ar) { loaded.Serialize(ar, 1); }));
+    ASSERT_EQ(-1, LoadCause(bytes, [&](CArchive& ar) { loaded.Serialize(ar, 1); }));
     ASSERT_EQ(2, loaded.GetBuyerCount());
     AuctionBuyer buyer;
     loaded.GetBuyerAt(1, buyer);
@@ -650,9 +644,9 @@ TEST(AuctionItem, ShippingPartsOfTheArchive)
     item.SetPrefecture(27);
 
     // Bit 0x4 alone: names, fees and links; no terms.
-    Bytes names = StoreBytes([&](CArchive& ar) { item.Serialize(ar, 0x4); });
+    Bytes names = Stored([&](CArchive& ar) { item.Serialize(ar, 0x4); });
     AuctionItem loaded;
-    ASSERT_EQ(-1, LoadBytes(names, [&](CArchive& ar) { loaded.Serialize(ar, 0x4); }));
+    ASSERT_EQ(-1, LoadCause(names, [&](CArchive& ar) { loaded.Serialize(ar, 0x4); }));
     CShipMethod back;
     ASSERT_TRUE(loaded.GetFirstShipMethod(back));
     EXPECT_EQ(300, back.GetFee());
@@ -662,8 +656,8 @@ TEST(AuctionItem, ShippingPartsOfTheArchive)
     EXPECT_EQ(13, loaded.GetPrefecture());
 
     // Bit 0x8: everything.
-    Bytes all = StoreBytes([&](CArchive& ar) { item.Serialize(ar, 0x8); });
-    ASSERT_EQ(-1, LoadBytes(all, [&](CArchive& ar) { loaded.Serialize(ar, 0x8); }));
+    Bytes all = Stored([&](CArchive& ar) { item.Serialize(ar, 0x8); });
+    ASSERT_EQ(-1, LoadCause(all, [&](CArchive& ar) { loaded.Serialize(ar, 0x8); }));
     EXPECT_TRUE(loaded.CAuctionShipMethods::IsEqual(item));
 }
 
@@ -673,15 +667,15 @@ TEST(AuctionItem, DerivedBuyersKeepTheArchiveAligned)
     item.AddBuyerValues("b1", 500, 2, 2);
     item.AddBuyerValues("b2", 600, 3, 2);
     item.SetTitle("t").SetCondition(1);
-    Bytes derivedBytes = StoreBytes([&](CArchive& ar) { item.Serialize(ar, 0x31); });
+    Bytes derivedBytes = Stored([&](CArchive& ar) { item.Serialize(ar, 0x31); });
 
     AuctionItem plain;
     plain.Assign(item);
-    Bytes plainBytes = StoreBytes([&](CArchive& ar) { plain.Serialize(ar, 0x31); });
+    Bytes plainBytes = Stored([&](CArchive& ar) { plain.Serialize(ar, 0x31); });
     EXPECT_EQ(ToHex(plainBytes), ToHex(derivedBytes)) << "buyers are stored in the plain layout";
 
     FlaggedItem loaded;
-    ASSERT_EQ(-1, LoadBytes(derivedBytes, [&](CArchive& ar) { loaded.Serialize(ar, 0x31); }));
+    ASSERT_EQ(-1, LoadCause(derivedBytes, [&](CArchive& ar) { loaded.Serialize(ar, 0x31); }));
     EXPECT_EQ(2, loaded.GetBuyerCount());
     EXPECT_EQ(1, loaded.GetCondition()) << "what follows the buyers is read in its place";
     FlaggedBuyer buyer;
@@ -695,6 +689,7 @@ TEST(AuctionItem, DerivedBuyersKeepTheArchiveAligned)
     EXPECT_EQ(7u, back.m_mark);
 
     NoBuyerItem none;
-    EXPECT_EQ(-2, LoadBytes(derivedBytes, [&](CArchive& ar) { none.Serialize(ar, 0x31); }))
+    EXPECT_TRUE(Throws<CMemoryException>(
+        [&] { Load(derivedBytes, [&](CArchive& ar) { none.Serialize(ar, 0x31); }); }))
         << "a record that cannot make buyers throws a memory exception";
 }

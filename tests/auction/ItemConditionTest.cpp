@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "auction/ArchiveTestUtil.h"
+#include "afx/ArchiveBytes.h"
 #include "auction/ItemCondition.h"
 
 TEST(ItemCondition, NewAndClearedRecordHoldsCodeFive)
@@ -31,12 +31,12 @@ TEST(ItemCondition, ArchiveBytes)
     CItemCondition condition;
     condition.SetCondition(3);
     condition.SetComment("ab");
-    Bytes bytes = StoreBytes([&](CArchive& ar) { condition.Serialize(ar, 3); });
+    Bytes bytes = Stored([&](CArchive& ar) { condition.Serialize(ar, 3); });
     EXPECT_EQ(ToHex(HexBytes("03 00 00 00 02 61 62")), ToHex(bytes));
 
     CItemCondition loaded;
     loaded.SetComment("old");
-    ASSERT_EQ(-1, LoadBytes(bytes, [&](CArchive& ar) { loaded.Serialize(ar, 3); }));
+    ASSERT_EQ(-1, LoadCause(bytes, [&](CArchive& ar) { loaded.Serialize(ar, 3); }));
     EXPECT_TRUE(loaded.IsEqual(condition));
 }
 
@@ -57,7 +57,7 @@ TEST(ItemCondition, LoadingTakesDefaultsForWhatIsMissingOrOutOfRange)
         CItemCondition loaded;
         loaded.SetCondition(2);
         loaded.SetComment("old");
-        ASSERT_EQ(-1, LoadBytes(HexBytes(c.bytes), [&](CArchive& ar) { loaded.Serialize(ar, c.parts); }))
+        ASSERT_EQ(-1, LoadCause(HexBytes(c.bytes), [&](CArchive& ar) { loaded.Serialize(ar, c.parts); }))
             << c.bytes;
         EXPECT_EQ(c.code, loaded.GetCondition()) << c.bytes;
         EXPECT_STREQ(c.comment, loaded.GetComment()) << c.bytes;
@@ -68,5 +68,5 @@ TEST(ItemCondition, TruncatedArchiveThrows)
 {
     CItemCondition loaded;
     EXPECT_EQ(CArchiveException::endOfFile,
-              LoadBytes(HexBytes("03 00 00 00 05 61"), [&](CArchive& ar) { loaded.Serialize(ar, 3); }));
+              LoadCause(HexBytes("03 00 00 00 05 61"), [&](CArchive& ar) { loaded.Serialize(ar, 3); }));
 }

@@ -2,7 +2,7 @@
 
 #include <vector>
 
-#include "auction/ArchiveTestUtil.h"
+#include "afx/ArchiveBytes.h"
 #include "auction/AuctionShipMethods.h"
 #include "auction/ShippingTestStrings.h"
 
@@ -42,7 +42,6 @@ TEST(SelectValue, AlternatesCompareAsBooleans)
 
 TEST(SelectValue, FormatChoosesTheTextByTheAlternate)
 {
-    REQUIRE_SHIPPING_STRINGS();
     CString out = "old";
     EXPECT_TRUE(CSelectValue(60, 1).Format(out, IDT_SIZE_UPTO, IDT_SIZE_OVER));
     EXPECT_STREQ("60cm以下", out);
@@ -57,7 +56,6 @@ TEST(SelectValue, FormatChoosesTheTextByTheAlternate)
 
 TEST(SelectValue, PairFormat)
 {
-    REQUIRE_SHIPPING_STRINGS();
     struct Case
     {
         CSelectValuePair pair;
@@ -130,7 +128,6 @@ TEST(ShipMethod, EqualityComparesEveryField)
 
 TEST(ShipMethod, FormatRegionFees)
 {
-    REQUIRE_SHIPPING_STRINGS();
     CShipMethod m = Method("A", 1, -1, 500, -1, 1000);
     const UINT ids[] = {IDT_REGION1, IDT_REGION2, IDT_REGION3};
     CString out;
@@ -147,7 +144,7 @@ TEST(ShipMethod, FormatRegionFees)
 TEST(ShipMethod, ArchiveBytes)
 {
     CShipMethod m = Method("A", 1, -1, 500, -1, 1000, "");
-    Bytes bytes = StoreBytes([&](CArchive& ar) { m.Serialize(ar, 31); });
+    Bytes bytes = Stored([&](CArchive& ar) { m.Serialize(ar, 31); });
     EXPECT_EQ(ToHex(HexBytes("01 41"
                              " 01 00 00 00"
                              " ff ff ff ff ff ff ff ff"
@@ -157,7 +154,7 @@ TEST(ShipMethod, ArchiveBytes)
                              " 00")),
               ToHex(bytes));
     CShipMethod loaded = Method("old", 2, 1, 1, 1, 1, "old");
-    ASSERT_EQ(-1, LoadBytes(bytes, [&](CArchive& ar) { loaded.Serialize(ar, 31); }));
+    ASSERT_EQ(-1, LoadCause(bytes, [&](CArchive& ar) { loaded.Serialize(ar, 31); }));
     EXPECT_TRUE(loaded.IsEqual(m));
 }
 
@@ -166,11 +163,11 @@ TEST(ShipMethod, LoadedFeeTypeOutOfRangeBecomesThree)
     for (const char* word : {"09 00 00 00", "05 00 00 00", "ff ff ff ff"})
     {
         CShipMethod loaded;
-        ASSERT_EQ(-1, LoadBytes(HexBytes(word), [&](CArchive& ar) { loaded.Serialize(ar, 2); }));
+        ASSERT_EQ(-1, LoadCause(HexBytes(word), [&](CArchive& ar) { loaded.Serialize(ar, 2); }));
         EXPECT_EQ(3, loaded.GetFeeType()) << word;
     }
     CShipMethod four;
-    ASSERT_EQ(-1, LoadBytes(HexBytes("04 00 00 00"), [&](CArchive& ar) { four.Serialize(ar, 2); }));
+    ASSERT_EQ(-1, LoadCause(HexBytes("04 00 00 00"), [&](CArchive& ar) { four.Serialize(ar, 2); }));
     EXPECT_EQ(4, four.GetFeeType());
 }
 
@@ -190,7 +187,6 @@ TEST(AuctionShipping, ResetValues)
 
 TEST(AuctionShipping, PrefectureName)
 {
-    REQUIRE_SHIPPING_STRINGS();
     std::vector<UINT> ids = PrefectureIds();
     CAuctionShipping terms;
     CString name;
@@ -218,7 +214,7 @@ TEST(AuctionShipping, LoadedPrefectureAndChoicesOutOfRangeTakeDefaults)
         bytes.resize(bytes.size() + 16, 0);
         CAuctionShipping loaded;
         ASSERT_EQ(
-            -1, LoadBytes(bytes, [&](CArchive& ar) { loaded.Serialize(ar, CAuctionShipping::PartGroup2); }));
+            -1, LoadCause(bytes, [&](CArchive& ar) { loaded.Serialize(ar, CAuctionShipping::PartGroup2); }));
         EXPECT_EQ(c.expected, loaded.GetPrefecture()) << c.prefecture;
         EXPECT_EQ(0, loaded.GetChoice2()) << "a choice of 2 reads as 0";
     }
@@ -238,16 +234,15 @@ TEST(AuctionShipping, FlagsOfGroupsNotStoredAreDropped)
     };
     for (const Case& c : cases)
     {
-        Bytes bytes = StoreBytes([&](CArchive& ar) { terms.Serialize(ar, c.parts); });
+        Bytes bytes = Stored([&](CArchive& ar) { terms.Serialize(ar, c.parts); });
         CAuctionShipping loaded;
-        ASSERT_EQ(-1, LoadBytes(bytes, [&](CArchive& ar) { loaded.Serialize(ar, c.parts); }));
+        ASSERT_EQ(-1, LoadCause(bytes, [&](CArchive& ar) { loaded.Serialize(ar, c.parts); }));
         EXPECT_EQ(c.flags, loaded.GetShipFlags()) << c.parts;
     }
 }
 
 TEST(AuctionShipping, TermsText)
 {
-    REQUIRE_SHIPPING_STRINGS();
     std::vector<UINT> prefectures = PrefectureIds();
     const DWORD flagValues[] = {0x01, 0x02, 0x10, 0x20, 0};
     const UINT nameIds[] = {IDT_SERVICE1, IDT_SERVICE2, IDT_SERVICE3, IDT_SERVICE4, 0};
@@ -290,7 +285,7 @@ TEST(AuctionShipMethods, ArchiveBytes)
     methods.SetChoice2(1);
     methods.SetPrefecture(27);
     methods.SetPair3(CSelectValuePair(80, 1, 5, 1));
-    Bytes bytes = StoreBytes([&](CArchive& ar) { methods.Serialize(ar, 31, 31); });
+    Bytes bytes = Stored([&](CArchive& ar) { methods.Serialize(ar, 31, 31); });
     EXPECT_EQ(ToHex(HexBytes("01 00 00 00"
                              " 01 41 01 00 00 00 ff ff ff ff ff ff ff ff"
                              " f4 01 00 00 00 00 00 00 ff ff ff ff ff ff ff ff e8 03 00 00 00 00 00 00 00"
@@ -302,14 +297,14 @@ TEST(AuctionShipMethods, ArchiveBytes)
 
     CAuctionShipMethods loaded;
     loaded.AppendShipMethod(Method("old", 0, 1));
-    ASSERT_EQ(-1, LoadBytes(bytes, [&](CArchive& ar) { loaded.Serialize(ar, 31, 31); }));
+    ASSERT_EQ(-1, LoadCause(bytes, [&](CArchive& ar) { loaded.Serialize(ar, 31, 31); }));
     EXPECT_TRUE(loaded.IsEqual(methods));
 
     for (size_t n = 0; n < bytes.size(); ++n)
     {
         Bytes cut(bytes.begin(), bytes.begin() + n);
         EXPECT_EQ(CArchiveException::endOfFile,
-                  LoadBytes(cut, [&](CArchive& ar) { loaded.Serialize(ar, 31, 31); }))
+                  LoadCause(cut, [&](CArchive& ar) { loaded.Serialize(ar, 31, 31); }))
             << n;
     }
 }
@@ -320,7 +315,7 @@ TEST(AuctionShipMethods, CorruptCountIsRefusedBeforeAnythingIsRead)
     {
         CAuctionShipMethods loaded;
         EXPECT_EQ(CArchiveException::badIndex,
-                  LoadBytes(HexBytes(count), [&](CArchive& ar) { loaded.Serialize(ar, 1, 31); }))
+                  LoadCause(HexBytes(count), [&](CArchive& ar) { loaded.Serialize(ar, 1, 31); }))
             << count;
         EXPECT_EQ(0, loaded.GetShipMethodCount());
     }
@@ -333,9 +328,9 @@ TEST(AuctionShipMethods, FeeTypeNotStoredIsWorkedOut)
     methods.AppendShipMethod(Method("link", 4, -1, -1, -1, -1, "http://x"));
     methods.AppendShipMethod(Method("none", 4));
     // Names, fees and links: what an item saves of its methods by default.
-    Bytes bytes = StoreBytes([&](CArchive& ar) { methods.Serialize(ar, 1, 21); });
+    Bytes bytes = Stored([&](CArchive& ar) { methods.Serialize(ar, 1, 21); });
     CAuctionShipMethods loaded;
-    ASSERT_EQ(-1, LoadBytes(bytes, [&](CArchive& ar) { loaded.Serialize(ar, 1, 21); }));
+    ASSERT_EQ(-1, LoadCause(bytes, [&](CArchive& ar) { loaded.Serialize(ar, 1, 21); }));
     CShipMethodList list;
     loaded.GetShipMethods(list);
     ASSERT_EQ(3, (int)list.GetCount());
@@ -385,7 +380,6 @@ TEST(AuctionShipMethods, ShippingKind)
 
 TEST(AuctionShipMethods, MethodListText)
 {
-    REQUIRE_SHIPPING_STRINGS();
     CAuctionShipMethods m;
     m.AppendShipMethod(Method("A", 0, 500));
     m.AppendShipMethod(Method("B", 1, -1, 800));
@@ -420,7 +414,6 @@ struct CheckCase
 
 TEST(AuctionShipMethods, CheckShipMethods)
 {
-    REQUIRE_SHIPPING_STRINGS();
     const UINT prefixIds[] = {IDT_PREPAID, IDT_PAY_ON_DELIVERY, 0};
     const UINT wholeIds[] = {IDT_NONSTANDARD, IDT_YUMAIL, 0};
     const UINT arrivalIds[] = {IDT_YUMAIL, IDT_CARRIER, 0};
@@ -470,7 +463,6 @@ TEST(AuctionShipMethods, CheckShipMethods)
 
 TEST(AuctionShipMethods, CheckWithoutTables)
 {
-    REQUIRE_SHIPPING_STRINGS();
     CAuctionShipMethods m;
     m.AppendShipMethod(Method("着払い", 3));
     DWORD detail = 0;

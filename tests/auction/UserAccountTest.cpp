@@ -2,7 +2,7 @@
 
 #include <memory>
 
-#include "auction/ArchiveTestUtil.h"
+#include "afx/ArchiveBytes.h"
 #include "auction/UserAccount.h"
 #include "text/Scramble.h"
 
@@ -22,10 +22,10 @@ TEST(UserIdEntry, ValidityAndClone)
 TEST(UserIdEntry, ArchiveBytes)
 {
     CUserIdEntry entry("ab", "メモ");
-    Bytes bytes = StoreBytes([&](CArchive& ar) { entry.Serialize(ar, 0); });
+    Bytes bytes = Stored([&](CArchive& ar) { entry.Serialize(ar, 0); });
     EXPECT_EQ(ToHex(HexBytes("02 61 62 04 83 81 83 82")), ToHex(bytes));
     CUserIdEntry loaded("old", "old");
-    ASSERT_EQ(-1, LoadBytes(bytes, [&](CArchive& ar) { loaded.Serialize(ar, 0); }));
+    ASSERT_EQ(-1, LoadCause(bytes, [&](CArchive& ar) { loaded.Serialize(ar, 0); }));
     EXPECT_STREQ("ab", loaded.GetID());
     EXPECT_STREQ("メモ", loaded.GetMemo());
 }
@@ -80,7 +80,7 @@ TEST(UserAccount, ArchiveHoldsThePasswordScrambled)
     account.SetID("id");
     account.SetMemo("m");
     account.SetPassword("pa ss");
-    Bytes bytes = StoreBytes([&](CArchive& ar) { account.Serialize(ar, 0); });
+    Bytes bytes = Stored([&](CArchive& ar) { account.Serialize(ar, 0); });
     // ID, memo, then a 510-character text: 0xFF and the length as a WORD.
     Bytes head = HexBytes("02 69 64 01 6d ff fe 01");
     ASSERT_EQ(head.size() + 510, bytes.size());
@@ -95,7 +95,7 @@ TEST(UserAccount, ArchiveHoldsThePasswordScrambled)
 
     CUserAccount loaded;
     loaded.SetPassword("old");
-    ASSERT_EQ(-1, LoadBytes(bytes, [&](CArchive& ar) { loaded.Serialize(ar, 0); }));
+    ASSERT_EQ(-1, LoadCause(bytes, [&](CArchive& ar) { loaded.Serialize(ar, 0); }));
     EXPECT_STREQ("id", loaded.GetID());
     EXPECT_STREQ("m", loaded.GetMemo());
     EXPECT_STREQ("pa ss", loaded.GetPassword());
@@ -105,11 +105,11 @@ TEST(UserAccount, EmptyPasswordIsStoredScrambledToo)
 {
     CUserAccount account;
     account.SetID("id");
-    Bytes bytes = StoreBytes([&](CArchive& ar) { account.Serialize(ar, 0); });
+    Bytes bytes = Stored([&](CArchive& ar) { account.Serialize(ar, 0); });
     EXPECT_EQ(3u + 1 + 3 + 510, bytes.size());
     CUserAccount loaded;
     loaded.SetPassword("old");
-    ASSERT_EQ(-1, LoadBytes(bytes, [&](CArchive& ar) { loaded.Serialize(ar, 0); }));
+    ASSERT_EQ(-1, LoadCause(bytes, [&](CArchive& ar) { loaded.Serialize(ar, 0); }));
     EXPECT_TRUE(loaded.GetPassword().IsEmpty());
 }
 
@@ -119,7 +119,7 @@ TEST(UserAccount, StoredTextOfAnotherLengthGivesNoPassword)
     CUserAccount loaded;
     loaded.SetPassword("old");
     ASSERT_EQ(-1,
-              LoadBytes(HexBytes("02 69 64 00 03 21 22 23"), [&](CArchive& ar) { loaded.Serialize(ar, 0); }));
+              LoadCause(HexBytes("02 69 64 00 03 21 22 23"), [&](CArchive& ar) { loaded.Serialize(ar, 0); }));
     EXPECT_STREQ("id", loaded.GetID());
     EXPECT_TRUE(loaded.GetPassword().IsEmpty());
 }
@@ -129,14 +129,14 @@ TEST(UserAccount, TruncatedArchiveThrows)
     CUserAccount account;
     account.SetID("id");
     account.SetPassword("pw");
-    Bytes bytes = StoreBytes([&](CArchive& ar) { account.Serialize(ar, 0); });
+    Bytes bytes = Stored([&](CArchive& ar) { account.Serialize(ar, 0); });
     ASSERT_EQ(3u + 1 + 3 + 510, bytes.size());
     for (size_t n : {0, 1, 3, 4, 6, 200, 516})
     {
         Bytes cut(bytes.begin(), bytes.begin() + n);
         CUserAccount loaded;
         EXPECT_EQ(CArchiveException::endOfFile,
-                  LoadBytes(cut, [&](CArchive& ar) { loaded.Serialize(ar, 0); }))
+                  LoadCause(cut, [&](CArchive& ar) { loaded.Serialize(ar, 0); }))
             << n;
     }
 }

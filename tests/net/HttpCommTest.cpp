@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstring>
 #include <functional>
 #include <memory>
 #include <string>
@@ -70,33 +72,59 @@ private:
     Handler m_handler;
 };
 
-// What the WinInet exchange makes of an answer.
+// An answer as a server sends it: status line, Location, Content-Type and
+// body, handed out in pieces as a network would.
+class CScriptedAnswer : public CHttpAnswer
+{
+public:
+    CScriptedAnswer(DWORD status, const std::string& location, const std::string& body,
+                    const std::string& contentType)
+        : m_status(status), m_location(location), m_body(body), m_contentType(contentType)
+    {
+    }
+    BOOL QueryStatusCode(DWORD& dwStatus) override
+    {
+        dwStatus = m_status;
+        return TRUE;
+    }
+    BOOL QueryRawHeaders(CString& strHeaders) override
+    {
+        std::string raw = "HTTP/1.1 " + std::to_string(m_status) + " X\r\n";
+        if (!m_location.empty())
+            raw += "Location: " + m_location + "\r\n";
+        strHeaders = (raw + "\r\n").c_str();
+        return TRUE;
+    }
+    BOOL QueryContentType(CString& strContentType) override
+    {
+        strContentType = m_contentType.c_str();
+        return !m_contentType.empty();
+    }
+    UINT Read(void* pBuffer, UINT nCount) override
+    {
+        size_t n = std::min<size_t>({nCount, m_body.size() - m_offset, 1000});
+        std::memcpy(pBuffer, m_body.data() + m_offset, n);
+        m_offset += n;
+        if (m_pfnAfterRead)
+            m_pfnAfterRead();
+        return (UINT)n;
+    }
+
+    std::function<void()> m_pfnAfterRead;
+
+private:
+    DWORD m_status;
+    std::string m_location, m_body, m_contentType;
+    size_t m_offset = 0;
+};
+
+// The answer read by the exchange's own dispatch, as over WinInet.
 void Respond(HttpExchange& x, DWORD status, const std::string& location = "", const std::string& body = "",
              const std::string& contentType = "text/html")
 {
-    x.dwStatus = status;
-    std::string raw = "HTTP/1.1 " + std::to_string(status) + " X\r\n";
-    if (!location.empty())
-        raw += "Location: " + location + "\r\n";
-    raw += "\r\n";
-    switch (ClassifyHttpStatus(status, raw.c_str(), x.strTarget))
-    {
-    case HttpStatusRedirect:
-        x.bSucceeded = TRUE;
-        break;
-    case HttpStatusServerError:
-        x.failure = HttpFailServer;
-        x.strErrorText = MakeStatusErrorText(status);
-        break;
-    case HttpStatusNoAnswer:
-        x.failure = HttpFailConnection;
-        break;
-    case HttpStatusDone:
-        x.nCharset = CharsetFromContentType(contentType.c_str());
-        x.strBody = CString(body.data(), (int)body.size());
-        x.bSucceeded = TRUE;
-        break;
-    }
+    CScriptedAnswer answer(status, location, body, contentType);
+    HttpRequestState state;
+    x.bSucceeded = ReadHttpAnswer(answer, x, state);
 }
 
 void FailInternet(HttpExchange& x, DWORD error, const char* message)
@@ -552,16 +580,40 @@ TEST(HttpComm, SetMetaCharsetRewritesTheHeadsContentType)
     EXPECT_FALSE(CHttpComm::SetMetaCharset(noHead, CHARSET_SJIS));
 }
 
+TEST(HttpAnswer, TheBodyIsReadToItsEndOrUntilACancel)
+{
+    const std::string body(10000, 'x');
+    HttpExchange x;
+    HttpRequestState state;
+    CScriptedAnswer whole(200, "", body, "text/html; charset=EUC-JP");
+    EXPECT_TRUE(ReadHttpAnswer(whole, x, state));
+    EXPECT_EQ(body.size(), (size_t)x.strBody.GetLength());
+    EXPECT_EQ(CHARSET_EUCJP, x.nCharset);
+
+    // A cancel while the body arrives ends the reading with what came.
+    HttpExchange cut;
+    CScriptedAnswer cancelled(200, "", body, "text/html");
+    int reads = 0;
+    cancelled.m_pfnAfterRead = [&] { state.bCancel = ++reads == 2; };
+    EXPECT_TRUE(ReadHttpAnswer(cancelled, cut, state));
+    EXPECT_EQ(2000, cut.strBody.GetLength());
+
+    // Cancelled before the body: nothing of it is read.
+    HttpExchange early;
+    CScriptedAnswer unread(200, "", body, "text/html; charset=UTF-8");
+    EXPECT_TRUE(ReadHttpAnswer(unread, early, state));
+    EXPECT_TRUE(early.strBody.IsEmpty());
+    EXPECT_EQ(0, early.nCharset);
+}
+
+#ifndef _WIN32
 TEST(HttpComm, WithoutNetworkEveryRequestFailsToConnect)
 {
-#ifdef _WIN32
-    GTEST_SKIP() << "Windows builds have WinInet";
-#else
     CMessageBoxes boxes;
     CHttpComm comm;
     EXPECT_FALSE(comm.Request("http://h/x"));
     ASSERT_EQ(1u, boxes.texts.size());
     EXPECT_EQ(LoadText(IDS_HTTP_CONNECT_FAILED), boxes.texts[0]);
-#endif
 }
+#endif
 } // namespace

@@ -11,6 +11,7 @@
 
 #include <fstream>
 #include <iterator>
+#include <set>
 #include <string>
 
 namespace
@@ -124,8 +125,22 @@ TEST(HtmlTagTable, FlagsOfTheKnownTags)
     EXPECT_TRUE(IsRawTextTag("SCRIPT"));
     EXPECT_FALSE(IsRawTextTag("style"));
     EXPECT_TRUE(IsOptionalEndTag("p"));
-    EXPECT_EQ(HTML_TAG_COUNT, 115);
     EXPECT_EQ(LookupHtmlTag("table"), LookupHtmlTag("taBLe xyz", 5));
+
+    // Each real tag has a place of its own in the table, which holds its
+    // flags: the first and last of each kind, and the longest names.
+    std::set<int> places;
+    for (const char* name : {"address", "blockquote", "table", "body", "tr", "!doctype", "param", "a", "var",
+                             "rb", "rt", "basefont", "wbr", "pre", "title", "script", "plaintext", "xmp"})
+    {
+        int index = LookupHtmlTag(name);
+        ASSERT_GE(index, 0) << name;
+        EXPECT_LT(index, HTML_TAG_COUNT) << name;
+        EXPECT_TRUE(places.insert(index).second) << name;
+        DWORD nameFlags = 0;
+        ASSERT_TRUE(GetTagFlags(name, nameFlags));
+        EXPECT_EQ(nameFlags, GetHtmlTagFlagsAt(index)) << name;
+    }
 }
 
 TEST(HtmlTagTable, WhatAnOpenElementMayHold)

@@ -4,10 +4,8 @@
 #include "net/HttpExchange.h"
 #include "net/HttpStatusSink.h"
 #include "net/win32/InternetCommSession.h"
-#include "text/Charset.h"
 
 #include <memory>
-#include <string>
 
 namespace
 {
@@ -24,7 +22,6 @@ const TimeoutOption kTimeouts[] = {
 };
 
 const DWORD kWriteChunk = 1024;
-const DWORD kReadChunk = 4096;
 
 // Hands notifications on to the request's sink for as long as it has one:
 // the sink goes away with the CHttpComm when that is destroyed meanwhile.
@@ -70,52 +67,25 @@ void SendBody(CHttpFile& file, HttpExchange& exchange, const HttpRequestState& s
         file.EndRequest(0, nullptr, 1);
 }
 
-void ReadBody(CHttpFile& file, HttpExchange& exchange, const HttpRequestState& state)
+// The answer as WinInet's request handle gives it.
+class CWinInetAnswer : public CHttpAnswer
 {
-    std::string body;
-    char buffer[kReadChunk];
-    while (!state.bCancel)
+public:
+    explicit CWinInetAnswer(CHttpFile& file) : m_file(file) {}
+    BOOL QueryStatusCode(DWORD& dwStatus) override { return m_file.QueryInfoStatusCode(dwStatus); }
+    BOOL QueryRawHeaders(CString& strHeaders) override
     {
-        UINT nRead = file.Read(buffer, kReadChunk);
-        if (nRead == 0)
-            break;
-        body.append(buffer, nRead);
+        return m_file.QueryInfo(HTTP_QUERY_RAW_HEADERS_CRLF, strHeaders);
     }
-    exchange.strBody = CString(body.data(), (int)body.size());
-}
+    BOOL QueryContentType(CString& strContentType) override
+    {
+        return m_file.QueryInfo(HTTP_QUERY_CONTENT_TYPE, strContentType);
+    }
+    UINT Read(void* pBuffer, UINT nCount) override { return m_file.Read(pBuffer, nCount); }
 
-// Status, redirect target, charset and body once the request is sent.
-// FALSE when the step fails.
-BOOL ReadAnswer(CHttpFile& file, HttpExchange& exchange, const HttpRequestState& state)
-{
-    DWORD dwStatus = 0;
-    if (!file.QueryInfoStatusCode(dwStatus))
-        return FALSE;
-    exchange.dwStatus = dwStatus;
-    CString strHeaders;
-    if (IsRedirectStatus(dwStatus))
-        file.QueryInfo(HTTP_QUERY_RAW_HEADERS_CRLF, strHeaders);
-    switch (ClassifyHttpStatus(dwStatus, strHeaders, exchange.strTarget))
-    {
-    case HttpStatusRedirect:
-        return TRUE;
-    case HttpStatusServerError:
-        exchange.failure = HttpFailServer;
-        exchange.strErrorText = MakeStatusErrorText(dwStatus);
-        return FALSE;
-    case HttpStatusNoAnswer:
-        return FALSE;
-    case HttpStatusDone:
-        break;
-    }
-    if (state.bCancel)
-        return TRUE;
-    CString strContentType;
-    if (file.QueryInfo(HTTP_QUERY_CONTENT_TYPE, strContentType))
-        exchange.nCharset = CharsetFromContentType(strContentType);
-    ReadBody(file, exchange, state);
-    return TRUE;
-}
+private:
+    CHttpFile& m_file;
+};
 } // namespace
 
 void RunWinInetExchange(HttpExchange& exchange, HttpRequestState& state)
@@ -155,7 +125,10 @@ void RunWinInetExchange(HttpExchange& exchange, HttpRequestState& state)
             bSent = TRUE;
         }
         if (bSent && !state.bCancel)
-            exchange.bSucceeded = ReadAnswer(*pFile, exchange, state);
+        {
+            CWinInetAnswer answer(*pFile);
+            exchange.bSucceeded = ReadHttpAnswer(answer, exchange, state);
+        }
     }
     catch (CInternetException* e)
     {
