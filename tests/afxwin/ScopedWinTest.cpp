@@ -2,6 +2,7 @@
 // timer, the DC, the selection, the clipboard, the wait cursor and COM go,
 // on every way out of the scope.
 #include "TestApp.h"
+#include "app/WinTestUtil.h"
 
 #include <gtest/gtest.h>
 
@@ -134,6 +135,7 @@ TEST(ScopedWin, WaitCursorClipboardAndCom)
     CWnd wnd;
     ASSERT_TRUE(wnd.CreateEx(0, AfxRegisterWndClass(0), "", WS_POPUP, 0, 0, 100, 100, nullptr, nullptr));
     {
+        CClipboardTestLock lock;
         CScopedClipboard clipboard(wnd.m_hWnd);
         EXPECT_TRUE(clipboard.IsOpen());
         EXPECT_EQ(wnd.m_hWnd, ::GetOpenClipboardWindow());

@@ -23,6 +23,32 @@ inline CString UniqueName(LPCTSTR lpszBase)
     return strName;
 }
 
+// Keeps the clipboard to one test at a time across the test programs that
+// run at once (one named mutex for all of them), so that no other test
+// changes it between a test's copy and its paste.
+class CClipboardTestLock
+{
+public:
+    CClipboardTestLock() : m_hMutex(::CreateMutexA(nullptr, FALSE, "TanzoTestsClipboard"))
+    {
+        if (m_hMutex != nullptr)
+            ::WaitForSingleObject(m_hMutex, 60000);
+    }
+    ~CClipboardTestLock()
+    {
+        if (m_hMutex != nullptr)
+        {
+            ::ReleaseMutex(m_hMutex);
+            ::CloseHandle(m_hMutex);
+        }
+    }
+    CClipboardTestLock(const CClipboardTestLock&) = delete;
+    CClipboardTestLock& operator=(const CClipboardTestLock&) = delete;
+
+private:
+    HANDLE m_hMutex;
+};
+
 // A top-level window of a class of its own (DefWindowProc) that counts the
 // WM_SETTEXT and WM_APP messages it gets.
 class CCountingWindow

@@ -37,7 +37,6 @@ TEST_F(CommComboBoxTest, EditPartKeepsTheByteLimit)
     CCommEdit* pEdit = host.m_combo.GetEditPart();
     ASSERT_NE(nullptr, pEdit);
     EXPECT_EQ(6u, pEdit->GetLimitText());
-    pEdit->SetFocus();
     TypeText(*pEdit, "あいうえ");
     EXPECT_STREQ("あいう", WindowText(host.m_combo));
 

@@ -99,7 +99,6 @@ TEST_F(CommEditTest, CutCopyPasteAndSelectAllByKeys)
 {
     CTestEdit& edit = host.m_single;
     edit.SetText("表示テキスト");
-    edit.SetFocus();
     CHeldKeys ctrl{VK_CONTROL};
     PressKey(edit, 'A');
     int nStart = -1, nEnd = -1;
@@ -122,7 +121,6 @@ TEST_F(CommEditTest, CutLeavesAReadOnlyEditsText)
     CTestEdit& edit = host.m_readOnly;
     edit.SetText("読み取り専用");
     ASSERT_TRUE(SetClipboardText("前から", host.m_hWnd, FALSE, FALSE));
-    edit.SetFocus();
     edit.SetSel(0, -1);
     {
         CHeldKeys ctrl{VK_CONTROL};
@@ -149,7 +147,6 @@ TEST_F(CommEditTest, ShiftDeleteAndCtrlBackspaceOnlyBeep)
 {
     CTestEdit& edit = host.m_single;
     edit.SetText("abc");
-    edit.SetFocus();
     edit.SetSel(1, 1);
     {
         CHeldKeys shift{VK_SHIFT};
@@ -176,7 +173,6 @@ protected:
         host.m_single.SetUndoMode(CCommEdit::undoOwn);
         host.m_multi.SetUndoMode(CCommEdit::undoParent);
         CommEditTest::SetUp();
-        host.m_single.SetFocus();
     }
     void Press(UINT nKey)
     {
@@ -282,7 +278,6 @@ TEST_F(CommEditTest, WithoutHistoryCtrlZIsTheEditsOwnUndo)
 {
     CTestEdit& edit = host.m_single;
     edit.SetText("abc");
-    edit.SetFocus();
     edit.SetSel(3, 3);
     TypeText(edit, "d");
     ASSERT_STREQ("abcd", WindowText(edit));

@@ -8,13 +8,14 @@
 
 #include "TestResources.h"
 #include "app/TestAppComm.h"
+#include "app/WinTestUtil.h"
 
 #include "afx/DataExchange.h"
 #include "afx/Dialog.h"
+#include "app/ClipboardShell.h"
 #include "controls/CommComboBox.h"
 #include "controls/CommEdit.h"
 #include "controls/NumberEdit.h"
-#include "app/ClipboardShell.h"
 
 #include <gtest/gtest.h>
 
@@ -120,7 +121,8 @@ public:
     {
         if (!Create(IDD_CONTROLS_HOST))
             return FALSE;
-        ShowWindow(SW_SHOW);
+        // Shown without taking the foreground from other test programs.
+        ShowWindow(SW_SHOWNA);
         // The controls build their accelerators and histories when they
         // first paint.
         RedrawWindow(nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN | RDW_ERASE);
@@ -181,6 +183,8 @@ protected:
     }
     void TearDown() override { PumpPending(); }
 
+    // Most tests copy and paste.
+    CClipboardTestLock clipboard;
     CTestAppComm app;
     CControlsHost host;
 };

@@ -65,7 +65,6 @@ TEST_F(NumberEditTest, TypedDigitsGroupWhenTheFocusLeaves)
 {
     CBeepCounting<CNumberEdit>& edit = host.m_number;
     edit.SetDigitLimit(10);
-    edit.SetFocus();
     TypeText(edit, "1234567");
     EXPECT_STREQ("1234567", WindowText(edit));
     // The focus moves on (sent: other programs' windows may hold the
@@ -75,7 +74,6 @@ TEST_F(NumberEditTest, TypedDigitsGroupWhenTheFocusLeaves)
 
     // Ten digits fit; the eleventh is refused though the text, ungrouped,
     // is still shorter than 13 characters.
-    edit.SetFocus();
     edit.SetWindowText("");
     TypeText(edit, "12345678901");
     EXPECT_STREQ("1234567890", WindowText(edit));
