@@ -416,5 +416,62 @@ TEST_F(CommEditTest, ReconversionAnswersItsSizeAndNeverWritesPastTheBlock)
     for (size_t i = ReconvertBlockSize(4); i < memory.size(); ++i)
         ASSERT_EQ(0xCD, memory[i]) << "written at " << i;
 }
+// ---- the input method ----
+
+// What the input method does when the user confirms a composition.
+void Compose(CWnd& edit, const wchar_t* text)
+{
+    HIMC hImc = ::ImmGetContext(edit.m_hWnd);
+    ASSERT_NE(nullptr, hImc) << "the edit has an input context";
+    ::ImmSetOpenStatus(hImc, TRUE);
+    ASSERT_TRUE(::ImmSetCompositionStringW(hImc, SCS_SETSTR, (LPVOID)text,
+                                           (DWORD)(wcslen(text) * sizeof(wchar_t)), nullptr, 0));
+    ASSERT_TRUE(::ImmNotifyIME(hImc, NI_COMPOSITIONSTR, CPS_COMPLETE, 0));
+    ::ImmReleaseContext(edit.m_hWnd, hImc);
+    PumpPending();
+}
+
+TEST_F(CommEditUndoTest, ComposedTextKeepsTheByteLimitAndIsAStep)
+{
+    CTestEdit& edit = host.m_single;
+    edit.LimitText(6);
+    edit.SetText("ab");
+    CaretAtEnd(edit);
+    Compose(edit, L"漢字変換");
+    EXPECT_STREQ("ab漢字", WindowText(edit));
+    EXPECT_EQ(1, edit.m_nBeeps);
+    Press('Z');
+    EXPECT_STREQ("ab", WindowText(edit));
+}
+
+TEST_F(CommEditTest, InputMethodFollowsTheModeWhileFocused)
+{
+    auto isOpen = [](CWnd& wnd)
+    {
+        HIMC hImc = ::ImmGetContext(wnd.m_hWnd);
+        const BOOL bOpen = ::ImmGetOpenStatus(hImc);
+        ::ImmReleaseContext(wnd.m_hWnd, hImc);
+        return bOpen;
+    };
+    auto setOpen = [](CWnd& wnd, BOOL bOpen)
+    {
+        HIMC hImc = ::ImmGetContext(wnd.m_hWnd);
+        ::ImmSetOpenStatus(hImc, bOpen);
+        ::ImmReleaseContext(wnd.m_hWnd, hImc);
+    };
+    // The number edit closes it; the user's setting comes back after.
+    setOpen(host.m_number, TRUE);
+    host.m_number.SendMessage(WM_SETFOCUS, (WPARAM)host.m_single.m_hWnd);
+    EXPECT_FALSE(isOpen(host.m_number));
+    host.m_number.SendMessage(WM_KILLFOCUS, (WPARAM)host.m_single.m_hWnd);
+    EXPECT_TRUE(isOpen(host.m_number));
+
+    host.m_single.SetImeMode(CImeModeSwitch::modeOpen);
+    setOpen(host.m_single, FALSE);
+    host.m_single.SendMessage(WM_SETFOCUS, (WPARAM)host.m_number.m_hWnd);
+    EXPECT_TRUE(isOpen(host.m_single));
+    host.m_single.SendMessage(WM_KILLFOCUS, (WPARAM)host.m_number.m_hWnd);
+    EXPECT_FALSE(isOpen(host.m_single));
+}
 } // namespace
 #endif // _WIN32
