@@ -7,6 +7,7 @@
 #else
 #include <cerrno>
 #include <iconv.h>
+#include <vector>
 #endif
 
 #include "afx/String.h"
@@ -138,14 +139,42 @@ private:
     iconv_t m_cd;
 };
 
-bool IsTrailByte932(BYTE b)
+// Bytes that code page 932 reads as the first of two.
+bool IsLeadByte932(BYTE b)
 {
-    return (b >= 0x40 && b <= 0x7E) || (b >= 0x80 && b <= 0xFC);
+    return (b >= 0x81 && b <= 0x9F) || (b >= 0xE0 && b <= 0xFC);
+}
+
+// The single bytes that Windows' code page 932 maps and iconv's "CP932"
+// does not: 0x80, 0xA0 and 0xFD-0xFF, to U+0080 and U+F8F0-U+F8F3.
+const BYTE kExtraBytes[] = {0x80, 0xA0, 0xFD, 0xFE, 0xFF};
+const char16_t kExtraUnits[] = {0x0080, 0xF8F0, 0xF8F1, 0xF8F2, 0xF8F3};
+
+char16_t ExtraUnitOf(BYTE b)
+{
+    for (size_t i = 0; i < sizeof(kExtraBytes); ++i)
+        if (kExtraBytes[i] == b)
+            return kExtraUnits[i];
+    return 0;
+}
+
+BYTE ExtraByteOf(char16_t u)
+{
+    for (size_t i = 0; i < sizeof(kExtraBytes); ++i)
+        if (kExtraUnits[i] == u)
+            return kExtraBytes[i];
+    return 0;
 }
 
 const char* IconvName(UINT nCodePage)
 {
     return nCodePage == CP_UTF8 ? "UTF-8" : "CP932";
+}
+
+void AppendUnit(std::string& bytes, char16_t u)
+{
+    bytes += (char)(u & 0xFF);
+    bytes += (char)(u >> 8);
 }
 
 BOOL PlatformToWide(UINT nCodePage, const char* psz, int nLength, std::u16string& out)
@@ -154,16 +183,26 @@ BOOL PlatformToWide(UINT nCodePage, const char* psz, int nLength, std::u16string
     if (!cd.IsOpen())
         return FALSE;
     // Windows' substitutes: U+FFFD in UTF-8, U+30FB in code page 932, where
-    // a lead byte with a trail byte is one character without a mapping.
-    const char* substitute = nCodePage == CP_UTF8 ? "\xFD\xFF" : "\xFB\x30";
+    // a lead byte takes the byte after it, whatever it is, into the one
+    // character without a mapping.
+    const bool sjis = nCodePage == CP_SHIFT_JIS;
     std::string bytes;
     bool ok = cd.Convert(psz, nLength, bytes,
                          [&](const char* p, size_t nLeft, std::string& converted)
                          {
-                             converted.append(substitute, 2);
-                             bool pair = nCodePage == CP_SHIFT_JIS && nLeft >= 2 &&
-                                         AfxIsLeadByte((BYTE)p[0]) && IsTrailByte932((BYTE)p[1]);
-                             return (size_t)(pair ? 2 : 1);
+                             const BYTE b = (BYTE)p[0];
+                             if (!sjis)
+                             {
+                                 AppendUnit(converted, 0xFFFD);
+                                 return (size_t)1;
+                             }
+                             if (char16_t u = ExtraUnitOf(b))
+                             {
+                                 AppendUnit(converted, u);
+                                 return (size_t)1;
+                             }
+                             AppendUnit(converted, 0x30FB);
+                             return (size_t)(IsLeadByte932(b) && nLeft >= 2 ? 2 : 1);
                          });
     if (!ok)
         return FALSE;
@@ -173,32 +212,95 @@ BOOL PlatformToWide(UINT nCodePage, const char* psz, int nLength, std::u16string
     return TRUE;
 }
 
+// The units that are some code's own character in code page 932. iconv
+// also gives codes to a few others (U+00A5 as 0x5C, U+2014 as 0x815C...)
+// that decode to something else; Windows, without best fit, gives those
+// the default character, and so does this build.
+class COwnUnits
+{
+public:
+    static const COwnUnits& Get()
+    {
+        static const COwnUnits* units = new COwnUnits; // lives as long as the process
+        return *units;
+    }
+    bool Has(char16_t u) const { return (m_bits[u >> 5] >> (u & 31)) & 1; }
+
+private:
+    COwnUnits() : m_bits(0x10000 / 32, 0)
+    {
+        std::string codes;
+        for (int b = 0; b < 0x100; ++b)
+            if (!IsLeadByte932((BYTE)b))
+                codes += (char)b;
+        for (int lead = 0; lead < 0x100; ++lead)
+            if (IsLeadByte932((BYTE)lead))
+                for (int trail = 0x40; trail <= 0xFC; ++trail)
+                    if (trail != 0x7F)
+                    {
+                        codes += (char)lead;
+                        codes += (char)trail;
+                    }
+        std::u16string units;
+        if (PlatformToWide(CP_SHIFT_JIS, codes.data(), (int)codes.size(), units))
+            for (char16_t u : units)
+                m_bits[u >> 5] |= 1u << (u & 31);
+    }
+    std::vector<unsigned> m_bits;
+};
+
 BOOL PlatformToMultiByte(UINT nCodePage, const char16_t* psz, int nLength, std::string& out,
                          BOOL* pUsedDefault)
 {
     Iconv cd(IconvName(nCodePage), "UTF-16LE");
     if (!cd.IsOpen())
         return FALSE;
-    std::string bytes(2 * (size_t)nLength, '\0');
-    for (int i = 0; i < nLength; ++i)
-    {
-        bytes[2 * i] = (char)(psz[i] & 0xFF);
-        bytes[2 * i + 1] = (char)(psz[i] >> 8);
-    }
+    const bool sjis = nCodePage == CP_SHIFT_JIS;
     // As WideCharToMultiByte: one substitute for each code unit, so a
     // surrogate pair without a code in code page 932 becomes "??".
-    const char* substitute = nCodePage == CP_UTF8 ? "\xEF\xBF\xBD" : "?";
-    bool ok = cd.Convert(bytes.data(), bytes.size(), out,
-                         [&](const char*, size_t nLeft, std::string& converted)
-                         {
-                             converted += substitute;
-                             if (pUsedDefault != nullptr)
-                                 *pUsedDefault = TRUE;
-                             return nLeft < 2 ? nLeft : (size_t)2;
-                         });
-    if (!ok)
+    const char* substitute = sjis ? "?" : "\xEF\xBF\xBD";
+    auto onError = [&](const char*, size_t nLeft, std::string& converted)
+    {
+        converted += substitute;
+        if (pUsedDefault != nullptr)
+            *pUsedDefault = TRUE;
+        return nLeft < 2 ? nLeft : (size_t)2;
+    };
+    // Runs of units that iconv converts as Windows does go to it whole; the
+    // others are written here.
+    std::string run;
+    auto flush = [&]
+    {
+        bool ok = run.empty() || cd.Convert(run.data(), run.size(), out, onError);
+        run.clear();
+        return ok;
+    };
+    const COwnUnits* own = sjis ? &COwnUnits::Get() : nullptr;
+    for (int i = 0; i < nLength; ++i)
+    {
+        const char16_t u = psz[i];
+        const BYTE extra = sjis ? ExtraByteOf(u) : 0;
+        if (own == nullptr || (extra == 0 && own->Has(u)))
+        {
+            AppendUnit(run, u);
+            continue;
+        }
+        if (!flush())
+        {
+            out.clear();
+            return FALSE;
+        }
+        if (extra != 0)
+            out += (char)extra;
+        else
+            onError(nullptr, 0, out);
+    }
+    if (!flush())
+    {
         out.clear();
-    return ok;
+        return FALSE;
+    }
+    return TRUE;
 }
 
 #endif

@@ -6,6 +6,15 @@
 #include "afx/CodePage.h"
 #include "text/CharClass.h"
 
+namespace
+{
+// C0 and C1 controls: no byte but an ASCII one stands for them.
+bool IsControlUnit(char16_t u)
+{
+    return u < 0x20 || (u >= 0x7F && u <= 0x9F);
+}
+} // namespace
+
 const CCp932Map& CCp932Map::Get()
 {
     static const CCp932Map* map = new CCp932Map; // lives as long as the process
@@ -32,8 +41,9 @@ void CCp932Map::ReadToWide()
         if (IsSjisLeadByte((BYTE)b))
             continue;
         const char c = (char)b;
+        // 0x80 is a control character (U+0080): substituted as the others.
         if (AfxMultiByteToWide(CP_SHIFT_JIS, &c, 1, wide) && wide.size() == 1 && wide[0] != kUndecodable &&
-            wide[0] >= 0x20)
+            !IsControlUnit(wide[0]))
             m_single[b] = wide[0];
     }
 
@@ -71,7 +81,7 @@ void CCp932Map::ReadToWide()
         // U+30FB is the platform's stand-in, and the character of 0x8145.
         if (unit == kUndecodable && !(lead == 0x81 && trail == 0x45))
             unit = 0;
-        if (unit < 0x20)
+        if (IsControlUnit(unit))
             unit = 0;
         m_pairs[m_leadRow[lead]][trail] = unit;
     }
@@ -125,9 +135,11 @@ void CCp932Map::ReadFromWide()
     for (int u = 0x80; u < 0x10000; ++u)
     {
         // '?' is the platform's stand-in; a control byte stands only for
-        // itself; a single 0xFD-0xFF would read as a lead byte.
+        // itself (0x80 for none); a single 0xFD-0xFF would read as a lead
+        // byte.
         const WORD code = m_fromWide[u];
-        if (code == (WORD)kUnmappable || code < 0x20 || code == 0x7F || (code >= 0xFD && code <= 0xFF))
+        if (code == (WORD)kUnmappable || code < 0x20 || code == 0x7F || code == 0x80 ||
+            (code >= 0xFD && code <= 0xFF))
             m_fromWide[u] = 0;
     }
     for (int u = 1; u < 0x80; ++u)

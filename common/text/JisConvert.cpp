@@ -4,6 +4,7 @@
 
 #include "text/CharClass.h"
 #include "text/ConvertWriter.h"
+#include "text/Cp932Map.h"
 #include "text/IbmExtensionTable.h"
 
 namespace
@@ -66,6 +67,20 @@ inline void JisToSjisPair(BYTE j1, BYTE j2, BYTE& s1, BYTE& s2)
         s2 += 1;
 }
 
+// Whether a two-byte code is a character of code page 932: the others
+// become the geta mark, as the UTF-8 converters substitute them.
+inline bool IsAssignedSjis(BYTE s1, BYTE s2)
+{
+    return CCp932Map::Get().Pair(s1, s2) != 0;
+}
+
+inline bool IsAssignedJis(BYTE j1, BYTE j2)
+{
+    BYTE s1, s2;
+    JisToSjisPair(j1, j2, s1, s2);
+    return IsAssignedSjis(s1, s2);
+}
+
 // One character read from the input.
 enum CharKind
 {
@@ -113,7 +128,7 @@ inline CharRead ReadSjis(const BYTE* p, const BYTE* end)
     if (!IsSjisTrailByte(t))
         return Geta(t >= 0x80 ? 2 : 1);
     BYTE s1 = b;
-    if (b >= 0xF0 && b <= 0xF9)
+    if ((b >= 0xF0 && b <= 0xF9) || !IsAssignedSjis(b, t))
         return Geta(2);
     if (b >= 0xFA)
     {
@@ -161,7 +176,10 @@ inline CharRead ReadEuc(const BYTE* p, const BYTE* end)
         return {KIND_DROPPED, 1, 0, 0};
     if (!IsEucByte(p[1]))
         return Geta(BadSize(p, end, 1));
-    return {KIND_PAIR, 2, (BYTE)(b - 0x80), (BYTE)(p[1] - 0x80)};
+    const BYTE j1 = (BYTE)(b - 0x80), j2 = (BYTE)(p[1] - 0x80);
+    if (!IsAssignedJis(j1, j2))
+        return Geta(2);
+    return {KIND_PAIR, 2, j1, j2};
 }
 
 // Raw 8-bit bytes inside ISO-2022-JP text, taken as Shift_JIS as they are.
@@ -439,7 +457,7 @@ BOOL JisToSjis(const char* data, int length, CString& out, BOOL* pSubstituted)
                 substituted = true;
                 ++p;
             }
-            else if (mode == MODE_OTHER_KANJI)
+            else if (mode == MODE_OTHER_KANJI || !IsAssignedJis(b, p[1]))
             {
                 w.Put((char)GETA_SJIS1, (char)GETA_SJIS2);
                 substituted = true;

@@ -174,16 +174,18 @@ int FindCounted(LPCTSTR text, int textLength, LPCTSTR sub, int subLength, int st
         return -1;
     if (subLength == 1 && !fold)
     {
-        // A single byte: the first single-byte character equal to it.
+        // A single byte: the first one-byte character equal to it (a lead
+        // byte counts alone before a NUL or the end, as ReadChar has it).
         const BYTE* p = (const BYTE*)text + start;
         const BYTE* end = (const BYTE*)text + textLength;
         BYTE b = (BYTE)sub[0];
         while (p < end)
         {
-            int n = CharLength((LPCTSTR)p, (LPCTSTR)end);
-            if (n == 1 && *p == b)
+            const BYTE* q = p;
+            ReadChar(q, end, false);
+            if (q - p == 1 && *p == b)
                 return (int)(p - (const BYTE*)text);
-            p += n;
+            p = q;
         }
         return -1;
     }

@@ -183,3 +183,86 @@ TEST(CodePageTest, LongText)
     EXPECT_EQ(wide.size() / 3 * 7, utf8.size());
     EXPECT_EQ(wide, ToWide(CP_UTF8, utf8));
 }
+
+// What Windows' code page 932 makes of every single byte, and of the
+// characters that iconv's "CP932" alone would give a code (best fit). Both
+// builds must agree, the flag included.
+TEST(CodePageTest, EveryOneByteCodeAndTheCharactersWithoutACode)
+{
+    for (int b = 0; b < 0x100; ++b)
+    {
+        char16_t expected;
+        bool lead = (b >= 0x81 && b <= 0x9F) || (b >= 0xE0 && b <= 0xFC);
+        if (b < 0x80)
+            expected = (char16_t)b;
+        else if (b >= 0xA1 && b <= 0xDF)
+            expected = (char16_t)(0xFF61 + b - 0xA1);
+        else if (lead)
+            expected = 0x30FB; // a lead byte without its trail byte
+        else
+        {
+            const struct
+            {
+                int b;
+                char16_t unit;
+            } extras[] = {{0x80, 0x0080}, {0xA0, 0xF8F0}, {0xFD, 0xF8F1}, {0xFE, 0xF8F2}, {0xFF, 0xF8F3}};
+            expected = 0;
+            for (const auto& e : extras)
+                if (e.b == b)
+                    expected = e.unit;
+        }
+        const char c = (char)b;
+        std::u16string wide;
+        ASSERT_TRUE(AfxMultiByteToWide(932, &c, 1, wide)) << b;
+        ASSERT_EQ(1u, wide.size()) << b;
+        EXPECT_EQ(expected, wide[0]) << std::hex << b;
+        if (lead)
+            continue;
+        std::string back;
+        BOOL usedDefault = TRUE;
+        ASSERT_TRUE(AfxWideToMultiByte(932, wide.data(), 1, back, &usedDefault)) << b;
+        EXPECT_EQ(std::string(1, c), back) << std::hex << b;
+        EXPECT_FALSE(usedDefault) << std::hex << b;
+    }
+
+    for (char16_t u : {0x00A2, 0x00A3, 0x00A5, 0x00AC, 0x2014, 0x2016, 0x203E, 0x2212, 0x301C})
+    {
+        std::string out;
+        BOOL usedDefault = FALSE;
+        ASSERT_TRUE(AfxWideToMultiByte(932, &u, 1, out, &usedDefault)) << std::hex << u;
+        EXPECT_EQ("?", out) << std::hex << u;
+        EXPECT_TRUE(usedDefault) << std::hex << u;
+    }
+}
+
+TEST(CodePageTest, ALeadByteTakesTheByteAfterIt)
+{
+    // Whatever follows a lead byte is its trail byte: an unassigned pair is
+    // one substitute. A byte that is no lead byte never swallows the next.
+    const struct
+    {
+        const char* bytes;
+        std::u16string wide;
+    } cases[] = {
+        {"\x81\x20", u"\u30FB"},
+        {"\x81\x7F", u"\u30FB"},
+        {"\x81\xFD", u"\u30FB"},
+        {"\x85\x40"
+         "a",
+         u"\u30FBa"},
+        {"\xFD"
+         "a",
+         u"\uF8F1a"},
+        {"\x80\xA0", u"\u0080\uF8F0"},
+        {"\x81"
+         "a",
+         u"\u2225"},
+        {"\xF0\x40", u"\uE000"}, // user-defined area
+    };
+    for (const auto& c : cases)
+    {
+        std::u16string wide;
+        ASSERT_TRUE(AfxMultiByteToWide(932, c.bytes, -1, wide));
+        EXPECT_EQ(c.wide, wide) << c.bytes;
+    }
+}

@@ -1,5 +1,6 @@
 // The platform the rest of the tests stand on: the code page of literals
-// and of the system, and the string table read from the resource scripts.
+// and of the system, Japanese text through a window and the registry, and
+// the string table read from the resource scripts.
 #include "afx/StringTable.h"
 
 #include <gtest/gtest.h>
@@ -18,7 +19,33 @@ TEST(Platform, LiteralsAreShiftJis)
 #ifdef _WIN32
 TEST(Platform, AnsiCodePageIs932)
 {
-    EXPECT_EQ(932u, ::GetACP());
+    EXPECT_EQ(932u, ::GetACP()) << "LANG and LC_ALL must be ja_JP.UTF-8";
+}
+
+TEST(Platform, JapaneseTextRoundTripsThroughAWindowAndTheRegistry)
+{
+    const char kJapanese[] = "表示ソフト：ｶﾀｶﾅと漢字";
+    HWND hWnd = ::CreateWindowExA(0, "STATIC", kJapanese, WS_POPUP, 0, 0, 100, 100, nullptr, nullptr,
+                                  ::GetModuleHandleA(nullptr), nullptr);
+    ASSERT_NE(nullptr, hWnd);
+    char title[64] = {};
+    ::GetWindowTextA(hWnd, title, sizeof(title));
+    EXPECT_STREQ(kJapanese, title);
+    ::DestroyWindow(hWnd);
+
+    const char* path = "Software\\Velmar Soft\\TanzoPlatformTest";
+    HKEY hKey = nullptr;
+    ASSERT_EQ(ERROR_SUCCESS, ::RegCreateKeyExA(HKEY_CURRENT_USER, path, 0, nullptr, 0, KEY_ALL_ACCESS,
+                                               nullptr, &hKey, nullptr));
+    EXPECT_EQ(ERROR_SUCCESS,
+              ::RegSetValueExA(hKey, "v", 0, REG_SZ, (const BYTE*)kJapanese, (DWORD)sizeof(kJapanese)));
+    char value[64] = {};
+    DWORD dwType = 0, cb = sizeof(value);
+    EXPECT_EQ(ERROR_SUCCESS, ::RegQueryValueExA(hKey, "v", nullptr, &dwType, (BYTE*)value, &cb));
+    ::RegCloseKey(hKey);
+    ::RegDeleteKeyA(HKEY_CURRENT_USER, path);
+    EXPECT_EQ((DWORD)REG_SZ, dwType);
+    EXPECT_STREQ(kJapanese, value);
 }
 #endif
 

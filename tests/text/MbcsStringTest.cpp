@@ -23,7 +23,7 @@ std::vector<std::string> Chars(const std::string& s, bool fold)
     {
         unsigned char b = (unsigned char)s[i];
         bool lead = b > 0x80 && (b < 0xA0 || b > 0xDF);
-        size_t n = (lead && i + 1 < s.size()) ? 2 : 1;
+        size_t n = (lead && i + 1 < s.size() && s[i + 1] != '\0') ? 2 : 1; // a NUL is no trail byte
         std::string c = s.substr(i, n);
         if (fold && n == 1 && c[0] >= 'A' && c[0] <= 'Z')
             c[0] = (char)(c[0] - 'A' + 'a');
@@ -36,13 +36,14 @@ std::vector<std::string> Chars(const std::string& s, bool fold)
 // Up to maxLength bytes drawn from a small alphabet full of lead bytes,
 // trail values, kana and letters, which finds the corners of the two-byte
 // rules.
-std::string RandomText(std::mt19937& random, int maxLength)
+std::string RandomText(std::mt19937& random, int maxLength, bool withNul = false)
 {
-    static const unsigned char alphabet[] = {'a',  'A',  '[',  '\\', 0x5C, 0x95, 0x83,
-                                             0x41, 0x61, 0xB1, 0xE0, 0x80, 0xA0, 0xFF};
+    static const unsigned char alphabet[] = {'a',  'A',  '[',  '\\', 0x5C, 0x95, 0x83, 0x41,
+                                             0x61, 0xB1, 0xE0, 0x80, 0xA0, 0xFF, 0x00};
+    const size_t letters = sizeof(alphabet) - (withNul ? 0 : 1);
     std::string s(random() % (maxLength + 1), ' ');
     for (char& c : s)
-        c = (char)alphabet[random() % sizeof(alphabet)];
+        c = (char)alphabet[random() % letters];
     return s;
 }
 
@@ -210,6 +211,30 @@ TEST(MbcsString, SearchesAgreeWithANaiveScan)
         ASSERT_EQ(expected, ReverseFindString(text.c_str(), sub.c_str(), end))
             << "text " << ::testing::PrintToString(text) << " sub " << ::testing::PrintToString(sub)
             << " end " << end;
+    }
+}
+
+TEST(MbcsString, CountedSearchesReadANulAsACharacterOfItsOwn)
+{
+    // A lead byte before a NUL stands alone, with or without case.
+    EXPECT_EQ(0, MbsFind("\x88\0", 2, "\x88", 1));
+    EXPECT_EQ(0, MbsFindNoCase("\x88\0", 2, "\x88", 1));
+    EXPECT_EQ(-1, MbsFind("\x88\x9F", 2, "\x88", 1));
+
+    std::mt19937 random(4321);
+    for (int round = 0; round < 20000; ++round)
+    {
+        std::string text = RandomText(random, 14, true);
+        std::string sub = RandomText(random, 3, true);
+        for (int fold = 0; fold < 2; ++fold)
+        {
+            std::vector<int> all = NaiveFindAll(text, sub, fold != 0);
+            int expected = all.empty() ? -1 : all.front();
+            int found = fold ? MbsFindNoCase(text.data(), (int)text.size(), sub.data(), (int)sub.size())
+                             : MbsFind(text.data(), (int)text.size(), sub.data(), (int)sub.size());
+            ASSERT_EQ(expected, found) << "text " << ::testing::PrintToString(text) << " sub "
+                                       << ::testing::PrintToString(sub) << " fold " << fold;
+        }
     }
 }
 
