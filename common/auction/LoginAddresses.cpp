@@ -9,17 +9,28 @@ namespace
 {
 const TCHAR kLoginPath[] = "/config/login";
 
+BOOL IsOriginEnd(TCHAR next)
+{
+    return next == '\0' || next == '/' || next == '?';
+}
+
 // pattern followed by "/", "?" or the end somewhere in the text.
 BOOL HasAtBoundary(LPCTSTR text, LPCTSTR pattern)
 {
     const int length = (int)strlen(pattern);
     for (int at = MbsFindNoCase(text, pattern); at >= 0; at = MbsFindNoCase(text, pattern, at + 1))
     {
-        const TCHAR next = text[at + length];
-        if (next == '\0' || next == '/' || next == '?')
+        if (IsOriginEnd(text[at + length]))
             return TRUE;
     }
     return FALSE;
+}
+
+BOOL StartsAtBoundary(LPCTSTR text, LPCTSTR prefix)
+{
+    const int length = (int)strlen(prefix);
+    return length > 0 && MbsCompareNNoCase(text, prefix, length) == 0 && (int)strlen(text) >= length &&
+           IsOriginEnd(text[length]);
 }
 
 // "//" and the host (with its port) of the host's origin.
@@ -43,7 +54,8 @@ BOOL HasServiceOrigin(LPCTSTR text, ServiceHost host)
     const CString part = HostPart(host);
     if (text == nullptr || *text == '\0' || part.IsEmpty())
         return FALSE;
-    return HasAtBoundary(text, "https:" + part) || HasAtBoundary(text, "http:" + part);
+    return HasAtBoundary(text, MakeServiceAddress(host, TRUE, nullptr)) ||
+           HasAtBoundary(text, MakeServiceAddress(host, FALSE, nullptr));
 }
 
 BOOL LinksToService(LPCTSTR href, ServiceHost host, LPCTSTR path)
@@ -54,6 +66,22 @@ BOOL LinksToService(LPCTSTR href, ServiceHost host, LPCTSTR path)
     if (path == nullptr || *path == '\0')
         return HasAtBoundary(href, part);
     return MbsFindNoCase(href, part + path) >= 0;
+}
+
+CString MakeServiceAddress(ServiceHost host, BOOL bSecure, LPCTSTR path)
+{
+    const CString part = HostPart(host);
+    if (part.IsEmpty())
+        return CString();
+    return (bSecure ? "https:" : "http:") + part + (path != nullptr ? path : "");
+}
+
+BOOL IsOnServiceOrigin(LPCTSTR url, ServiceHost host, BOOL bAllowConfigured)
+{
+    if (url == nullptr || *url == '\0')
+        return FALSE;
+    return StartsAtBoundary(url, MakeServiceAddress(host, TRUE, nullptr)) ||
+           (bAllowConfigured && StartsAtBoundary(url, GetServiceOrigin(host)));
 }
 
 CString GetLoginDoneUrl()

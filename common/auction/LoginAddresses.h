@@ -16,6 +16,12 @@ BOOL HasServiceOrigin(LPCTSTR text, ServiceHost host);
 // or none ("//host/..."): the host followed by path when one is given,
 // else by "/", "?" or the end.
 BOOL LinksToService(LPCTSTR href, ServiceHost host, LPCTSTR path = nullptr);
+// The host's address with the path in its https:// (bSecure) or http://
+// form, whatever scheme the configured origin has.
+CString MakeServiceAddress(ServiceHost host, BOOL bSecure, LPCTSTR path);
+// TRUE when the URL begins with the host's https:// origin, or with the
+// configured origin (bAllowConfigured), followed by "/", "?" or the end.
+BOOL IsOnServiceOrigin(LPCTSTR url, ServiceHost host, BOOL bAllowConfigured);
 
 // The notice page of the auction host, where the service goes after a
 // successful log-in.

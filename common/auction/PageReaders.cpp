@@ -80,18 +80,6 @@ CMarkupNode* FirstBelow(const CMarkupNode* pScope, LPCTSTR name, LPCTSTR attrNam
     return nodes.empty() ? nullptr : nodes.front();
 }
 
-// The class attribute names the class among its words.
-BOOL HasClass(const CMarkupNode* pNode, LPCTSTR name)
-{
-    CString classes;
-    if (!pNode->GetAttribute("class", classes))
-        return FALSE;
-    classes.Replace('\t', ' ');
-    classes.Replace('\r', ' ');
-    classes.Replace('\n', ' ');
-    return MbsFindNoCase(" " + classes + " ", CString(" ") + name + " ") >= 0;
-}
-
 CString NodeText(const CMarkupNode* pNode)
 {
     CString text;
@@ -179,7 +167,7 @@ BOOL ReadHeaderBlocks(CMarkupNode* pRoot, CString& out)
                                       {
                                           if (!p->IsNamed("div"))
                                               return FALSE;
-                                          return block.byClass ? HasClass(p, block.name)
+                                          return block.byClass ? HasClassName(p, block.name)
                                                                : p->Matches("div", "id", block.name, FALSE);
                                       });
         blocks.insert(blocks.end(), found.begin(), found.end());
@@ -338,6 +326,17 @@ CMarkupNode* ParsedRoot(CHtmlDocument* pPage)
     return pRoot->HasNoChildren() && !pPage->Parse() ? nullptr : pRoot;
 }
 } // namespace
+
+BOOL HasClassName(const CMarkupNode* pNode, LPCTSTR name)
+{
+    CString classes;
+    if (pNode == nullptr || !pNode->GetAttribute("class", classes))
+        return FALSE;
+    classes.Replace('\t', ' ');
+    classes.Replace('\r', ' ');
+    classes.Replace('\n', ' ');
+    return MbsFindNoCase(" " + classes + " ", CString(" ") + name + " ") >= 0;
+}
 
 void GetNodePlainText(const CMarkupNode* pNode, CString& out, LPCTSTR lineBreak)
 {

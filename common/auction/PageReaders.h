@@ -53,4 +53,7 @@ BOOL IsValidUserId(LPCTSTR text);
 // lineBreak when one is given. Source line breaks stay as written.
 void GetNodePlainText(const CMarkupNode* pNode, CString& out, LPCTSTR lineBreak = nullptr);
 
+// The node's class attribute names the class among its words.
+BOOL HasClassName(const CMarkupNode* pNode, LPCTSTR name);
+
 #endif // TANZO_AUCTION_PAGEREADERS_H

@@ -46,6 +46,14 @@ bool Reset()
                      FALSE, 0) != FALSE;
 }
 
+bool SetState(const std::string& json)
+{
+    CHttpComm comm;
+    comm.Add(CHttpComm::flagQuiet);
+    return comm.Send(Url("CONTROL", "/control/state").c_str(), json.data(), (DWORD)json.size(),
+                     "Content-Type: application/json\r\n", FALSE, 0) != FALSE;
+}
+
 std::vector<LoggedRequest> Log(const std::string& path)
 {
     std::vector<LoggedRequest> log;

@@ -30,6 +30,8 @@ std::string Origin(const char* host);
 std::string Url(const char* host, const std::string& path);
 // Empties the log, the counters and the faults.
 bool Reset();
+// Merges a JSON object into the scenario values the pages read.
+bool SetState(const std::string& json);
 // The log, oldest first, optionally of one path only.
 std::vector<LoggedRequest> Log(const std::string& path = "");
 } // namespace StandIn
