@@ -26,13 +26,6 @@ BOOL HasAtBoundary(LPCTSTR text, LPCTSTR pattern)
     return FALSE;
 }
 
-BOOL StartsAtBoundary(LPCTSTR text, LPCTSTR prefix)
-{
-    const int length = (int)strlen(prefix);
-    return length > 0 && MbsCompareNNoCase(text, prefix, length) == 0 && (int)strlen(text) >= length &&
-           IsOriginEnd(text[length]);
-}
-
 // "//" and the host (with its port) of the host's origin.
 CString HostPart(ServiceHost host)
 {
@@ -76,12 +69,19 @@ CString MakeServiceAddress(ServiceHost host, BOOL bSecure, LPCTSTR path)
     return (bSecure ? "https:" : "http:") + part + (path != nullptr ? path : "");
 }
 
+BOOL BeginsWithOrigin(LPCTSTR url, LPCTSTR origin)
+{
+    const int length = origin != nullptr ? (int)strlen(origin) : 0;
+    return url != nullptr && length > 0 && MbsCompareNNoCase(url, origin, length) == 0 &&
+           (int)strlen(url) >= length && IsOriginEnd(url[length]);
+}
+
 BOOL IsOnServiceOrigin(LPCTSTR url, ServiceHost host, BOOL bAllowConfigured)
 {
     if (url == nullptr || *url == '\0')
         return FALSE;
-    return StartsAtBoundary(url, MakeServiceAddress(host, TRUE, nullptr)) ||
-           (bAllowConfigured && StartsAtBoundary(url, GetServiceOrigin(host)));
+    return BeginsWithOrigin(url, MakeServiceAddress(host, TRUE, nullptr)) ||
+           (bAllowConfigured && BeginsWithOrigin(url, GetServiceOrigin(host)));
 }
 
 CString GetLoginDoneUrl()

@@ -22,6 +22,9 @@ CString MakeServiceAddress(ServiceHost host, BOOL bSecure, LPCTSTR path);
 // TRUE when the URL begins with the host's https:// origin, or with the
 // configured origin (bAllowConfigured), followed by "/", "?" or the end.
 BOOL IsOnServiceOrigin(LPCTSTR url, ServiceHost host, BOOL bAllowConfigured);
+// TRUE when the URL begins with the origin (ignoring case) followed by
+// "/", "?" or the end.
+BOOL BeginsWithOrigin(LPCTSTR url, LPCTSTR origin);
 
 // The notice page of the auction host, where the service goes after a
 // successful log-in.
