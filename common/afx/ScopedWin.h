@@ -8,6 +8,7 @@
 #include "afx/Wnd.h"
 
 #include <objbase.h>
+#include <ole2.h>
 #include <utility>
 
 // The wait cursor while the object lives (counted by the application).
@@ -204,6 +205,26 @@ public:
     }
     CScopedComInit(const CScopedComInit&) = delete;
     CScopedComInit& operator=(const CScopedComInit&) = delete;
+
+    BOOL Succeeded() const { return SUCCEEDED(m_hr); }
+
+private:
+    HRESULT m_hr;
+};
+
+// OLE on this thread for the object's life: in-place controls need it,
+// not only COM.
+class CScopedOleInit
+{
+public:
+    CScopedOleInit() : m_hr(::OleInitialize(nullptr)) {}
+    ~CScopedOleInit()
+    {
+        if (SUCCEEDED(m_hr))
+            ::OleUninitialize();
+    }
+    CScopedOleInit(const CScopedOleInit&) = delete;
+    CScopedOleInit& operator=(const CScopedOleInit&) = delete;
 
     BOOL Succeeded() const { return SUCCEEDED(m_hr); }
 

@@ -34,6 +34,43 @@ bool StartsWithNoCase(LPCTSTR text, const char* prefix)
     return true;
 }
 
+bool IsDrivePath(LPCTSTR text)
+{
+    char c = text[0];
+    return ((c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z')) && text[1] == ':';
+}
+
+int HexDigit(char c)
+{
+    if (c >= '0' && c <= '9')
+        return c - '0';
+    if (c >= 'A' && c <= 'F')
+        return c - 'A' + 10;
+    if (c >= 'a' && c <= 'f')
+        return c - 'a' + 10;
+    return -1;
+}
+
+// Only "%XX" is an escape in a file address; '+' is a plus sign.
+CString DecodePercentEscapes(const CString& text)
+{
+    CString out;
+    int n = text.GetLength();
+    for (int i = 0; i < n; ++i)
+    {
+        int high = i + 2 < n && text[i] == '%' ? HexDigit(text[i + 1]) : -1;
+        int low = high >= 0 ? HexDigit(text[i + 2]) : -1;
+        if (low >= 0 && (high | low) != 0)
+        {
+            out += (char)(high * 16 + low);
+            i += 2;
+        }
+        else
+            out += text[i];
+    }
+    return out;
+}
+
 CString NormalizeForCompare(LPCTSTR url)
 {
     CString s(url);
@@ -67,7 +104,8 @@ BOOL IsEmptyOrSchemeOnly(LPCTSTR text, UINT flags)
     if (text == nullptr || *text == '\0')
         return TRUE;
     for (const Prefix& p : kPrefixes)
-        if ((flags & p.flag) != 0 && std::strlen(text) == std::strlen(p.text) && StartsWithNoCase(text, p.text))
+        if ((flags & p.flag) != 0 && std::strlen(text) == std::strlen(p.text) &&
+            StartsWithNoCase(text, p.text))
             return TRUE;
     return FALSE;
 }
@@ -75,6 +113,40 @@ BOOL IsEmptyOrSchemeOnly(LPCTSTR text, UINT flags)
 BOOL IsMailtoUrl(LPCTSTR text)
 {
     return text != nullptr && StartsWithNoCase(text, "mailto:");
+}
+
+BOOL FileUrlToPath(LPCTSTR url, CString& out)
+{
+    out.Empty();
+    if (url == nullptr)
+        return FALSE;
+    CString path;
+    if (StartsWithNoCase(url, "file:"))
+    {
+        LPCTSTR rest = url + 5;
+        if (rest[0] == '/' && rest[1] == '/')
+        {
+            rest += 2;
+            if (StartsWithNoCase(rest, "localhost/"))
+                rest += 9;
+            if (rest[0] == '/')
+                ++rest; // "file:///C:/x"
+            else if (!IsDrivePath(rest))
+                path = "//"; // a server and its share
+        }
+        else if (rest[0] == '/' && IsDrivePath(rest + 1))
+            ++rest; // "file:/C:/x"
+        path += rest;
+        path = DecodePercentEscapes(path);
+    }
+    else if (IsDrivePath(url) || (url[0] == '\\' && url[1] == '\\'))
+        path = url;
+    else
+        return FALSE;
+    // '/' is never the second byte of a two-byte character.
+    path.Replace('/', '\\');
+    out = path;
+    return !out.IsEmpty();
 }
 
 BOOL GetSchemeAndHost(LPCTSTR url, CString& out)

@@ -21,6 +21,12 @@ BOOL IsEmptyOrSchemeOnly(LPCTSTR text, UINT flags);
 
 BOOL IsMailtoUrl(LPCTSTR text);
 
+// The local path a "file:" address names ("file:///C:/a%20b/c.htm" gives
+// "C:\a b\c.htm", "file://server/share/x" gives "\\server\share\x"), or
+// a path given as it is (a drive letter and ':', or "\\"); percent escapes
+// are decoded and '/' becomes '\'. FALSE (out empty) for any other address.
+BOOL FileUrlToPath(LPCTSTR url, CString& out);
+
 // "http://", "https://" or "ftp://" and the host name; a port only when it
 // is not the scheme's default.
 BOOL GetSchemeAndHost(LPCTSTR url, CString& out);

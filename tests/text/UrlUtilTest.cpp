@@ -65,3 +65,38 @@ TEST(UrlUtil, CompareUrlsIgnoresSchemeQueryFragmentAndOneSlash)
         EXPECT_EQ(c.same, CompareUrls(c.a, c.b) == 0) << (c.a ? c.a : "(null)") << " ~ " << c.b;
     EXPECT_LT(CompareUrls("http://a.jp/a", "http://a.jp/b"), 0);
 }
+
+TEST(UrlUtil, FileUrlToPathGivesTheLocalPath)
+{
+    struct Case
+    {
+        const char* url;
+        const char* path; // null: not a file
+    } cases[] = {
+        {"file:///C:/a%20b/c.htm", "C:\\a b\\c.htm"},
+        {"FILE:///c:/x/y.htm", "c:\\x\\y.htm"},
+        {"file://C:/x.htm", "C:\\x.htm"},
+        {"file:/C:/x.htm", "C:\\x.htm"},
+        {"file://localhost/C:/x.htm", "C:\\x.htm"},
+        {"file://server/share/x.htm", "\\\\server\\share\\x.htm"},
+        {"file:///C:/a+b%2Bc%zz%4", "C:\\a+b+c%zz%4"},
+        {"file:///C:/%00x", "C:\\%00x"},
+        {"file:///C:/表/ソ.htm", "C:\\表\\ソ.htm"},
+        {"C:\\Temp\\a.htm", "C:\\Temp\\a.htm"},
+        {"C:/Temp/a.htm", "C:\\Temp\\a.htm"},
+        {"\\\\server\\share\\a.htm", "\\\\server\\share\\a.htm"},
+        {"http://example.jp/a.htm", nullptr},
+        {"about:blank", nullptr},
+        {"res://C:\\t.exe/410", nullptr},
+        {"relative\\a.htm", nullptr},
+        {"file:", nullptr},
+        {"", nullptr},
+        {nullptr, nullptr},
+    };
+    for (const Case& c : cases)
+    {
+        CString path = "stale";
+        EXPECT_EQ(c.path != nullptr, FileUrlToPath(c.url, path)) << (c.url != nullptr ? c.url : "(null)");
+        EXPECT_STREQ(c.path != nullptr ? c.path : "", path) << (c.url != nullptr ? c.url : "(null)");
+    }
+}

@@ -1,0 +1,29 @@
+#ifndef TANZO_TESTS_CONTROLS_WIN32_BROWSERTESTAPP_H
+#define TANZO_TESTS_CONTROLS_WIN32_BROWSERTESTAPP_H
+
+// The application object of the browser tests, as a program of the system
+// has one, and the waiting the tests do: messages are handled as the
+// program's loop handles them until what a test waits for has happened.
+
+#include "app/AppComm.h"
+
+#include <functional>
+
+class CBrowserTestApp : public CAppComm
+{
+public:
+    CBrowserTestApp();
+
+    void InitProfileName() override;
+    LPCTSTR GetWindowClassName() override;
+    LPCTSTR GetMutexName() override;
+};
+
+extern CBrowserTestApp theApp;
+
+// Handles messages until done() holds; FALSE when nTimeoutMs passed first.
+BOOL PumpUntil(const std::function<bool()>& done, DWORD nTimeoutMs = 20000);
+// Handles what is queued now.
+void PumpPending();
+
+#endif // TANZO_TESTS_CONTROLS_WIN32_BROWSERTESTAPP_H
