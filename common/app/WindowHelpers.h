@@ -1,8 +1,8 @@
 #ifndef TANZO_APP_WINDOWHELPERS_H
 #define TANZO_APP_WINDOWHELPERS_H
 
-// Placement of a window inside the work area, and the busy cursor
-// (Windows builds).
+// Placement of a window inside the work area, the busy cursor and small
+// checks of windows that may be gone (Windows builds).
 
 #include "afx/wintypes.h"
 
@@ -14,6 +14,15 @@ class CWnd;
 // corner lies outside it. FALSE, and nothing moved, for a width or height
 // that is not positive or a window that is not there.
 BOOL MoveWindowInWorkArea(CWnd* pWnd, int left, int top, int width, int height, BOOL bCenter);
+
+// IsWindow of the object's handle; FALSE for a null object.
+BOOL IsWindowValid(const CWnd* pWnd);
+// Each acts only on a valid window.
+void EnableWindowIfExists(CWnd* pWnd, BOOL bEnable);
+void SetFocusIfExists(CWnd* pWnd);
+// The application's main window comes back from the task bar and to the
+// front, as a modeless dialog closes; TRUE when it is in front.
+BOOL BringMainWindowForward();
 
 // Shows the application-starting cursor while it lives (a request runs);
 // the arrow comes back when it goes.

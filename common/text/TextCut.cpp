@@ -136,6 +136,14 @@ BOOL TruncateToBytes(CString& text, int n)
     return TRUE;
 }
 
+BOOL TruncateWithEllipsis(CString& text, int n)
+{
+    if (!TruncateToBytes(text, n))
+        return FALSE;
+    text += "...";
+    return TRUE;
+}
+
 int CharIndexToByteOffset(LPCTSTR text, int count)
 {
     if (text == nullptr || count <= 0)

@@ -45,6 +45,10 @@ inline BOOL RemoveTrailingBackslash(CString& text)
 // Cuts to at most n bytes; TRUE when something was cut.
 BOOL TruncateToBytes(CString& text, int n);
 
+// A text longer than n bytes is cut to n bytes and ends in "..." (labels
+// and tips shown whole otherwise); TRUE when it was cut.
+BOOL TruncateWithEllipsis(CString& text, int n);
+
 // Byte offset after count characters; 0 when the text is shorter or count
 // is not above 0.
 int CharIndexToByteOffset(LPCTSTR text, int count);

@@ -1,9 +1,9 @@
 #ifndef TANZO_TESTS_APP_WINTESTUTIL_H
 #define TANZO_TESTS_APP_WINTESTUTIL_H
 
-// Helpers of the Windows tests of the application base: names of their
-// own, plain top-level windows, and a watcher that answers the message box
-// a process shows and tells what it said.
+// Helpers of the Windows tests: names of their own, plain top-level
+// windows, and a watcher that answers the message box a process shows (the
+// system's or the program's own) and tells what it said.
 #ifdef _WIN32
 
 #include "afx/String.h"
@@ -12,6 +12,8 @@
 #include <atomic>
 #include <chrono>
 #include <functional>
+#include <map>
+#include <set>
 #include <string>
 #include <thread>
 
@@ -94,17 +96,37 @@ private:
     CCountingWindow& operator=(const CCountingWindow&) = delete;
 };
 
-// Waits on a thread of its own for a message box (dialog class "#32770") of
-// the process, reads its caption, its texts and its owner, calls onShown
-// while the box is up, and presses OK. Shown() is TRUE once it did.
+// Waits on a thread of its own for a message box of the process: a dialog
+// window (class "#32770") that shows up after the watcher started, and,
+// with a marker id, has a control of that id (the program's own boxes:
+// 4116 on template 561, 4126 on 562). It reads the box's caption, its
+// controls' texts and its owner, calls onShown while the box is up (the
+// test may tick a check box there), then presses the button nPressId
+// (BM_CLICK posted; a WM_COMMAND when the box has no such control).
+// Shown() is TRUE once it did.
 class CMessageBoxWatcher
 {
 public:
+    struct Options
+    {
+        int nPressId = IDOK;
+        int nMarkerId = 0;
+        int nTimeoutMs = 20000;
+    };
+
     explicit CMessageBoxWatcher(DWORD dwProcessId, std::function<void()> onShown = nullptr,
                                 int nTimeoutMs = 20000)
-        : m_dwProcessId(dwProcessId), m_onShown(std::move(onShown))
+        : m_dwProcessId(dwProcessId)
     {
-        m_thread = std::thread([this, nTimeoutMs] { Watch(nTimeoutMs); });
+        m_options.nTimeoutMs = nTimeoutMs;
+        if (onShown)
+            m_onShown = [onShown](HWND) { onShown(); };
+        Start();
+    }
+    CMessageBoxWatcher(DWORD dwProcessId, const Options& options, std::function<void(HWND)> onShown = nullptr)
+        : m_dwProcessId(dwProcessId), m_options(options), m_onShown(std::move(onShown))
+    {
+        Start();
     }
     ~CMessageBoxWatcher() { Join(); }
 
@@ -115,14 +137,47 @@ public:
     }
     BOOL Shown() const { return m_bShown; }
 
+    // The text of control nID ("" when there is none), and whether it shows.
+    std::string Text(int nID) const
+    {
+        auto it = m_controls.find(nID);
+        return it != m_controls.end() ? it->second.text : std::string();
+    }
+    BOOL IsShown(int nID) const
+    {
+        auto it = m_controls.find(nID);
+        return it != m_controls.end() && it->second.visible;
+    }
+
     std::string m_caption;
-    std::string m_text; // the texts of its static controls, one after another
+    std::string m_text; // the texts of its visible static controls, one after another
     HWND m_hWndOwner = nullptr;
+    HWND m_hWndBox = nullptr;
 
 private:
-    void Watch(int nTimeoutMs)
+    struct Control
     {
-        auto end = std::chrono::steady_clock::now() + std::chrono::milliseconds(nTimeoutMs);
+        std::string text;
+        BOOL visible = FALSE;
+    };
+
+    void Start()
+    {
+        // Dialogs that are up already are not the box.
+        ::EnumWindows(NoteExisting, (LPARAM)this);
+        m_thread = std::thread([this] { Watch(); });
+    }
+    BOOL IsDialogOfProcess(HWND hWnd) const
+    {
+        DWORD dwProcessId = 0;
+        ::GetWindowThreadProcessId(hWnd, &dwProcessId);
+        char szClass[64] = {};
+        ::GetClassNameA(hWnd, szClass, sizeof(szClass));
+        return dwProcessId == m_dwProcessId && std::string(szClass) == "#32770";
+    }
+    void Watch()
+    {
+        auto end = std::chrono::steady_clock::now() + std::chrono::milliseconds(m_options.nTimeoutMs);
         while (std::chrono::steady_clock::now() < end)
         {
             m_hWndBox = nullptr;
@@ -135,22 +190,30 @@ private:
                 ::EnumChildWindows(m_hWndBox, CollectText, (LPARAM)this);
                 m_hWndOwner = ::GetWindow(m_hWndBox, GW_OWNER);
                 if (m_onShown)
-                    m_onShown();
+                    m_onShown(m_hWndBox);
                 m_bShown = TRUE;
-                ::PostMessageA(m_hWndBox, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+                HWND hButton = ::GetDlgItem(m_hWndBox, m_options.nPressId);
+                if (hButton != nullptr)
+                    ::PostMessageA(hButton, BM_CLICK, 0, 0);
+                else
+                    ::PostMessageA(m_hWndBox, WM_COMMAND, MAKEWPARAM(m_options.nPressId, BN_CLICKED), 0);
                 return;
             }
             std::this_thread::sleep_for(std::chrono::milliseconds(20));
         }
     }
+    static BOOL CALLBACK NoteExisting(HWND hWnd, LPARAM lParam)
+    {
+        auto* self = (CMessageBoxWatcher*)lParam;
+        if (self->IsDialogOfProcess(hWnd))
+            self->m_existing.insert(hWnd);
+        return TRUE;
+    }
     static BOOL CALLBACK FindBox(HWND hWnd, LPARAM lParam)
     {
         auto* self = (CMessageBoxWatcher*)lParam;
-        DWORD dwProcessId = 0;
-        ::GetWindowThreadProcessId(hWnd, &dwProcessId);
-        char szClass[64] = {};
-        ::GetClassNameA(hWnd, szClass, sizeof(szClass));
-        if (dwProcessId == self->m_dwProcessId && std::string(szClass) == "#32770" && ::IsWindowVisible(hWnd))
+        if (self->IsDialogOfProcess(hWnd) && ::IsWindowVisible(hWnd) && self->m_existing.count(hWnd) == 0 &&
+            (self->m_options.nMarkerId == 0 || ::GetDlgItem(hWnd, self->m_options.nMarkerId) != nullptr))
         {
             self->m_hWndBox = hWnd;
             return FALSE;
@@ -160,20 +223,23 @@ private:
     static BOOL CALLBACK CollectText(HWND hWnd, LPARAM lParam)
     {
         auto* self = (CMessageBoxWatcher*)lParam;
+        char szText[4096] = {};
+        ::GetWindowTextA(hWnd, szText, sizeof(szText));
+        Control& control = self->m_controls[::GetDlgCtrlID(hWnd)];
+        control.text = szText;
+        control.visible = ::IsWindowVisible(hWnd);
         char szClass[64] = {};
         ::GetClassNameA(hWnd, szClass, sizeof(szClass));
-        if (CString(szClass).CompareNoCase("Static") == 0)
-        {
-            char szText[1024] = {};
-            ::GetWindowTextA(hWnd, szText, sizeof(szText));
+        if (CString(szClass).CompareNoCase("Static") == 0 && control.visible)
             self->m_text += szText;
-        }
         return TRUE;
     }
 
     DWORD m_dwProcessId;
-    std::function<void()> m_onShown;
-    HWND m_hWndBox = nullptr;
+    Options m_options;
+    std::function<void(HWND)> m_onShown;
+    std::set<HWND> m_existing;
+    std::map<int, Control> m_controls;
     std::atomic<BOOL> m_bShown{FALSE};
     std::thread m_thread;
 };

@@ -1,6 +1,7 @@
 #include "app/WindowHelpers.h"
 
 #include "afx/Rect.h"
+#include "afx/WinApp.h"
 #include "afx/Wnd.h"
 #include "app/Placement.h"
 
@@ -36,6 +37,38 @@ BOOL MoveWindowInWorkArea(CWnd* pWnd, int left, int top, int width, int height, 
         return FALSE;
     pWnd->MoveWindow(rcPlaced.left, rcPlaced.top, rcPlaced.Width(), rcPlaced.Height(), TRUE);
     return TRUE;
+}
+
+BOOL IsWindowValid(const CWnd* pWnd)
+{
+    return pWnd != nullptr && ::IsWindow(pWnd->GetSafeHwnd());
+}
+
+void EnableWindowIfExists(CWnd* pWnd, BOOL bEnable)
+{
+    if (IsWindowValid(pWnd))
+        pWnd->EnableWindow(bEnable);
+}
+
+void SetFocusIfExists(CWnd* pWnd)
+{
+    if (IsWindowValid(pWnd))
+        pWnd->SetFocus();
+}
+
+BOOL BringMainWindowForward()
+{
+    CWinApp* pApp = AfxGetApp();
+    CWnd* pMain = pApp != nullptr ? pApp->m_pMainWnd : nullptr;
+    if (!IsWindowValid(pMain))
+        return FALSE;
+    if (pMain->IsIconic())
+        pMain->ShowWindow(SW_SHOWNORMAL);
+    if (::GetForegroundWindow() == pMain->m_hWnd)
+        return TRUE;
+    if (pMain->IsWindowVisible())
+        return pMain->SetForegroundWindow();
+    return FALSE;
 }
 
 CBusyCursor::CBusyCursor()

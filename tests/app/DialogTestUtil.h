@@ -1,0 +1,137 @@
+#ifndef TANZO_TESTS_APP_DIALOGTESTUTIL_H
+#define TANZO_TESTS_APP_DIALOGTESTUTIL_H
+
+// Driving dialogs in-process as a user would (Windows tests): pump the
+// queue as the main loop does, wait for a state with a time-out, and run
+// steps from inside a modal loop (a dialog's, a message box's or a menu's).
+#ifdef _WIN32
+
+#include "afx/Rect.h"
+#include "afx/WinThread.h"
+#include "afx/wintypes.h"
+
+#include <chrono>
+#include <functional>
+#include <map>
+#include <ostream>
+#include <utility>
+
+// Rectangles and points in test failures.
+inline void PrintTo(const CRect& rc, std::ostream* os)
+{
+    *os << "(" << rc.left << ", " << rc.top << ", " << rc.right << ", " << rc.bottom << ")";
+}
+inline void PrintTo(const CPoint& pt, std::ostream* os)
+{
+    *os << "(" << pt.x << ", " << pt.y << ")";
+}
+
+// Handles what is queued (through the application's pre-translation, as
+// the main loop does) and drops WM_QUIT left by a closed main window.
+inline void PumpPending()
+{
+    MSG msg;
+    for (int i = 0; i < 10000 && ::PeekMessageA(&msg, nullptr, 0, 0, PM_NOREMOVE); ++i)
+    {
+        if (msg.message == WM_QUIT)
+        {
+            ::PeekMessageA(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE);
+            continue;
+        }
+        if (AfxGetThread() != nullptr)
+        {
+            AfxPumpMessage();
+        }
+        else if (::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE))
+        {
+            ::TranslateMessage(&msg);
+            ::DispatchMessageA(&msg);
+        }
+    }
+}
+
+// Pumps until done() holds or the time runs out; TRUE when it holds.
+inline BOOL PumpUntil(const std::function<bool()>& done, int nTimeoutMs = 20000)
+{
+    const auto end = std::chrono::steady_clock::now() + std::chrono::milliseconds(nTimeoutMs);
+    for (;;)
+    {
+        PumpPending();
+        if (done())
+            return TRUE;
+        if (std::chrono::steady_clock::now() >= end)
+            return FALSE;
+        ::MsgWaitForMultipleObjects(0, nullptr, FALSE, 20, QS_ALLINPUT);
+    }
+}
+
+// Runs fn from the message loop that runs then (a modal dialog's, a message
+// box's, a menu's), once, after at least nDelayMs.
+inline void CallSoon(std::function<void()> fn, UINT nDelayMs = 0)
+{
+    static std::map<UINT_PTR, std::function<void()>> pending;
+    struct Timer
+    {
+        static void CALLBACK Proc(HWND, UINT, UINT_PTR nID, DWORD)
+        {
+            ::KillTimer(nullptr, nID);
+            auto it = pending.find(nID);
+            if (it == pending.end())
+                return;
+            std::function<void()> call = std::move(it->second);
+            pending.erase(it);
+            call();
+        }
+    };
+    UINT_PTR nID = ::SetTimer(nullptr, 0, nDelayMs, Timer::Proc);
+    pending[nID] = std::move(fn);
+}
+
+// A visible pop-up menu of this thread, or null.
+inline HWND FindOpenMenu()
+{
+    struct Finder
+    {
+        HWND hWnd = nullptr;
+        static BOOL CALLBACK Check(HWND hWnd, LPARAM lParam)
+        {
+            char szClass[16] = {};
+            ::GetClassNameA(hWnd, szClass, sizeof(szClass));
+            if (::lstrcmpA(szClass, "#32768") == 0 && ::IsWindowVisible(hWnd))
+            {
+                ((Finder*)lParam)->hWnd = hWnd;
+                return FALSE;
+            }
+            return TRUE;
+        }
+    } finder;
+    ::EnumThreadWindows(::GetCurrentThreadId(), Finder::Check, (LPARAM)&finder);
+    return finder.hWnd;
+}
+
+// Ends the next pop-up menu of this thread from inside its loop, after
+// onShown has seen it. *pbShown, when given, tells whether one showed.
+inline void CloseMenuSoon(BOOL* pbShown = nullptr, std::function<void(HWND)> onShown = nullptr,
+                          int nTries = 100)
+{
+    CallSoon(
+        [=]
+        {
+            HWND hMenu = FindOpenMenu();
+            if (hMenu == nullptr)
+            {
+                if (nTries > 0)
+                    CloseMenuSoon(pbShown, onShown, nTries - 1);
+                return;
+            }
+            if (pbShown != nullptr)
+                *pbShown = TRUE;
+            if (onShown)
+                onShown(hMenu);
+            ::EndMenu();
+        },
+        20);
+}
+
+#endif // _WIN32
+#endif // TANZO_TESTS_APP_DIALOGTESTUTIL_H
