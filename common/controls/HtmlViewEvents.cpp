@@ -1,6 +1,7 @@
 #include "controls/HtmlViewEvents.h"
 
 #include "afx/MessageBox.h"
+#include "controls/BrowserResourceIds.h"
 
 void CHtmlViewEvents::OnForwardEnabled(BOOL) {}
 

@@ -29,7 +29,4 @@ public:
     virtual void OnDownloadTimeout();
 };
 
-// "ダウンロード処理がタイムアウトしました。"
-#define IDS_BROWSER_DOWNLOAD_TIMEOUT 486
-
 #endif // TANZO_CONTROLS_HTMLVIEWEVENTS_H
