@@ -209,6 +209,10 @@ public:
     // a plain AuctionBuyer.
     void SerializeBuyers(CArchive& ar, DWORD buyerFlags);
 
+protected:
+    // The stored buyer (not a copy); null out of range.
+    AuctionBuyer* BuyerAt(int index) const;
+
 private:
     AuctionItem(const AuctionItem&) = delete;
     AuctionItem& operator=(const AuctionItem&) = delete;
@@ -216,7 +220,6 @@ private:
     // Flags bit 0x1 of Serialize, after the version word.
     void StoreMainFields(CArchive& ar, DWORD buyerFlags);
     void LoadMainFields(CArchive& ar, DWORD buyerFlags);
-    AuctionBuyer* BuyerAt(int index) const;
     BOOL BuyersEqual(const AuctionItem& other) const;
 
     CString m_auctionID;

@@ -24,6 +24,8 @@ void SplitPath(LPCTSTR path, CStringList& list);
 BOOL IsUncPath(LPCTSTR path);
 
 #ifdef _WIN32
+// TRUE when the file or folder exists; for a wildcard pattern, when exactly
+// one entry matches it.
 BOOL FileExists(LPCTSTR path);
 BOOL RemoveFileIfExists(LPCTSTR path);
 // Removes a folder and everything in it; a junction or symbolic link inside

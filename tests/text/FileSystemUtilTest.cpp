@@ -84,6 +84,27 @@ TEST(FileSystemUtil, FileExistsAndRemoveFileIfExists)
     EXPECT_FALSE(FileExists("\\\\no-such-server-here\\share\\file.txt"));
 }
 
+TEST(FileSystemUtil, FileExistsOfPatternWantsExactlyOneMatch)
+{
+    Scratch s;
+    WriteFile(s.Path("a.txt"));
+    WriteFile(s.Path("b.txt"));
+    WriteFile(s.Path("c.log"));
+    ASSERT_TRUE(CreateFolderTree(s.Path("sub")));
+    const struct
+    {
+        const char* pattern;
+        BOOL exists;
+    } cases[] = {
+        {"*.log", TRUE}, {"?.log", TRUE}, {"*.txt", FALSE}, {"*.zip", FALSE},
+        {"s*", TRUE}, // a folder is an entry too
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(c.exists, FileExists(s.Path(c.pattern))) << c.pattern;
+    // Inside an empty folder only "." and ".." match, and they are no entries.
+    EXPECT_FALSE(FileExists(s.Path("sub\\*")));
+}
+
 TEST(FileSystemUtil, RemoveTree)
 {
     Scratch s;

@@ -7,6 +7,8 @@
 
 #include <shlobj.h>
 
+#include <cstring>
+
 namespace
 {
 BOOL IsExistingFolder(const CString& path)
@@ -64,6 +66,24 @@ BOOL ConvertPath(CString& path, DWORD(WINAPI* convert)(LPCSTR, LPSTR, DWORD))
     return TRUE;
 }
 
+// Entries that a wildcard pattern matches, "." and ".." left out; counts
+// no further than limit.
+int CountMatches(LPCTSTR pattern, int limit)
+{
+    WIN32_FIND_DATAA found;
+    HANDLE find = ::FindFirstFileA(pattern, &found);
+    if (find == INVALID_HANDLE_VALUE)
+        return 0;
+    int count = 0;
+    do
+    {
+        if (std::strcmp(found.cFileName, ".") != 0 && std::strcmp(found.cFileName, "..") != 0)
+            ++count;
+    } while (count < limit && ::FindNextFileA(find, &found));
+    ::FindClose(find);
+    return count;
+}
+
 CString RunningAppName()
 {
     LPCTSTR name = AfxGetAppName();
@@ -73,6 +93,11 @@ CString RunningAppName()
 
 BOOL FileExists(LPCTSTR path)
 {
+    if (path == nullptr || *path == '\0')
+        return FALSE;
+    // A pattern names one file only when exactly one entry matches it.
+    if (CString(path).FindOneOf("*?") >= 0)
+        return CountMatches(path, 2) == 1;
     CFileStatus status;
     if (CFile::GetStatus(path, status))
         return TRUE;
