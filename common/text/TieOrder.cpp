@@ -39,7 +39,8 @@ BOOL BuildTieOrder(const CItemKeyInterface* const* records, int count, CTieOrder
     return !table.IsEmpty();
 }
 
-int CompareTimesKeepingOrder(const CItemKeyInterface* a, const CItemKeyInterface* b, const CTieOrderMap& table)
+int CompareTimesKeepingOrder(const CItemKeyInterface* a, const CItemKeyInterface* b,
+                             const CTieOrderMap& table)
 {
     if (a == nullptr || b == nullptr)
         return 0;

@@ -31,6 +31,7 @@ BOOL BuildTieOrder(const CItemKeyInterface* const* records, int count, CTieOrder
 // time(a) - time(b) (the difference itself may not fit an int); on equal
 // times the difference of their places in the table when both are there.
 // 0 when either record is null.
-int CompareTimesKeepingOrder(const CItemKeyInterface* a, const CItemKeyInterface* b, const CTieOrderMap& table);
+int CompareTimesKeepingOrder(const CItemKeyInterface* a, const CItemKeyInterface* b,
+                             const CTieOrderMap& table);
 
 #endif // TANZO_TEXT_TIEORDER_H

@@ -96,8 +96,8 @@ TEST(FileSystemUtil, FileExistsOfPatternWantsExactlyOneMatch)
         const char* pattern;
         BOOL exists;
     } cases[] = {
-        {"*.log", TRUE}, {"?.log", TRUE}, {"*.txt", FALSE}, {"*.zip", FALSE},
-        {"s*", TRUE}, // a folder is an entry too
+        {"*.log", TRUE},  {"?.log", TRUE}, {"*.txt", FALSE},
+        {"*.zip", FALSE}, {"s*", TRUE}, // a folder is an entry too
     };
     for (const auto& c : cases)
         EXPECT_EQ(c.exists, FileExists(s.Path(c.pattern))) << c.pattern;
