@@ -72,17 +72,7 @@ protected:
     {
         ASSERT_TRUE(StandIn::Available()) << "run under tools/stand-in/with-stand-in";
         ASSERT_TRUE(StandIn::Reset());
-        const struct
-        {
-            ServiceHost host;
-            const char* name;
-        } hosts[] = {
-            {HostAuctions, "AUCTIONS"},     {HostLogin, "LOGIN"},   {HostProtectedLogin, "PROTECTED_LOGIN"},
-            {HostPortal, "PORTAL"},         {HostPoints, "POINTS"}, {HostOpenList, "OPENLIST"},
-            {HostClosedList, "CLOSEDLIST"},
-        };
-        for (const auto& entry : hosts)
-            ASSERT_TRUE(SetServiceOrigin(entry.host, StandIn::Origin(entry.name).c_str())) << entry.name;
+        ASSERT_TRUE(StandIn::UseServiceOrigins());
         comm.Add(CHttpComm::flagQuiet);
         controller.SetProgressSink(&sink);
     }

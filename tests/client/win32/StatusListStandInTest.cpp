@@ -140,17 +140,7 @@ protected:
     {
         ASSERT_TRUE(StandIn::Available()) << "run under tools/stand-in/with-stand-in";
         ASSERT_TRUE(StandIn::Reset());
-        const struct
-        {
-            ServiceHost host;
-            const char* name;
-        } hosts[] = {
-            {HostAuctions, "AUCTIONS"},     {HostLogin, "LOGIN"},   {HostOpenList, "OPENLIST"},
-            {HostClosedList, "CLOSEDLIST"}, {HostItemPage, "ITEM"}, {HostImages, "IMAGES"},
-            {HostPoints, "POINTS"},
-        };
-        for (const auto& entry : hosts)
-            ASSERT_TRUE(SetServiceOrigin(entry.host, StandIn::Origin(entry.name).c_str())) << entry.name;
+        ASSERT_TRUE(StandIn::UseServiceOrigins());
         comm.Add(CHttpComm::flagQuiet);
     }
 
@@ -322,7 +312,9 @@ TEST_F(StatusListStandIn, AnswersOtherThanItems)
             EXPECT_EQ(c.answer, FetchFirstPage(list.kind, items));
             EXPECT_TRUE(items.IsEmpty());
             if (c.answer == CMyAuctionListPage::PageOtherUser)
+            {
                 EXPECT_STREQ("demo_seller2", Reader(list.kind)->GetUserId());
+            }
             CMyAuctionListPage::FreeItems(items);
         }
 }

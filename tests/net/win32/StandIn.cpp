@@ -3,6 +3,7 @@
 #include <cstdlib>
 
 #include "net/HttpComm.h"
+#include "net/ServiceHosts.h"
 #include "text/JsonDocument.h"
 #include "text/JsonValue.h"
 
@@ -36,6 +37,27 @@ std::string Origin(const char* host)
 std::string Url(const char* host, const std::string& path)
 {
     return Origin(host) + path;
+}
+
+bool UseServiceOrigins()
+{
+    const struct
+    {
+        ServiceHost host;
+        const char* name;
+    } hosts[] = {
+        {HostAuctions, "AUCTIONS"}, {HostItemPage, "ITEM"},
+        {HostOpenList, "OPENLIST"}, {HostClosedList, "CLOSEDLIST"},
+        {HostSell, "SELL"},         {HostLogin, "LOGIN"},
+        {HostPortal, "PORTAL"},     {HostPoints, "POINTS"},
+        {HostImages, "IMAGES"},     {HostProtectedLogin, "PROTECTED_LOGIN"},
+        {HostTrading, "TRADING"},
+    };
+    static_assert(sizeof(hosts) / sizeof(hosts[0]) == ServiceHostCount, "every host of the service");
+    bool all = true;
+    for (const auto& entry : hosts)
+        all = SetServiceOrigin(entry.host, Origin(entry.name).c_str()) != FALSE && all;
+    return all;
 }
 
 bool Reset()

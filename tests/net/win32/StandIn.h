@@ -28,6 +28,9 @@ bool Available();
 // control origin ("CONTROL").
 std::string Origin(const char* host);
 std::string Url(const char* host, const std::string& path);
+// Points every host of the service at the stand-in (ResetServiceOrigins
+// undoes it); false when the stand-in lacks one.
+bool UseServiceOrigins();
 // Empties the log, the counters and the faults.
 bool Reset();
 // Merges a JSON object into the scenario values the pages read.
