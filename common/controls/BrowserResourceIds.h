@@ -14,6 +14,8 @@
 #define IDC_HELP_CLOSE 4003
 #define IDC_HELP_BACK 4004
 #define IDC_HELP_FORWARD 4005
+// The browser frame over the placeholder.
+#define IDC_HELP_BROWSER 4006
 #define IDS_TIP_HELP_FORWARD 407
 #define IDS_TIP_HELP_BACK 408
 #define IDS_TIP_HELP_CLOSE 409

@@ -2,6 +2,7 @@
 
 #include "afx/Dialog.h"
 #include "app/AppComm.h"
+#include "app/BaseDialog.h"
 #include "app/ClipboardShell.h"
 #include "controls/HtmlFrame.h"
 
@@ -33,6 +34,16 @@ BOOL CTempHtmlPreviewHost::CreateFrame(const RECT& rect, UINT nCtrlId)
     if (pFrame == nullptr)
         return FALSE;
     m_hFrame = pFrame->m_hWnd;
+    if (m_pOwner->IsKindOf(RUNTIME_CLASS(CBaseDialog)))
+    {
+        auto* pDialog = static_cast<CBaseDialog*>(m_pOwner);
+        if (pDialog->IsAttached())
+        {
+            pDialog->AddControl(pFrame, ANCHOR_FILL);
+            if (m_pStatusWindow != nullptr && pDialog->AddControl(m_pStatusWindow, ANCHOR_STRETCH_X_BOTTOM))
+                m_pStatusWindow->RedrawWindow();
+        }
+    }
     pFrame->SetListener(this);
     return TRUE;
 }

@@ -67,6 +67,20 @@ void PumpPending()
     }
 }
 
+std::string ReadWholeFile(LPCTSTR lpszPath)
+{
+    std::string bytes;
+    HANDLE h = ::CreateFileA(lpszPath, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
+    if (h == INVALID_HANDLE_VALUE)
+        return "(missing)";
+    char buf[4096];
+    DWORD n = 0;
+    while (::ReadFile(h, buf, sizeof(buf), &n, nullptr) && n > 0)
+        bytes.append(buf, n);
+    ::CloseHandle(h);
+    return bytes;
+}
+
 namespace
 {
 class BrowserTestEnvironment : public ::testing::Environment
@@ -76,6 +90,8 @@ public:
     {
         AfxWinInit(::GetModuleHandleA(nullptr), nullptr, const_cast<LPSTR>(""), SW_SHOWNORMAL);
         ASSERT_TRUE(theApp.InitApplication());
+        // The profile in the registry, as the programs keep it.
+        theApp.SetRegistryKey(g_szCompanyName);
         theApp.InitProfileName();
     }
 };

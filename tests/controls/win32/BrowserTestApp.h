@@ -8,6 +8,7 @@
 #include "app/AppComm.h"
 
 #include <functional>
+#include <string>
 
 class CBrowserTestApp : public CAppComm
 {
@@ -25,5 +26,8 @@ extern CBrowserTestApp theApp;
 BOOL PumpUntil(const std::function<bool()>& done, DWORD nTimeoutMs = 20000);
 // Handles what is queued now.
 void PumpPending();
+
+// The bytes of a file; "(missing)" when it cannot be read.
+std::string ReadWholeFile(LPCTSTR lpszPath);
 
 #endif // TANZO_TESTS_CONTROLS_WIN32_BROWSERTESTAPP_H

@@ -42,20 +42,6 @@ protected:
     void OpenInNewWindow(LPCTSTR lpszURL) override { m_opened.push_back(lpszURL); }
 };
 
-std::string ReadFile(LPCTSTR lpszPath)
-{
-    std::string bytes;
-    HANDLE h = ::CreateFileA(lpszPath, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
-    if (h == INVALID_HANDLE_VALUE)
-        return "(missing)";
-    char buf[4096];
-    DWORD n = 0;
-    while (::ReadFile(h, buf, sizeof(buf), &n, nullptr) && n > 0)
-        bytes.append(buf, n);
-    ::CloseHandle(h);
-    return bytes;
-}
-
 BOOL Exists(LPCTSTR lpszPath)
 {
     return ::GetFileAttributesA(lpszPath) != INVALID_FILE_ATTRIBUTES;
@@ -119,7 +105,7 @@ TEST_F(TempHtmlPreviewHostTest, WritesTheFileShowsItAndRemovesIt)
     ASSERT_TRUE(m_pHost->WriteAndShow("preview_dlg"));
     CString path = WorkFile() + "_preview_dlg.htm";
     EXPECT_STREQ(path, m_pHost->GetFilePath());
-    EXPECT_EQ("<p>プレビュー</p>\r\n", ReadFile(path));
+    EXPECT_EQ("<p>プレビュー</p>\r\n", ReadWholeFile(path));
 
     // The browser went to the file and was let through.
     ASSERT_TRUE(PumpUntil([&] { return m_pHost->m_nDownloads > 0; }));
@@ -130,7 +116,7 @@ TEST_F(TempHtmlPreviewHostTest, WritesTheFileShowsItAndRemovesIt)
     // Again under the same name: the same file, once in the list.
     m_pHost->SetHtml("");
     ASSERT_TRUE(m_pHost->WriteAndShow("preview_dlg"));
-    EXPECT_EQ("", ReadFile(path));
+    EXPECT_EQ("", ReadWholeFile(path));
     EXPECT_EQ(1, m_pHost->GetWrittenFiles().GetCount());
 
     m_pHost.reset();
