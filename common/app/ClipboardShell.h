@@ -11,6 +11,11 @@ BOOL SetClipboardText(LPCTSTR text, HWND window, BOOL displayFormat, BOOL append
 BOOL GetClipboardText(CString& out, HWND window, BOOL displayFormat);
 // ShellExecute "open" of a link or a file; returns ShellExecute's result.
 INT_PTR ShellOpen(LPCTSTR target, HWND window);
+
+// Answers ShellOpen in place of the shell, so that tests see what would be
+// opened and start no program. Null removes it; the previous one returns.
+typedef INT_PTR (*SHELL_OPEN_HOOK)(LPCTSTR target, HWND window);
+SHELL_OPEN_HOOK SetShellOpenHook(SHELL_OPEN_HOOK pfnHook);
 #endif
 
 #endif // TANZO_APP_CLIPBOARDSHELL_H

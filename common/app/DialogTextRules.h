@@ -12,4 +12,16 @@
 
 CString MakeToolTipText(LPCTSTR lpszText);
 
+// What the character counter shows for a count of bytes: the full-width
+// characters ("3.5" for 7 bytes), bold from the warning count on, red from
+// one below the maximum (thresholds of 0 are off).
+struct CharCountLook
+{
+    CString strText;
+    BOOL bBold;
+    BOOL bOver;
+};
+
+CharCountLook MakeCharCountLook(int nCount, int nWarning, int nMaximum);
+
 #endif // TANZO_APP_DIALOGTEXTRULES_H

@@ -16,4 +16,12 @@ protected:
     ~CModelessOwner() = default;
 };
 
+#ifdef _WIN32
+class CWnd;
+
+// The dialog that owns the message boxes raised now: the top-level owner
+// of the active window when it is a dialog created modeless; null else.
+CWnd* GetActiveModelessDialog();
+#endif
+
 #endif // TANZO_APP_MODELESSOWNER_H

@@ -14,7 +14,9 @@
 #include <functional>
 #include <map>
 #include <ostream>
+#include <string>
 #include <utility>
+#include <vector>
 
 // Rectangles and points in test failures.
 inline void PrintTo(const CRect& rc, std::ostream* os)
@@ -107,6 +109,24 @@ inline HWND FindOpenMenu()
     } finder;
     ::EnumThreadWindows(::GetCurrentThreadId(), Finder::Check, (LPARAM)&finder);
     return finder.hWnd;
+}
+
+// The items of an open pop-up menu window: "text id", and " grey" for a
+// greyed item.
+inline std::vector<std::string> OpenMenuItems(HWND hMenuWnd)
+{
+    std::vector<std::string> items;
+    HMENU hMenu = (HMENU)::SendMessageA(hMenuWnd, MN_GETHMENU, 0, 0);
+    for (int i = 0; i < ::GetMenuItemCount(hMenu); ++i)
+    {
+        char szText[256] = {};
+        ::GetMenuStringA(hMenu, i, szText, sizeof(szText), MF_BYPOSITION);
+        std::string item = std::string(szText) + " " + std::to_string(::GetMenuItemID(hMenu, i));
+        if ((::GetMenuState(hMenu, i, MF_BYPOSITION) & MF_GRAYED) != 0)
+            item += " grey";
+        items.push_back(item);
+    }
+    return items;
 }
 
 // Ends the next pop-up menu of this thread from inside its loop, after

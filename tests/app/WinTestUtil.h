@@ -25,18 +25,17 @@ inline CString UniqueName(LPCTSTR lpszBase)
     return strName;
 }
 
-// Keeps the clipboard to one test at a time across the test programs that
-// run at once (one named mutex for all of them), so that no other test
-// changes it between a test's copy and its paste.
-class CClipboardTestLock
+// Keeps something that the test programs running at once share to one
+// test at a time (one named mutex for all of them).
+class CTestProgramsLock
 {
 public:
-    CClipboardTestLock() : m_hMutex(::CreateMutexA(nullptr, FALSE, "TanzoTestsClipboard"))
+    explicit CTestProgramsLock(LPCTSTR lpszName) : m_hMutex(::CreateMutexA(nullptr, FALSE, lpszName))
     {
         if (m_hMutex != nullptr)
             ::WaitForSingleObject(m_hMutex, 60000);
     }
-    ~CClipboardTestLock()
+    ~CTestProgramsLock()
     {
         if (m_hMutex != nullptr)
         {
@@ -44,11 +43,26 @@ public:
             ::CloseHandle(m_hMutex);
         }
     }
-    CClipboardTestLock(const CClipboardTestLock&) = delete;
-    CClipboardTestLock& operator=(const CClipboardTestLock&) = delete;
+    CTestProgramsLock(const CTestProgramsLock&) = delete;
+    CTestProgramsLock& operator=(const CTestProgramsLock&) = delete;
 
 private:
     HANDLE m_hMutex;
+};
+
+// No other test changes the clipboard between a test's copy and its paste.
+class CClipboardTestLock : public CTestProgramsLock
+{
+public:
+    CClipboardTestLock() : CTestProgramsLock("TanzoTestsClipboard") {}
+};
+
+// No other test moves the mouse cursor while a test puts it somewhere and
+// acts there.
+class CCursorTestLock : public CTestProgramsLock
+{
+public:
+    CCursorTestLock() : CTestProgramsLock("TanzoTestsCursor") {}
 };
 
 // A top-level window of a class of its own (DefWindowProc) that counts the
@@ -102,8 +116,8 @@ private:
 // 4116 on template 561, 4126 on 562). It reads the box's caption, its
 // controls' texts and its owner, calls onShown while the box is up (the
 // test may tick a check box there), then presses the button nPressId
-// (BM_CLICK posted; a WM_COMMAND when the box has no such control).
-// Shown() is TRUE once it did.
+// (BM_CLICK posted; a WM_COMMAND when the box has no such control; nothing
+// for 0: a box that closes by itself). Shown() is TRUE once it did.
 class CMessageBoxWatcher
 {
 public:
@@ -192,6 +206,8 @@ private:
                 if (m_onShown)
                     m_onShown(m_hWndBox);
                 m_bShown = TRUE;
+                if (m_options.nPressId == 0)
+                    return;
                 HWND hButton = ::GetDlgItem(m_hWndBox, m_options.nPressId);
                 if (hButton != nullptr)
                     ::PostMessageA(hButton, BM_CLICK, 0, 0);

@@ -101,18 +101,8 @@ int CAppComm::OnRunningInstanceNotFound()
 int CAppComm::DoMessageBox(LPCTSTR lpszPrompt, UINT nType, UINT nIDPrompt)
 {
     CString strText = MakePromptText(lpszPrompt);
-    CWnd* pActive = CWnd::GetActiveWindow();
-    if (pActive != nullptr && ::IsWindow(pActive->m_hWnd))
-    {
-        CWnd* pTopOwner = pActive->GetTopLevelOwner();
-        if (pTopOwner != nullptr && ::IsWindow(pTopOwner->m_hWnd))
-        {
-            // Only the program's own windows are dialogs of the base.
-            auto* pDialog = dynamic_cast<CModelessOwner*>(CWnd::FromHandlePermanent(pTopOwner->m_hWnd));
-            if (pDialog != nullptr && pDialog->IsCreatedModeless())
-                return ShowDialogOwnedMessageBox(pTopOwner, strText, nType, nIDPrompt);
-        }
-    }
+    if (CWnd* pDialog = GetActiveModelessDialog())
+        return ShowDialogOwnedMessageBox(pDialog, strText, nType, nIDPrompt);
     return CWinApp::DoMessageBox(strText, nType, nIDPrompt);
 }
 

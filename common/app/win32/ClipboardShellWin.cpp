@@ -53,7 +53,21 @@ BOOL GetClipboardText(CString& out, HWND window, BOOL displayFormat)
     return TRUE;
 }
 
+namespace
+{
+SHELL_OPEN_HOOK g_pfnShellOpenHook = nullptr;
+} // namespace
+
+SHELL_OPEN_HOOK SetShellOpenHook(SHELL_OPEN_HOOK pfnHook)
+{
+    SHELL_OPEN_HOOK pfnOld = g_pfnShellOpenHook;
+    g_pfnShellOpenHook = pfnHook;
+    return pfnOld;
+}
+
 INT_PTR ShellOpen(LPCTSTR target, HWND window)
 {
+    if (g_pfnShellOpenHook != nullptr)
+        return g_pfnShellOpenHook(target, window);
     return (INT_PTR)::ShellExecuteA(window, "open", target, nullptr, nullptr, SW_SHOWNORMAL);
 }

@@ -3,6 +3,7 @@
 #include "afx/DC.h"
 #include "afx/Gdi.h"
 #include "afx/Menu.h"
+#include "afx/ScopedWin.h"
 #include "afx/Wnd.h"
 #include "app/DialogProfile.h"
 #include "app/WindowHelpers.h"
@@ -169,10 +170,9 @@ void DrawSizeGrip(CDialogLayout* pLayout, CDC* pDC)
     CDC memDC;
     if (!memDC.CreateCompatibleDC(pDC))
         return;
-    HGDIOBJ hOld = memDC.SelectObject((HGDIOBJ)grip.m_hObject);
+    CScopedSelectObject select(memDC.m_hDC, grip.m_hObject);
     pDC->BitBlt(rcClient.right - info.bmWidth, rcClient.bottom - info.bmHeight, info.bmWidth, info.bmHeight,
                 &memDC, 0, 0, SRCCOPY);
-    memDC.SelectObject(hOld);
 }
 
 void RemoveSizeCommands(CMenu* pMenu)

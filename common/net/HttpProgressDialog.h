@@ -1,0 +1,51 @@
+#ifndef TANZO_NET_HTTPPROGRESSDIALOG_H
+#define TANZO_NET_HTTPPROGRESSDIALOG_H
+
+// The base of the progress dialogs that run long work against the service
+// (Windows builds): it owns the HTTP conversation, starts its work 100 ms
+// after it shows, and shows the requests' activity as a line of marks.
+// Cancel sets the conversation's cancel flag: a running request stops at
+// its next step and no new one starts.
+
+#include "app/BaseDialog.h"
+#include "net/HttpComm.h"
+#include "net/HttpStatusSink.h"
+
+class CProgressMarkStatic;
+
+class CHttpProgressDialog : public CBaseDialog, public CHttpStatusSink
+{
+    DECLARE_DYNAMIC(CHttpProgressDialog)
+public:
+    CHttpProgressDialog(UINT nIDTemplate, CWnd* pParentWnd = nullptr, UINT nHelpId = 0);
+    ~CHttpProgressDialog() override;
+
+    // One request of the work: FALSE at once once cancelled; else the mark
+    // line starts empty and the conversation sends (a retry allowed).
+    virtual BOOL Send(LPCTSTR lpszUrl, LPCVOID pBody, DWORD dwLength, LPCTSTR lpszHeaders);
+    // GET without a body, else a form POST of it.
+    virtual BOOL Request(LPCTSTR lpszUrl, LPCTSTR lpszBody = nullptr);
+    // The derived dialog's work, run once when the dialog shows.
+    virtual void DoWork();
+    // The derived dialog's mark line; null for none.
+    virtual CProgressMarkStatic* GetMarkStatic();
+
+    BOOL IsCancelled() const { return m_comm.IsCancelled(); }
+    CHttpComm& GetComm() { return m_comm; }
+
+    void OnInternetStatus(DWORD dwInternetStatus, LPVOID lpvStatusInformation,
+                          DWORD dwStatusInformationLength) override;
+    void OnRetry() override;
+
+protected:
+    BOOL OnInitDialog() override;
+
+    afx_msg void OnTimer(UINT_PTR nIDEvent);
+    afx_msg void OnDestroy();
+
+    CHttpComm m_comm;
+
+    DECLARE_MESSAGE_MAP()
+};
+
+#endif // TANZO_NET_HTTPPROGRESSDIALOG_H
