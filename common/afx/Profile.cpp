@@ -43,6 +43,8 @@ std::map<std::string, std::map<std::string, StoredValue>>& Store()
     static std::map<std::string, std::map<std::string, StoredValue>> store;
     return store;
 }
+
+BOOL g_bReadOnly = FALSE;
 } // namespace
 
 BOOL AfxProfileRead(LPCTSTR lpszKey, LPCTSTR lpszValue, DWORD* pdwType, std::vector<BYTE>* pData)
@@ -63,7 +65,7 @@ BOOL AfxProfileRead(LPCTSTR lpszKey, LPCTSTR lpszValue, DWORD* pdwType, std::vec
 BOOL AfxProfileWrite(LPCTSTR lpszKey, LPCTSTR lpszValue, DWORD dwType, const void* pData, UINT nBytes)
 {
     std::string key = Fold(lpszKey);
-    if (key.empty())
+    if (key.empty() || g_bReadOnly)
         return FALSE;
     // Parent keys exist as the registry's would, so that deleting one
     // takes its children along.
@@ -83,7 +85,7 @@ BOOL AfxProfileDelete(LPCTSTR lpszKey, LPCTSTR lpszValue)
 {
     std::string key = Fold(lpszKey);
     auto it = Store().find(key);
-    if (it == Store().end())
+    if (it == Store().end() || g_bReadOnly)
         return FALSE;
     if (lpszValue != nullptr)
         return it->second.erase(Fold(lpszValue)) != 0;
@@ -101,6 +103,11 @@ BOOL AfxProfileDelete(LPCTSTR lpszKey, LPCTSTR lpszValue)
 void AfxProfileClear()
 {
     Store().clear();
+}
+
+void AfxProfileSetReadOnly(BOOL bReadOnly)
+{
+    g_bReadOnly = bReadOnly;
 }
 
 #endif // !_WIN32

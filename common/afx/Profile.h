@@ -34,6 +34,9 @@ BOOL AfxProfileDelete(LPCTSTR lpszKey, LPCTSTR lpszValue);
 #ifndef _WIN32
 // Empties the in-memory store (tests start from a clean profile).
 void AfxProfileClear();
+// While set, every write and delete fails, as under a key the user may
+// not change (tests of what callers make of a refused write).
+void AfxProfileSetReadOnly(BOOL bReadOnly);
 #endif
 
 #endif // TANZO_AFX_PROFILE_H
