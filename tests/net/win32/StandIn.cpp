@@ -18,6 +18,14 @@ std::string TextOf(const CJsonValue* pObject, const char* name)
     pValue->ToTextStyled(text, JSON_STYLE_UNESCAPE | JSON_STYLE_UNICODE);
     return (LPCTSTR)text;
 }
+
+bool PostJson(const char* path, const std::string& json)
+{
+    CHttpComm comm;
+    comm.Add(CHttpComm::flagQuiet);
+    return comm.Send(StandIn::Url("CONTROL", path).c_str(), json.data(), (DWORD)json.size(),
+                     "Content-Type: application/json\r\n", FALSE, 0) != FALSE;
+}
 } // namespace
 
 namespace StandIn
@@ -70,10 +78,35 @@ bool Reset()
 
 bool SetState(const std::string& json)
 {
-    CHttpComm comm;
-    comm.Add(CHttpComm::flagQuiet);
-    return comm.Send(Url("CONTROL", "/control/state").c_str(), json.data(), (DWORD)json.size(),
-                     "Content-Type: application/json\r\n", FALSE, 0) != FALSE;
+    return PostJson("/control/state", json);
+}
+
+bool AddFault(const std::string& json)
+{
+    return PostJson("/control/faults", json);
+}
+
+bool UseForServiceHosts()
+{
+    static const struct
+    {
+        ServiceHost host;
+        const char* name;
+    } hosts[] = {
+        {HostAuctions, "AUCTIONS"}, {HostItemPage, "ITEM"},
+        {HostOpenList, "OPENLIST"}, {HostClosedList, "CLOSEDLIST"},
+        {HostSell, "SELL"},         {HostLogin, "LOGIN"},
+        {HostPortal, "PORTAL"},     {HostPoints, "POINTS"},
+        {HostImages, "IMAGES"},     {HostProtectedLogin, "PROTECTED_LOGIN"},
+        {HostTrading, "TRADING"},
+    };
+    static_assert(sizeof(hosts) / sizeof(hosts[0]) == ServiceHostCount, "every host");
+    for (const auto& entry : hosts)
+    {
+        if (!SetServiceOrigin(entry.host, Origin(entry.name).c_str()))
+            return false;
+    }
+    return true;
 }
 
 std::vector<LoggedRequest> Log(const std::string& path)
