@@ -18,6 +18,7 @@
 #include "auction/UserAccountList.h"
 #include "net/FakeNetwork.h"
 #include "net/HttpComm.h"
+#include "net/HttpTestSupport.h"
 #include "net/ProgressSink.h"
 #include "net/RequestHost.h"
 #include "net/ServiceHosts.h"
@@ -73,18 +74,6 @@ struct Service
         body += "</div><p>done</p></body></html>";
         Respond(x, 200, "", body);
     }
-};
-
-class CRecordingSink : public CProgressSink
-{
-public:
-    void SetStatus(LPCTSTR) override {}
-    int ShowMessage(LPCTSTR lpszText, UINT) override
-    {
-        messages.push_back(lpszText);
-        return IDOK;
-    }
-    std::vector<std::string> messages;
 };
 
 // The account list as the operation's owner: its log-in signs the played
@@ -182,7 +171,7 @@ protected:
     Service service;
     CFakeNetwork net;
     CHttpComm http;
-    CRecordingSink sink;
+    CRecordingProgressSink sink;
     COwner owner{service};
     CTestOperation operation{&http, &sink};
 };

@@ -46,16 +46,6 @@ std::vector<std::string> Ids(const CUserAccountList& list)
     return ids;
 }
 
-std::string Text(UINT nID, LPCTSTR insert = nullptr)
-{
-    CString text;
-    if (insert != nullptr)
-        text.FormatMessage(nID, insert);
-    else
-        text.LoadString(nID);
-    return (LPCTSTR)text;
-}
-
 // Records how the current ID was switched, as the document's override
 // sees it.
 class CRecordingList : public CUserAccountList
@@ -67,20 +57,6 @@ public:
         CUserAccountList::SetCurrentUserID(id);
     }
     std::vector<std::string> switches;
-};
-
-class CRecordingSink : public CProgressSink
-{
-public:
-    void SetStatus(LPCTSTR) override {}
-    int ShowMessage(LPCTSTR lpszText, UINT nType) override
-    {
-        messages.push_back(lpszText);
-        types.push_back(nType);
-        return IDOK;
-    }
-    std::vector<std::string> messages;
-    std::vector<UINT> types;
 };
 
 class AccountListProfile : public ::testing::Test
@@ -390,7 +366,7 @@ TEST(UserAccountList, LogsInTheCurrentUser)
         list.script.login = c.login;
         list.script.cancelled = c.cancelled;
         CHttpComm http;
-        CRecordingSink sink;
+        CRecordingProgressSink sink;
         CWnd* pParent = reinterpret_cast<CWnd*>(&sink); // only passed on
         EXPECT_EQ(c.expected, list.LogInCurrentUser(&http, &sink, pParent, 2)) << c.name;
         EXPECT_EQ(c.calls, list.script.calls) << c.name;
@@ -422,14 +398,14 @@ TEST(UserAccountList, ShowsTheLogInErrorsThatTellTheUserSomething)
         std::string expected; // empty: nothing shown
     } cases[] = {
         {CUserAccountList::LoginNoAccounts, ""},
-        {CUserAccountList::LoginIdNotFound, Text(CUserAccountList::IDS_LOGIN_ID_NOT_FOUND, "hanako")},
+        {CUserAccountList::LoginIdNotFound, LoadText(CUserAccountList::IDS_LOGIN_ID_NOT_FOUND, "hanako")},
         {CUserAccountList::LoginCancelled, ""},
-        {CUserAccountList::LoginFailed, Text(CUserAccountList::IDS_AUTO_LOGIN_FAILED)},
+        {CUserAccountList::LoginFailed, LoadText(CUserAccountList::IDS_AUTO_LOGIN_FAILED)},
     };
     ASSERT_EQ("ユーザーID\"hanako\"が見つからないため、自動ログインに失敗しました。", cases[1].expected);
     for (const auto& c : cases)
     {
-        CRecordingSink sink;
+        CRecordingProgressSink sink;
         EXPECT_EQ(!c.expected.empty(), list.ShowLogInError(c.code, nullptr, &sink)) << c.code;
         EXPECT_EQ(c.expected.empty() ? std::vector<std::string>{} : std::vector<std::string>{c.expected},
                   sink.messages)

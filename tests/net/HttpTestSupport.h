@@ -1,8 +1,9 @@
 #ifndef TANZO_TESTS_NET_HTTPTESTSUPPORT_H
 #define TANZO_TESTS_NET_HTTPTESTSUPPORT_H
 
-// What the HTTP client's tests share: message boxes answered from a queue
-// and recorded, and a status sink that counts.
+// What the tests of the HTTP client and of the work over it share: message
+// boxes answered from a queue and recorded, a status sink that counts, a
+// progress sink that records, and the program's texts.
 
 #include <deque>
 #include <functional>
@@ -13,6 +14,7 @@
 #include "afx/String.h"
 #include "net/HttpComm.h"
 #include "net/HttpStatusSink.h"
+#include "net/ProgressSink.h"
 
 // The failure box of the HTTP client.
 const UINT kRetryCancelBox = MB_RETRYCANCEL | MB_ICONEXCLAMATION | MB_DEFBUTTON2;
@@ -89,11 +91,33 @@ inline std::string BodyOf(CHttpComm& comm, BOOL bRaw = FALSE)
     return std::string((LPCTSTR)body, (size_t)body.GetLength());
 }
 
-inline std::string LoadText(UINT nID)
+// A text of the program's string table, formatted with the insert when
+// one is given.
+inline std::string LoadText(UINT nID, LPCTSTR insert = nullptr)
 {
     CString text;
-    text.LoadString(nID);
+    if (insert != nullptr)
+        text.FormatMessage(nID, insert);
+    else
+        text.LoadString(nID);
     return (LPCTSTR)text;
 }
+
+// Records the messages long work would show the user, and their types;
+// answers OK.
+class CRecordingProgressSink : public CProgressSink
+{
+public:
+    void SetStatus(LPCTSTR) override {}
+    int ShowMessage(LPCTSTR lpszText, UINT nType) override
+    {
+        messages.push_back(lpszText);
+        types.push_back(nType);
+        return IDOK;
+    }
+
+    std::vector<std::string> messages;
+    std::vector<UINT> types;
+};
 
 #endif // TANZO_TESTS_NET_HTTPTESTSUPPORT_H

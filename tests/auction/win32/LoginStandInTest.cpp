@@ -14,6 +14,7 @@
 #include "auction/PageReaders.h"
 #include "auction/UserAccount.h"
 #include "net/HttpComm.h"
+#include "net/HttpTestSupport.h"
 #include "net/ProgressSink.h"
 #include "net/ServiceHosts.h"
 #include "net/win32/StandIn.h"
@@ -24,30 +25,6 @@ namespace
 const char kUser[] = "demo_seller1";
 const char kPassword[] = "pass-seller1";
 const char kOneTimePassword[] = "123456";
-
-// Records what the user would be shown.
-class CRecordingSink : public CProgressSink
-{
-public:
-    void SetStatus(LPCTSTR lpszText) override {}
-    int ShowMessage(LPCTSTR lpszText, UINT nType) override
-    {
-        messages.push_back(lpszText);
-        return IDOK;
-    }
-
-    std::vector<std::string> messages;
-};
-
-std::string Text(UINT nID, LPCTSTR insert = nullptr)
-{
-    CString text;
-    if (insert != nullptr)
-        text.FormatMessage(nID, insert);
-    else
-        text.LoadString(nID);
-    return (LPCTSTR)text;
-}
 
 CUserAccount Account(const char* id = kUser, const char* password = kPassword)
 {
@@ -99,7 +76,7 @@ protected:
     }
 
     CHttpComm comm;
-    CRecordingSink sink;
+    CRecordingProgressSink sink;
     CFakeDialogLoginController controller{&comm};
 };
 
@@ -124,7 +101,7 @@ TEST_F(LoginStandIn, RefusesToPostToAnotherOrigin)
     ASSERT_TRUE(StandIn::SetState("{\"login_action\": \"other\"}"));
     EXPECT_FALSE(controller.Login(Account(), nullptr));
     ASSERT_EQ(1u, sink.messages.size());
-    EXPECT_EQ(Text(CAuctionLoginController::IDS_LOGIN_FORM_UNREADABLE, "action"), sink.messages[0]);
+    EXPECT_EQ(LoadText(CAuctionLoginController::IDS_LOGIN_FORM_UNREADABLE, "action"), sink.messages[0]);
     EXPECT_EQ(0u, Count(StandIn::Log(), "POST"));
     EXPECT_FALSE(controller.IsCancelled());
 }
@@ -133,14 +110,15 @@ TEST_F(LoginStandIn, WrongPasswordShowsTheServicesTextOrTheOwnMessage)
 {
     EXPECT_FALSE(controller.Login(Account(kUser, "wrong"), nullptr));
     ASSERT_EQ(1u, sink.messages.size());
-    EXPECT_EQ(Text(CAuctionLoginController::IDS_LOGIN_SERVER_ERROR, "IDまたはパスワードが正しくありません。"),
-              sink.messages[0]);
+    EXPECT_EQ(
+        LoadText(CAuctionLoginController::IDS_LOGIN_SERVER_ERROR, "IDまたはパスワードが正しくありません。"),
+        sink.messages[0]);
 
     sink.messages.clear();
     ASSERT_TRUE(StandIn::SetState("{\"login_error\": \"empty\"}"));
     EXPECT_FALSE(controller.Login(Account(kUser, "wrong"), nullptr));
     ASSERT_EQ(1u, sink.messages.size());
-    EXPECT_EQ(Text(CAuctionLoginController::IDS_LOGIN_FAILED), sink.messages[0]);
+    EXPECT_EQ(LoadText(CAuctionLoginController::IDS_LOGIN_FAILED), sink.messages[0]);
     EXPECT_EQ("", ShownId());
 }
 
@@ -176,7 +154,7 @@ TEST_F(LoginStandIn, CaptchaEveryTimeEndsAfterFourPages)
     EXPECT_EQ(4u, pages);
     EXPECT_EQ(4u, Count(StandIn::Log("/config/login"), "POST"));
     ASSERT_EQ(1u, sink.messages.size());
-    EXPECT_EQ(Text(CAuctionLoginController::IDS_LOGIN_FAILED), sink.messages[0]);
+    EXPECT_EQ(LoadText(CAuctionLoginController::IDS_LOGIN_FAILED), sink.messages[0]);
     EXPECT_FALSE(controller.IsCancelled());
 }
 
@@ -225,7 +203,7 @@ TEST_F(LoginStandIn, OneTimePasswordDialogOkWithoutTheCodeIsNoLogIn)
     };
     EXPECT_FALSE(controller.Login(Account(), nullptr));
     ASSERT_EQ(1u, sink.messages.size());
-    EXPECT_EQ(Text(CAuctionLoginController::IDS_LOGIN_FAILED), sink.messages[0]);
+    EXPECT_EQ(LoadText(CAuctionLoginController::IDS_LOGIN_FAILED), sink.messages[0]);
 }
 
 // A page without the script: the post alone does not sign in, and the
@@ -268,7 +246,7 @@ TEST_F(LoginStandIn, ScriptedDialogWithAnotherIdShowsOneMessage)
     };
     EXPECT_FALSE(controller.Login(Account(kUser, "wrong"), nullptr));
     ASSERT_EQ(1u, sink.messages.size());
-    EXPECT_EQ(Text(CAuctionLoginController::IDS_LOGIN_OTHER_USER, kUser), sink.messages[0]);
+    EXPECT_EQ(LoadText(CAuctionLoginController::IDS_LOGIN_OTHER_USER, kUser), sink.messages[0]);
 }
 
 TEST_F(LoginStandIn, ScriptedDialogFailureMessages)
@@ -301,7 +279,7 @@ TEST_F(LoginStandIn, ScriptedDialogFailureMessages)
         else
         {
             ASSERT_EQ(1u, sink.messages.size()) << c.state;
-            EXPECT_EQ(Text(std::stoi(c.message)), sink.messages[0]);
+            EXPECT_EQ(LoadText(std::stoi(c.message)), sink.messages[0]);
         }
         EXPECT_EQ(c.state == CLoginStepDialog::StateAborted, controller.IsCancelled() != FALSE) << c.state;
     }

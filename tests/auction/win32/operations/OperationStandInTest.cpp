@@ -14,6 +14,7 @@
 #include "auction/UserAccount.h"
 #include "auction/UserAccountList.h"
 #include "net/HttpComm.h"
+#include "net/HttpTestSupport.h"
 #include "net/ProgressSink.h"
 #include "net/ServiceHosts.h"
 #include "net/win32/StandIn.h"
@@ -21,18 +22,6 @@
 namespace
 {
 const char kOperationPath[] = "/jp/show/operation";
-
-class CRecordingSink : public CProgressSink
-{
-public:
-    void SetStatus(LPCTSTR) override {}
-    int ShowMessage(LPCTSTR lpszText, UINT) override
-    {
-        messages.push_back(lpszText);
-        return IDOK;
-    }
-    std::vector<std::string> messages;
-};
 
 class COperation : public CAuctionTargetListOperation
 {
@@ -43,16 +32,6 @@ public:
     void ReportError(int nKind, LPARAM) override { errors.push_back(nKind); }
     std::vector<int> errors;
 };
-
-std::string Text(UINT nID, LPCTSTR insert = nullptr)
-{
-    CString text;
-    if (insert != nullptr)
-        text.FormatMessage(nID, insert);
-    else
-        text.LoadString(nID);
-    return (LPCTSTR)text;
-}
 
 // Requests of the log by method and path, in order.
 std::vector<std::string> Requests(const char* host)
@@ -102,7 +81,7 @@ protected:
     }
 
     CHttpComm http;
-    CRecordingSink sink;
+    CRecordingProgressSink sink;
     CUserAccountList accounts;
     COperation operation{&http, &sink};
 };
@@ -133,9 +112,10 @@ TEST_F(OperationStandIn, TheLogInsMessagesReachTheSinkWithoutAHostWindow)
     EXPECT_FALSE(operation.Run());
     ASSERT_EQ(2u, sink.messages.size());
     // The service's own text, as the stand-in sends it.
-    EXPECT_EQ(Text(CAuctionLoginController::IDS_LOGIN_SERVER_ERROR, "IDまたはパスワードが正しくありません。"),
-              sink.messages[0]);
-    EXPECT_EQ(Text(CUserAccountList::IDS_AUTO_LOGIN_FAILED), sink.messages[1]);
+    EXPECT_EQ(
+        LoadText(CAuctionLoginController::IDS_LOGIN_SERVER_ERROR, "IDまたはパスワードが正しくありません。"),
+        sink.messages[0]);
+    EXPECT_EQ(LoadText(CUserAccountList::IDS_AUTO_LOGIN_FAILED), sink.messages[1]);
     EXPECT_EQ(1u, Count(Requests("auctions"), std::string("GET ") + kOperationPath));
 }
 
