@@ -86,29 +86,6 @@ bool AddFault(const std::string& json)
     return PostJson("/control/faults", json);
 }
 
-bool UseForServiceHosts()
-{
-    static const struct
-    {
-        ServiceHost host;
-        const char* name;
-    } hosts[] = {
-        {HostAuctions, "AUCTIONS"}, {HostItemPage, "ITEM"},
-        {HostOpenList, "OPENLIST"}, {HostClosedList, "CLOSEDLIST"},
-        {HostSell, "SELL"},         {HostLogin, "LOGIN"},
-        {HostPortal, "PORTAL"},     {HostPoints, "POINTS"},
-        {HostImages, "IMAGES"},     {HostProtectedLogin, "PROTECTED_LOGIN"},
-        {HostTrading, "TRADING"},
-    };
-    static_assert(sizeof(hosts) / sizeof(hosts[0]) == ServiceHostCount, "every host");
-    for (const auto& entry : hosts)
-    {
-        if (!SetServiceOrigin(entry.host, Origin(entry.name).c_str()))
-            return false;
-    }
-    return true;
-}
-
 std::vector<LoggedRequest> Log(const std::string& path)
 {
     std::vector<LoggedRequest> log;

@@ -37,9 +37,6 @@ bool Reset();
 bool SetState(const std::string& json);
 // Adds a fault rule, or a JSON list of them.
 bool AddFault(const std::string& json);
-// Points every host of the service at the stand-in; ResetServiceOrigins
-// gives the defaults back. FALSE when a host has no origin there.
-bool UseForServiceHosts();
 // The log, oldest first, optionally of one path only.
 std::vector<LoggedRequest> Log(const std::string& path = "");
 } // namespace StandIn

@@ -57,7 +57,7 @@ protected:
     {
         ASSERT_TRUE(StandIn::Available()) << "run under tools/stand-in/with-stand-in";
         ASSERT_TRUE(StandIn::Reset());
-        ASSERT_TRUE(StandIn::UseForServiceHosts());
+        ASSERT_TRUE(StandIn::UseServiceOrigins());
         http.Add(CHttpComm::flagQuiet);
         CUserAccount account;
         account.SetID("demo_seller1");
