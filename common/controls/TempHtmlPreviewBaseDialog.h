@@ -37,7 +37,7 @@ public:
 protected:
     // The static under the browser for link addresses, and the placeholder
     // whose place the browser takes.
-    CStatic m_statusStatic;
+    CDecorateStatic m_statusStatic;
     CStatic m_placeholder;
 
 private:

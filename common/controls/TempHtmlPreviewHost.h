@@ -5,10 +5,11 @@
 // builds). It writes its HTML to a temporary file of the program's work
 // area, shows the file in a browser frame it places over a placeholder of
 // its owner, and listens to that browser: the page's own navigations stay,
-// a link the user clicks opens in a browser of its own, right clicks do
-// nothing, and link addresses go to the status window.
+// a link the user clicks opens in a browser of its own (ShellOpen), right
+// clicks do nothing, and link addresses go to the status window.
 
 #include "afx/Wnd.h"
+#include "app/DecorateStatic.h"
 #include "controls/HtmlViewEvents.h"
 #include "controls/PreviewContent.h"
 
@@ -24,8 +25,8 @@ public:
     // browser that shows link addresses (none: not shown).
     void SetOwner(CWnd* pOwner) { m_pOwner = pOwner; }
     CWnd* GetOwner() const { return m_pOwner; }
-    void SetStatusWindow(CWnd* pStatusWindow) { m_pStatusWindow = pStatusWindow; }
-    CWnd* GetStatusWindow() const { return m_pStatusWindow; }
+    void SetStatusWindow(CDecorateStatic* pStatusWindow) { m_pStatusWindow = pStatusWindow; }
+    CDecorateStatic* GetStatusWindow() const { return m_pStatusWindow; }
 
     // The browser, while its window exists.
     CHtmlFrame* GetFrame() const;
@@ -51,11 +52,8 @@ public:
     void OnDownloadTimeout() override;
 
 protected:
-    // A link the user clicked in the preview, for a browser of its own.
-    virtual void OpenInNewWindow(LPCTSTR lpszURL);
-
     CWnd* m_pOwner = nullptr;
-    CWnd* m_pStatusWindow = nullptr;
+    CDecorateStatic* m_pStatusWindow = nullptr;
 
 private:
     // The frame deletes itself with its window: it is found again by its

@@ -72,14 +72,16 @@ BOOL CTempHtmlPreviewHost::OnBeforeNavigate2(LPCTSTR lpszURL, DWORD nFlags, LPCT
 {
     if (DecidePreviewNavigation(*this, lpszURL, nFlags) == PREVIEW_NAV_PASS)
         return FALSE;
-    OpenInNewWindow(lpszURL);
+    ShellOpen(lpszURL, m_pOwner != nullptr ? m_pOwner->GetSafeHwnd() : nullptr);
     return TRUE;
 }
 
 void CTempHtmlPreviewHost::OnStatusTextChange(LPCTSTR lpszText)
 {
-    if (m_pStatusWindow != nullptr && ::IsWindow(m_pStatusWindow->m_hWnd) && IsPreviewStatusText(lpszText))
-        m_pStatusWindow->SetWindowText(lpszText != nullptr ? lpszText : "");
+    if (m_pStatusWindow == nullptr || !::IsWindow(m_pStatusWindow->m_hWnd) || !IsPreviewStatusText(lpszText))
+        return;
+    m_pStatusWindow->SetText(lpszText != nullptr ? lpszText : "");
+    m_pStatusWindow->Redraw();
 }
 
 void CTempHtmlPreviewHost::OnDownloadTimeout()
@@ -88,9 +90,4 @@ void CTempHtmlPreviewHost::OnDownloadTimeout()
     if (m_pOwner != nullptr && ::IsWindow(m_pOwner->m_hWnd) && m_pOwner->IsKindOf(RUNTIME_CLASS(CDialog)) &&
         (m_pOwner->GetStyle() & WS_POPUP) != 0)
         static_cast<CDialog*>(m_pOwner)->EndDialog(IDCANCEL);
-}
-
-void CTempHtmlPreviewHost::OpenInNewWindow(LPCTSTR lpszURL)
-{
-    ShellOpen(lpszURL, m_pOwner != nullptr ? m_pOwner->GetSafeHwnd() : nullptr);
 }

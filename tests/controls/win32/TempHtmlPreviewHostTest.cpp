@@ -4,6 +4,7 @@
 // clicks opens outside.
 #include "BrowserHostTest.h"
 
+#include "app/ClipboardShell.h"
 #include "controls/BrowserNavigation.h"
 #include "controls/HtmlCommView.h"
 #include "controls/TempHtmlPreviewHost.h"
@@ -35,12 +36,17 @@ public:
         BOOL bCancelled;
     };
     std::vector<Navigation> m_navigations;
-    std::vector<CString> m_opened;
     int m_nDownloads = 0;
-
-protected:
-    void OpenInNewWindow(LPCTSTR lpszURL) override { m_opened.push_back(lpszURL); }
 };
+
+// What the shell was asked to open.
+std::vector<CString> g_opened;
+
+INT_PTR RecordShellOpen(LPCTSTR lpszTarget, HWND)
+{
+    g_opened.push_back(lpszTarget);
+    return 33;
+}
 
 BOOL Exists(LPCTSTR lpszPath)
 {
@@ -72,7 +78,7 @@ protected:
     }
 
     std::unique_ptr<CTestPreviewHost> m_pHost;
-    CStatic m_status;
+    CDecorateStatic m_status;
 };
 } // namespace
 
@@ -137,6 +143,8 @@ TEST_F(TempHtmlPreviewHostTest, WithoutANameOrABrowserNothingIsShown)
 TEST_F(TempHtmlPreviewHostTest, AClickedLinkOpensOutsideThePagesOwnNavigationsStay)
 {
     ASSERT_TRUE(m_pHost->CreateFrame(CRect(20, 30, 220, 130), 4094));
+    g_opened.clear();
+    SHELL_OPEN_HOOK pfnOld = SetShellOpenHook(RecordShellOpen);
     CHtmlCommView* pView = m_pHost->GetFrame()->GetView();
     MSG click = {pView->m_hWnd, WM_LBUTTONUP, 0, MAKELPARAM(5, 5), ::GetTickCount(), {0, 0}};
     pView->PreTranslateMessage(&click);
@@ -144,12 +152,13 @@ TEST_F(TempHtmlPreviewHostTest, AClickedLinkOpensOutsideThePagesOwnNavigationsSt
     pView->CFixHtmlView::Navigate("https://auctions.example.jp/item/1");
     pView->CFixHtmlView::Navigate("about:blank");
     ASSERT_TRUE(PumpUntil([&] { return m_pHost->m_nDownloads > 0; }));
+    SetShellOpenHook(pfnOld);
 
     ASSERT_EQ(2u, m_pHost->m_navigations.size());
     EXPECT_TRUE(m_pHost->m_navigations[0].bCancelled);
     EXPECT_FALSE(m_pHost->m_navigations[1].bCancelled);
-    ASSERT_EQ(1u, m_pHost->m_opened.size());
-    EXPECT_STREQ("https://auctions.example.jp/item/1", m_pHost->m_opened[0]);
+    ASSERT_EQ(1u, g_opened.size());
+    EXPECT_STREQ("https://auctions.example.jp/item/1", g_opened[0]);
     // Only the page's own navigation loaded.
     EXPECT_EQ(1, m_pHost->m_nDownloads);
 }
@@ -161,8 +170,9 @@ TEST_F(TempHtmlPreviewHostTest, StatusTextsOfTheBrowserReachTheStatusWindow)
     ASSERT_TRUE(PumpUntil([&] { return m_pHost->m_nDownloads > 0; }));
     // The browser clears its status line as the navigation starts.
     CString text;
-    m_status.GetWindowText(text);
+    m_status.GetText(text);
     EXPECT_STREQ("", text);
+    EXPECT_TRUE(m_status.TestState(CDecorateStatic::stateTextSet));
     // The menu of a right click never comes.
     EXPECT_TRUE(m_pHost->IsContextMenuBlocked());
 }
