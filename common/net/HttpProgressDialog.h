@@ -30,7 +30,12 @@ public:
     // The derived dialog's mark line; null for none.
     virtual CProgressMarkStatic* GetMarkStatic();
 
-    BOOL IsCancelled() const { return m_comm.IsCancelled(); }
+    // Stops the work for good: the running request at its next step, and
+    // every later one, also those the work makes on the conversation
+    // directly (their own start clears its flag; their first status sets
+    // it again). The derived dialogs' Cancel calls it.
+    void CancelWork();
+    BOOL IsCancelled() const { return m_bWorkCancelled || m_comm.IsCancelled(); }
     CHttpComm& GetComm() { return m_comm; }
 
     void OnInternetStatus(DWORD dwInternetStatus, LPVOID lpvStatusInformation,
@@ -44,6 +49,7 @@ protected:
     afx_msg void OnDestroy();
 
     CHttpComm m_comm;
+    BOOL m_bWorkCancelled = FALSE;
 
     DECLARE_MESSAGE_MAP()
 };

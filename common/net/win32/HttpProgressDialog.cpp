@@ -27,9 +27,15 @@ CHttpProgressDialog::~CHttpProgressDialog()
     m_comm.SetStatusSink(nullptr);
 }
 
+void CHttpProgressDialog::CancelWork()
+{
+    m_bWorkCancelled = TRUE;
+    m_comm.SetCancel(TRUE);
+}
+
 BOOL CHttpProgressDialog::Send(LPCTSTR lpszUrl, LPCVOID pBody, DWORD dwLength, LPCTSTR lpszHeaders)
 {
-    if (m_comm.IsCancelled())
+    if (IsCancelled())
         return FALSE;
     if (CProgressMarkStatic* pMarks = GetMarkStatic())
         pMarks->AddMark(CProgressMarkStatic::markClear);
@@ -50,6 +56,8 @@ CProgressMarkStatic* CHttpProgressDialog::GetMarkStatic()
 
 void CHttpProgressDialog::OnInternetStatus(DWORD, LPVOID, DWORD)
 {
+    if (m_bWorkCancelled)
+        m_comm.SetCancel(TRUE);
     if (CProgressMarkStatic* pMarks = GetMarkStatic())
         pMarks->AddMark(CProgressMarkStatic::markStatus);
 }

@@ -39,7 +39,7 @@ public:
     }
     void OnCancel() override
     {
-        m_comm.SetCancel(TRUE);
+        CancelWork();
         CHttpProgressDialog::OnCancel();
     }
     CString Marks()
@@ -143,6 +143,22 @@ TEST_F(HttpProgressDialogTest, AfterCancelNoRequestLeaves)
     EXPECT_FALSE(bSent);
     EXPECT_TRUE(dlg.IsCancelled());
     EXPECT_TRUE(StandIn::Log().empty());
+}
+
+TEST_F(HttpProgressDialogTest, AfterCancelTheWorksOwnRequestsFailToo)
+{
+    // Work that runs requests on the conversation itself, whose every
+    // request clears the conversation's cancel flag.
+    CTestProgressDialog dlg;
+    BOOL bRead = TRUE;
+    dlg.m_work = [&](CTestProgressDialog* p)
+    {
+        p->SendMessage(WM_COMMAND, IDCANCEL, 0);
+        bRead = p->GetComm().Request(Url("/test/page").c_str());
+    };
+    EXPECT_EQ(IDCANCEL, dlg.DoModal());
+    EXPECT_FALSE(bRead);
+    EXPECT_TRUE(dlg.IsCancelled());
 }
 
 TEST_F(HttpProgressDialogTest, FullMarkLineStartsAgainFromEmpty)
