@@ -10,10 +10,13 @@
 #include "app/BaseDialog.h"
 #include "net/HttpComm.h"
 #include "net/HttpStatusSink.h"
+#include "net/RequestHost.h"
 
 class CProgressMarkStatic;
 
-class CHttpProgressDialog : public CBaseDialog, public CHttpStatusSink
+// It hosts the work of an operation: the operation's requests run through
+// it (CRequestHost) on its conversation.
+class CHttpProgressDialog : public CBaseDialog, public CHttpStatusSink, public CRequestHost
 {
     DECLARE_DYNAMIC(CHttpProgressDialog)
 public:
@@ -22,9 +25,10 @@ public:
 
     // One request of the work: FALSE at once once cancelled; else the mark
     // line starts empty and the conversation sends (a retry allowed).
-    virtual BOOL Send(LPCTSTR lpszUrl, LPCVOID pBody, DWORD dwLength, LPCTSTR lpszHeaders);
+    BOOL Send(LPCTSTR lpszUrl, LPCVOID pBody, DWORD dwLength, LPCTSTR lpszHeaders) override;
     // GET without a body, else a form POST of it.
-    virtual BOOL Request(LPCTSTR lpszUrl, LPCTSTR lpszBody = nullptr);
+    BOOL Request(LPCTSTR lpszUrl, LPCTSTR lpszBody = nullptr) override;
+    CWnd* GetHostWnd() override { return this; }
     // The derived dialog's work, run once when the dialog shows.
     virtual void DoWork();
     // The derived dialog's mark line; null for none.
