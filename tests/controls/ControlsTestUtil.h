@@ -7,6 +7,7 @@
 #ifdef _WIN32
 
 #include "TestResources.h"
+#include "app/DialogTestUtil.h"
 #include "app/TestAppComm.h"
 #include "app/WinTestUtil.h"
 
@@ -31,22 +32,6 @@ protected:
 };
 
 typedef CBeepCounting<CCommEdit> CTestEdit;
-
-// Handles what is queued, through the application's pre-translation as
-// the message loop does (accelerators included).
-inline void PumpPending()
-{
-    MSG msg;
-    for (int i = 0; i < 10000 && ::PeekMessageA(&msg, nullptr, 0, 0, PM_NOREMOVE); ++i)
-    {
-        if (msg.message == WM_QUIT)
-        {
-            ::PeekMessageA(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE);
-            continue;
-        }
-        AfxPumpMessage();
-    }
-}
 
 // Holds modifier keys down for this thread while it lives.
 class CHeldKeys

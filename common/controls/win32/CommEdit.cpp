@@ -4,10 +4,10 @@
 #include "afx/Menu.h"
 #include "afx/ScopedWin.h"
 #include "afx/afxres.h"
+#include "app/ClipboardShell.h"
 #include "controls/ControlsRes.h"
 #include "controls/EditText.h"
 #include "text/CharClass.h"
-#include "app/ClipboardShell.h"
 #include "text/SystemInfo.h"
 #include "text/TextCut.h"
 
