@@ -8,6 +8,19 @@
 
 #include "afx/Controls.h"
 #include "app/BaseDialog.h"
+#include "app/DecorateStatic.h"
+
+// The text of a question: bold and word-wrapped, with margins of 2.
+class CNoteStatic : public CDecorateStatic
+{
+public:
+    CNoteStatic()
+    {
+        AddStyleBits(styleBold);
+        AddOptions(optionMultiLine);
+        SetMargins(2);
+    }
+};
 
 class CQuestionDialog : public CBaseDialog
 {

@@ -7,6 +7,7 @@
 #include "afx/Menu.h"
 #include "afx/MessageBox.h"
 #include "afx/Profile.h"
+#include "afx/Time.h"
 #include "app/AppComm.h"
 #include "app/DialogProfile.h"
 #include "app/ProfileTestUtil.h"
@@ -14,6 +15,8 @@
 #include "controls/FindBaseDialog.h"
 #include "controls/MemoHistoryDialog.h"
 #include "controls/QuestionDialog.h"
+#include "controls/TextSizeDialog.h"
+#include "controls/VersionInfoDialog.h"
 
 #include <functional>
 #include <string>
@@ -306,6 +309,133 @@ TEST_F(SmallDialogsTest, QuestionShowsItsIconAndAnswersNoByDefault)
     // The dialog manager marks the button that takes the focus as default.
     EXPECT_EQ((DWORD)BS_DEFPUSHBUTTON, dwCancelStyle & 0xF);
     EXPECT_STREQ("", strOkTip);
+}
+
+// ---- the text-size dialog ----
+
+class CTestTextSizeDialog : public CTextSizeDialog
+{
+public:
+    CTestTextSizeDialog() : CTextSizeDialog(IDD_TEST_TEXT_SIZE) {}
+
+    int SamplePointSize() const { return m_sample.GetFontPointSize(); }
+    CString SampleText() const
+    {
+        CString text;
+        m_sample.GetText(text);
+        return text;
+    }
+    CCommComboBox& Combo() { return m_combo; }
+    // The user picks an item of the list.
+    void Pick(int nIndex)
+    {
+        m_combo.SetCurSel(nIndex);
+        SendMessage(WM_COMMAND, MAKEWPARAM(IDC_TEXT_SIZE_LIST, CBN_SELCHANGE), (LPARAM)m_combo.m_hWnd);
+    }
+
+protected:
+    void OnReset() override { SetSelection(1); }
+    UINT GetSampleFormatId() override { return IDS_TEST_SAMPLE_FORMAT; }
+    const UINT* GetSizeListId() override
+    {
+        static const UINT ids[] = {IDS_TEST_SIZE_SMALL, IDS_TEST_SIZE_MIDDLE, IDS_TEST_SIZE_LARGE, 0};
+        return ids;
+    }
+    // Nothing chosen is the middle size.
+    BOOL MapSelection(int& nIndex) override
+    {
+        if (nIndex < 0 || nIndex > 2)
+            nIndex = 1;
+        return TRUE;
+    }
+    BOOL GetPointSize(int nIndex, int& nTenths) override
+    {
+        nTenths = 90 + 30 * nIndex;
+        return TRUE;
+    }
+};
+
+TEST_F(SmallDialogsTest, TextSizeSampleFollowsTheChosenSize)
+{
+    CTestTextSizeDialog dlg;
+    dlg.SetSelection(2);
+    struct Seen
+    {
+        int sel;
+        int size;
+    } initial{}, picked{}, reset{};
+    CString strSample;
+    std::vector<std::string> items;
+    const int nResult = RunModal(dlg,
+                                 [&]
+                                 {
+                                     items = Items(dlg.Combo());
+                                     strSample = dlg.SampleText();
+                                     initial = {dlg.Combo().GetCurSel(), dlg.SamplePointSize()};
+                                     dlg.Pick(0);
+                                     picked = {dlg.Combo().GetCurSel(), dlg.SamplePointSize()};
+                                     dlg.SendMessage(WM_COMMAND, MAKEWPARAM(IDC_TEXT_SIZE_RESET, BN_CLICKED));
+                                     reset = {dlg.Combo().GetCurSel(), dlg.SamplePointSize()};
+                                     dlg.Pick(2);
+                                     dlg.SendMessage(WM_COMMAND, IDOK);
+                                 });
+    EXPECT_EQ(IDOK, nResult);
+    EXPECT_EQ((std::vector<std::string>{"小", "中", "大"}), items);
+    EXPECT_STREQ("ベルマソフト たんぞ version 3.25", strSample);
+    EXPECT_EQ(2, initial.sel);
+    EXPECT_EQ(150, initial.size);
+    EXPECT_EQ(0, picked.sel);
+    EXPECT_EQ(90, picked.size);
+    EXPECT_EQ(1, reset.sel);
+    EXPECT_EQ(120, reset.size);
+    EXPECT_EQ(2, dlg.GetSelection());
+
+    // Nothing chosen goes through the dialog's own mapping.
+    RunModal(dlg,
+             [&]
+             {
+                 dlg.Combo().SetCurSel(-1);
+                 dlg.SendMessage(WM_COMMAND, IDOK);
+             });
+    EXPECT_EQ(1, dlg.GetSelection());
+}
+
+// ---- the version dialog ----
+
+TEST_F(SmallDialogsTest, VersionDialogShowsNameVersionYearsAndTheAddressTip)
+{
+    struct Case
+    {
+        int first, current;
+        CString notice;
+    } cases[] = {
+        {2006, 2019, "2006-2019"},
+        {2019, 2019, "2019"},
+        {0, 0, ""},
+    };
+    cases[2].notice.Format("%d", CTime::GetCurrentTime().GetYear());
+    for (const Case& c : cases)
+    {
+        CVersionInfoDialog dlg;
+        dlg.SetFirstYear(c.first);
+        dlg.SetCurrentYear(c.current);
+        CString strLine, strNotice, strTip, strExpectedTip;
+        HICON hIcon = nullptr;
+        RunModal(dlg,
+                 [&]
+                 {
+                     dlg.GetDlgItemText(IDC_VERSION_LINE, strLine);
+                     dlg.GetDlgItemText(IDC_VERSION_NOTICE, strNotice);
+                     hIcon = (HICON)dlg.SendDlgItemMessage(IDC_VERSION_ICON, STM_GETICON);
+                     dlg.GetToolTip().GetCtrl().GetText(strTip, dlg.GetDlgItem(IDC_VERSION_URL));
+                     dlg.SendMessage(WM_COMMAND, IDOK);
+                 });
+        EXPECT_STREQ(CString(app.m_pszAppName) + " Version 3.25", strLine);
+        EXPECT_EQ(c.notice, strNotice);
+        EXPECT_NE(nullptr, hIcon);
+        ASSERT_TRUE(strExpectedTip.LoadString(IDS_PRODUCT_URL));
+        EXPECT_EQ(strExpectedTip, strTip);
+    }
 }
 } // namespace
 #endif // _WIN32
