@@ -15,6 +15,19 @@
 
 namespace
 {
+// What the input method does when the user confirms a composition.
+void Compose(CWnd& edit, const wchar_t* text)
+{
+    HIMC hImc = ::ImmGetContext(edit.m_hWnd);
+    ASSERT_NE(nullptr, hImc) << "the edit has an input context";
+    ::ImmSetOpenStatus(hImc, TRUE);
+    ASSERT_TRUE(::ImmSetCompositionStringW(hImc, SCS_SETSTR, (LPVOID)text,
+                                           (DWORD)(wcslen(text) * sizeof(wchar_t)), nullptr, 0));
+    ASSERT_TRUE(::ImmNotifyIME(hImc, NI_COMPOSITIONSTR, CPS_COMPLETE, 0));
+    ::ImmReleaseContext(edit.m_hWnd, hImc);
+    PumpPending();
+}
+
 class CommEditTest : public ControlsHostTest
 {
 };
@@ -129,6 +142,8 @@ TEST_F(CommEditTest, CutLeavesAReadOnlyEditsText)
     }
     edit.SendMessage(WM_COMMAND, ID_EDIT_CUT);
     edit.SendMessage(WM_PASTE);
+    TypeText(edit, "xあ");
+    Compose(edit, L"漢字");
     EXPECT_STREQ("読み取り専用", WindowText(edit));
     EXPECT_STREQ("前から", ClipboardText());
     int nStart = -1, nEnd = -1;
@@ -417,19 +432,6 @@ TEST_F(CommEditTest, ReconversionAnswersItsSizeAndNeverWritesPastTheBlock)
         ASSERT_EQ(0xCD, memory[i]) << "written at " << i;
 }
 // ---- the input method ----
-
-// What the input method does when the user confirms a composition.
-void Compose(CWnd& edit, const wchar_t* text)
-{
-    HIMC hImc = ::ImmGetContext(edit.m_hWnd);
-    ASSERT_NE(nullptr, hImc) << "the edit has an input context";
-    ::ImmSetOpenStatus(hImc, TRUE);
-    ASSERT_TRUE(::ImmSetCompositionStringW(hImc, SCS_SETSTR, (LPVOID)text,
-                                           (DWORD)(wcslen(text) * sizeof(wchar_t)), nullptr, 0));
-    ASSERT_TRUE(::ImmNotifyIME(hImc, NI_COMPOSITIONSTR, CPS_COMPLETE, 0));
-    ::ImmReleaseContext(edit.m_hWnd, hImc);
-    PumpPending();
-}
 
 TEST_F(CommEditUndoTest, ComposedTextKeepsTheByteLimitAndIsAStep)
 {

@@ -422,6 +422,13 @@ void CCommEdit::InsertTyped(const CString& strChar)
 
 void CCommEdit::OnChar(UINT nChar, UINT nRepCnt, UINT nFlags)
 {
+    // The window ignores typing; the limit's check would delete the
+    // selection.
+    if (IsReadOnly())
+    {
+        Default();
+        return;
+    }
     CString strChar;
     if (nChar > 0xFF)
     {
@@ -545,6 +552,7 @@ void CCommEdit::OnSetFocus(CWnd* pOldWnd)
 
 void CCommEdit::OnKillFocus(CWnd* pNewWnd)
 {
+    m_chLead = 0;
     Default();
     m_ime.Restore();
 }
@@ -582,7 +590,7 @@ LRESULT CCommEdit::OnImeStartComposition(WPARAM, LPARAM)
 
 LRESULT CCommEdit::OnImeComposition(WPARAM, LPARAM lParam)
 {
-    if ((lParam & GCS_RESULTSTR) == 0 || GetLimitText() == 0)
+    if ((lParam & GCS_RESULTSTR) == 0 || GetLimitText() == 0 || IsReadOnly())
         return Default();
     CImeContext ime(m_hWnd);
     CString strResult;
