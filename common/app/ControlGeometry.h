@@ -22,4 +22,24 @@ CRect PlaceTextInBox(const CRect& rcBox, int cx, int cy, int nHorz, int nVert, B
 // The box inside the margins; margins all 0 leave it as it is.
 CRect DeflateByMargins(const CRect& rcBox, const CRect& rcMargins);
 
+// Where an owner-drawn tab puts its image and its text, in the tab's own
+// coordinates: the image 5 pixels from the left, vertically centred (a tab
+// that is not selected 2 pixels higher); the text from 5 to width - 5,
+// after the image when there is one, 2 pixels higher on a tab that is not
+// selected. With the text centred (nAlign placeCentre) or at the right
+// (placeEnd), the image moves right by half of the text's free width or
+// all of it, so that it stays beside the text (cxText: the text's width).
+struct TabItemLayout
+{
+    CPoint ptImage;
+    CRect rcText;
+};
+
+TabItemLayout LayoutTabItem(int cxTab, int cyTab, BOOL bSelected, CSize szImage, int nAlign, int cxText);
+
+// The button size of a tool bar whose buttons show texts: the average
+// width of the buttons that are not separators, rounded up. 0 when there
+// is none.
+int AverageButtonWidth(const int* pWidths, int nCount);
+
 #endif // TANZO_APP_CONTROLGEOMETRY_H

@@ -40,4 +40,45 @@ TEST(ControlGeometryTest, MarginsDeflateTheBox)
     EXPECT_TRUE(CRect(5, 0, 100, 50) == DeflateByMargins(rcBox, CRect(5, 0, 0, 0)));
     EXPECT_TRUE(CRect(5, 5, 95, 45) == DeflateByMargins(rcBox, CRect(5, 5, 5, 5)));
 }
+TEST(ControlGeometryTest, TabPutsItsImageBesideItsText)
+{
+    const struct
+    {
+        const char* name;
+        BOOL selected;
+        CSize image;
+        int align, cxText;
+        CPoint ptImage;
+        CRect rcText;
+    } cases[] = {
+        {"no image, selected", TRUE, CSize(0, 0), placeCentre, 40, CPoint(5, 10), CRect(5, 0, 91, 21)},
+        {"no image, not selected: 2 higher", FALSE, CSize(0, 0), placeCentre, 40, CPoint(5, 9),
+         CRect(5, -2, 91, 19)},
+        {"image, text at the left", TRUE, CSize(16, 15), placeStart, 40, CPoint(5, 3), CRect(26, 3, 91, 18)},
+        {"image beside centred text", TRUE, CSize(16, 15), placeCentre, 40, CPoint(17, 3),
+         CRect(26, 3, 91, 18)},
+        {"image beside right-aligned text", TRUE, CSize(16, 15), placeEnd, 40, CPoint(30, 3),
+         CRect(26, 3, 91, 18)},
+        {"text wider than its room keeps the image", FALSE, CSize(16, 15), placeCentre, 90, CPoint(5, 2),
+         CRect(26, 1, 91, 16)},
+        {"image as tall as the tab", TRUE, CSize(16, 21), placeStart, 40, CPoint(5, 0), CRect(26, 0, 91, 21)},
+    };
+    for (const auto& c : cases)
+    {
+        SCOPED_TRACE(c.name);
+        const TabItemLayout layout = LayoutTabItem(96, 21, c.selected, c.image, c.align, c.cxText);
+        EXPECT_TRUE(c.ptImage == layout.ptImage) << layout.ptImage.x << "," << layout.ptImage.y;
+        const CRect& rc = layout.rcText;
+        EXPECT_TRUE(c.rcText == rc) << rc.left << "," << rc.top << "," << rc.right << "," << rc.bottom;
+    }
+}
+
+TEST(ControlGeometryTest, ButtonsWithTextsTakeTheirAverageWidth)
+{
+    const int widths[] = {40, 50, 51};
+    EXPECT_EQ(47, AverageButtonWidth(widths, 3)); // 141 / 3 rounded up
+    EXPECT_EQ(40, AverageButtonWidth(widths, 1));
+    EXPECT_EQ(0, AverageButtonWidth(widths, 0)); // only separators: nothing to divide by
+    EXPECT_EQ(0, AverageButtonWidth(nullptr, 2));
+}
 } // namespace

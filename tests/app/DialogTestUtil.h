@@ -89,6 +89,22 @@ inline void CallSoon(std::function<void()> fn, UINT nDelayMs = 0)
     pending[nID] = std::move(fn);
 }
 
+// Runs fn from the running modal loop once the window shows (a modal
+// dialog shows when its loop first goes idle); gives up after nTries
+// tries, 20 ms apart.
+inline void CallWhenShown(HWND* phWnd, std::function<void()> fn, int nTries = 500)
+{
+    CallSoon(
+        [=]
+        {
+            if (*phWnd != nullptr && ::IsWindowVisible(*phWnd))
+                fn();
+            else if (nTries > 0)
+                CallWhenShown(phWnd, fn, nTries - 1);
+        },
+        20);
+}
+
 // A visible pop-up menu of this thread, or null.
 inline HWND FindOpenMenu()
 {

@@ -32,4 +32,18 @@
 #define IDC_TEST_COUNT 61243
 #define IDC_TEST_HINT 61244
 
+// The tool bar of the tool-bar tests, and two texts for its buttons.
+#define IDR_TEST_TOOLBAR 61170
+#define ID_TEST_BUTTON_A 61171
+#define ID_TEST_BUTTON_B 61172
+#define IDS_TEST_BUTTON_A 61173
+#define IDS_TEST_BUTTON_B 61174
+
+// The tabbed dialog and its page.
+#define IDD_TEST_TABBED 61250
+#define IDC_TEST_TABS 61251
+#define IDD_TEST_PAGE 61260
+#define IDC_TEST_PAGE_EDIT 61261
+#define IDC_TEST_PAGE_CHECK 61262
+
 #endif // TANZO_TESTS_APP_TESTRESOURCES_H

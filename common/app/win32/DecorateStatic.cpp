@@ -5,15 +5,10 @@
 #include "app/ClipboardShell.h"
 #include "app/ControlGeometry.h"
 #include "app/MemoryDC.h"
-
-#include <vector>
+#include "app/TextDrawing.h"
 
 namespace
 {
-// DrawText with DT_MODIFYSTRING writes up to four characters more than it
-// was given (the "..." and its NUL).
-const int kModifyRoom = 4;
-
 int PlacementOf(UINT nFormat, UINT nCentre, UINT nEnd)
 {
     if ((nFormat & nCentre) != 0)
@@ -141,16 +136,9 @@ void CDecorateStatic::DrawContent(CDC* pDC, CRect rect, UINT nFormat)
 
 void CDecorateStatic::DrawLabelText(CDC* pDC, CRect rect, UINT nFormat)
 {
-    if ((nFormat & DT_MODIFYSTRING) == 0)
-    {
-        pDC->DrawText((LPCTSTR)m_strText, m_strText.GetLength(), &rect, nFormat);
-        return;
-    }
-    const int nLength = m_strText.GetLength();
-    std::vector<char> copy(nLength + kModifyRoom + 1, '\0');
-    std::copy((LPCTSTR)m_strText, (LPCTSTR)m_strText + nLength, copy.begin());
-    pDC->DrawText(copy.data(), nLength, &rect, nFormat);
-    m_state.SetOrRemove(stateShortened, m_strText.Compare(copy.data()) != 0);
+    const BOOL bShortened = DrawTextKeepingOriginal(pDC, m_strText, &rect, nFormat);
+    if ((nFormat & DT_MODIFYSTRING) != 0)
+        m_state.SetOrRemove(stateShortened, bShortened);
 }
 
 void CDecorateStatic::OnLButtonDown(UINT nFlags, CPoint point)

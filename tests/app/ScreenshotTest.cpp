@@ -1,0 +1,117 @@
+// Screenshots of the message box (heading, link line, check box) and of a
+// tabbed dialog, each shown in a virtual desktop of its own: the PNG files
+// are written to the test program's folder ("screenshots"), they are not
+// blank, and every character of their texts has a glyph in the font that
+// shows it.
+#ifdef _WIN32
+#include "Screenshot.h"
+#include "DialogTestUtil.h"
+#include "TestAppComm.h"
+#include "TestResources.h"
+
+#include "afx/Profile.h"
+#include "app/ChoiceMessageDialog.h"
+#include "app/TabbedDialog.h"
+
+#include <gtest/gtest.h>
+
+namespace
+{
+const UINT kTabbedSettingsId = 61913;
+
+class CShotPage : public CTabbedPage
+{
+public:
+    explicit CShotPage(const char* title) : CTabbedPage(IDD_TEST_PAGE), m_strTitle(title) {}
+    void GetTitle(CString& strTitle) override { strTitle = m_strTitle; }
+    CString m_strTitle;
+};
+
+class CShotTabbedDialog : public CTabbedDialog
+{
+public:
+    CShotTabbedDialog() : CTabbedDialog(IDD_TEST_TABBED, IDC_TEST_TABS, nullptr, 0, kTabbedSettingsId) {}
+    void AddPages() override
+    {
+        for (const char* title : {"出品中", "落札者あり", "落札者なし", "落札分"})
+            AddPage(new CShotPage(title));
+    }
+};
+
+// Shows the dialog modally in the virtual desktop, takes its picture once
+// it has painted, then closes it.
+ScreenshotResult ShootModal(CDialog& dlg, const char* name, std::string& missing)
+{
+    ScreenshotResult shot;
+    const BOOL bRan = RunInVirtualDesktop(
+        [&]
+        {
+            CallWhenShown(&dlg.m_hWnd,
+                          [&]
+                          {
+                              dlg.RedrawWindow(nullptr, nullptr,
+                                               RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN | RDW_FRAME);
+                              // Taken again until the window's paint has reached the
+                              // desktop.
+                              PumpUntil(
+                                  [&]
+                                  {
+                                      shot = SaveWindowScreenshot(dlg.m_hWnd, name);
+                                      return shot.nColours > 8;
+                                  },
+                                  10000);
+                              missing = MissingGlyphs(dlg.m_hWnd);
+                              dlg.EndDialog(IDCANCEL);
+                          });
+            dlg.DoModal();
+        });
+    EXPECT_TRUE(bRan) << "no virtual desktop";
+    return shot;
+}
+
+class ScreenshotTest : public ::testing::Test
+{
+protected:
+    ScreenshotTest() : app("たんぞ")
+    {
+        app.SetRegistryKey(g_szCompanyName);
+        app.InitProfileName();
+    }
+    ~ScreenshotTest() override
+    {
+        AfxProfileDelete(app.GetProfileSectionKey(GetDialogProfileSection(kTabbedSettingsId)), nullptr);
+    }
+    CTestAppComm app;
+};
+
+TEST_F(ScreenshotTest, MessageBoxWithHeadingLinkAndCheckBox)
+{
+    RUN_IN_SCREENSHOT_PROCESS();
+    CChoiceMessageDialog box("出品中の商品を再出品します。よろしいですか?\r\n"
+                             "再出品の条件は前回の出品と同じです。");
+    box.SetStyle(MB_YESNO | MB_ICONQUESTION);
+    box.SetHeading("再出品の確認");
+    box.SetUrl("https://auctions.example/help/resubmit.html", "再出品についてのヘルプ");
+    box.SetDontShowAgain();
+    box.RemoveOptions(CMessageBoxDialog::optionBeep);
+    std::string missing;
+    const ScreenshotResult shot = ShootModal(box, "message-box", missing);
+    EXPECT_TRUE(shot.bSaved) << shot.path;
+    EXPECT_GT(shot.nWidth, 100);
+    EXPECT_GT(shot.nColours, 8) << "blank picture";
+    EXPECT_EQ("", missing);
+    EXPECT_EQ(INVALID_FILE_ATTRIBUTES == ::GetFileAttributesA(shot.path.c_str()), FALSE) << shot.path;
+}
+
+TEST_F(ScreenshotTest, TabbedDialog)
+{
+    RUN_IN_SCREENSHOT_PROCESS();
+    CShotTabbedDialog dlg;
+    std::string missing;
+    const ScreenshotResult shot = ShootModal(dlg, "tabbed-dialog", missing);
+    EXPECT_TRUE(shot.bSaved) << shot.path;
+    EXPECT_GT(shot.nColours, 8) << "blank picture";
+    EXPECT_EQ("", missing);
+}
+} // namespace
+#endif // _WIN32
