@@ -346,5 +346,24 @@ TEST_F(MessageBoxTest, BoxRaisedInAnActiveModelessDialogBelongsToIt)
     EXPECT_EQ(modeless.m_hWnd, watcher.m_hWndOwner);
     modeless.DestroyWindow();
 }
+TEST_F(MessageBoxTest, CornerBoxSitsInTheWorkAreaOnceGrown)
+{
+    CChoiceMessageDialog box(RepeatText("長い通知の文章です。", 20).c_str(), nullptr,
+                             CMessageBoxDialog::optionCorner);
+    box.RemoveOptions(CMessageBoxDialog::optionBeep);
+    box.SetHeading("お知らせ");
+    CRect rcBox;
+    CMessageBoxWatcher watcher(::GetCurrentProcessId(), ChoiceBox(IDC_MESSAGE_BUTTON_SINGLE),
+                               [&](HWND hBox) { ::GetWindowRect(hBox, &rcBox); });
+    EXPECT_EQ(IDOK, box.DoModal());
+    watcher.Join();
+    CRect rcWork;
+    ::SystemParametersInfoA(SPI_GETWORKAREA, 0, &rcWork, 0);
+    // Placed after it grew: its whole grown size fits, 10 pixels from the edges.
+    EXPECT_EQ(rcWork.right - 10, rcBox.right);
+    EXPECT_EQ(rcWork.bottom - 10, rcBox.bottom);
+    EXPECT_GT(rcBox.Width(), 300);
+}
+
 } // namespace
 #endif // _WIN32
