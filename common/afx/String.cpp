@@ -151,8 +151,9 @@ std::string LoadStringToString(UINT nID)
     for (;;)
     {
         int n = AfxLoadString(nID, buffer.data(), (UINT)buffer.size());
-        // A string that fills the buffer may have been cut short.
-        if (n < (int)buffer.size() - 1 || buffer.size() >= 0x10000)
+        // A string that fills the buffer may have been cut short; so may one
+        // a byte shorter, cut before a two-byte character that did not fit.
+        if (n < (int)buffer.size() - 2 || buffer.size() >= 0x10000)
             return std::string(buffer.data(), n > 0 ? n : 0);
         buffer.resize(buffer.size() * 2);
     }

@@ -264,11 +264,14 @@ BOOL CAuctionLoginController::ReadLoggedInUserId(CString& out, UINT nStatusId)
     return FALSE;
 }
 
+#ifndef _WIN32
+// Without windows there is no dialog to show.
 CLoginStepDialog* CAuctionLoginController::CreateLoginDialog(int nKind, LPCTSTR html, LPCTSTR done,
                                                              CWnd* pParent)
 {
     return nullptr;
 }
+#endif
 
 BOOL CAuctionLoginController::RunCaptchaStep(CWnd* pParent, CString& nextUrl)
 {

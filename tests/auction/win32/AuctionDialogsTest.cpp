@@ -13,7 +13,9 @@
 #include "afx/WinApp.h"
 #include "app/DialogTestUtil.h"
 #include "auction/AmountDialog.h"
+#include "auction/AuctionLoginController.h"
 #include "auction/ItemConditionDialog.h"
+#include "auction/LoginSettingDialog.h"
 #include "net/HttpTestSupport.h"
 
 namespace
@@ -279,4 +281,44 @@ TEST_F(AuctionDialogs, ConditionAsksBeforeCodesThatGoAway)
                              }));
     EXPECT_EQ(2u, boxes.texts.size());
     EXPECT_EQ(3, other.GetCondition().GetCondition());
+}
+
+TEST_F(AuctionDialogs, LoginSettingOffersTheThreeWaysAndResets)
+{
+    CLoginSettingType type;
+    type.SetType(CLoginSettingType::Manual);
+    CLoginSettingDialog dlg(IDD_TEST_LOGIN_SETTING);
+    dlg.SetSettingType(type);
+    EXPECT_EQ(IDOK, RunModal(dlg,
+                             [&]
+                             {
+                                 CComboBox* pCombo =
+                                     (CComboBox*)dlg.GetDlgItem(CLoginSettingDialog::IDC_LOGIN_SETTING);
+                                 ASSERT_EQ(3, pCombo->GetCount());
+                                 const char* const texts[] = {"自動（推奨）", "半手動", "手動"};
+                                 for (int i = 0; i < 3; ++i)
+                                 {
+                                     CString text;
+                                     pCombo->GetLBText(i, text);
+                                     EXPECT_STREQ(texts[i], text);
+                                 }
+                                 EXPECT_EQ(2, pCombo->GetCurSel());
+                                 Click(dlg, CLoginSettingDialog::IDC_LOGIN_SETTING_RESET);
+                                 EXPECT_EQ(0, pCombo->GetCurSel());
+                                 pCombo->SetCurSel(1);
+                                 Click(dlg, IDOK);
+                             }));
+    EXPECT_EQ(CLoginSettingType::SemiManual, dlg.GetSettingType().GetType());
+    EXPECT_EQ(CAuctionLoginController::LoginBrowserFilled, dlg.GetSettingType().GetLoginType());
+
+    // Reset alone makes the log-in automatic.
+    CLoginSettingDialog reset(IDD_TEST_LOGIN_SETTING);
+    reset.SetSettingType(type);
+    EXPECT_EQ(IDOK, RunModal(reset,
+                             [&]
+                             {
+                                 Click(reset, CLoginSettingDialog::IDC_LOGIN_SETTING_RESET);
+                                 Click(reset, IDOK);
+                             }));
+    EXPECT_EQ(CLoginSettingType::Automatic, reset.GetSettingType().GetType());
 }

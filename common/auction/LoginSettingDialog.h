@@ -1,0 +1,43 @@
+#ifndef TANZO_AUCTION_LOGINSETTINGDIALOG_H
+#define TANZO_AUCTION_LOGINSETTINGDIALOG_H
+
+// CLoginSettingDialog: the base of the dialog that chooses how the user
+// signs in (Windows builds); the client supplies the template.
+
+#include "app/BaseDialog.h"
+#include "app/DecorateStatic.h"
+#include "auction/LoginSettingType.h"
+#include "controls/CommComboBox.h"
+
+class CLoginSettingDialog : public CBaseDialog
+{
+    DECLARE_DYNAMIC(CLoginSettingDialog)
+public:
+    // Controls of the template.
+    enum
+    {
+        IDC_LOGIN_SETTING = 1857,
+        IDC_LOGIN_SETTING_HINT = 1859,
+        IDC_LOGIN_SETTING_RESET = 1860,
+    };
+
+    CLoginSettingDialog(UINT nIDTemplate, CWnd* pParentWnd = nullptr, UINT nHelpId = 0);
+    ~CLoginSettingDialog() override;
+
+    void SetSettingType(const CLoginSettingType& type) { m_type = type; }
+    const CLoginSettingType& GetSettingType() const { return m_type; }
+
+protected:
+    BOOL OnInitDialog() override;
+    void OnOK() override;
+    void DoDataExchange(CDataExchange* pDX) override;
+    // Back to the automatic log-in.
+    afx_msg void OnReset();
+    DECLARE_MESSAGE_MAP()
+
+    CLoginSettingType m_type;
+    CCommComboBox m_combo;
+    CDecorateStatic m_hint;
+};
+
+#endif // TANZO_AUCTION_LOGINSETTINGDIALOG_H

@@ -1,0 +1,24 @@
+#include "auction/AuctionLoginController.h"
+
+#include "auction/YahooLoginCaptchaDialog.h"
+#include "auction/YahooLoginManualDialog.h"
+#include "auction/YahooLoginOneTimePswdDialog.h"
+#include "auction/YahooLoginScriptDialog.h"
+
+CLoginStepDialog* CAuctionLoginController::CreateLoginDialog(int nKind, LPCTSTR html, LPCTSTR done,
+                                                             CWnd* pParent)
+{
+    switch (nKind)
+    {
+    case CLoginStepDialog::KindCaptcha:
+        return new CYahooLoginCaptchaDialog(html, done, pParent);
+    case CLoginStepDialog::KindOneTimePassword:
+        return new CYahooLoginOneTimePswdDialog(html, done, pParent);
+    case CLoginStepDialog::KindManual:
+        return new CYahooLoginManualDialog(pParent, ManualDialogSettingsId);
+    case CLoginStepDialog::KindScript:
+        return new CYahooLoginScriptDialog(pParent);
+    default:
+        return nullptr;
+    }
+}

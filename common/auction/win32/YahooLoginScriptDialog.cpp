@@ -1,0 +1,48 @@
+#include "auction/YahooLoginScriptDialog.h"
+
+#include "auction/LoginDialogIds.h"
+#include "auction/LoginDialogRules.h"
+#include "auction/LoginPageFill.h"
+#include "controls/PageElement.h"
+
+namespace
+{
+const LoginDialogLayout kLayout = {
+    IDD_LOGIN_SCRIPT,
+    "login_script_dlg",
+    IDC_LOGIN_SCRIPT_MESSAGE,
+    0,
+    IDC_LOGIN_SCRIPT_PLACEHOLDER,
+    IDC_LOGIN_SCRIPT_BROWSER,
+    IDC_LOGIN_SCRIPT_ABORT,
+    0,
+    0,
+};
+} // namespace
+
+IMPLEMENT_DYNAMIC(CYahooLoginScriptDialog, CYahooLoginBaseDialog)
+
+CYahooLoginScriptDialog::CYahooLoginScriptDialog(CWnd* pParentWnd)
+    : CYahooLoginBaseDialog(kLayout, pParentWnd)
+{
+    GetOptions().Add(PREVIEW_HIDDEN_BROWSER);
+}
+
+void CYahooLoginScriptDialog::OnDocumentComplete(LPCTSTR lpszURL)
+{
+    std::unique_ptr<CPageElementList> pPage = GetPageElements();
+    if (m_state.TestAny(StateStart))
+    {
+        m_state.Remove(StateStart);
+        const int filled = pPage ? FillLoginForm(*pPage, m_account.GetID(), m_account.GetPassword()) : 0;
+        const int nAction = DecideScriptStartDocument(filled, !m_strStartUrl.IsEmpty());
+        if (nAction == LoginDocumentSubmit)
+            ApplyDocument(SubmitPageForm(*pPage, "login_form") ? LoginDocumentNothing : LoginDocumentFail);
+        else
+            ApplyDocument(nAction);
+        return;
+    }
+    const LoginDocument document =
+        pPage ? ReadLoginDocument(*pPage, lpszURL) : LoginDocument{lpszURL, FALSE, FALSE, FALSE};
+    ApplyDocument(DecideScriptDocument(m_state.Get(), document, m_strDone));
+}
