@@ -42,8 +42,6 @@ protected:
 
 private:
     void CreatePreviewFrame();
-
-    BOOL m_bFrameMade = FALSE;
 };
 
 #endif // TANZO_CONTROLS_TEMPHTMLPREVIEWBASEDIALOG_H

@@ -36,6 +36,11 @@ public:
     // to by this host. FALSE without an owner window or when the browser
     // cannot be made.
     BOOL CreateFrame(const RECT& rect, UINT nCtrlId);
+    // The same over the placeholder's rectangle (an empty one without a
+    // placeholder window).
+    BOOL CreateFrameOver(CWnd* pPlaceholder, UINT nCtrlId);
+    // Whether CreateFrame was tried, whatever came of it.
+    BOOL IsFrameAttempted() const { return m_bFrameAttempted; }
     // Writes the HTML to "<work file>_<name>.htm" and shows it (in the
     // browser's history only with PREVIEW_WITH_HISTORY). FALSE for an
     // empty name, an application that is not a CAppComm or a file that
@@ -59,6 +64,7 @@ private:
     // The frame deletes itself with its window: it is found again by its
     // handle, never through a pointer that may have gone stale.
     HWND m_hFrame = nullptr;
+    BOOL m_bFrameAttempted = FALSE;
 };
 
 #endif // TANZO_CONTROLS_TEMPHTMLPREVIEWHOST_H

@@ -50,7 +50,7 @@ BOOL CTempHtmlPreviewBaseDialog::OnInitDialog()
     SetStatusWindow(&m_statusStatic);
     CBaseDialog::OnInitDialog();
     // Without a layout manager nobody asked for the layout step.
-    if (!m_bFrameMade)
+    if (!IsFrameAttempted())
         CreatePreviewFrame();
     RefreshPreview();
     return TRUE;
@@ -65,14 +65,7 @@ void CTempHtmlPreviewBaseDialog::RegisterLayoutControls()
 
 void CTempHtmlPreviewBaseDialog::CreatePreviewFrame()
 {
-    m_bFrameMade = TRUE;
-    CRect rect;
-    if (m_placeholder.m_hWnd != nullptr)
-    {
-        m_placeholder.GetWindowRect(&rect);
-        ScreenToClient(&rect);
-    }
-    if (!CreateFrame(rect, GetPreviewCtrlId()))
+    if (!CreateFrameOver(&m_placeholder, GetPreviewCtrlId()))
         OnCreateFrameFailed();
 }
 

@@ -28,6 +28,7 @@ CHtmlFrame* CTempHtmlPreviewHost::GetFrame() const
 
 BOOL CTempHtmlPreviewHost::CreateFrame(const RECT& rect, UINT nCtrlId)
 {
+    m_bFrameAttempted = TRUE;
     if (m_pOwner == nullptr || !::IsWindow(m_pOwner->GetSafeHwnd()))
         return FALSE;
     CHtmlFrame* pFrame = CreateHtmlFrame(m_pOwner, rect, nCtrlId, !m_options.TestAny(PREVIEW_HIDDEN_BROWSER));
@@ -46,6 +47,17 @@ BOOL CTempHtmlPreviewHost::CreateFrame(const RECT& rect, UINT nCtrlId)
     }
     pFrame->SetListener(this);
     return TRUE;
+}
+
+BOOL CTempHtmlPreviewHost::CreateFrameOver(CWnd* pPlaceholder, UINT nCtrlId)
+{
+    CRect rect;
+    if (pPlaceholder != nullptr && ::IsWindow(pPlaceholder->m_hWnd) && m_pOwner != nullptr)
+    {
+        pPlaceholder->GetWindowRect(&rect);
+        m_pOwner->ScreenToClient(&rect);
+    }
+    return CreateFrame(rect, nCtrlId);
 }
 
 BOOL CTempHtmlPreviewHost::WriteAndShow(LPCTSTR lpszName)

@@ -1,7 +1,5 @@
 #include "BrowserTestApp.h"
 
-#include "afx/WinThread.h"
-
 #include <gtest/gtest.h>
 
 #include <cstdlib>
@@ -25,46 +23,6 @@ LPCTSTR CBrowserTestApp::GetWindowClassName()
 LPCTSTR CBrowserTestApp::GetMutexName()
 {
     return "";
-}
-
-namespace
-{
-// Takes one message through the program's pre-translation; a quit left by
-// a closed main window is dropped.
-BOOL PumpOne()
-{
-    MSG msg;
-    if (!::PeekMessageA(&msg, nullptr, 0, 0, PM_NOREMOVE))
-        return FALSE;
-    if (msg.message == WM_QUIT)
-    {
-        ::PeekMessageA(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE);
-        return TRUE;
-    }
-    AfxPumpMessage();
-    return TRUE;
-}
-} // namespace
-
-BOOL PumpUntil(const std::function<bool()>& done, DWORD nTimeoutMs)
-{
-    DWORD dwStart = ::GetTickCount();
-    while (!done())
-    {
-        DWORD dwElapsed = ::GetTickCount() - dwStart;
-        if (dwElapsed >= nTimeoutMs)
-            return FALSE;
-        if (!PumpOne())
-            ::MsgWaitForMultipleObjects(0, nullptr, FALSE, nTimeoutMs - dwElapsed, QS_ALLINPUT);
-    }
-    return TRUE;
-}
-
-void PumpPending()
-{
-    for (int i = 0; i < 10000 && PumpOne(); ++i)
-    {
-    }
 }
 
 std::string ReadWholeFile(LPCTSTR lpszPath)

@@ -2,12 +2,11 @@
 #define TANZO_TESTS_CONTROLS_WIN32_BROWSERTESTAPP_H
 
 // The application object of the browser tests, as a program of the system
-// has one, and the waiting the tests do: messages are handled as the
-// program's loop handles them until what a test waits for has happened.
+// has one; the tests wait through the dialog tests' pumps.
 
 #include "app/AppComm.h"
+#include "app/DialogTestUtil.h"
 
-#include <functional>
 #include <string>
 
 class CBrowserTestApp : public CAppComm
@@ -21,11 +20,6 @@ public:
 };
 
 extern CBrowserTestApp theApp;
-
-// Handles messages until done() holds; FALSE when nTimeoutMs passed first.
-BOOL PumpUntil(const std::function<bool()>& done, DWORD nTimeoutMs = 20000);
-// Handles what is queued now.
-void PumpPending();
 
 // The bytes of a file; "(missing)" when it cannot be read.
 std::string ReadWholeFile(LPCTSTR lpszPath);
