@@ -53,7 +53,7 @@ BOOL CAuctionLoginController::LogOut()
         return FALSE;
     CProgressTextGuard guard(&m_progress);
     m_progress.SetStatusId(IDS_LOGIN_STATUS_LOGOUT);
-    return pComm->Request(GetLogoutUrl(), nullptr, TRUE);
+    return Fetch(GetLogoutUrl(), nullptr);
 }
 
 void CAuctionLoginController::OnBeforeCaptcha() {}
@@ -90,7 +90,7 @@ BOOL CAuctionLoginController::HttpLogin(LPCTSTR url, const CUserAccount& account
     CProgressTextGuard guard(&m_progress);
 
     m_progress.SetStatusId(IDS_LOGIN_STATUS_PAGE);
-    if (!pComm->Request(url, nullptr, TRUE))
+    if (!Fetch(url, nullptr))
         return FALSE;
 
     CString formHtml;
@@ -146,7 +146,7 @@ BOOL CAuctionLoginController::HttpLogin(LPCTSTR url, const CUserAccount& account
     }
     CString body;
     fields.BuildBody(body);
-    if (!pComm->Request(target, body, TRUE))
+    if (!Fetch(target, body))
         return FALSE;
 
     CString finalUrl;
@@ -174,7 +174,7 @@ BOOL CAuctionLoginController::HttpLogin(LPCTSTR url, const CUserAccount& account
             GetLoginErrorText(answerForm, error);
         else
             bSuccess = IsSignedInAs(account, IDS_LOGIN_STATUS_CHECK);
-        if (!bSuccess && !m_bReported)
+        if (!bSuccess && !m_bReported && !IsCancelled())
         {
             if (error.IsEmpty())
                 ShowMessageId(IDS_LOGIN_FAILED);
@@ -256,7 +256,7 @@ BOOL CAuctionLoginController::ReadLoggedInUserId(CString& out, UINT nStatusId)
         const CString page = GetLoginIdPage(i);
         CString current;
         pComm->GetUrl(current);
-        if (!(i == 0 && MbsEqualNoCase(current, page)) && !pComm->Request(page, nullptr, TRUE))
+        if (!(i == 0 && MbsEqualNoCase(current, page)) && !Fetch(page, nullptr))
             break;
         if (GetLoginUserIdFromPage(pComm, out))
             return TRUE;
@@ -317,6 +317,17 @@ int CAuctionLoginController::RunOneTimePasswordStep(const CUserAccount& account,
     if (RunDialog(*pDialog) != IDOK)
         return OneTimePasswordFailed;
     return IsSignedInAs(account, IDS_LOGIN_STATUS_CHECK) ? OneTimePasswordSignedIn : OneTimePasswordFailed;
+}
+
+BOOL CAuctionLoginController::Fetch(LPCTSTR url, LPCTSTR body)
+{
+    CHttpComm* pComm = m_progress.GetHttpComm();
+    if (pComm->Request(url, body, TRUE))
+        return TRUE;
+    // Stopped by the user (a progress dialog's 中止): a cancel, not a failure.
+    if (pComm->IsCancelled())
+        Add(flagCancelled);
+    return FALSE;
 }
 
 INT_PTR CAuctionLoginController::RunDialog(CLoginStepDialog& dialog)

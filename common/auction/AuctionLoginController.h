@@ -25,7 +25,7 @@ public:
     // Bits of the flag word.
     enum
     {
-        flagCancelled = 0x1 // the user stopped a dialog
+        flagCancelled = 0x1 // the user stopped a dialog or a request
     };
     // How to sign in.
     enum
@@ -95,6 +95,9 @@ private:
     // The one-time-password step: whether the page had its form, and
     // whether, after the dialog's OK, the service shows the account's ID.
     int RunOneTimePasswordStep(const CUserAccount& account, CWnd* pParent);
+    // One request (retried once when it has no body); a request the user
+    // stopped makes the log-in a cancelled one.
+    BOOL Fetch(LPCTSTR url, LPCTSTR body);
     // Runs a dialog; records an abort and a time-out it reported.
     INT_PTR RunDialog(CLoginStepDialog& dialog);
     BOOL IsSignedInAs(const CUserAccount& account, UINT nStatusId);

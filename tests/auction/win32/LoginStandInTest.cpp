@@ -20,6 +20,8 @@
 #include "net/win32/StandIn.h"
 #include "text/HtmlDocument.h"
 
+#include <wininet.h>
+
 namespace
 {
 const char kUser[] = "demo_seller1";
@@ -362,5 +364,24 @@ TEST_F(LoginStandIn, BrowserLogInTypesGiveTheDialogWhatItNeeds)
         EXPECT_TRUE(sink.messages.empty());
         ASSERT_TRUE(controller.LogOut());
     }
+}
+
+// 中止 of a progress dialog stops the running request: the log-in ends as
+// the user's cancel, with nothing to tell.
+TEST_F(LoginStandIn, RequestStoppedByTheUserIsACancel)
+{
+    // The user stops the first request as its answer comes in.
+    CCountingSink status;
+    status.onStatus = [this](DWORD dwStatus)
+    {
+        if (dwStatus == INTERNET_STATUS_RESPONSE_RECEIVED)
+            comm.SetCancel(TRUE);
+    };
+    comm.SetStatusSink(&status);
+    EXPECT_FALSE(controller.Login(Account(), nullptr));
+    comm.SetStatusSink(nullptr);
+    EXPECT_TRUE(controller.IsCancelled());
+    EXPECT_TRUE(sink.messages.empty());
+    EXPECT_EQ(0u, Count(StandIn::Log("/config/login"), "POST"));
 }
 } // namespace
