@@ -69,6 +69,15 @@ public:
         PutRow(nRow2, row1);
         PutRow(nRow1, row2);
     }
+    // Rows from nCount on are gone.
+    void TruncateRows(int nCount) { m_cells.erase(m_cells.lower_bound(Key(nCount, INT_MIN)), m_cells.end()); }
+
+    // Takes a row's values out (the rows do not move), and puts them back
+    // at another row.
+    typedef std::vector<std::pair<int, VALUE>> Row; // column, value
+    Row ExtractRow(int nRow) { return TakeRow(nRow); }
+    void RestoreRow(int nRow, Row& row) { PutRow(nRow, row); }
+
     // After a sort: the row now at i was at oldRows[i]. Values of rows
     // outside the order are dropped.
     void Reorder(const std::vector<int>& oldRows)
