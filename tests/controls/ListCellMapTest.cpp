@@ -56,6 +56,14 @@ TEST(ListCellMap, RowOperationsCarryTheirValues)
              m.Reorder({4, 3, 2, 1, 0});
          },
          "0:0=14 1:0=13 2:0=12 2:3=99 3:0=11 4:0=10 "},
+        {"rows from 2 gone", [](CListCellMap<int>& m) { m.TruncateRows(2); }, "0:0=10 1:0=11 "},
+        {"row 2 taken out and put back at 0",
+         [](CListCellMap<int>& m)
+         {
+             CListCellMap<int>::Row row = m.ExtractRow(2);
+             m.RestoreRow(0, row);
+         },
+         "0:0=12 0:3=99 1:0=11 3:0=13 4:0=14 "},
         {"order without row 4",
          [](CListCellMap<int>& m) {
              m.Reorder({1, 0, 2});
