@@ -77,15 +77,18 @@ TEST_F(OwnerDataListTest, SortKeepsSelectionAndFocusWithTheirItemsAlsoOffThePage
 {
     MakeItems(200);
     m_list.SetSortMode(LIST_SORT_BY_ROW);
-    m_list.SetFocus();
     m_list.SetItemStateMasked(5, LVIS_SELECTED, LVIS_SELECTED);
     m_list.SetItemStateMasked(150, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
     m_list.EnsureVisible(0);
     ASSERT_LT(m_list.GetTopIndex() + m_list.GetCountPerPage(), 150) << "row 150 lies off the page";
 
-    ClickHeader(m_list, 1); // notes descending: item000 first
+    // Notes descending (item000 first), then ascending.
+    m_list.SetSortColumn(1);
+    m_list.SetDescending(TRUE);
+    ASSERT_TRUE(m_list.SortByClickedColumn(1));
     EXPECT_STREQ("item000", ItemAt(0)->strName);
-    ClickHeader(m_list, 1);
+    m_list.ToggleDescending();
+    ASSERT_TRUE(m_list.SortByClickedColumn(1));
     // Ascending by note: item199 first, item150 at row 49, item005 at row 194.
     ASSERT_STREQ("item199", ItemAt(0)->strName);
     CList<int, int> rows;
