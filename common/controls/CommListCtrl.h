@@ -129,6 +129,8 @@ public:
     virtual void OnListTimerHook(int nValue);
     virtual void OnHeaderMouseMove(UINT nFlags, int x, int y);
     virtual void BeginDrag();
+    // Where the mouse is now, in screen coordinates.
+    virtual BOOL GetCursorScreenPos(POINT* pPoint) const;
     virtual void DragMove(CPoint point);
     virtual void EndDrag();
 

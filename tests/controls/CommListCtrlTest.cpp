@@ -160,7 +160,6 @@ TEST_F(CommListCtrlTest, SpaceAndClicksToggleChecksThatAreNotFixed)
     list.SetColumnStyle(0, LISTCOLUMN_CHECKBOX);
     list.SetCellFlags(1, 0, LISTCELL_FIXED);
     list.SetCellFlags(2, 0, LISTCELL_CHECKED);
-    list.SetFocus();
     for (int nRow : {0, 1, 2})
         list.SetItemStateMasked(nRow, LVIS_SELECTED, LVIS_SELECTED);
     list.SendMessage(WM_KEYDOWN, VK_SPACE, 0);
@@ -191,7 +190,7 @@ TEST_F(CommListCtrlTest, SpaceAndClicksToggleChecksThatAreNotFixed)
 
 TEST_F(CommListCtrlTest, LinkClickTellsTheParentAndTheHandShowsOverLinksOnly)
 {
-    CCommListCtrl list;
+    CTestCursorList<CCommListCtrl> list;
     Open(list);
     AddColumns(list, {80, 120});
     AddRows(list, {{"a", "リンク"}, {"b", ""}, {"c", "もう一つ"}});
@@ -227,9 +226,7 @@ TEST_F(CommListCtrlTest, LinkClickTellsTheParentAndTheHandShowsOverLinksOnly)
     HCURSOR hHand = ::LoadCursor(nullptr, IDC_HAND);
     for (const Case& c : cases)
     {
-        CPoint ptScreen(c.pt);
-        list.ClientToScreen(&ptScreen);
-        ::SetCursorPos(ptScreen.x, ptScreen.y);
+        list.SetCursorAt(c.pt);
         ::SetCursor(::LoadCursor(nullptr, IDC_ARROW));
         list.SendMessage(WM_SETCURSOR, (WPARAM)list.m_hWnd, MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
         EXPECT_EQ(c.bHand, ::GetCursor() == hHand) << c.where;
@@ -247,7 +244,6 @@ TEST_F(CommListCtrlTest, CtrlASelectsEveryRow)
     Open(list);
     AddColumns(list, {80});
     AddRows(list, {{"a"}, {"b"}, {"c"}});
-    list.SetFocus();
     {
         CKeysDown keys({VK_CONTROL});
         list.PostMessage(WM_KEYDOWN, 'A', 1);
@@ -374,7 +370,6 @@ TEST_F(CommListCtrlTest, FindTextSelectsTheNextMatchingRow)
     Open(list);
     AddColumns(list, {80, 80});
     AddRows(list, {{"りんご", "赤"}, {"メロン", "緑"}, {"キウイ", "緑"}, {"ぶどう", "紫"}});
-    list.SetFocus();
     list.SelectSingleItem(0);
     EXPECT_TRUE(list.FindNextAndSelect("緑", -1, -1, TRUE, FALSE));
     EXPECT_EQ(1, list.GetCurrentRow());

@@ -34,23 +34,19 @@ public:
 
 // Starts a band at a client point of the list's empty part: the button
 // goes down there and the mouse moves away at once.
-void StartBand(CCommListCtrl& list, CPoint pt, UINT nKeys = 0)
+template <class TList> void StartBand(CTestCursorList<TList>& list, CPoint pt, UINT nKeys = 0)
 {
-    CPoint ptScreen(pt);
-    list.ClientToScreen(&ptScreen);
-    ::SetCursorPos(ptScreen.x, ptScreen.y);
+    list.SetCursorAt(pt);
     CKeysDown keys({VK_LBUTTON});
     // DragDetect takes this move from the queue.
     list.PostMessage(WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(30000, 30000));
     list.SendMessage(WM_LBUTTONDOWN, MK_LBUTTON | nKeys, MAKELPARAM(pt.x, pt.y));
 }
 
-// Moves the mouse (and the cursor) to a client point during the drag.
-void MoveBand(CCommListCtrl& list, CPoint pt)
+// Moves the mouse to a client point during the drag.
+template <class TList> void MoveBand(CTestCursorList<TList>& list, CPoint pt)
 {
-    CPoint ptScreen(pt);
-    list.ClientToScreen(&ptScreen);
-    ::SetCursorPos(ptScreen.x, ptScreen.y);
+    list.SetCursorAt(pt);
     list.SendMessage(WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(pt.x, pt.y));
 }
 
@@ -61,7 +57,6 @@ protected:
     {
         m_pHost = std::make_unique<CListHost>(list, dwStyle);
         ASSERT_TRUE(m_pHost->Open());
-        m_pHost->SetForegroundWindow();
         AddColumns(list, {60, 60});
         PumpListMessages();
     }
@@ -77,7 +72,7 @@ protected:
 TEST_F(ListBandTest, DragFarBelowScrollsALongListToItsEnd)
 {
     CTestAppComm app;
-    CNumberList list;
+    CTestCursorList<CNumberList> list;
     Open(list, kTestListStyle | LVS_OWNERDATA);
     const int N = 10000;
     std::vector<int> numbers(N);
@@ -109,7 +104,7 @@ TEST_F(ListBandTest, DragFarBelowScrollsALongListToItsEnd)
 TEST_F(ListBandTest, RestingJustBelowScrollsOnTheTimer)
 {
     CTestAppComm app;
-    CCommListCtrl list;
+    CTestCursorList<CCommListCtrl> list;
     Open(list, kTestListStyle);
     for (int i = 0; i < 40; ++i)
         AddRows(list, {{"x", "y"}});
@@ -128,7 +123,7 @@ TEST_F(ListBandTest, RestingJustBelowScrollsOnTheTimer)
 TEST_F(ListBandTest, CtrlDragTogglesTheCoveredRows)
 {
     CTestAppComm app;
-    CCommListCtrl list;
+    CTestCursorList<CCommListCtrl> list;
     Open(list, kTestListStyle);
     AddRows(list, {{"0", ""}, {"1", ""}, {"2", ""}, {"3", ""}, {"4", ""}, {"5", ""}});
     list.SetItemStateMasked(3, LVIS_SELECTED, LVIS_SELECTED);
@@ -154,7 +149,7 @@ TEST_F(ListBandTest, CtrlDragTogglesTheCoveredRows)
 TEST_F(ListBandTest, SingleSelectionListSelectsTheFirstCoveredRowOnly)
 {
     CTestAppComm app;
-    CCommListCtrl list;
+    CTestCursorList<CCommListCtrl> list;
     Open(list, kTestListStyle | LVS_SINGLESEL);
     AddRows(list, {{"0", ""}, {"1", ""}, {"2", ""}, {"3", ""}, {"4", ""}, {"5", ""}});
     CRect rcClient;
@@ -181,7 +176,7 @@ TEST_F(ListBandTest, BandShowsLayeredOrAsAnOpaqueWindowWithoutLayering)
             pApp = std::make_unique<CTestAppComm>();
         else
             pApp = std::make_unique<CWinApp>("PlainApp");
-        CCommListCtrl list;
+        CTestCursorList<CCommListCtrl> list;
         Open(list, kTestListStyle);
         AddRows(list, {{"0", ""}, {"1", ""}, {"2", ""}});
         CRect rcClient;

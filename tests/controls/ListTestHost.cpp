@@ -27,11 +27,12 @@ void PushDword(std::vector<WORD>& words, DWORD dw)
 }
 } // namespace
 
-BEGIN_MESSAGE_MAP(CListHost, CDialog)
+BEGIN_MESSAGE_MAP(CListHost, CControlHost)
 ON_MESSAGE(WM_LIST_LINKCLICKED, OnLinkClicked)
 END_MESSAGE_MAP()
 
-CListHost::CListHost(CCommListCtrl& list, DWORD dwListStyle, short cx, short cy) : m_list(list)
+CControlHost::CControlHost(CWnd& control, const wchar_t* pszClass, DWORD dwStyle, short cx, short cy)
+    : m_control(control)
 {
     // DLGTEMPLATE, then menu, class, title and font; one item, DWORD aligned.
     PushDword(m_template, DS_SETFONT | WS_POPUP | WS_CAPTION | WS_SYSMENU);
@@ -43,42 +44,48 @@ CListHost::CListHost(CCommListCtrl& list, DWORD dwListStyle, short cx, short cy)
     m_template.push_back((WORD)(cy + 8));
     m_template.push_back(0);
     m_template.push_back(0);
-    PushWide(m_template, L"リストのテスト");
+    PushWide(m_template, L"コントロールのテスト");
     m_template.push_back(9);
     PushWide(m_template, L"MS UI Gothic");
     AlignDword(m_template);
-    PushDword(m_template, dwListStyle);
+    PushDword(m_template, dwStyle);
     PushDword(m_template, 0);
     m_template.push_back(4);
     m_template.push_back(4);
     m_template.push_back((WORD)cx);
     m_template.push_back((WORD)cy);
-    m_template.push_back(IDC_TEST_LIST);
-    PushWide(m_template, L"SysListView32");
+    m_template.push_back(IDC_TEST_CONTROL);
+    PushWide(m_template, pszClass);
     m_template.push_back(0);
     m_template.push_back(0);
 }
 
-CListHost::~CListHost()
+CListHost::CListHost(CCommListCtrl& list, DWORD dwListStyle, short cx, short cy)
+    : CControlHost(list, L"SysListView32", dwListStyle, cx, cy), m_list(list)
+{
+}
+
+CControlHost::~CControlHost()
 {
     if (m_hWnd != nullptr)
         DestroyWindow();
 }
 
-BOOL CListHost::Open()
+BOOL CControlHost::Open()
 {
     AfxInitCommonControls();
     if (!CreateIndirect((LPCDLGTEMPLATE)m_template.data()))
         return FALSE;
-    ShowWindow(SW_SHOW);
+    // Shown without taking the foreground from other programs' tests.
+    ShowWindow(SW_SHOWNOACTIVATE);
     UpdateWindow();
     return TRUE;
 }
 
-void CListHost::DoDataExchange(CDataExchange* pDX)
+void CControlHost::DoDataExchange(CDataExchange* pDX)
 {
     CDialog::DoDataExchange(pDX);
-    DDX_Control(pDX, IDC_TEST_LIST, m_list);
+    DDX_Control(pDX, IDC_TEST_CONTROL, m_control);
 }
 
 LRESULT CListHost::OnLinkClicked(WPARAM wParam, LPARAM lParam)

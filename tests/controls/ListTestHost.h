@@ -16,33 +16,63 @@
 #include <utility>
 #include <vector>
 
-#define IDC_TEST_LIST 61001
+#define IDC_TEST_CONTROL 61001
 
 // Report list, owner-drawn, with its selection shown without the focus.
 const DWORD kTestListStyle =
     WS_CHILD | WS_VISIBLE | WS_BORDER | WS_TABSTOP | LVS_REPORT | LVS_OWNERDRAWFIXED | LVS_SHOWSELALWAYS;
 
-// A modeless dialog holding the list at (4, 4), cx x cy dialog units.
-class CListHost : public CDialog
+// A modeless dialog holding one control of a window class at (4, 4), cx x
+// cy dialog units, subclassed by the control's object.
+class CControlHost : public CDialog
 {
 public:
-    CListHost(CCommListCtrl& list, DWORD dwListStyle = kTestListStyle, short cx = 200, short cy = 120);
-    ~CListHost() override;
+    CControlHost(CWnd& control, const wchar_t* pszClass, DWORD dwStyle, short cx, short cy);
+    ~CControlHost() override;
 
     // Makes and shows the dialog; FALSE when it could not be made.
     BOOL Open();
+
+protected:
+    void DoDataExchange(CDataExchange* pDX) override;
+
+    CWnd& m_control;
+    std::vector<WORD> m_template;
+};
+
+// The host of a list, which also keeps the links the list reports.
+class CListHost : public CControlHost
+{
+public:
+    CListHost(CCommListCtrl& list, DWORD dwListStyle = kTestListStyle, short cx = 200, short cy = 120);
 
     CCommListCtrl& m_list;
     // Links clicked, as the list told: (row, column).
     std::vector<std::pair<int, int>> m_linkClicks;
 
 protected:
-    void DoDataExchange(CDataExchange* pDX) override;
     afx_msg LRESULT OnLinkClicked(WPARAM wParam, LPARAM lParam);
 
-    std::vector<WORD> m_template;
-
     DECLARE_MESSAGE_MAP()
+};
+
+// A list whose mouse position the test gives: other programs running at
+// the same time move the real pointer.
+template <class TList> class CTestCursorList : public TList
+{
+public:
+    BOOL GetCursorScreenPos(POINT* pPoint) const override
+    {
+        *pPoint = m_ptCursor;
+        return TRUE;
+    }
+    // Places the mouse at a client point.
+    void SetCursorAt(CPoint pt)
+    {
+        this->ClientToScreen(&pt);
+        m_ptCursor = pt;
+    }
+    CPoint m_ptCursor;
 };
 
 // Handles what is queued, through the application's pre-translation as

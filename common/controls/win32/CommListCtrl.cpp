@@ -237,7 +237,7 @@ BOOL CCommListCtrl::OnSetCursor(CWnd*, UINT nHitTest, UINT)
     if (nHitTest == HTCLIENT)
     {
         CPoint pt;
-        ::GetCursorPos(&pt);
+        GetCursorScreenPos(&pt);
         ScreenToClient(&pt);
         int nRow = -1, nColumn = -1;
         BOOL bHand = HitTestCell(pt.x, pt.y, &nRow, &nColumn);
@@ -298,6 +298,11 @@ void CCommListCtrl::OnTimer(UINT_PTR nIDEvent)
 }
 
 void CCommListCtrl::OnListTimerHook(int) {}
+
+BOOL CCommListCtrl::GetCursorScreenPos(POINT* pPoint) const
+{
+    return ::GetCursorPos(pPoint);
+}
 
 void CCommListCtrl::OnHeaderMouseMove(UINT, int, int) {}
 

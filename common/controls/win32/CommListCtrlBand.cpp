@@ -39,7 +39,7 @@ void CCommListCtrl::BeginDrag()
     m_band.Add(CSelectionBandTracker::flagDragging);
     SetCapture();
     CPoint pt;
-    ::GetCursorPos(&pt);
+    GetCursorScreenPos(&pt);
     m_band.SetAnchor(pt);
     m_band.SnapshotSelection(this);
 }
@@ -88,7 +88,7 @@ void CCommListCtrl::DragMove(CPoint point)
         if (dx == 0 && dy == 0)
             return;
         CPoint ptCursor;
-        ::GetCursorPos(&ptCursor);
+        GetCursorScreenPos(&ptCursor);
         ScreenToClient(&ptCursor);
         if (ptCursor != point)
             return;
