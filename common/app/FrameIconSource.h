@@ -3,6 +3,7 @@
 
 #include "afx/wintypes.h"
 
+class CIconMenu;
 class CWnd;
 
 // A main frame whose icon menu gives its images as window icons; dialogs
@@ -13,6 +14,9 @@ public:
     // Sets the icon of that index as the window's small icon; FALSE when
     // the window or the icon is missing.
     virtual BOOL SetWindowIconFromMenu(CWnd* pWnd, int nIndex) = 0;
+    // The frame's icon menu, null when it has none; lists draw its images
+    // in their cells.
+    virtual CIconMenu* GetIconMenu() { return nullptr; }
 
 protected:
     ~CFrameIconSource() = default;

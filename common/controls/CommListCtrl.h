@@ -224,6 +224,9 @@ public:
 
     // ---- Misc
     void CenterChildWindow(CWnd* pChild);
+    // An image of the main frame's icon menu as an icon, made once and kept
+    // by the menu; null for a negative index or without such a frame.
+    HICON GetFrameMenuIcon(int nIndex) const;
     static HICON LoadSmallIcon(UINT nID);
 
     BOOL PreTranslateMessage(MSG* pMsg) override;

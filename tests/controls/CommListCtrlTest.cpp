@@ -3,7 +3,11 @@
 // parent, the cursor turns into a hand over links, Ctrl+A selects all.
 #ifdef _WIN32
 #include "ListTestHost.h"
+#include "afx/FrameWnd.h"
+#include "app/FrameIconSource.h"
+#include "app/IconMenu.h"
 #include "app/TestAppComm.h"
+#include "controls/ListResources.h"
 
 #include <memory>
 
@@ -37,12 +41,12 @@ protected:
     {
         m_pHost = std::make_unique<CListHost>(list, dwStyle);
         ASSERT_TRUE(m_pHost->Open());
-        PumpListMessages();
+        PumpPending();
     }
     void TearDown() override
     {
         m_pHost.reset();
-        PumpListMessages();
+        PumpPending();
     }
     // The image a column's header shows, -1 for none.
     static int HeaderImage(CListCtrl& list, int nColumn)
@@ -245,9 +249,9 @@ TEST_F(CommListCtrlTest, CtrlASelectsEveryRow)
     AddColumns(list, {80});
     AddRows(list, {{"a"}, {"b"}, {"c"}});
     {
-        CKeysDown keys({VK_CONTROL});
+        CHeldKeys keys({VK_CONTROL});
         list.PostMessage(WM_KEYDOWN, 'A', 1);
-        PumpListMessages();
+        PumpPending();
     }
     EXPECT_EQ(3u, list.GetSelectedCount());
 }
@@ -265,7 +269,7 @@ TEST_F(CommListCtrlTest, EmptyAreaClicksClearTheSelectionUnlessCtrlIsHeld)
 
     list.SelectSingleItem(1);
     {
-        CKeysDown keys({VK_CONTROL});
+        CHeldKeys keys({VK_CONTROL});
         ClickAt(list, ptBelow, MK_CONTROL);
     }
     EXPECT_TRUE(list.IsRowSelected(1));
@@ -383,4 +387,83 @@ TEST_F(CommListCtrlTest, FindTextSelectsTheNextMatchingRow)
     EXPECT_EQ(1, list.MoveSelectedItem(TRUE) + 1); // up to row 0
     EXPECT_STREQ("メロン|りんご|キウイ|ぶどう", ColumnTexts(list, 0));
 }
+namespace
+{
+// Column 1 shows the application icon in every row.
+class CIconList : public CCommListCtrl
+{
+public:
+    HICON GetCellIcon(int, int nColumn, BOOL) override
+    {
+        return nColumn == 1 ? ::LoadIcon(nullptr, IDI_APPLICATION) : nullptr;
+    }
+};
+} // namespace
+
+TEST_F(CommListCtrlTest, IconCellsShowTheirIconAndFixedChecksAreTinted)
+{
+    CIconList list;
+    Open(list);
+    AddColumns(list, {80, 80});
+    AddRows(list, {{"", "テキスト"}, {"", ""}});
+    list.SetColumnStyle(0, LISTCOLUMN_CHECKBOX);
+    list.SetColumnStyle(1, LISTCOLUMN_ICON);
+    list.SetCellFlags(0, 0, LISTCELL_FIXED);
+    list.RedrawWindow(nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+    CClientPixels pixels(list.m_hWnd);
+    CRect rcIcon, rcCheck, rcFree;
+    ASSERT_TRUE(list.GetCellRect(0, 1, LVIR_BOUNDS, &rcIcon));
+    // The icon in the middle of the cell, and no text where text would start.
+    rcIcon.right -= 1;
+    rcIcon.bottom -= 1;
+    CRect rcMiddle(rcIcon.CenterPoint().x - 8, rcIcon.CenterPoint().y - 8, rcIcon.CenterPoint().x + 8,
+                   rcIcon.CenterPoint().y + 8);
+    EXPECT_GT(pixels.CountOtherThan(rcMiddle, RGB(255, 255, 255)), 20);
+    CRect rcTextStart(rcIcon.left + 1, rcIcon.top + 1, rcMiddle.left - 1, rcIcon.bottom - 1);
+    EXPECT_EQ(0, pixels.CountOtherThan(rcTextStart, RGB(255, 255, 255)));
+    // The fixed check box's inside is light grey; the free one's white.
+    ASSERT_TRUE(list.GetCellRect(0, 0, LVIR_BOUNDS, &rcCheck));
+    EXPECT_EQ(RGB(0xD0, 0xD0, 0xD0), pixels.At(rcCheck.left + 3 + 4, rcCheck.top + 3 + 4));
+    ASSERT_TRUE(list.GetCellRect(1, 0, LVIR_BOUNDS, &rcFree));
+    EXPECT_EQ(RGB(255, 255, 255), pixels.At(rcFree.left + 3 + 4, rcFree.top + 3 + 4));
+}
+
+namespace
+{
+// A main frame with an icon menu of the sort arrows.
+class CIconMenuFrame : public CFrameWnd, public CFrameIconSource
+{
+public:
+    CIconMenuFrame()
+    {
+        m_iconMenu.CreateImageList(6, 16, 16);
+        m_iconMenu.AddBitmap(IDB_LIST_SORT_ARROWS, 0x808000);
+    }
+    BOOL SetWindowIconFromMenu(CWnd*, int) override { return FALSE; }
+    CIconMenu* GetIconMenu() override { return &m_iconMenu; }
+    CIconMenu m_iconMenu;
+};
+} // namespace
+
+TEST_F(CommListCtrlTest, FrameMenuIconsComeFromTheMainFramesIconMenu)
+{
+    CIconMenuFrame* pFrame = new CIconMenuFrame;
+    ASSERT_TRUE(pFrame->Create(nullptr, "アイコン"));
+    CCommListCtrl list;
+    CListHost host(list);
+    ASSERT_TRUE(host.Open(pFrame));
+    HICON hIcon = list.GetFrameMenuIcon(2);
+    EXPECT_NE(nullptr, hIcon);
+    EXPECT_EQ(hIcon, list.GetFrameMenuIcon(2)); // made once
+    EXPECT_EQ(nullptr, list.GetFrameMenuIcon(-1));
+    EXPECT_EQ(nullptr, list.GetFrameMenuIcon(6));
+    host.DestroyWindow();
+    pFrame->DestroyWindow();
+
+    // No frame of that kind: no icon.
+    CCommListCtrl plain;
+    Open(plain);
+    EXPECT_EQ(nullptr, plain.GetFrameMenuIcon(0));
+}
+
 #endif // _WIN32

@@ -37,7 +37,7 @@ public:
 template <class TList> void StartBand(CTestCursorList<TList>& list, CPoint pt, UINT nKeys = 0)
 {
     list.SetCursorAt(pt);
-    CKeysDown keys({VK_LBUTTON});
+    CHeldKeys keys({VK_LBUTTON});
     // DragDetect takes this move from the queue.
     list.PostMessage(WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(30000, 30000));
     list.SendMessage(WM_LBUTTONDOWN, MK_LBUTTON | nKeys, MAKELPARAM(pt.x, pt.y));
@@ -58,12 +58,12 @@ protected:
         m_pHost = std::make_unique<CListHost>(list, dwStyle);
         ASSERT_TRUE(m_pHost->Open());
         AddColumns(list, {60, 60});
-        PumpListMessages();
+        PumpPending();
     }
     void TearDown() override
     {
         m_pHost.reset();
-        PumpListMessages();
+        PumpPending();
     }
     std::unique_ptr<CListHost> m_pHost;
 };
@@ -131,7 +131,7 @@ TEST_F(ListBandTest, CtrlDragTogglesTheCoveredRows)
     CRect rcClient;
     list.GetClientRect(&rcClient);
     {
-        CKeysDown keys({VK_CONTROL});
+        CHeldKeys keys({VK_CONTROL});
         StartBand(list, CPoint(rcClient.right - 10, CellCenter(list, 2, 0).y), MK_CONTROL);
     }
     // The band is shown at the first move and selects at the next.

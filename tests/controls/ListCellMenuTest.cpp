@@ -33,13 +33,6 @@ public:
     std::vector<UINT> m_items;
 };
 
-// Ends the menu loop as soon as the pop-up is shown.
-void CALLBACK EndMenuSoon(HWND, UINT, UINT_PTR nID, DWORD)
-{
-    ::KillTimer(nullptr, nID);
-    ::EndMenu();
-}
-
 class ListCellMenuTest : public ::testing::Test
 {
 protected:
@@ -55,7 +48,7 @@ protected:
     int TrackAt(CPoint pt)
     {
         m_list.SetCursorAt(pt);
-        ::SetTimer(nullptr, 0, 50, EndMenuSoon);
+        CloseMenuSoon();
         return m_menu.Track(&m_list, m_pHost.get(), IDR_TEST_CELL_MENU, IDR_TEST_LINK_MENU);
     }
 

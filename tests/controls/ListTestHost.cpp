@@ -71,10 +71,10 @@ CControlHost::~CControlHost()
         DestroyWindow();
 }
 
-BOOL CControlHost::Open()
+BOOL CControlHost::Open(CWnd* pParent)
 {
     AfxInitCommonControls();
-    if (!CreateIndirect((LPCDLGTEMPLATE)m_template.data()))
+    if (!CreateIndirect((LPCDLGTEMPLATE)m_template.data(), pParent))
         return FALSE;
     // Shown without taking the foreground from other programs' tests.
     ShowWindow(SW_SHOWNOACTIVATE);
@@ -92,35 +92,6 @@ LRESULT CListHost::OnLinkClicked(WPARAM wParam, LPARAM lParam)
 {
     m_linkClicks.emplace_back((int)wParam, (int)lParam);
     return 0;
-}
-
-void PumpListMessages()
-{
-    MSG msg;
-    for (int i = 0; i < 10000 && ::PeekMessageA(&msg, nullptr, 0, 0, PM_NOREMOVE); ++i)
-    {
-        if (msg.message == WM_QUIT)
-        {
-            ::PeekMessageA(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE);
-            continue;
-        }
-        AfxPumpMessage();
-    }
-}
-
-CKeysDown::CKeysDown(std::initializer_list<int> keys)
-{
-    ::GetKeyboardState(m_saved);
-    BYTE state[256];
-    std::memcpy(state, m_saved, sizeof(state));
-    for (int key : keys)
-        state[key] = 0x80;
-    ::SetKeyboardState(state);
-}
-
-CKeysDown::~CKeysDown()
-{
-    ::SetKeyboardState(m_saved);
 }
 
 void AddColumns(CListCtrl& list, std::initializer_list<int> widths)
@@ -172,7 +143,7 @@ void ClickHeader(CListCtrl& list, int nColumn)
     LPARAM lParam = MAKELPARAM(rc.CenterPoint().x, rc.CenterPoint().y);
     ::SendMessageA(hHeader, WM_LBUTTONDOWN, MK_LBUTTON, lParam);
     ::SendMessageA(hHeader, WM_LBUTTONUP, 0, lParam);
-    PumpListMessages();
+    PumpPending();
 }
 
 void ClickAt(CWnd& wnd, CPoint pt, UINT nKeys)
@@ -180,7 +151,7 @@ void ClickAt(CWnd& wnd, CPoint pt, UINT nKeys)
     LPARAM lParam = MAKELPARAM(pt.x, pt.y);
     wnd.SendMessage(WM_LBUTTONDOWN, MK_LBUTTON | nKeys, lParam);
     wnd.SendMessage(WM_LBUTTONUP, nKeys, lParam);
-    PumpListMessages();
+    PumpPending();
 }
 
 CClientPixels::CClientPixels(HWND hWnd)

@@ -3,8 +3,10 @@
 
 // The lists' Windows tests: a dialog made in memory around one list view
 // (the list is subclassed after the dialog made it, as in the programs'
-// dialogs), and the mouse, keys and pixels the tests drive and read.
+// dialogs), the mouse position the lists see, and the pixels they draw.
 #ifdef _WIN32
+
+#include "ControlsTestUtil.h"
 
 #include "afx/DataExchange.h"
 #include "afx/Dialog.h"
@@ -30,8 +32,9 @@ public:
     CControlHost(CWnd& control, const wchar_t* pszClass, DWORD dwStyle, short cx, short cy);
     ~CControlHost() override;
 
-    // Makes and shows the dialog; FALSE when it could not be made.
-    BOOL Open();
+    // Makes and shows the dialog, owned by pParent; FALSE when it could not
+    // be made.
+    BOOL Open(CWnd* pParent = nullptr);
 
 protected:
     void DoDataExchange(CDataExchange* pDX) override;
@@ -73,21 +76,6 @@ public:
         m_ptCursor = pt;
     }
     CPoint m_ptCursor;
-};
-
-// Handles what is queued, through the application's pre-translation as
-// the message loop does.
-void PumpListMessages();
-
-// Holds keys (VK_CONTROL, VK_LBUTTON...) down for this thread while it lives.
-class CKeysDown
-{
-public:
-    explicit CKeysDown(std::initializer_list<int> keys);
-    ~CKeysDown();
-
-private:
-    BYTE m_saved[256];
 };
 
 // Columns named "A", "B", ... of the given widths, and rows of texts.

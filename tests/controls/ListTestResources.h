@@ -1,7 +1,7 @@
 #ifndef TANZO_TESTS_CONTROLS_LISTTESTRESOURCES_H
 #define TANZO_TESTS_CONTROLS_LISTTESTRESOURCES_H
 
-// Menus that only the lists' tests use.
+// Menus and dialogs that only the lists' and colour pickers' tests use.
 
 #define IDR_TEST_CELL_MENU 61100
 #define IDR_TEST_LINK_MENU 61101
@@ -9,5 +9,10 @@
 #define ID_TEST_PROPERTIES 61111
 #define ID_TEST_OPEN_LINK 61112
 #define ID_TEST_COPY_LINK 61113
+
+#define IDD_TEST_COLOR_SETTING 61120
+#define IDC_TEST_COLOR_ROW0 61121
+#define IDC_TEST_COLOR_ROW1 61122
+#define IDC_TEST_COLOR_ROW2 61123
 
 #endif // TANZO_TESTS_CONTROLS_LISTTESTRESOURCES_H

@@ -51,7 +51,7 @@ protected:
     {
         m_list.SetItemCount(0, 0);
         m_pHost.reset();
-        PumpListMessages();
+        PumpPending();
     }
     // Items "item000" ... with notes counting down.
     void MakeItems(int nCount)

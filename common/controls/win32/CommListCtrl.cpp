@@ -3,8 +3,11 @@
 #include "controls/CommListCtrl.h"
 
 #include "afx/DC.h"
+#include "afx/FrameWnd.h"
 #include "afx/ScopedWin.h"
 #include "afx/WinApp.h"
+#include "app/FrameIconSource.h"
+#include "app/IconMenu.h"
 #include "controls/ListFind.h"
 #include "controls/ListResources.h"
 #include "controls/ListRows.h"
@@ -881,6 +884,15 @@ void CCommListCtrl::CenterChildWindow(CWnd* pChild)
     CPoint pt = CenterInList(rcClient.Width(), rcClient.Height(), rcHeader.Height(), rcChild.Width(),
                              rcChild.Height());
     pChild->SetWindowPos(nullptr, pt.x, pt.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+HICON CCommListCtrl::GetFrameMenuIcon(int nIndex) const
+{
+    if (nIndex < 0)
+        return nullptr;
+    auto* pSource = dynamic_cast<CFrameIconSource*>(GetTopLevelFrame());
+    CIconMenu* pIconMenu = pSource != nullptr ? pSource->GetIconMenu() : nullptr;
+    return pIconMenu != nullptr ? pIconMenu->GetIcon(nIndex) : nullptr;
 }
 
 HICON CCommListCtrl::LoadSmallIcon(UINT nID)
