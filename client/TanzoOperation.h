@@ -1,0 +1,43 @@
+#ifndef TANZO_CLIENT_TANZOOPERATION_H
+#define TANZO_CLIENT_TANZOOPERATION_H
+
+#include "afx/wintypes.h"
+#include "auction/AuctionTargetListOperation.h"
+
+class AuctionItem;
+class CMarkupNode;
+class CStringList;
+
+// The base of the client's jobs on the service (re-listing, feedback,
+// description additions, featured amount, removal). Its account list is
+// the current document's; what a job changed on an item goes into the
+// document's user data. Jobs run behind CRunOperationDialog.
+class CTanzoOperation : public CAuctionTargetListOperation
+{
+public:
+    enum
+    {
+        IDS_MAYBE_FAILED = 906,        // kind 3: the page was none of the service's
+        IDS_REFUSED_BY_SERVICE = 1014, // kind 4: the service's announcement page
+    };
+
+    CTanzoOperation(CHttpComm* pHttpComm, CProgressSink* pSink);
+    ~CTanzoOperation() override;
+
+    // Kinds 3 and 4 tell the user through the progress sink, so that the
+    // box shows over the running dialog; other kinds show nothing.
+    void ReportError(int nKind, LPARAM param) override;
+
+    // The item's user record, with bits added to its action flags, goes
+    // into the document. FALSE for a null item, an item that is not the
+    // client's, or without a document.
+    BOOL SaveItemState(AuctionItem* pItem, DWORD dwActionBits);
+    BOOL StoreItemUserEdit(AuctionItem* pItem);
+
+    // The form holds a field of each name (input, select or textarea, the
+    // names compared without case), each name by a field of its own. TRUE
+    // for no names; FALSE without a form.
+    static BOOL FormHasFields(CMarkupNode* pForm, const CStringList& names);
+};
+
+#endif // TANZO_CLIENT_TANZOOPERATION_H
