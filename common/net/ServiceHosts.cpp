@@ -25,6 +25,7 @@ const HostEntry kHosts[ServiceHostCount] = {
     {"HostImages", "https://s.yimg.jp"},
     {"HostProtectedLogin", "https://protect.login.yahoo.co.jp"},
     {"HostTrading", "http://contact.auctions.yahoo.co.jp"},
+    {"HostContact", "https://contact.auctions.yahoo.co.jp"},
 };
 
 CString& Origin(ServiceHost host)

@@ -22,6 +22,7 @@ enum ServiceHost
     HostImages,         // the service's images
     HostProtectedLogin, // one-time password and other protected log-in steps
     HostTrading,        // the trading system; its announcement page is http://
+    HostContact,        // the seller's contact settings (bank accounts of easy trading)
     ServiceHostCount
 };
 

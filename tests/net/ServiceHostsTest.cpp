@@ -37,6 +37,7 @@ TEST(ServiceHosts, DefaultsAreOriginsWithKeys)
     }
     EXPECT_STREQ("HostProtectedLogin", GetServiceHostKey(HostProtectedLogin));
     EXPECT_STREQ("HostTrading", GetServiceHostKey(HostTrading));
+    EXPECT_STREQ("HostContact", GetServiceHostKey(HostContact));
     EXPECT_STREQ("", GetServiceHostKey(ServiceHostCount));
     EXPECT_TRUE(GetServiceOrigin((ServiceHost)-1).IsEmpty());
 }

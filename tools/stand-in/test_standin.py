@@ -1255,6 +1255,13 @@ class OperationPagesTest(ServiceTest):
         page = self.browser.get(self.a + "/jp/show/operation")
         self.assertEqual((page.status, page.header("Location")), (302, announcement))
 
+    def test_contact_settings(self):
+        page = self.browser.get(self.hosts["contact"] + "/setting/top?fnavi=2")
+        self.assertEqual(page.status, 200)
+        self.assertIn("Yahoo!オークション", page.title)
+        self.assertEqual(page.dom.find("h2", id="bank").text(), "かんたん取引出品の銀行口座の登録")
+        self.assertEqual(self.browser.get(self.a + "/setting/top").status, 404)
+
 
 class LifeTest(unittest.TestCase):
     def test_wrapper_exports_origins_and_returns_the_status(self):

@@ -59,7 +59,7 @@ bool UseServiceOrigins()
         {HostSell, "SELL"},         {HostLogin, "LOGIN"},
         {HostPortal, "PORTAL"},     {HostPoints, "POINTS"},
         {HostImages, "IMAGES"},     {HostProtectedLogin, "PROTECTED_LOGIN"},
-        {HostTrading, "TRADING"},
+        {HostTrading, "TRADING"},   {HostContact, "CONTACT"},
     };
     static_assert(sizeof(hosts) / sizeof(hosts[0]) == ServiceHostCount, "every host of the service");
     bool all = true;

@@ -1,8 +1,8 @@
 """The stand-in's pages: one module per group, each with register(router)."""
 
-from . import httptest, login, operations, status
+from . import contact, httptest, login, operations, status
 
-MODULES = [httptest, login, status, operations]
+MODULES = [httptest, login, status, operations, contact]
 
 
 def register_all(router):
