@@ -10,6 +10,8 @@
 #include "afx/WinThread.h"
 #include "afx/wintypes.h"
 
+#include <commctrl.h>
+
 #include <chrono>
 #include <functional>
 #include <map>
@@ -103,6 +105,19 @@ inline void CallWhenShown(HWND* phWnd, std::function<void()> fn, int nTries = 50
                 CallWhenShown(phWnd, fn, nTries - 1);
         },
         20);
+}
+
+// The user clicks tab nIndex of a tab strip: the strip selects it and
+// tells its parent, as a click does.
+inline void ClickTab(HWND hTabs, int nIndex)
+{
+    const HWND hParent = ::GetParent(hTabs);
+    const UINT_PTR nID = (UINT_PTR)::GetDlgCtrlID(hTabs);
+    NMHDR hdr = {hTabs, nID, (UINT)TCN_SELCHANGING};
+    ::SendMessageA(hParent, WM_NOTIFY, nID, (LPARAM)&hdr);
+    ::SendMessageA(hTabs, TCM_SETCURSEL, (WPARAM)nIndex, 0);
+    hdr.code = (UINT)TCN_SELCHANGE;
+    ::SendMessageA(hParent, WM_NOTIFY, nID, (LPARAM)&hdr);
 }
 
 // A visible pop-up menu of this thread, or null.

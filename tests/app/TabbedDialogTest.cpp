@@ -64,14 +64,7 @@ public:
     void OnTabStripMouseMove(UINT nFlags, int x, int y) override { m_moves.push_back(CPoint(x, y)); }
 
     // The user clicks tab nIndex: the strip selects it and tells the dialog.
-    void ClickTab(int nIndex)
-    {
-        NMHDR hdr = {m_tabCtrl.m_hWnd, IDC_TEST_TABS, (UINT)TCN_SELCHANGING};
-        SendMessage(WM_NOTIFY, IDC_TEST_TABS, (LPARAM)&hdr);
-        m_tabCtrl.SetCurSel(nIndex);
-        hdr.code = (UINT)TCN_SELCHANGE;
-        SendMessage(WM_NOTIFY, IDC_TEST_TABS, (LPARAM)&hdr);
-    }
+    void ClickTab(int nIndex) { ::ClickTab(m_tabCtrl.m_hWnd, nIndex); }
     CTestPage* TestPage(int nIndex) { return m_pages[nIndex]; }
 
     UINT m_nPageHelp;
