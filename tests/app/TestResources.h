@@ -46,4 +46,11 @@
 #define IDC_TEST_PAGE_EDIT 61261
 #define IDC_TEST_PAGE_CHECK 61262
 
+// Texts of tests/app/strings.rc: a pane's number ("未読 %d 件") and the
+// indicators of the status bar.
+#define IDS_TEST_PANE_COUNT 61300
+#define ID_TEST_INDICATOR_LOGIN 61301
+#define ID_TEST_INDICATOR_COUNT 61302
+#define ID_TEST_INDICATOR_PAGE 61303
+
 #endif // TANZO_TESTS_APP_TESTRESOURCES_H
