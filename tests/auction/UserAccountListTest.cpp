@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "AccountTestUtil.h"
 #include "afx/Profile.h"
 #include "afx/String.h"
 #include "app/TestAppComm.h"
@@ -27,15 +28,6 @@ namespace
 {
 // A profile of its own, so that no other test program's settings meet ours.
 const char kSettingsKey[] = "Software\\Velmar Soft\\AccountListTest\\Settings";
-
-CUserAccount Account(const char* id, const char* password = "pw", const char* memo = "")
-{
-    CUserAccount account;
-    account.SetID(id);
-    account.SetPassword(password);
-    account.SetMemo(memo);
-    return account;
-}
 
 std::vector<std::string> Ids(const CUserAccountList& list)
 {

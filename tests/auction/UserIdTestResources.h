@@ -1,0 +1,14 @@
+#ifndef TANZO_TESTS_AUCTION_USERIDTESTRESOURCES_H
+#define TANZO_TESTS_AUCTION_USERIDTESTRESOURCES_H
+
+// Templates and the menu the user-ID dialogs' tests give the dialog bases,
+// as the client gives its own.
+
+#define IDD_TEST_USERID_LIST 61400
+#define IDD_TEST_USERID_LIST_PLAIN 61401
+#define IDD_TEST_USERID_EDIT 61410
+#define IDR_TEST_USERID_MENU 61420
+#define ID_TEST_USERID_ADD 61421
+#define ID_TEST_USERID_EDIT 61422
+
+#endif // TANZO_TESTS_AUCTION_USERIDTESTRESOURCES_H
