@@ -1,9 +1,11 @@
 // The status bar on a real frame: timed texts on their timers, panes that
 // become drawn by the bar and plain again, coloured panes repainted when a
 // text changes, what a drawn pane looks like, the menu item a pane names,
-// clicks on panes and the badge of a highlighted pane.
+// clicks on panes and the badge of a highlighted pane; a screenshot of a
+// frame whose bar shows them.
 #ifdef _WIN32
 #include "DialogTestUtil.h"
+#include "Screenshot.h"
 #include "TestAppComm.h"
 #include "TestResources.h"
 
@@ -356,5 +358,73 @@ TEST_F(StatusBarTest, DestroyingTheBarEndsItsTimedTextsAndKeepsTheTexts)
     EXPECT_FALSE(Bar().IsTimedTextShowing(0));
     EXPECT_FALSE(Bar().IsTimedTextShowing(3));
     EXPECT_EQ(CString("受信しました"), Bar().GetPaneText(0));
+}
+
+namespace
+{
+// Pixels of one colour inside a rectangle of the window as it shows.
+int CountPixels(HWND hWnd, const CRect& rc, COLORREF cr)
+{
+    CScopedGetDC dc(hWnd);
+    int nCount = 0;
+    for (int x = rc.left; x < rc.right; ++x)
+    {
+        for (int y = rc.top; y < rc.bottom; ++y)
+            nCount += ::GetPixel(dc, x, y) == cr ? 1 : 0;
+    }
+    return nCount;
+}
+} // namespace
+
+TEST(StatusBarScreens, ColouredPanesTimedTextAndBadge)
+{
+    RUN_IN_SCREENSHOT_PROCESS();
+    CTestAppComm app("たんぞ");
+    ScreenshotResult shot;
+    std::string missing;
+    int nRed = 0, nYellow = 0, nBlue = 0;
+    const BOOL bRan = RunInVirtualDesktop(
+        [&]
+        {
+            auto* pFrame = new CBarFrame;
+            pFrame->Create(nullptr, "ステータスバー", WS_OVERLAPPEDWINDOW, CRect(20, 20, 620, 200));
+            CTestStatusBar& bar = pFrame->m_bar;
+            bar.Create(pFrame);
+            bar.SetIndicators(kIndicators, 4);
+            bar.SetPaneText(0, "準備完了");
+            bar.SetPaneText(1, "ログイン: 自動");
+            bar.SetPaneTextColor(1, RGB(255, 0, 0));
+            bar.BeginHighlight(2);
+            bar.SetHighlightNumber(12, IDS_TEST_PANE_COUNT);
+            bar.SetPaneText(3, "保存しました");
+            bar.ShowTimedTextByKind(3, 2, RGB(0, 0, 0), RGB(255, 255, 0), TRUE);
+            pFrame->RecalcLayout();
+            pFrame->ShowWindow(SW_SHOW);
+            pFrame->RedrawWindow(nullptr, nullptr,
+                                 RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN | RDW_FRAME);
+            PumpUntil(
+                [&]
+                {
+                    shot = SaveWindowScreenshot(pFrame->m_hWnd, "status-bar");
+                    return shot.nColours > 8;
+                },
+                10000);
+            CRect rc;
+            bar.GetItemRect(1, rc);
+            nRed = CountPixels(bar.m_hWnd, rc, RGB(255, 0, 0));
+            bar.GetItemRect(2, rc);
+            nBlue = CountPixels(bar.m_hWnd, rc, RGB(0, 0, 255));
+            bar.GetItemRect(3, rc);
+            nYellow = CountPixels(bar.m_hWnd, rc, RGB(255, 255, 0));
+            missing = MissingGlyphs(pFrame->m_hWnd);
+            pFrame->DestroyWindow();
+        });
+    EXPECT_TRUE(bRan) << "no virtual desktop";
+    EXPECT_TRUE(shot.bSaved) << shot.path;
+    EXPECT_GT(shot.nColours, 8) << "blank picture";
+    EXPECT_EQ("", missing);
+    EXPECT_GT(nRed, 0);
+    EXPECT_GT(nBlue, 0);
+    EXPECT_GT(nYellow, 0);
 }
 #endif // _WIN32

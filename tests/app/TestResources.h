@@ -53,4 +53,7 @@
 #define ID_TEST_INDICATOR_COUNT 61302
 #define ID_TEST_INDICATOR_PAGE 61303
 
+// The menu of the test main frames.
+#define IDR_TEST_FRAME_MENU 61320
+
 #endif // TANZO_TESTS_APP_TESTRESOURCES_H
