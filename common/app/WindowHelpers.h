@@ -20,6 +20,9 @@ BOOL IsWindowValid(const CWnd* pWnd);
 // Each acts only on a valid window.
 void EnableWindowIfExists(CWnd* pWnd, BOOL bEnable);
 void SetFocusIfExists(CWnd* pWnd);
+// Subclasses the parent's control nID into the object when the parent's
+// template has one and the object has no window yet.
+BOOL SubclassDlgItemIfExists(CWnd& control, UINT nID, CWnd* pParent);
 // The application's main window comes back from the task bar and to the
 // front, as a modeless dialog closes; TRUE when it is in front.
 BOOL BringMainWindowForward();

@@ -56,6 +56,14 @@ void SetFocusIfExists(CWnd* pWnd)
         pWnd->SetFocus();
 }
 
+BOOL SubclassDlgItemIfExists(CWnd& control, UINT nID, CWnd* pParent)
+{
+    if (control.m_hWnd != nullptr || !IsWindowValid(pParent) ||
+        ::GetDlgItem(pParent->m_hWnd, (int)nID) == nullptr)
+        return FALSE;
+    return control.SubclassDlgItem(nID, pParent);
+}
+
 BOOL BringMainWindowForward()
 {
     CWinApp* pApp = AfxGetApp();

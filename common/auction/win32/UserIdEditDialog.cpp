@@ -1,24 +1,14 @@
 #include "auction/UserIdEditDialog.h"
 
-#include "afx/DataExchange.h"
 #include "afx/MessageBox.h"
 #include "afx/MsgMap.h"
+#include "app/WindowHelpers.h"
 #include "auction/UserIdChecks.h"
 #include "auction/UserIdResourceIds.h"
 
 BEGIN_MESSAGE_MAP(CUserIdEditBaseDialog, CBaseDialog)
 ON_WM_DESTROY()
 END_MESSAGE_MAP()
-
-namespace
-{
-// Subclasses the control when the template has it.
-void BindControl(CWnd* pDialog, int nID, CWnd& control)
-{
-    if (control.m_hWnd == nullptr && ::GetDlgItem(pDialog->m_hWnd, nID) != nullptr)
-        control.SubclassDlgItem((UINT)nID, pDialog);
-}
-} // namespace
 
 CUserIdEditBaseDialog::CUserIdEditBaseDialog(UINT nIDTemplate, CWnd* pParent, UINT nHelpId)
     : CBaseDialog(nIDTemplate, pParent, nHelpId)
@@ -51,9 +41,9 @@ void CUserIdEditBaseDialog::AddExistingId(LPCTSTR lpszId)
 
 BOOL CUserIdEditBaseDialog::OnInitDialog()
 {
-    BindControl(this, IDC_USERID_ID, m_idEdit);
-    BindControl(this, IDC_USERID_MEMO, m_memoEdit);
-    BindControl(this, IDC_USERID_ID_STATIC, m_idStatic);
+    SubclassDlgItemIfExists(m_idEdit, IDC_USERID_ID, this);
+    SubclassDlgItemIfExists(m_memoEdit, IDC_USERID_MEMO, this);
+    SubclassDlgItemIfExists(m_idStatic, IDC_USERID_ID_STATIC, this);
     CBaseDialog::OnInitDialog();
 
     const CUserIdEntry* pEntry = GetEntry();
@@ -185,7 +175,7 @@ BOOL CUserIdEditDialog::GetEntry(CUserAccount& out) const
 
 BOOL CUserIdEditDialog::OnInitDialog()
 {
-    BindControl(this, IDC_USERID_PASSWORD, m_passwordEdit);
+    SubclassDlgItemIfExists(m_passwordEdit, IDC_USERID_PASSWORD, this);
     CUserIdEditBaseDialog::OnInitDialog();
     m_strStartPassword = GetAccount()->GetPassword();
     if (m_passwordEdit.m_hWnd != nullptr)
