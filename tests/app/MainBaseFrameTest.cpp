@@ -337,6 +337,12 @@ TEST_F(MainBaseFrameTest, MenuBarIsDrawnByTheIconMenu)
     pFrame->SendMessage(WM_MEASUREITEM, 0, (LPARAM)&mis);
     EXPECT_GT(mis.itemWidth, 0u);
     EXPECT_GT(mis.itemHeight, 0u);
+
+    // Owner-drawn items keep their texts: the status bar still finds the
+    // item its pane names.
+    pFrame->m_statusBar.SetPaneText(1, "項目B");
+    EXPECT_TRUE(pFrame->m_statusBar.CheckMenuItemByPaneText(1, CMenu::FromHandle(hFile)));
+    EXPECT_NE(0u, ::GetMenuState(hFile, ID_TEST_ITEM_B, MF_BYCOMMAND) & MF_CHECKED);
 }
 
 TEST_F(MainBaseFrameTest, WindowsTakeTheirSmallIconFromTheIconMenu)
