@@ -6,6 +6,7 @@
 // steps from inside a modal loop (a dialog's, a message box's or a menu's).
 #ifdef _WIN32
 
+#include "afx/Dialog.h"
 #include "afx/Rect.h"
 #include "afx/WinThread.h"
 #include "afx/wintypes.h"
@@ -120,6 +121,39 @@ inline void ClickTab(HWND hTabs, int nIndex)
     ::SendMessageA(hParent, WM_NOTIFY, nID, (LPARAM)&hdr);
 }
 
+// Ends the dialog of the window with -2 when it is still open after nMs,
+// so that a test whose steps failed does not hang.
+inline void EndDialogAfter(HWND hWnd, UINT nMs = 30000)
+{
+    CallSoon(
+        [hWnd]
+        {
+            CWnd* pWnd = ::IsWindow(hWnd) ? CWnd::FromHandlePermanent(hWnd) : nullptr;
+            if (pWnd != nullptr && pWnd->IsKindOf(RUNTIME_CLASS(CDialog)))
+                static_cast<CDialog*>(pWnd)->EndDialog(-2);
+        },
+        nMs);
+}
+
+// Runs the dialog, with steps from inside its modal loop once it shows
+// (the steps end it).
+inline INT_PTR RunModal(CDialog& dlg, std::function<void()> steps)
+{
+    CallWhenShown(&dlg.m_hWnd,
+                  [&dlg, steps]
+                  {
+                      EndDialogAfter(dlg.m_hWnd);
+                      steps();
+                  });
+    return dlg.DoModal();
+}
+
+// A click on the dialog's button as the button tells its parent.
+inline void ClickButton(CWnd& dlg, int nID)
+{
+    dlg.SendMessage(WM_COMMAND, MAKEWPARAM(nID, BN_CLICKED), (LPARAM)::GetDlgItem(dlg.m_hWnd, nID));
+}
+
 // A visible pop-up menu of this thread, or null.
 inline HWND FindOpenMenu()
 {
@@ -160,28 +194,37 @@ inline std::vector<std::string> OpenMenuItems(HWND hMenuWnd)
     return items;
 }
 
-// Ends the next pop-up menu of this thread from inside its loop, after
-// onShown has seen it. *pbShown, when given, tells whether one showed.
-inline void CloseMenuSoon(BOOL* pbShown = nullptr, std::function<void(HWND)> onShown = nullptr,
-                          int nTries = 100)
+// Runs fn with the next pop-up menu of this thread from inside its loop
+// (nTries tries, 20 ms apart).
+inline void WhenMenuShows(std::function<void(HWND)> fn, int nTries = 100)
 {
     CallSoon(
         [=]
         {
             HWND hMenu = FindOpenMenu();
-            if (hMenu == nullptr)
-            {
-                if (nTries > 0)
-                    CloseMenuSoon(pbShown, onShown, nTries - 1);
-                return;
-            }
+            if (hMenu != nullptr)
+                fn(hMenu);
+            else if (nTries > 0)
+                WhenMenuShows(fn, nTries - 1);
+        },
+        20);
+}
+
+// Ends the next pop-up menu of this thread from inside its loop, after
+// onShown has seen it. *pbShown, when given, tells whether one showed.
+inline void CloseMenuSoon(BOOL* pbShown = nullptr, std::function<void(HWND)> onShown = nullptr,
+                          int nTries = 100)
+{
+    WhenMenuShows(
+        [=](HWND hMenu)
+        {
             if (pbShown != nullptr)
                 *pbShown = TRUE;
             if (onShown)
                 onShown(hMenu);
             ::EndMenu();
         },
-        20);
+        nTries);
 }
 
 #endif // _WIN32

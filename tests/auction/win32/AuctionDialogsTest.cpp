@@ -22,52 +22,11 @@ namespace
 {
 const char kRegistryKey[] = "Tanzo Auction Dialog Test";
 
-// Runs steps inside the dialog's modal loop once its window shows; the
-// steps end it. A dialog still open after 30 s is ended with -2.
-INT_PTR RunModal(CDialog& dlg, std::function<void()> steps)
-{
-    // Outlives the call: the watchdog may fire after it.
-    struct Run
-    {
-        CDialog* pDialog;
-        bool bShown = false;
-        bool bDone = false;
-    };
-    auto run = std::make_shared<Run>(Run{&dlg});
-    CallSoon(
-        [run]
-        {
-            if (run->bShown && !run->bDone)
-                run->pDialog->EndDialog(-2);
-        },
-        30000);
-    std::function<void()> poll;
-    poll = [&]
-    {
-        if (dlg.m_hWnd == nullptr || !::IsWindowVisible(dlg.m_hWnd))
-        {
-            CallSoon(poll, 10);
-            return;
-        }
-        run->bShown = true;
-        steps();
-    };
-    CallSoon(poll, 10);
-    const INT_PTR nResult = dlg.DoModal();
-    run->bDone = true;
-    return nResult;
-}
-
 std::string TextOf(CWnd& dlg, int nID)
 {
     CString text;
     dlg.GetDlgItem(nID)->GetWindowText(text);
     return (LPCTSTR)text;
-}
-
-void Click(CWnd& dlg, int nID)
-{
-    dlg.SendMessage(WM_COMMAND, MAKEWPARAM(nID, BN_CLICKED), (LPARAM)dlg.GetDlgItem(nID)->m_hWnd);
 }
 
 class AuctionDialogs : public ::testing::Test
@@ -149,13 +108,13 @@ TEST_F(AuctionDialogs, AmountStartsAtTheEffectiveMinimum)
                            EXPECT_FALSE(dlg.GetDlgItem(CAmountDialog::IDC_AMOUNT_UNIT)->IsWindowEnabled());
                            // The check box turns the edit and its labels on.
                            dlg.CheckDlgButton(CAmountDialog::IDC_AMOUNT_ENABLE, BST_CHECKED);
-                           Click(dlg, CAmountDialog::IDC_AMOUNT_ENABLE);
+                           ClickButton(dlg, CAmountDialog::IDC_AMOUNT_ENABLE);
                            EXPECT_TRUE(dlg.GetDlgItem(CAmountDialog::IDC_AMOUNT_EDIT)->IsWindowEnabled());
                            EXPECT_TRUE(dlg.GetDlgItem(CAmountDialog::IDC_AMOUNT_LABEL)->IsWindowEnabled());
                            dlg.CheckDlgButton(CAmountDialog::IDC_AMOUNT_ENABLE, BST_UNCHECKED);
-                           Click(dlg, CAmountDialog::IDC_AMOUNT_ENABLE);
+                           ClickButton(dlg, CAmountDialog::IDC_AMOUNT_ENABLE);
                            EXPECT_FALSE(dlg.GetDlgItem(CAmountDialog::IDC_AMOUNT_EDIT)->IsWindowEnabled());
-                           Click(dlg, IDOK);
+                           ClickButton(dlg, IDOK);
                        }));
     EXPECT_EQ(0, dlg.GetAmount());
 }
@@ -176,7 +135,7 @@ TEST_F(AuctionDialogs, AmountTakesTenDigits)
                            dlg.Edit().SetSel(-1, -1);
                            dlg.Edit().SendMessage(WM_CHAR, '5', 1);
                            EXPECT_EQ("9,999,999,999", TextOf(dlg, CAmountDialog::IDC_AMOUNT_EDIT));
-                           Click(dlg, IDOK);
+                           ClickButton(dlg, IDOK);
                        }));
     EXPECT_EQ(9999999999LL, dlg.GetAmount());
     EXPECT_EQ(0, dlg.m_nRangeErrors);
@@ -191,11 +150,11 @@ TEST_F(AuctionDialogs, AmountBelowTheMinimumKeepsTheDialogOpen)
                                  [&]
                                  {
                                      dlg.Edit().SetValue(99);
-                                     Click(dlg, IDOK);
+                                     ClickButton(dlg, IDOK);
                                      EXPECT_EQ(1, dlg.m_nRangeErrors);
                                      EXPECT_EQ(dlg.GetDlgItem(CAmountDialog::IDC_AMOUNT_EDIT)->m_hWnd,
                                                ::GetFocus());
-                                     Click(dlg, IDCANCEL);
+                                     ClickButton(dlg, IDCANCEL);
                                  }));
     EXPECT_EQ(500, dlg.GetAmount());
 }
@@ -209,9 +168,9 @@ TEST_F(AuctionDialogs, AmountStartsEmptyWhenAsked)
                                  [&]
                                  {
                                      EXPECT_EQ("", TextOf(dlg, CAmountDialog::IDC_AMOUNT_EDIT));
-                                     Click(dlg, IDOK); // empty: below the minimum
+                                     ClickButton(dlg, IDOK); // empty: below the minimum
                                      EXPECT_EQ(1, dlg.m_nRangeErrors);
-                                     Click(dlg, IDCANCEL);
+                                     ClickButton(dlg, IDCANCEL);
                                  }));
 }
 
@@ -227,13 +186,13 @@ TEST_F(AuctionDialogs, ConditionWantsACommentForCode2)
                              {
                                  EXPECT_EQ(4, dlg.Conditions().GetCount());
                                  EXPECT_EQ(3, dlg.Conditions().GetCurSel());
-                                 Click(dlg, IDOK);
+                                 ClickButton(dlg, IDOK);
                                  EXPECT_EQ(1, dlg.m_nCommentRequests);
                                  EXPECT_TRUE(dlg.m_question.empty());
                                  // The edit part of the comment combo has the focus.
                                  EXPECT_EQ(dlg.Comments().m_hWnd, ::GetParent(::GetFocus()));
                                  dlg.Comments().SetWindowText("箱なし");
-                                 Click(dlg, IDOK);
+                                 ClickButton(dlg, IDOK);
                              }));
     ASSERT_EQ(1u, boxes.texts.size());
     EXPECT_EQ("2 1", boxes.texts[0]);
@@ -256,13 +215,13 @@ TEST_F(AuctionDialogs, ConditionAsksBeforeCodesThatGoAway)
                              [&]
                              {
                                  EXPECT_EQ(2, dlg.Conditions().GetCurSel());
-                                 Click(dlg, IDOK); // answered No: stays, on the condition
+                                 ClickButton(dlg, IDOK); // answered No: stays, on the condition
                                  ASSERT_EQ(1u, boxes.texts.size());
                                  EXPECT_EQ("0 0", boxes.texts[0]);
                                  EXPECT_EQ((UINT)(MB_YESNO | MB_ICONQUESTION | MB_DEFBUTTON2),
                                            boxes.types[0]);
                                  EXPECT_EQ(dlg.Conditions().m_hWnd, ::GetFocus());
-                                 Click(dlg, IDOK); // Yes
+                                 ClickButton(dlg, IDOK); // Yes
                              }));
     EXPECT_EQ(2u, boxes.texts.size());
     EXPECT_EQ(0, dlg.GetCondition().GetCondition());
@@ -277,7 +236,7 @@ TEST_F(AuctionDialogs, ConditionAsksBeforeCodesThatGoAway)
                              {
                                  EXPECT_EQ(CB_ERR, other.Conditions().GetCurSel());
                                  other.Conditions().SetCurSel(1);
-                                 Click(other, IDOK);
+                                 ClickButton(other, IDOK);
                              }));
     EXPECT_EQ(2u, boxes.texts.size());
     EXPECT_EQ(3, other.GetCondition().GetCondition());
@@ -303,10 +262,10 @@ TEST_F(AuctionDialogs, LoginSettingOffersTheThreeWaysAndResets)
                                      EXPECT_STREQ(texts[i], text);
                                  }
                                  EXPECT_EQ(2, pCombo->GetCurSel());
-                                 Click(dlg, CLoginSettingDialog::IDC_LOGIN_SETTING_RESET);
+                                 ClickButton(dlg, CLoginSettingDialog::IDC_LOGIN_SETTING_RESET);
                                  EXPECT_EQ(0, pCombo->GetCurSel());
                                  pCombo->SetCurSel(1);
-                                 Click(dlg, IDOK);
+                                 ClickButton(dlg, IDOK);
                              }));
     EXPECT_EQ(CLoginSettingType::SemiManual, dlg.GetSettingType().GetType());
     EXPECT_EQ(CAuctionLoginController::LoginBrowserFilled, dlg.GetSettingType().GetLoginType());
@@ -317,8 +276,8 @@ TEST_F(AuctionDialogs, LoginSettingOffersTheThreeWaysAndResets)
     EXPECT_EQ(IDOK, RunModal(reset,
                              [&]
                              {
-                                 Click(reset, CLoginSettingDialog::IDC_LOGIN_SETTING_RESET);
-                                 Click(reset, IDOK);
+                                 ClickButton(reset, CLoginSettingDialog::IDC_LOGIN_SETTING_RESET);
+                                 ClickButton(reset, IDOK);
                              }));
     EXPECT_EQ(CLoginSettingType::Automatic, reset.GetSettingType().GetType());
 }

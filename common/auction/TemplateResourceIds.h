@@ -1,0 +1,9 @@
+#ifndef TANZO_AUCTION_TEMPLATERESOURCEIDS_H
+#define TANZO_AUCTION_TEMPLATERESOURCEIDS_H
+
+// Texts of the template management dialogs (res/common/templates.rc).
+
+#define IDS_TEMPLATE_DELETE_QUESTION 675
+#define IDS_TEMPLATE_CANCEL_QUESTION 676
+
+#endif // TANZO_AUCTION_TEMPLATERESOURCEIDS_H

@@ -1,0 +1,3 @@
+#include "EditorTestUtil.h"
+
+std::vector<std::string> EditorDialogs::s_opened;
