@@ -59,6 +59,11 @@ class StandIn:
             # What the pages keep between requests (sessions, tokens, the clock).
             self.store = {}
             self.reset_time = time.time()
+            held, self.holds = getattr(self, "holds", {}), {}
+        # Requests still held end without a reply.
+        for hold in held.values():
+            hold["drop"] = True
+            hold["event"].set()
 
     # Scenario values and counters, read by the pages.
     def get_state(self):
@@ -106,6 +111,7 @@ class StandIn:
             entry["status"] = None
             entry["aborted"] = False
             entry["chunks_sent"] = 0
+            entry["held"] = False
             self.log.append(entry)
         return entry
 
@@ -147,6 +153,12 @@ class StandIn:
                     continue
                 if "method" in fault and fault["method"].upper() != req.method:
                     continue
+                nth = fault.get("nth")
+                if nth is not None:
+                    # Only the nth request that matches, counted from the rule's arrival.
+                    fault["seen"] = fault.get("seen", 0) + 1
+                    if fault["seen"] != int(nth):
+                        continue
                 times = fault.get("times")
                 if times is not None:
                     if times <= 0:
@@ -155,11 +167,50 @@ class StandIn:
                 return dict(fault)
         return None
 
-    def respond(self, req):
+    # Requests held until the control origin releases them.
+    def hold(self, entry, limit):
+        """Holds a request; True when released to be answered, False to end it without a reply."""
+        hold = {"event": threading.Event(), "drop": False}
+        with self.lock:
+            self.holds[entry["id"]] = hold
+            entry["held"] = True
+        deadline = time.monotonic() + limit
+        while not hold["event"].wait(0.05):
+            if self.stop_event.is_set() or time.monotonic() > deadline:
+                hold["drop"] = True
+                break
+        with self.lock:
+            if self.holds.get(entry["id"]) is hold:
+                del self.holds[entry["id"]]
+            entry["released"] = not hold["drop"]
+        return not hold["drop"]
+
+    def held(self):
+        with self.lock:
+            return sorted(self.holds)
+
+    def release(self, ids=None, drop=False):
+        """Releases the held requests of the IDs given (all without); returns their IDs."""
+        with self.lock:
+            chosen = [i for i in self.holds if ids is None or i in ids]
+            for i in chosen:
+                self.holds[i]["drop"] = drop
+                self.holds[i]["event"].set()
+        return sorted(chosen)
+
+    def respond(self, req, entry):
         fault = self.take_fault(req)
         if fault is None:
-            return self.router.find(req.host, req.path)(req)
+            return self.router.serve(req)
         action = fault["action"]
+        if action == "hold":
+            if not self.hold(entry, float(fault.get("limit", 600))):
+                return Response.fail("reset")
+            return self.router.serve(req)
+        if action == "lost":
+            # The service does the work; its answer never arrives.
+            self.router.serve(req)
+            return Response.fail("reset")
         if action in ("reset", "close"):
             return Response.fail(action)
         if action == "status":
@@ -168,7 +219,7 @@ class StandIn:
                                  % (code, code), status=code)
         if action == "redirect":
             return Response.redirect(int(fault.get("status", 302)), fault["location"])
-        resp = self.router.find(req.host, req.path)(req)
+        resp = self.router.serve(req)
         if action == "partial":
             resp.action = "partial"
         elif action == "slow":
@@ -190,7 +241,7 @@ class StandIn:
         return not self.stop_event.wait(seconds) if seconds > 0 else not self.stop_event.is_set()
 
 
-FAULT_ACTIONS = {"reset", "close", "partial", "status", "redirect", "slow"}
+FAULT_ACTIONS = {"reset", "close", "partial", "status", "redirect", "slow", "hold", "lost"}
 
 
 class Server(ThreadingHTTPServer):
@@ -249,7 +300,7 @@ class Handler(BaseHTTPRequestHandler):
             return
         entry = standin.record(req)
         try:
-            resp = standin.respond(req)
+            resp = standin.respond(req, entry)
         except Exception as error:  # a broken page must not look like a network fault
             resp = Response.text("page error: %r\n" % (error,), status=500)
         result = self.reply(resp)
@@ -381,6 +432,15 @@ def control(standin, req):
             with standin.lock:
                 standin.faults = []
             return Response.json({"ok": True})
+        if path == "/control/held" and req.method == "GET":
+            return Response.json({"held": standin.held()})
+        if path == "/control/release" and post:
+            values = parse_values(req)
+            ids = values.get("id")
+            if ids is not None and not isinstance(ids, list):
+                ids = [ids]
+            return Response.json({"released": standin.release(
+                None if ids is None else [int(i) for i in ids], bool(values.get("drop")))})
         if path == "/control/stop" and post:
             standin.stop()
             return Response.json({"ok": True})

@@ -14,6 +14,7 @@ import signal
 import socket
 import subprocess
 import tempfile
+import threading
 import time
 import unittest
 import urllib.request
@@ -25,7 +26,8 @@ STANDIN = os.path.join(HERE, "standin.py")
 WRAPPER = os.path.join(HERE, "with-stand-in")
 sys.path.insert(0, HERE)
 
-from pages.site import HOST_NAMES  # noqa: E402
+from pages.demo import SERVICES as DEMO_SERVICES  # noqa: E402
+from pages.site import HOST_NAMES, html_escape  # noqa: E402
 from pages.status import HEADERS as STATUS_HEADERS, LISTS as STATUS_LISTS  # noqa: E402
 
 TEXT = "表示ソフトの動作確認：日本語のページです。"
@@ -1261,6 +1263,482 @@ class OperationPagesTest(ServiceTest):
         self.assertIn("Yahoo!オークション", page.title)
         self.assertEqual(page.dom.find("h2", id="bank").text(), "かんたん取引出品の銀行口座の登録")
         self.assertEqual(self.browser.get(self.a + "/setting/top").status, 404)
+
+
+def form_pairs(form):
+    """The pairs a browser sends from a form, in order."""
+    pairs = []
+    for node in form.walk():
+        name = node.get("name")
+        if node.tag not in ("input", "select", "textarea") or not name or "disabled" in node.attrs:
+            continue
+        if node.tag == "input":
+            kind = (node.get("type") or "text").lower()
+            if kind in ("submit", "button", "image", "reset", "file"):
+                continue
+            if kind in ("checkbox", "radio") and "checked" not in node.attrs:
+                continue
+            pairs.append((name, node.get("value", "on" if kind in ("checkbox", "radio") else "")))
+        elif node.tag == "select":
+            chosen = [o for o in node.find_all("option") if "selected" in o.attrs]
+            if chosen:
+                pairs.append((name, chosen[0].get("value", chosen[0].text())))
+        else:
+            pairs.append((name, node.text()))
+    return pairs
+
+
+TICKED = {"true", "yes", "1", "on", "checked", "check", "selected", "select"}
+
+
+def run_form_script(form):
+    """What the new form's script does on a browser: shows the state inputs in their boxes and radios."""
+    states = {n.get("id"): n.get("value", "") for n in form.find_all("input") if n.get("id")}
+    for radio in form.find_all("input", type="radio", name="shippinginput"):
+        if radio.get("value") == states.get("shippinginput"):
+            radio.attrs["checked"] = None
+        else:
+            radio.attrs.pop("checked", None)
+    for state_id, box, _ in DEMO_SERVICES:
+        if states.get(state_id, "").lower() in TICKED:
+            form.find("input", name=box).attrs["checked"] = None
+
+
+def values_of(pairs):
+    found = {}
+    for name, value in pairs:
+        found.setdefault(name, []).append(value)
+    return found
+
+
+def hidden_pairs(form):
+    return [(n.get("name"), n.get("value", "")) for n in form.find_all("input") if n.get("type") == "hidden"
+            and n.get("name")]
+
+
+def quoted_url(onclick):
+    return re.search(r"'(https?://[^']+)'", onclick).group(1)
+
+
+class JobPagesTest(ServiceTest):
+    """Pages of the item jobs, signed in as the first demo account."""
+
+    def setUp(self):
+        super().setUp()
+        self.sell = self.hosts["sell"]
+        self.log_in()
+
+    def items(self, name, user="demo_seller1"):
+        return self.control("GET", "/control/items?list=%s&user=%s" % (name, user))["items"]
+
+    def record(self, aid):
+        return self.control("GET", "/control/item?id=" + aid)["item"]
+
+    def submit(self, page, form, pairs, charset=None, url=None):
+        """Posts pairs where the form (on page) sends them."""
+        return self.browser.post(url or urljoin(page.url, form.get("action")), pairs, charset or page.charset)
+
+    def reads(self, kind, aid=None):
+        return self.control("GET", "/control/%s%s" % (kind, "?aID=" + aid if aid else ""))[kind]
+
+
+class RelistPagesTest(JobPagesTest):
+    def old_form(self, aid, query=""):
+        page = self.browser.open("%s/jp/show/resubmit?aID=%s%s" % (self.sell, aid, query))
+        self.assertEqual(page.status, 200, page.text)
+        return page, page.dom.find("form", name="auction")
+
+    def preview(self, aid, change=None, query=""):
+        """The old form of an item posted as a browser would (its script run): the answer and the pairs sent."""
+        page, form = self.old_form(aid, query)
+        run_form_script(form)
+        pairs = form_pairs(form)
+        if change:
+            pairs = [(k, change.get(k, v)) for k, v in pairs]
+        return self.submit(page, form, pairs), pairs
+
+    def final(self, confirm, charset="utf-8"):
+        """Posts the confirmation form to its button's address, one "salesContract" (the last) kept."""
+        form = confirm.dom.find("form", name="auction")
+        pairs = hidden_pairs(form)
+        contracts = [i for i, (k, _) in enumerate(pairs) if k == "salesContract"]
+        pairs = [p for i, p in enumerate(pairs) if i not in contracts[:-1]]
+        button = form.find("input", id="auc_preview_submit")
+        return self.browser.post(quoted_url(button.get("onclick")), pairs, charset)
+
+    def test_relisting_round_trip(self):
+        items = self.items("closed-winner")[:4]
+        for item in items:
+            with self.subTest(item["id"]):
+                aid = item["id"]
+                record = self.record(aid)
+                page, form = self.old_form(aid)
+                self.assertIn("Yahoo!オークション", page.title)
+                self.assertEqual((page.charset, shown_id(page)), ("EUC-JP", "demo_seller1"))
+                self.assertTrue(page.url.endswith("/jp/show/resubmit?aID=%s&select=old" % aid))
+                self.assertEqual((form.get("method"), form.get("action")), ("post", "/jp/show/preview"))
+                values = values_of(form_pairs(form))
+                self.assertEqual(values["Title"], [record["title"]])
+                self.assertEqual(values["Description"], [record["description"]])
+                self.assertEqual(values["istatus"], [record["condition"]])
+                self.assertEqual(values["StartPrice"], [str(record["start_price"])])
+                self.assertEqual(values["shipname1"], [record["methods"][0]["name"]] if record["methods"] else [""])
+
+                confirm, sent = self.preview(aid)
+                self.assertEqual(confirm.status, 200)
+                forms = confirm.dom.find_all("form")
+                self.assertEqual(forms[0].get("name"), "search")  # an unrelated form comes first
+                form = confirm.dom.find("form", name="auction")
+                self.assertEqual({n.get("type") for n in form.find_all("input")}, {"hidden", "button"})
+                echoed = [p for p in hidden_pairs(form) if p[0] != ".crumb"]
+                expected = [p for p in sent if p[0] != ".crumb"]
+                if record["style"] == "new":
+                    expected = [("salesContract", "0")] + expected
+                self.assertEqual(echoed, expected)
+                button = form.find("input", id="auc_preview_submit")
+                self.assertEqual(button.get("class"), "btnPreviewSubmit")
+                self.assertEqual(button.get("onclick"), "configSubmit('%s/jp/config/submit', document.auction, "
+                                                        "'utf-8'); return false;" % self.sell)
+
+                done = self.final(confirm)
+                self.assertIn("出品：完了", done.title)
+                self.assertIn("Yahoo!オークション", done.title)
+                self.assertEqual(done.dom.find("div", cls="untBody").text(), record["title"])
+                new_id = re.search(r"r1\d{8}", done.text).group(0)
+                made = self.reads("relistings", aid)[aid]
+                self.assertEqual((made["count"], made["attempts"], made["new_ids"]), (1, 1, [new_id]))
+                self.assertEqual(made["fields"]["Title"], record["title"])
+                self.assertEqual(made["fields"]["Description"], record["description"])
+                self.assertEqual(made["listings"][0]["charset"], "UTF-8")
+                shown = self.browser.get("%s/jp/auction/%s" % (self.hosts["item"], new_id))
+                self.assertEqual(shown.dom.find("h1").text(), record["title"])
+        styles = {self.record(i["id"])["style"] for i in items}
+        self.assertEqual(styles, {"old", "new"})
+
+    def test_the_forms_of_both_styles(self):
+        items = self.items("closed-nowinner")
+        for item in items[:2]:
+            record = self.record(item["id"])
+            page, form = self.old_form(item["id"])
+            names = [n.get("name") for n in form.find_all("input")]
+            new_style = record["style"] == "new"
+            with self.subTest(style=record["style"]):
+                self.assertEqual("shippinginput" in names, new_style)
+                self.assertEqual("is_other_ship" in names, new_style)
+                self.assertEqual(names.count("salesContract"), 2 if new_style else 0)
+                self.assertEqual("shipratelink1" in names, not new_style)
+                self.assertEqual("bkname1" in names, not new_style)
+                ids = {n.get("id") for n in form.find_all("input") if n.get("id")}
+                self.assertEqual(ids >= {s for s, _, _ in DEMO_SERVICES}, new_style)
+                if new_style:
+                    state = form.find("input", id="shippinginput")
+                    self.assertEqual((state.get("name"), state.get("value")), (None, "now"))
+                    self.assertFalse([r for r in form.find_all("input", name="shippinginput") if "checked" in r.attrs])
+                # A disabled input, one without a type, unchecked boxes and a submit button.
+                self.assertIn("disabled", form.find("input", name="ypoint").attrs)
+                self.assertIsNone(form.find("input", name="pagetype").get("type"))
+                self.assertNotIn("checked", form.find("input", name="boldSelected").attrs)
+                self.assertTrue(form.find("input", type="submit"))
+                self.assertEqual(form.find("input", name="intlauction").get("value"), record["intlauction"])
+
+        # Long titles: the lists cut them past 53 bytes; the form holds them whole.
+        long = [i for i in self.items("closed-winner") if i["title"].endswith("...")]
+        self.assertTrue(long)
+        for item in long:
+            self.assertGreater(len(item["title"].encode("cp932")), 53)
+            record = self.record(item["id"])
+            self.assertTrue(record["title"].startswith(item["title"][:-3]))
+            self.assertEqual(values_of(form_pairs(self.old_form(item["id"])[1]))["Title"], [record["title"]])
+
+        # Descriptions escaped twice: the textarea shows them once escaped.
+        aid = items[0]["id"]
+        self.state(relist_description_escape=2)
+        text = self.old_form(aid)[1].find("textarea", name="Description").text()
+        self.assertEqual(text, html_escape(self.record(aid)["description"]))
+
+    def test_entry_pages(self):
+        aid = self.items("closed-winner")[0]["id"]
+        entry = "%s/jp/show/resubmit?aID=%s" % (self.sell, aid)
+        old = "/jp/show/resubmit?aID=%s&select=old" % aid
+        for how in ("redirect", "non_premium", "warning", "link", "no_link", "none"):
+            with self.subTest(how):
+                self.state(relist_entry=how)
+                for fnavi in ("", "&fnavi=1"):
+                    page = self.browser.get(entry + fnavi)
+                    if how in ("redirect", "non_premium"):
+                        select = "old" if how == "redirect" else "non_premium"
+                        self.assertEqual((page.status, page.header("Location")),
+                                         (302, "%s/jp/show/resubmit?aID=%s&select=%s%s" % (self.sell, aid, select,
+                                                                                          fnavi)))
+                        continue
+                    dom = page.dom
+                    links = [a for a in dom.find_all("a") if "select=old" in a.get("href", "")]
+                    warning = dom.find("div", id="old_warning")
+                    self.assertEqual(len(links), 1 if how in ("warning", "link") else 0)
+                    self.assertEqual(warning is not None, how == "warning")
+                    if links:
+                        self.assertEqual(links[0].get("href"), old + fnavi)
+                        self.assertIn(html_escape(old + fnavi).encode(), page.body)  # written with &amp;
+                        self.assertEqual(warning is not None and links[0] in warning.find_all("a"), how == "warning")
+                    self.assertEqual(page.dom.find("form", name="auction") is not None, how != "none")
+        self.state(relist_entry="non_premium")
+        page = self.browser.open(entry)
+        self.assertIn("select=non_premium", page.url)
+        self.assertIsNone(page.dom.find("form", name="auction"))
+
+    def test_insertion_dialogs(self):
+        aid = self.items("closed-winner")[2]["id"]
+        self.assertEqual(self.record(aid)["style"], "new")
+        aid = self.items("closed-winner")[1]["id"]  # an old-style form
+        for how in ("none", "accepted", "old_method", "old_method_always", "registration"):
+            with self.subTest(how):
+                self.state(relist_dialog=how)
+                page, form = self.old_form(aid)
+                dialog = page.dom.find("div", id="insertion_dlg")
+                self.assertEqual(dialog is None, how == "none")
+                self.assertIsNotNone(form)
+                self.assertIsNone(form.find("input", name="shippinginput"))
+                self.assertEqual(form.find("input", name="fnavi").get("value"), "0")
+                if dialog is None:
+                    continue
+                self.assertEqual(dialog.get("class"), "modDlgBoxEle")
+                inputs = dialog.find("form").find_all("input")
+                text = dialog.find("div", cls="untBody").text()
+                if how == "accepted":
+                    self.assertEqual([(i.get("id"), i.get("value")) for i in inputs], [("auc_insertion_ok", "開く")])
+                    continue
+                self.assertIn("旧出品方法では出品できません", text)
+                self.assertIn("新出品方法をご利用いただくか", text)
+                if how == "registration":
+                    self.assertIn("出品者情報の登録", inputs[0].get("value"))
+                    self.assertIn("/initialedit", inputs[0].get("onclick"))
+                else:
+                    self.assertIn("document.auction.elements['fnavi'].value='1'", inputs[0].get("onclick"))
+                # Switched to easy-transaction listing: the new form, the notice only when it always comes.
+                page, form = self.old_form(aid, "&fnavi=1")
+                self.assertEqual(page.dom.find("div", id="insertion_dlg") is not None, how == "old_method_always")
+                self.assertEqual(form.find("input", name="fnavi").get("value"), "1")
+                self.assertIsNotNone(form.find("input", name="shippinginput"))
+                self.assertEqual(len(form.find_all("input", name="salesContract")), 2)
+
+    def test_the_form_again_with_errors(self):
+        aid = self.items("closed-winner")[3]["id"]
+        self.state(item_condition_empty=[aid])
+        page, form = self.old_form(aid)
+        self.assertEqual(values_of(form_pairs(form))["istatus"], [""])
+        answer, sent = self.preview(aid, {"StartPrice": "abc"})
+        box = answer.dom.find("div", cls="decErrorBox")
+        self.assertIn("正しく入力されていない項目", box.text())
+        form = answer.dom.find("form", name="auction")
+        points = {td.get("id"): td.parent.find("th").text() for td in form.find_all("td", cls="decErrorPoint")}
+        self.assertEqual(points, {"auc_istatus": "商品の状態", "auc_StartPrice": "開始価格"})
+        self.assertEqual(values_of(form_pairs(form))["StartPrice"], ["abc"])  # the form keeps what was sent
+        self.assertIsNone(answer.dom.find("input", id="auc_preview_submit"))
+
+        self.state(item_condition_empty=None, relist_preview={aid: "error"})
+        answer, _ = self.preview(aid)
+        self.assertEqual([td.get("id") for td in answer.dom.find_all("td", cls="decErrorPoint")], ["auc_StartPrice"])
+        other = self.items("closed-winner")[4]["id"]
+        self.assertIsNotNone(self.preview(other)[0].dom.find("input", id="auc_preview_submit"))
+
+        for how, form_name, button in (("no_form", None, False), ("no_button", "auction", False)):
+            self.state(relist_preview=how)
+            answer, _ = self.preview(aid)
+            self.assertEqual(answer.dom.find("form", name="auction") is not None, form_name is not None)
+            self.assertIsNone(answer.dom.find("input", id="auc_preview_submit"))
+
+        # A post without the page's token is refused.
+        self.state(relist_preview=None)
+        answer, _ = self.preview(aid, {".crumb": "forged"})
+        self.assertIn("有効期限", answer.dom.find("div", cls="decErrorBox").text())
+
+    def test_final_answers(self):
+        aid = self.items("closed-winner")[5]["id"]
+        title = self.record(aid)["title"]
+        cases = [
+            ("error_box", lambda p: p.dom.find("div", cls="decErrorBox").text()),
+            ("unt_head", lambda p: p.dom.find("div", id="modAlertBox").find("div", cls="untHead").text()),
+            ("error_codes", lambda p: json.loads(p.dom.find("input", id="submitErrorCodes").get("value"))["message"]),
+            ("error_text", lambda p: re.search("エラー：([^<]+)<", p.text).group(1)),
+        ]
+        for how, text in cases:
+            with self.subTest(how):
+                self.state(relist_submit=how)
+                done = self.final(self.preview(aid)[0])
+                self.assertTrue(text(done).strip())
+                self.assertNotIn("出品：完了", done.title)
+        self.state(relist_submit="announcement")
+        done = self.final(self.preview(aid)[0])
+        self.assertEqual((done.status, done.header("Location")),
+                         (302, self.hosts["trading"] + "/trs/announcement.html"))
+        made = self.reads("relistings", aid)[aid]
+        self.assertEqual((made["count"], made["attempts"]), (0, 5))
+
+        self.state(relist_submit="garbled")
+        done = self.final(self.preview(aid)[0])
+        shown = done.dom.find("div", cls="untBody").text()
+        self.assertIn("出品：完了", done.title)
+        self.assertIn("?", done.title)
+        self.assertEqual(shown, "".join(c if ord(c) < 128 else "?" for c in title))
+        self.assertEqual(self.reads("relistings", aid)[aid]["count"], 1)
+
+    def test_charsets(self):
+        aid = self.items("closed-winner")[0]["id"]
+        title = self.record(aid)["title"]
+        for page_charset, named, call in (("shift_jis", "euc-jp", "'euc-jp'"), ("utf-8", "shift_jis", "'shift_jis'"),
+                                          ("euc-jp", "none", None)):
+            with self.subTest(page_charset):
+                self.state(sell_charset=page_charset, relist_submit_charset=named)
+                confirm, _ = self.preview(aid)
+                self.assertEqual(confirm.charset.lower(), page_charset)
+                onclick = confirm.dom.find("input", id="auc_preview_submit").get("onclick")
+                args = onclick[onclick.index("(") + 1:onclick.index(")")].split(", ")
+                self.assertEqual(args[2:], [call] if call else [])
+                before = self.reads("relistings").get(aid, {"count": 0})["count"]
+                self.final(confirm, named if named != "none" else "utf-8")
+                made = self.reads("relistings", aid)[aid]
+                self.assertEqual(made["count"], before + 1)
+                self.assertEqual(made["fields"]["Title"], title)
+
+    def test_per_item_switches_and_refusals(self):
+        first, second = [i["id"] for i in self.items("closed-winner")[:2]]
+        self.state(relist_form={second: {"value": "none", "times": 1}})
+        self.assertIsNotNone(self.old_form(first)[1])
+        self.assertIsNone(self.old_form(second)[1])
+        self.assertIsNotNone(self.old_form(second)[1])  # only once
+        # Items on sale, won items, unknown IDs and another seller's items cannot be re-listed.
+        others = [self.items("selling")[0]["id"], self.items("won")[0]["id"], "x999",
+                  self.items("closed-winner", "demo_seller2")[0]["id"]]
+        for aid in others:
+            page, form = self.old_form(aid)
+            self.assertIsNone(form)
+            self.assertIn("再出品できません", page.dom.find("div", cls="untHead").text())
+        signed_out = Browser().get("%s/jp/show/resubmit?aID=%s" % (self.sell, first))
+        self.assertEqual(signed_out.status, 302)
+        self.assertTrue(signed_out.header("Location").startswith(self.hosts["login"] + "/config/login?"))
+
+
+class ItemPagesTest(JobPagesTest):
+    def item_page(self, aid, browser=None):
+        return (browser or self.browser).get("%s/jp/auction/%s" % (self.hosts["item"], aid))
+
+    def feedback_links(self, page):
+        return [a.get("href") for a in page.dom.find_all("a") if "/jp/show/leavefeedback" in a.get("href", "")]
+
+    def link(self, partner, aid):
+        return "%s/jp/show/leavefeedback?t=%s&aID=%s" % (self.a, partner, aid)
+
+    def test_pages_of_every_list(self):
+        several = next(i for i in self.items("closed-winner") if len(i["winners"]) > 2)
+        won = self.items("won")[0]
+        for item, links in ((several, [self.link(w, several["id"]) for w in several["winners"]]),
+                            (won, [self.link(won["seller"], won["id"])]),
+                            (self.items("closed-nowinner")[0], []), (self.items("selling")[0], [])):
+            with self.subTest(item["id"]):
+                record = self.record(item["id"])
+                page = self.item_page(item["id"])
+                self.assertEqual(page.status, 200)
+                self.assertIn("Yahoo!オークション", page.title)
+                self.assertEqual(shown_id(page), "demo_seller1")
+                self.assertEqual(page.dom.find("h1").text(), record["title"])
+                self.assertEqual(self.feedback_links(page), links)
+                for href in links:
+                    self.assertIn(html_escape(href).encode(), page.body)  # "&amp;" in the page
+                delivery = [td.text() for div in page.dom.find_all("div", cls="decInfoTable")
+                            for td in div.find_all("td", property="DeliveryMethod")]
+                services = {s: n for s, _, n in DEMO_SERVICES}
+                self.assertEqual(delivery, [m["name"] for m in record["methods"]]
+                                 + [services[s] for s in record["services"]])
+        # The winners' feedback links are the seller's: another seller sees none, a visitor no ID.
+        other = Browser()
+        self.log_in("demo_seller2", "pass-seller2", other)
+        self.assertEqual(self.feedback_links(self.item_page(several["id"], other)), [])
+        self.assertIsNone(shown_id(self.item_page(several["id"], Browser())))
+
+    def test_delivery_variants(self):
+        aid = self.items("closed-winner")[1]["id"]
+        self.state(item_arrival=[aid])
+        record = self.record(aid)
+        self.assertEqual((record["style"], record["shippinginput"]), ("new", "arrival"))
+        row = self.item_page(aid).dom.find("td", property="DeliveryMethod").parent
+        self.assertEqual([c.text() for c in row.find_all("td")][1:], ["着払い"])
+        self.assertEqual(row.find("th").text(), "配送方法")
+        self.state(item_arrival=None, item_hacoboon=[aid], item_shippinginput={aid: ""})
+        cells = self.item_page(aid).dom.find_all("td", property="DeliveryMethod")
+        self.assertEqual([(c.text(), "hacoboon" in c.find("a").get("href")) for c in cells], [("はこBOON", True)])
+        form = self.browser.open("%s/jp/show/resubmit?aID=%s" % (self.sell, aid)).dom.find("form", name="auction")
+        self.assertEqual(form.find("input", id="shippinginput").get("value"), "")
+        self.assertEqual(values_of(form_pairs(form)).get("shipname1"), [""])
+
+    def test_scenarios(self):
+        item = next(i for i in self.items("closed-winner") if len(i["winners"]) > 2)
+        aid, winners = item["id"], item["winners"]
+        cases = [
+            ("no_t", ["%s/jp/show/leavefeedback?aID=%s" % (self.a, aid)] * len(winners)),
+            ("twice", [self.link(w, aid) for w in [winners[0]] + winners]),
+            ("case", [self.link(w.swapcase(), aid) for w in winners]),
+            ("not_ended", []), ("missing", []), ("adult", []),
+            ("other_user", [self.link(w, aid) for w in winners]),
+        ]
+        for how, links in cases:
+            with self.subTest(how):
+                self.state(item_page={aid: how})
+                page = self.item_page(aid)
+                self.assertEqual(self.feedback_links(page), links)
+                shown = {"other_user": "another_user01", "adult": None}.get(how, "demo_seller1")
+                self.assertEqual(shown_id(page), shown)
+                alert = page.dom.find("div", id="modAlertBox")
+                self.assertEqual(alert is not None and "ドキュメントは存在しません" in alert.text(), how == "missing")
+                self.assertEqual("アダルトカテゴリに入ろうとしています" in page.text, how == "adult")
+        self.assertEqual(shown_id(self.item_page("nothing")), "demo_seller1")
+        self.assertIn("ドキュメントは存在しません", self.item_page("nothing").dom.find("div", id="modAlertBox").text())
+
+
+class HoldTest(ServiceTest):
+    def test_hold_the_nth_request_until_released(self):
+        self.control("POST", "/control/faults", {"action": "hold", "nth": 2, "prefix": "/test/"})
+        results = {}
+
+        def get(key, path):
+            try:
+                results[key] = fetch(self.a + path, timeout=10)[0]
+            except OSError as error:
+                results[key] = error
+        threads = [threading.Thread(target=get, args=(k, "/test/page?k=%d" % k)) for k in (1, 2)]
+        threads[0].start()
+        threads[0].join()
+        threads[1].start()
+        deadline = time.monotonic() + 5
+        while not self.control("GET", "/control/held")["held"] and time.monotonic() < deadline:
+            time.sleep(0.02)
+        self.assertEqual(self.control("GET", "/control/held")["held"], [2])
+        self.assertEqual(fetch(self.a + "/test/page?k=3")[0], 200)  # others pass meanwhile
+        self.assertEqual(results, {1: 200})
+        self.assertEqual(self.control("POST", "/control/release", {"id": 2})["released"], [2])
+        threads[1].join(5)
+        self.assertEqual(results, {1: 200, 2: 200})
+        self.assertEqual([(e["id"], e["held"], e.get("released")) for e in self.log()],
+                         [(1, False, None), (2, True, True), (3, False, None)])
+
+        # Dropped on release (or at a reset): no reply at all.
+        self.control("POST", "/control/faults", {"action": "hold", "path": "/test/echo"})
+        thread = threading.Thread(target=get, args=(4, "/test/echo"))
+        thread.start()
+        while not self.control("GET", "/control/held")["held"]:
+            time.sleep(0.02)
+        self.control("POST", "/control/release", {"drop": True})
+        thread.join(5)
+        self.assertIsInstance(results[4], OSError)
+
+    def test_lost_answer_after_the_work(self):
+        browser = Browser()
+        ServiceTest.log_in(self, browser=browser)
+        operation = self.a + "/jp/show/operation"
+        self.control("POST", "/control/faults", {"action": "lost", "path": "/jp/show/operation", "times": 1})
+        with self.assertRaises(OSError):
+            browser.get(operation)
+        # The page did its work: the next answer counts the lost one.
+        self.assertEqual(browser.get(operation).dom.find("p", id="count").text(), "2")
 
 
 class LifeTest(unittest.TestCase):

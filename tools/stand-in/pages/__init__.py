@@ -1,8 +1,8 @@
 """The stand-in's pages: one module per group, each with register(router)."""
 
-from . import contact, httptest, login, operations, status
+from . import contact, httptest, itempage, login, operations, relist, status
 
-MODULES = [httptest, login, status, operations, contact]
+MODULES = [httptest, login, status, operations, contact, itempage, relist]
 
 
 def register_all(router):

@@ -4,6 +4,11 @@ Lists: "selling" (ascending end time), "closed-winner", "closed-nowinner"
 and "won" (descending end time). Times are seconds since the epoch, placed
 around the clock: selling items end within a week after it, the others
 ended within four weeks before it.
+
+Each item has one record of what the service knows about it (detail()):
+the full title and description, prices, quantity, condition, shipping and
+the listing settings its forms hold, its seller and winners. The status
+pages, the item pages and every form read that record.
 """
 
 import random
@@ -34,6 +39,18 @@ TITLES = [
     "レコード LP ジャズ 10枚",
     "ソファー カバー 3人掛け 予備付",
 ]
+
+# Titles past the lists' length (the service takes up to 65 characters); their
+# cut part is over 53 bytes in Shift_JIS.
+LONG_TITLES = [
+    "【美品】ヴィンテージ機械式腕時計　手巻き　動作確認済み　純正ベルト付き　箱と保証書あり",
+    "限定版　ゲームソフト＆サウンドトラック　初回特典付き　未開封品　送料込み　即日発送します",
+    "北欧デザイン　木製ダイニングチェア　２脚セット　チーク材　ヴィンテージ家具　引き取り歓迎",
+    "表示ソフト対応　ノートパソコン用　拡張ドック　ＵＳＢ　ＨＤＭＩ　有線ＬＡＮ　説明書付属",
+]
+LONG_TITLE_EVERY = 12
+LONG_TITLE_AT = 7
+LIST_TITLE_LENGTH = 30
 
 BIDDERS = [
     "kobe_collector", "Tokyo_Trader", "yamada-taro", "book.lover77", "hanako_2010", "retro_games",
@@ -68,8 +85,18 @@ def items(user, name, now):
             "affiliate": index % 9 == 5,
         }
         make(item, index, total, now, rng)
+        item["full_title"] = item["title"]
+        if index % LONG_TITLE_EVERY == LONG_TITLE_AT:
+            # Long titles: the lists show them cut.
+            item["full_title"] = "#%d %s" % (index + 1, LONG_TITLES[index // LONG_TITLE_EVERY % len(LONG_TITLES)])
+            item["title"] = list_title(item["full_title"])
         result.append(item)
     return result
+
+
+def list_title(title):
+    """A title as the lists show it: past LIST_TITLE_LENGTH characters cut, with "..."."""
+    return title if len(title) <= LIST_TITLE_LENGTH else title[:LIST_TITLE_LENGTH] + "..."
 
 
 def bid_count(rng):
@@ -122,3 +149,158 @@ def won_item(item, index, total, now, rng):
     item["end"] = now - (HOUR + index * 9 * HOUR + rng.randrange(60) * 60)
     item["seller"] = rng.choice(SELLERS)
     item["bids"] = bid_count(rng)
+
+
+# What the service keeps of each item beyond the lists.
+
+# Descriptions hold what escaping differs on: "&", "&nbsp;", tags, quotes,
+# Japanese with Shift_JIS second bytes 0x5C and half-width katakana. No other
+# entity (readers decode the text until it stays the same, "&nbsp;" kept) and
+# no line ends (a browser sends a textarea's lines with CR LF, whatever it got).
+DESCRIPTIONS = [
+    '<b>ご覧いただきありがとうございます。</b><br>{title}です。&nbsp;動作確認済みです。',
+    '<font color="#FF0000">即決価格あり</font>&nbsp;&nbsp;CD & DVD の2点セットです。<br>送料は落札者様のご負担です。',
+    '<p style="text-align:center">「{title}」</p><ul><li>サイズ：約30cm × 20cm</li><li>表面に小さな傷があります</li></ul>',
+    'ノークレーム・ノーリターンでお願いします。<br>"中古品" であることをご理解ください。Tom\'s & Jerry\'s',
+    '表示ソフトの動作確認：日本語の説明です。ｱｲｳｴｵ（半角カナ）<br><a href="https://www.example.com/detail">詳細はこちら</a>',
+    '<table border="1"><tr><td>状態</td><td>良好</td></tr></table>3 < 5 の比較表を同梱&nbsp;(説明書 & 元箱)',
+]
+
+CATEGORIES = ["2084005504", "2084019049", "2084048203", "2084005979", "2084042337"]
+
+# Item condition words of the listing form ("istatus").
+CONDITIONS = ["new", "used10", "used20", "used40", "used60", "used80"]
+CONDITION_TEXTS = {
+    "new": "新品、未使用", "used10": "未使用に近い", "used20": "目立った傷や汚れなし",
+    "used40": "やや傷や汚れあり", "used60": "傷や汚れあり", "used80": "全体的に状態が悪い",
+    "used": "中古", "other": "その他",
+}
+
+# Shipping methods of the form: (name, fee or None, link).
+OLD_METHODS = [
+    ("ゆうパック", 800, ""), ("クロネコヤマト宅急便", 930, ""), ("定形外郵便", 350, ""),
+    ("レターパックプラス", 520, ""), ("クリックポスト", 185, ""), ("ゆうメール", 180, ""),
+    ("佐川急便", None, "https://www.example.com/ship/rates.html"),
+]
+# Methods of the new-style form with fees for distant regions.
+REGIONAL_METHODS = [("西濃運輸", 1500, 2500, 3000, 3500), ("福山通運", 1200, 2000, 2600, 3200)]
+
+# The new-style form's shipping services: (id of the state input, check box,
+# name on the item page). The state input holds "true" or "false".
+SERVICES = [
+    ("nekoposu", "is_yahuneko_nekoposu_ship", "ネコポス"),
+    ("compact", "is_yahuneko_taqbin_compact_ship", "宅急便コンパクト"),
+    ("taqbin", "is_yahuneko_taqbin_ship", "宅急便"),
+    ("hacoboon", "is_hb_ship", "はこBOON"),
+    ("hbmini", "is_hbmini_ship", "はこBOON mini"),
+    ("yupacket", "is_jp_yupacket_official_ship", "ゆうパケット（おてがる版）"),
+    ("yupack", "is_jp_yupack_official_ship", "ゆうパック（おてがる版）"),
+]
+OFFERED_SERVICES = ["nekoposu", "compact", "taqbin", "yupacket", "yupack"]
+
+PREFECTURES = [(13, "渋谷区"), (27, "大阪市北区"), (1, "札幌市中央区"), (40, "福岡市博多区"), (26, "京都市左京区")]
+BANKS = ["ゆうちょ銀行", "三井住友銀行", "楽天銀行", "みずほ銀行"]
+OTHER_PAYMENTS = ["現金書留", "商品代引き"]
+RETURN_NOTES = ["", "到着後3日以内にご連絡ください。", "初期不良のみ返品可"]
+
+
+def detail(user, name, index, item):
+    """The service's record of one listed item: what its forms and pages hold."""
+    rng = random.Random("detail/" + item["id"])
+    own = name != "won"
+    d = {
+        "id": item["id"], "user": user, "list": name, "index": index,
+        "seller": user if own else item["seller"], "buyer": None if own else user,
+        "title": item["full_title"], "list_title": item["title"],
+        "price": item["price"], "bids": item["bids"], "end": item["end"], "ended": name != "selling",
+        "winners": list(item.get("winners", [])), "bidder": item.get("bidder"),
+        "category": rng.choice(CATEGORIES),
+        "quantity": 1 if index % 6 else rng.randrange(2, 6),
+        "condition": rng.choice(CONDITIONS), "condition_comment": "",
+    }
+    d["description"] = DESCRIPTIONS[index % len(DESCRIPTIONS)].format(title=d["title"])
+    start = max(100, item["price"] // rng.choice([1, 2, 3, 5]) // 10 * 10)
+    mode = ["auction", "auction", "auction", "buynow", "auction", "offer"][index % 6]
+    if mode == "auction":
+        buynow = 0 if index % 4 else start * 2
+    else:
+        buynow = start
+    d.update({"start_price": start, "buynow_price": buynow, "sales_mode": mode})
+
+    # Every other item has the new-style form (easy-transaction listing).
+    new_style = index % 2 == 0
+    d["style"] = "new" if new_style else "old"
+    d["shipping"] = "seller" if index % 5 == 3 else "buyer"
+    fee = (lambda value: 0 if d["shipping"] == "seller" and value is not None else value)
+    methods = []
+    services = []
+    if new_style:
+        services = rng.sample(OFFERED_SERVICES, rng.randrange(0, 3))
+        if not services or index % 3 == 0:
+            regional = REGIONAL_METHODS[index % len(REGIONAL_METHODS)]
+            if index % 4 == 0:
+                methods.append({"name": regional[0], "fee": fee(regional[1]), "hokkaido": regional[2],
+                                "okinawa": regional[3], "island": regional[4], "link": ""})
+            else:
+                methods.append({"name": "ゆうパック", "fee": fee(800), "hokkaido": None, "okinawa": None,
+                                "island": None, "link": ""})
+    else:
+        for method_name, method_fee, link in rng.sample(OLD_METHODS, rng.randrange(1, 4)):
+            methods.append({"name": method_name, "fee": fee(method_fee), "hokkaido": None, "okinawa": None,
+                            "island": None, "link": link if method_fee is None else ""})
+    d["methods"] = methods
+    d["services"] = [s for s in OFFERED_SERVICES if s in services]
+    d["shippinginput"] = "now"
+    sized = any(s in ("taqbin", "yupack") for s in d["services"])
+    d["itemsize"] = str(rng.choice([1, 3, 4, 5])) if sized else ""
+    d["itemweight"] = str(rng.choice([1, 2, 3])) if sized else ""
+    d["shiptime"] = "payment" if index % 3 else "close"
+    d["shipschedule"] = rng.choice(["1", "4", "5", "6"]) if new_style else ""
+    d["loc_cd"], d["city"] = PREFECTURES[index % len(PREFECTURES)]
+    d["intl_ok"] = index % 7 == 4
+    d["ypk_ok"] = not new_style and index % 4 == 1
+
+    # The listing settings of the last listing.
+    d.update({
+        "duration": rng.randrange(1, 8), "closing_time": rng.randrange(0, 24),
+        "num_resubmit": rng.randrange(0, 4), "close_early": index % 3 != 2, "auto_extension": index % 4 != 3,
+        "min_bid_rating": index % 5 == 2, "bad_rating_ratio": index % 6 == 1, "bid_credit_limit": index % 7 == 3,
+        "sales_contract": new_style and index % 4 == 2,
+        "aspj1": not new_style, "aspj3": not new_style and index % 3 == 0, "aspj4": False,
+        "ypm_ok": True,
+        "bank_names": rng.sample(BANKS, 2) if not new_style else [],
+        "pay_methods": [OTHER_PAYMENTS[index % 2]] if not new_style and index % 5 == 1 else [],
+        "retpolicy": 1 if index % 4 == 1 else 0,
+        "retpolicy_comment": RETURN_NOTES[index % 3] if index % 4 == 1 else "",
+        "intlauction": "1" if index % 9 == 5 else "0",
+        "featured_amount": 20 + 10 * rng.randrange(0, 8) if item.get("featured") else 0,
+    })
+    d["markdown"] = d["num_resubmit"] > 0 and index % 8 == 5
+    d["markdown_ratio"] = str(rng.choice([5, 10, 15, 20, 25, 30])) if d["markdown"] else ""
+    return d
+
+
+_index_cache = {}
+
+
+def index(now):
+    """Every demo item by auction ID: (user, list, position, list item)."""
+    found = _index_cache.get(now)
+    if found is None:
+        found = {}
+        for user in sorted(COUNTS):
+            for name in LIST_NAMES:
+                for position, item in enumerate(items(user, name, now)):
+                    found[item["id"]] = (user, name, position, item)
+        _index_cache.clear()
+        _index_cache[now] = found
+    return found
+
+
+def find(aid, now):
+    """The record of the item with that auction ID, or None."""
+    entry = index(now).get(aid or "")
+    if entry is None:
+        return None
+    user, name, position, item = entry
+    return detail(user, name, position, item)

@@ -11,14 +11,14 @@ from urllib.parse import parse_qsl, unquote_to_bytes
 # The service's hosts, each served on its own origin. The client keeps one
 # table of these; each entry can be replaced by an origin in its settings.
 HOSTS = [
-    ("auctions", "auction service: top page, notice page (/topic/notice/), the signed-in operation page, seller pages, item actions"),
+    ("auctions", "auction service: top page, notice page (/topic/notice/), the signed-in operation page, seller pages, feedback and featured-amount pages"),
     ("login", "log-in host: /config/login (form, post, log-out), /config/login_verify2"),
     ("protected_login", "protected log-in host: one-time password (POST /otp)"),
     ("portal", "portal top page"),
-    ("sell", "selling host: listing, re-listing and preview forms"),
+    ("sell", "selling host: re-listing, preview and description-addition forms"),
     ("openlist", "open-list host: status page of the selling list"),
     ("closedlist", "closed-list host: status pages of the closed and won lists, removals"),
-    ("item", "item page host"),
+    ("item", "item page host (/jp/auction/ID)"),
     ("points", "points service host (/book links)"),
     ("images", "image host (/images/...: icons of the status pages)"),
     ("trading", "trading system host (/trs/announcement.html)"),
@@ -240,3 +240,18 @@ class Router:
                 rest = path[len(prefix):]
                 return lambda req, page=page, rest=rest: page(req, rest)
         return not_found
+
+    def serve(self, req):
+        """The reply of the request's page (or the Answer it raised)."""
+        try:
+            return self.find(req.host, req.path)(req)
+        except Answer as answer:
+            return answer.response
+
+
+class Answer(Exception):
+    """Raised by a page's helper to answer at once (a log-in redirect, a refusal)."""
+
+    def __init__(self, response):
+        super().__init__(response.status)
+        self.response = response
