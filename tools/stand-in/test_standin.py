@@ -1694,6 +1694,119 @@ class ItemPagesTest(JobPagesTest):
         self.assertIn("ドキュメントは存在しません", self.item_page("nothing").dom.find("div", id="modAlertBox").text())
 
 
+class FeedbackPagesTest(JobPagesTest):
+    def rate(self, url, rating="good", comment="ありがとうございました。&nbsp;表示ソフト <b>", charset=None):
+        """The three pages: (input, confirmation, answer)."""
+        page = self.browser.get(url)
+        form = next(f for f in page.dom.find_all("form") if "leavefeedback" in f.get("action", ""))
+        pairs = hidden_pairs(form) + [("rating", rating), ("formComment", comment)]
+        confirm = self.submit(page, form, pairs, charset)
+        final = confirm.dom.find("form")
+        done = self.submit(confirm, final, hidden_pairs(final), charset) if final else None
+        return page, confirm, done
+
+    def test_seller_rates_every_winner_and_the_buyer_the_seller(self):
+        item = next(i for i in self.items("closed-winner") if len(i["winners"]) > 1)
+        won = self.items("won")[1]
+        comment = "迅速なご対応ありがとうございました。&nbsp;<b>また</b>よろしくお願いします & 感謝"
+        for aid, partner, sent in ([(item["id"], w, w) for w in item["winners"]]
+                                   + [(won["id"], won["seller"], won["seller"].upper())]):
+            with self.subTest(partner):
+                url = "%s/jp/show/leavefeedback?t=%s&aID=%s" % (self.a, sent, aid)
+                page, confirm, done = self.rate(url, "veryGood", comment)
+                self.assertEqual(page.charset, "EUC-JP")
+                self.assertIn("Yahoo!オークション", page.title)
+                form = page.dom.find("form")
+                self.assertEqual(form.get("action"), "/jp/preview/leavefeedback")
+                self.assertEqual([n for n, _ in hidden_pairs(form)], ["t", "aID", ".crumb"])
+                self.assertEqual(dict(hidden_pairs(form))["t"], partner)
+                self.assertEqual([r.get("value") for r in form.find_all("input", name="rating")],
+                                 ["veryGood", "good", "normal", "bad", "veryBad"])
+                self.assertIsNotNone(form.find("textarea", name="formComment"))
+                self.assertEqual(form.find("input", id="decCheck").get("type"), "submit")
+                final = confirm.dom.find("form")
+                self.assertEqual(final.get("action"), "/jp/submit/leavefeedback")
+                self.assertEqual({n.get("type") for n in final.find_all("input")}, {"hidden", "submit"})
+                self.assertEqual(dict(hidden_pairs(final))["formComment"], comment)
+                self.assertIn("評価", done.title)
+                given = self.reads("feedback", aid)[aid][partner]
+                self.assertEqual((given["rating"], given["comment"], given["count"]), ("veryGood", comment, 1))
+
+    def test_scenarios(self):
+        item = next(i for i in self.items("closed-winner") if len(i["winners"]) == 1)
+        aid, partner = item["id"], item["winners"][0]
+        url = "%s/jp/show/leavefeedback?t=%s&aID=%s" % (self.a, partner, aid)
+        for how in ("decCheck", "none", "no_rating"):
+            with self.subTest(how):
+                self.state(feedback_form={aid: how})
+                page = self.browser.get(url)
+                forms = page.dom.find_all("form")
+                self.assertEqual(len(forms), 0 if how == "none" else 1)
+                if how == "decCheck":
+                    action = forms[0].get("action")
+                    self.assertNotIn("preview/leavefeedback", action)
+                    self.assertIn("leavefeedback", action)
+                    self.assertEqual(forms[0].find("input", id="decCheck").get("type"), "submit")
+                    self.assertEqual(self.rate(url)[2].status, 200)
+                if how == "no_rating":
+                    self.assertIsNone(forms[0].find("input", name="rating"))
+        self.state(feedback_form=None, feedback_preview="no_form")
+        _, confirm, done = self.rate(url)
+        self.assertIsNone(done)
+        for how, check in (("error", lambda p: p.dom.find("div", cls="decErrorBox")),
+                           ("form_again", lambda p: p.dom.find("form", action="/jp/preview/leavefeedback"))):
+            with self.subTest(how):
+                self.state(feedback_preview=None, feedback_result=how)
+                self.assertIsNotNone(check(self.rate(url)[2]))
+        given = self.reads("feedback", aid)[aid][partner]
+        self.assertEqual((given["count"], given["attempts"]), (1, 3))  # the first through decCheck
+        # No rating chosen: the input form again; items not ended and strangers have no form.
+        self.state(feedback_result=None)
+        _, confirm, _ = self.rate(url, rating="")
+        self.assertEqual(confirm.dom.find("form").get("action"), "/jp/preview/leavefeedback")
+        for other in ("%s/jp/show/leavefeedback?t=nobody_here&aID=%s" % (self.a, aid),
+                      "%s/jp/show/leavefeedback?t=%s&aID=%s" % (self.a, partner, self.items("selling")[0]["id"])):
+            self.assertEqual(self.browser.get(other).dom.find_all("form"), [])
+
+
+class RemovalTest(JobPagesTest):
+    def list_page(self, name):
+        host, query = LIST_QUERIES[name]
+        return self.browser.get("%s/jp/show/mystatus?%s" % (self.hosts[host], query))
+
+    def remove(self, name, ids):
+        page = self.list_page(name)
+        form = page.dom.find("form", name="auctionList")
+        pairs = hidden_pairs(form) + [("aidlist[]", aid) for aid in ids]
+        return self.submit(page, form, pairs)
+
+    def test_removal_from_each_list(self):
+        for name, count in (("closed-winner", 3), ("closed-nowinner", 1), ("won", 2)):
+            with self.subTest(name):
+                ids = [i["id"] for i in self.items(name)[:count]]
+                answer = self.remove(name, ids)
+                host, query = LIST_QUERIES[name]
+                done = "%s/jp/show/mystatus?%s" % (self.hosts[host], query)
+                self.assertEqual((answer.status, answer.header("Location")), (302, done))
+                shown = [cells(r)[1] for r in item_rows(self.browser.get(done), name)]
+                self.assertFalse(set(ids) & set(shown))
+                self.assertFalse(set(ids) & {i["id"] for i in self.items(name)})
+                self.assertEqual(self.reads("removals")[name], {"ids": ids, "posts": 1, "errors": 0})
+        self.assertIn("removebid", self.list_page("won").dom.find("form").get("action"))
+
+    def test_refused_removals(self):
+        items = [i["id"] for i in self.items("closed-winner")]
+        self.state(remove_error=[items[1]])
+        cases = [items[:2], items[:51], ["x999"], [self.items("won")[0]["id"]], []]
+        for ids in cases:
+            answer = self.remove("closed-winner", ids)
+            self.assertEqual(answer.status, 200)
+            self.assertTrue(answer.dom.find("div", cls="decErrorBox").text())
+        self.assertEqual(self.reads("removals")["closed-winner"], {"ids": [], "posts": 5, "errors": 5})
+        self.assertEqual(len(self.items("closed-winner")), 110)
+        self.assertEqual(self.remove("closed-winner", items[2:52]).status, 302)  # fifty in one post
+
+
 class HoldTest(ServiceTest):
     def test_hold_the_nth_request_until_released(self):
         self.control("POST", "/control/faults", {"action": "hold", "nth": 2, "prefix": "/test/"})

@@ -1,14 +1,23 @@
-"""The status pages of the signed-in seller's four lists (/jp/show/mystatus).
+"""The status pages of the signed-in seller's four lists (/jp/show/mystatus)
+and the removal of items from the closed and won lists.
 
 openlist host    ?select=selling&alocale=0jp&s1=end&o1=a
 closedlist host  ?select=closed&hasWinner=1, ?select=closed&hasWinner=0, ?select=won
 From the second page on "&apg=n"; 50 rows a page. Without a session the
 service sends its log-in page.
+
+closedlist host  POST /jp/config/removeclosed (closed lists, by "hasWinner")
+                 and /jp/config/removebid (won list): the page's removal form
+                 with repeated "aidlist[]"; a redirect to ".done" (the list
+                 without those items) or an error page (nothing removed).
+                 Per list the stand-in keeps the IDs removed and the posts
+                 (GET /control/removals).
 """
 
 from urllib.parse import quote
 
 from . import demo
+from .jobpages import error_box, record, records_read, signed_in, switch, title_bar
 from .service import ACCOUNTS, auction_name, charset_name, clock, list_date, masthead, page, to_login, visit
 from .site import Response, html_escape, not_found
 
@@ -42,10 +51,29 @@ HIGHLIGHT = "#FFFF99"
 ROW_COLOURS = ("#FFFFFF", "#F8F8F8")
 
 
+REMOVAL_PATHS = {"/jp/config/removeclosed": ("closed-winner", "closed-nowinner"), "/jp/config/removebid": ("won",)}
+REMOVAL_LIMIT = 50
+
+
 def register(router):
     router.add("openlist", "/jp/show/mystatus", mystatus)
     router.add("closedlist", "/jp/show/mystatus", mystatus)
+    for path in REMOVAL_PATHS:
+        router.add("closedlist", path, remove)
     router.add_control("/control/items", items_read)
+    router.add_control("/control/removals", records_read("removals"))
+
+
+def list_items(req, user, name, now):
+    """A list's items as its pages show them: without those removed from it."""
+    with req.standin.lock:
+        gone = set(record(req, "removals").get(name, {}).get("ids", []))
+        featured = {aid for aid, entry in record(req, "featured").items() if entry.get("amounts")}
+    rows = [item for item in demo.items(user, name, now) if item["id"] not in gone]
+    if name == "selling":
+        for item in rows:
+            item["featured"] = item["featured"] or item["id"] in featured
+    return rows
 
 
 def list_of(req):
@@ -95,7 +123,7 @@ def mystatus(req):
     if v.user is None:
         return to_login(req, v)
     now = clock(req)
-    rows = [] if name in empty_lists(state) else demo.items(v.session_user, name, now)
+    rows = [] if name in empty_lists(state) else list_items(req, v.session_user, name, now)
     number = page_number(req)
     charset = charset_name(state.get("status_charset"), "Shift_JIS")
     where = state.get("status_charset_in", "both")
@@ -263,7 +291,7 @@ def items_read(req):
     user = req.param("user", ACCOUNTS[0].user)
     now = clock(req)
     result = []
-    for index, item in enumerate(demo.items(user, name, now)):
+    for index, item in enumerate(list_items(req, user, name, now)):
         entry = dict(item)
         entry["page"] = index // ROWS_PER_PAGE + 1
         entry["url"] = "%s/jp/auction/%s" % (req.origin_of("item"), item["id"])
@@ -272,3 +300,43 @@ def items_read(req):
         result.append(entry)
     return {"clock": now, "clock_text": list_date(now), "list": name, "user": user,
             "url": list_url(req, name), "items": result}
+
+
+def remove(req):
+    """remove_error: yes/no per auction ID: a post holding such an ID answers with an error page."""
+    v = signed_in(req)
+    state = req.state
+    charset = charset_name(state.get("status_charset"), "Shift_JIS")
+    pairs = [(key.decode("ascii", "replace"), value.decode("ascii", "replace")) for key, value in req.form_bytes()]
+    fields = dict(pairs)
+    ids = [value for key, value in pairs if key == "aidlist[]" and value]
+    names = REMOVAL_PATHS[req.path]
+    name = names[0] if len(names) == 1 else {"1": names[0], "0": names[1]}.get(fields.get("hasWinner"))
+    now = clock(req)
+    error = None
+    if name is None or fields.get("action") != "remove":
+        error = "不正なリクエストです。"
+    elif not ids:
+        error = "削除するオークションを選択してください。"
+    elif len(ids) > REMOVAL_LIMIT:
+        error = "一度に削除できるのは%d件までです。" % REMOVAL_LIMIT
+    else:
+        listed = {item["id"] for item in list_items(req, v.session_user, name, now)}
+        if any(aid not in listed for aid in ids):
+            error = "選択されたオークションの中に、削除できないものがあります。"
+        elif any(switch(req, "remove_error", aid, False) for aid in ids):
+            error = "選択されたオークションを削除できませんでした。しばらくしてからもう一度お試しください。"
+    with req.standin.lock:
+        entry = record(req, "removals").setdefault(name or "unknown", {"ids": [], "posts": 0, "errors": 0})
+        entry["posts"] += 1
+        if error:
+            entry["errors"] += 1
+        else:
+            entry["ids"] += [aid for aid in ids if aid not in entry["ids"]]
+    if error:
+        body = masthead(req, v.user) + title_bar("削除できませんでした") + error_box(error)
+        return page("%s - マイ・オークション - エラー" % auction_name(req), body, charset, headers=v.headers)
+    done = fields.get(".done", "")
+    if not done.startswith(req.origin + "/jp/show/mystatus?"):
+        done = list_url(req, name)
+    return Response.redirect(302, done, headers=v.headers)
