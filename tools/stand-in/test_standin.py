@@ -1807,6 +1807,138 @@ class RemovalTest(JobPagesTest):
         self.assertEqual(self.remove("closed-winner", items[2:52]).status, 302)  # fifty in one post
 
 
+class AdditionPagesTest(JobPagesTest):
+    def add(self, aid, text, charset=None):
+        page = self.browser.get("%s/jp/show/updateauction?aID=%s" % (self.sell, aid))
+        form = page.dom.find("form", name="auction")
+        if form is None:
+            return page, None, None
+        pairs = [(k, text if k == "Description" else v) for k, v in form_pairs(form)]
+        return page, form, self.submit(page, form, pairs, charset)
+
+    def final(self, confirm, charset="utf-8"):
+        form = confirm.dom.find("form", action="/jp/config/updateauction")
+        button = next(b for b in form.find_all("input", type="button") if "submit(" in b.get("onclick", ""))
+        return self.browser.post(quoted_url(button.get("onclick")), hidden_pairs(form), charset)
+
+    def test_addition_round_trip(self):
+        aid = self.items("selling")[0]["id"]
+        text = "【追記】送料を値下げしました。&nbsp;<b>表示ソフト</b> & ｶﾀｶﾅ \"引用\""
+        page, form, confirm = self.add(aid, text)
+        self.assertEqual((page.charset, form.get("action")), ("EUC-JP", "/jp/preview/updateauction"))
+        self.assertEqual(form.find("textarea", name="Description").text(), "")
+        self.assertTrue(hidden_pairs(form))
+        confirm_form = confirm.dom.find("form", name="auction")
+        self.assertEqual(dict(hidden_pairs(confirm_form))["Description"], text)
+        button = confirm_form.find("input", id="btnEditConfirm")
+        onclick = button.get("onclick")
+        self.assertIn("'%s/jp/config/updateauction'" % self.sell, onclick)
+        call = onclick[onclick.index(".submit(") + 8:]
+        self.assertEqual(call[:call.index(")")].split(", ")[4], "'utf-8'")
+        done = self.final(confirm)
+        self.assertIn("管理：オークションの編集 - 完了", done.title)
+        self.assertIn("Yahoo!オークション", done.title)
+        added = self.reads("additions", aid)[aid]
+        self.assertEqual((added["texts"], added["count"], added["attempts"]), ([text], 1, 1))
+        self.assertIn(text, self.browser.get("%s/jp/auction/%s" % (self.hosts["item"], aid)).text)
+
+    def test_scenarios(self):
+        aid = self.items("selling")[1]["id"]
+        for key, how, check in [
+            ("addition_confirm", "action_only", lambda c: c.dom.find("form", action="/jp/config/updateauction")
+             .get("name") is None and c.dom.find("form", name="auction") is None),
+            ("addition_confirm", "no_form", lambda c: not c.dom.find_all("form")),
+            ("addition_confirm", "no_button", lambda c: not c.dom.find("form").find_all("input", type="button")[1:]),
+            ("addition_confirm", "error", lambda c: c.dom.find("div", cls="decErrorBox") and not c.dom.find("form")),
+            ("addition_button", "class", lambda c: c.dom.find("input", cls="btnEditSubmit").get("id") is None),
+            ("addition_button", "value", lambda c: c.dom.find("input", value="更新する").get("class") is None),
+            ("addition_submit_charset", "none",
+             lambda c: c.dom.find("input", id="btnEditConfirm").get("onclick").count(",") == 3),
+        ]:
+            with self.subTest(how):
+                self.state(**{key: {aid: how}})
+                self.assertTrue(check(self.add(aid, "追記")[2]))
+                self.state(**{key: None})
+        for how, title in (("halfwidth", "管理:オークションの編集 - 完了"), ("error", "エラー")):
+            self.state(addition_result=how, addition_submit_charset="euc-jp")
+            done = self.final(self.add(aid, "追記 " + how)[2], "euc-jp")
+            self.assertIn(title, done.title)
+        self.assertEqual(self.reads("additions", aid)[aid]["texts"], ["追記 halfwidth"])
+        self.state(addition_form="none")
+        self.assertIsNone(self.add(aid, "x")[1])
+        closed = self.items("closed-winner")[0]["id"]
+        self.state(addition_form=None)
+        page = self.browser.get("%s/jp/show/updateauction?aID=%s" % (self.sell, closed))
+        self.assertIsNone(page.dom.find("form"))
+        self.assertTrue(page.dom.find("div", cls="decErrorBox"))
+
+
+class FeaturedPagesTest(JobPagesTest):
+    def featured(self, aid, amount=300, tos=True):
+        page = self.browser.get("%s/jp/show/featured?aID=%s" % (self.a, aid))
+        form = page.dom.find("form")
+        if form is None or form.find("input", name="dpd") is None:
+            return page, form, None
+        pairs = [(k, str(amount) if k == "dpd" else v) for k, v in form_pairs(form)]
+        pairs += [("tos", "yes")] if tos else []
+        return page, form, self.submit(page, form, pairs)
+
+    def amount_rows(self, confirm):
+        table = confirm.dom.find("form").find("table")
+        return [tr.text() for tr in table.find_all("tr") if "金額" in tr.text()]
+
+    def test_featured_round_trip(self):
+        item = next(i for i in self.items("selling") if not i["featured"])
+        page, form, confirm = self.featured(item["id"])
+        self.assertIn("editfeatured", form.get("action"))
+        self.assertIsNotNone(form.find("input", type="checkbox", name="tos"))
+        self.assertEqual(page.charset, "EUC-JP")
+        self.assertEqual(self.amount_rows(confirm), ["1日あたりの金額：300円"])
+        self.assertIsNone(confirm.dom.find("input", type="checkbox"))
+        final = confirm.dom.find("form")
+        self.assertIn("editfeatured", final.get("action"))
+        done = self.submit(confirm, final, form_pairs(final))
+        self.assertNotIn('color="#FF0000"', done.text)
+        self.assertEqual(self.reads("featured", item["id"])[item["id"]], {"amounts": [300], "count": 1, "attempts": 1})
+        row = next(r for r in item_rows(self.browser.get(self.hosts["openlist"] + "/jp/show/mystatus?"
+                                                          + LIST_QUERIES["selling"][1]), "selling")
+                   if cells(r)[0] == item["id"])
+        self.assertTrue([i for i in row.find_all("img") if "featured.gif" in i.get("src")])
+
+    def test_scenarios(self):
+        aid = next(i for i in self.items("selling") if not i["featured"])["id"]
+        for how, action in (("config/featured", "config/featured"), ("config_featured", "config_featured")):
+            self.state(featured_form=how)
+            page, form, confirm = self.featured(aid)
+            self.assertIn(action, form.get("action"))
+            self.assertEqual(self.amount_rows(confirm), ["1日あたりの金額：300円"])
+        self.state(featured_form="none")
+        self.assertIsNone(self.featured(aid)[1])
+        self.state(featured_form="no_fields")
+        self.assertIsNone(self.featured(aid)[1].find("input", name="tos"))
+        self.state(featured_form=None)
+        for how, rows in (("fullwidth", ["１日あたりの金額：300円"]), ("colon", ["1日あたりの金額:300円"]),
+                          ("other_amount", ["1日あたりの金額：350円"]), ("no_row", [])):
+            self.state(featured_confirm=how)
+            self.assertEqual(self.amount_rows(self.featured(aid)[2]), rows)
+        for change, how in (({}, "again"), ({"amount": 19}, None), ({"tos": False}, None), ({"amount": 1000}, None)):
+            self.state(featured_confirm=how)
+            confirm = self.featured(aid, **change)[2]
+            self.assertIsNotNone(confirm.dom.find("input", type="checkbox", name="tos"))
+            self.assertTrue(confirm.dom.find("font", color="#FF0000").find("b").text())
+        self.state(featured_confirm=None, featured_result="error")
+        confirm = self.featured(aid)[2]
+        done = self.submit(confirm, confirm.dom.find("form"), form_pairs(confirm.dom.find("form")))
+        self.assertTrue(done.dom.find("font", color="#FF0000").find("b").text())
+        self.assertEqual(self.reads("featured", aid)[aid]["count"], 0)
+        # A featured item takes only amounts at least 10 yen above its own.
+        featured = next(i for i in self.items("selling") if i["featured"])["id"]
+        current = self.record(featured)["featured_amount"]
+        self.state(featured_result=None)
+        self.assertTrue(self.featured(featured, current + 9)[2].dom.find("font", color="#FF0000"))
+        self.assertFalse(self.featured(featured, current + 10)[2].dom.find("font", color="#FF0000"))
+
+
 class HoldTest(ServiceTest):
     def test_hold_the_nth_request_until_released(self):
         self.control("POST", "/control/faults", {"action": "hold", "nth": 2, "prefix": "/test/"})

@@ -1,8 +1,8 @@
 """The stand-in's pages: one module per group, each with register(router)."""
 
-from . import contact, feedback, httptest, itempage, login, operations, relist, status
+from . import contact, editing, feedback, httptest, itempage, login, operations, relist, status
 
-MODULES = [httptest, login, status, operations, contact, itempage, relist, feedback]
+MODULES = [httptest, login, status, operations, contact, itempage, relist, feedback, editing]
 
 
 def register_all(router):
