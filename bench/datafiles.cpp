@@ -16,6 +16,8 @@
 #include "client/TanzoAuctionItemUserEdit.h"
 #include "client/TanzoDocData.h"
 
+#include "BenchDocData.h"
+
 #include <unistd.h>
 
 namespace
@@ -24,27 +26,6 @@ using Clock = std::chrono::steady_clock;
 
 const int kRecords = 10000;
 const int kRuns = 7;
-
-class CBenchDocData : public CTanzoDocData
-{
-public:
-    explicit CBenchDocData(const CString& root) : m_root(root)
-    {
-        CUserAccount account;
-        account.SetID("bench_user");
-        Add(account);
-    }
-
-protected:
-    BOOL GetUserDataRoot(CString& out) override
-    {
-        out = m_root;
-        return TRUE;
-    }
-
-private:
-    CString m_root;
-};
 
 // A record as a user leaves them: a memo, a mark, and for every tenth item
 // its three winners with their flags.
@@ -95,7 +76,7 @@ int main()
     for (int run = 0; run < kRuns; ++run)
     {
         {
-            CBenchDocData doc(folder);
+            CBenchDocData doc(folder, "bench_user");
             for (const TanzoAuctionItemUserEdit& record : records)
                 doc.StoreUserEdit(record);
             const Clock::time_point start = Clock::now();
@@ -106,7 +87,7 @@ int main()
             }
             saves.push_back(Milliseconds(Clock::now() - start));
         }
-        CBenchDocData doc(folder);
+        CBenchDocData doc(folder, "bench_user");
         const Clock::time_point start = Clock::now();
         doc.EnsureDataSetLoaded(dataSetUserEdits);
         loads.push_back(Milliseconds(Clock::now() - start));

@@ -20,54 +20,7 @@
 #include "controls/CommListCtrlOwnerData.h"
 #endif
 
-// ---- Heap counting: every allocation of the program passes here.
-namespace
-{
-size_t g_nHeapNow = 0;
-size_t g_nHeapPeak = 0;
-const size_t kHeader = 16;
-} // namespace
-
-void* operator new(size_t nSize)
-{
-    auto* p = (unsigned char*)std::malloc(nSize + kHeader);
-    if (p == nullptr)
-        throw std::bad_alloc();
-    *(size_t*)p = nSize;
-    g_nHeapNow += nSize;
-    if (g_nHeapNow > g_nHeapPeak)
-        g_nHeapPeak = g_nHeapNow;
-    return p + kHeader;
-}
-
-void operator delete(void* p) noexcept
-{
-    if (p == nullptr)
-        return;
-    auto* pBlock = (unsigned char*)p - kHeader;
-    g_nHeapNow -= *(size_t*)pBlock;
-    std::free(pBlock);
-}
-
-void operator delete(void* p, size_t) noexcept
-{
-    operator delete(p);
-}
-
-void* operator new[](size_t nSize)
-{
-    return operator new(nSize);
-}
-
-void operator delete[](void* p) noexcept
-{
-    operator delete(p);
-}
-
-void operator delete[](void* p, size_t) noexcept
-{
-    operator delete(p);
-}
+#include "HeapCount.h"
 
 namespace
 {
