@@ -131,6 +131,11 @@ DWORD GetToggleConfirmOption(int which)
                                         : COptionSettings::OptionConfirmForbidden;
 }
 
+int GetTogglePartnerMode(int which)
+{
+    return which == RatingToggle::Rated ? PartnerMode::Rated : PartnerMode::Forbidden;
+}
+
 BOOL AllHaveToggleState(const CItemSelection& selection, int which)
 {
     const int count = (int)selection.GetSize();

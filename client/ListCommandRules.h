@@ -54,10 +54,23 @@ struct RatingToggle
         Forbidden = 1
     };
 };
-// The item state bit, the buyers' flag and the option that asks first.
+// The modes of the partner selection: the partners a feedback run rates,
+// those marked rated, those marked rating forbidden.
+struct PartnerMode
+{
+    enum
+    {
+        Rate = 0,
+        Rated = 1,
+        Forbidden = 2
+    };
+};
+// The item state bit, the buyers' flag, the option that asks first and
+// the partner selection's mode of a toggle.
 DWORD GetToggleStateBit(int which);
 DWORD GetToggleBuyerFlag(int which);
 DWORD GetToggleConfirmOption(int which);
+int GetTogglePartnerMode(int which);
 // Every item of the selection has the state bit.
 BOOL AllHaveToggleState(const CItemSelection& selection, int which);
 // The question before the toggle; with withBuyers a single item with

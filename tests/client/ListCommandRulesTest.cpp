@@ -251,6 +251,9 @@ TEST(ListCommandRules, ToggleOfTheRatingStates)
     EXPECT_FALSE(TogglesThroughPartners(c, 2, TRUE));
     EXPECT_FALSE(TogglesThroughPartners(c, 1, FALSE));
     EXPECT_FALSE(TogglesThroughPartners(*s.selection[0], 1, TRUE));
+    // The partner selection edits the flag the toggle then reads.
+    EXPECT_EQ(PartnerMode::Rated, GetTogglePartnerMode(RatingToggle::Rated));
+    EXPECT_EQ(PartnerMode::Forbidden, GetTogglePartnerMode(RatingToggle::Forbidden));
     EXPECT_EQ(4u, GetToggleConfirmOption(RatingToggle::Rated));
     EXPECT_EQ(8u, GetToggleConfirmOption(RatingToggle::Forbidden));
 }
