@@ -246,35 +246,42 @@ CString CFormFieldSet::ConvertForSending(const CString& text) const
     return converted;
 }
 
-BOOL CFormFieldSet::BuildBody(CString& out)
+BOOL CFormFieldSet::AppendEncodedPair(std::string& body, const CString& name, const CString& value) const
 {
-    out.Empty();
-    std::string body;
-    auto append = [&](const CString& name, const CString& value)
-    {
-        if (value.IsEmpty())
-            return;
-        CString encodedName;
-        CString encodedValue;
-        UrlEncode(ConvertForSending(name), encodedName);
-        UrlEncode(ConvertForSending(value), encodedValue);
-        if (!body.empty())
-            body += '&';
-        body.append(encodedName, encodedName.GetLength());
-        body += '=';
-        body.append(encodedValue, encodedValue.GetLength());
-    };
-    for (int i = 0; i < GetFieldCount(); ++i)
-        append(GetFieldName(i), m_values[i]);
+    if (value.IsEmpty())
+        return FALSE;
+    CString encodedName;
+    CString encodedValue;
+    UrlEncode(ConvertForSending(name), encodedName);
+    UrlEncode(ConvertForSending(value), encodedValue);
+    if (!body.empty())
+        body += '&';
+    body.append(encodedName, encodedName.GetLength());
+    body += '=';
+    body.append(encodedValue, encodedValue.GetLength());
+    return TRUE;
+}
+
+BOOL CFormFieldSet::FinishBody(std::string& body, CString& out) const
+{
     for (POSITION pos = m_extra.GetStartPosition(); pos != nullptr;)
     {
         CString name;
         CString value;
         m_extra.GetNextAssoc(pos, name, value);
-        append(name, value);
+        AppendEncodedPair(body, name, value);
     }
     out = CString(body.data(), (int)body.size());
     return !out.IsEmpty();
+}
+
+BOOL CFormFieldSet::BuildBody(CString& out)
+{
+    out.Empty();
+    std::string body;
+    for (int i = 0; i < GetFieldCount(); ++i)
+        AppendEncodedPair(body, GetFieldName(i), m_values[i]);
+    return FinishBody(body, out);
 }
 
 void CFormFieldSet::SetBoundary(LPCTSTR boundary)

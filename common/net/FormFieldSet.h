@@ -1,6 +1,8 @@
 #ifndef TANZO_NET_FORMFIELDSET_H
 #define TANZO_NET_FORMFIELDSET_H
 
+#include <string>
+
 #include "afx/Collections.h"
 #include "afx/String.h"
 #include "afx/wintypes.h"
@@ -82,6 +84,13 @@ protected:
     BOOL IsValidIndex(int i) const { return i >= 0 && i < (int)m_values.GetSize(); }
     // A name or value in the charset of the body.
     CString ConvertForSending(const CString& text) const;
+    // name=value url-encoded in the charset of the body, after a "&" when
+    // the body holds a pair already; FALSE, appending nothing, for an empty
+    // value.
+    BOOL AppendEncodedPair(std::string& body, const CString& name, const CString& value) const;
+    // Appends the extra pairs and gives the body as text; TRUE when it is
+    // not empty.
+    BOOL FinishBody(std::string& body, CString& out) const;
 
 private:
     CFormFieldSet(const CFormFieldSet&) = delete;

@@ -1,0 +1,169 @@
+#include "client/actions/ItemFormOperation.h"
+
+#include "auction/AuctionListingForm.h"
+#include "auction/OperationPageReaders.h"
+#include "client/OptionSettings.h"
+#include "client/TanzoAuctionItem.h"
+#include "client/actions/CallbackSink.h"
+#include "client/actions/ListingFormPage.h"
+#include "client/actions/ListingResultPage.h"
+#include "net/HttpComm.h"
+#include "net/ServiceHosts.h"
+#include "text/MarkupNode.h"
+
+CItemFormOperation::CItemFormOperation(CCallbackSink* pSettings, LPCTSTR pagePath, CHttpComm* pHttpComm,
+                                       CProgressSink* pSink)
+    : CTanzoOperation(pHttpComm, pSink), m_pSettings(pSettings), m_nSentCharset(0), m_formFlags(0),
+      m_strPagePath(pagePath), m_dwOptionBits(COptionSettings::StoredOptionBits)
+{
+}
+
+CItemFormOperation::~CItemFormOperation() {}
+
+BOOL CItemFormOperation::ShowsCounter() const
+{
+    return TRUE;
+}
+
+BOOL CItemFormOperation::BuildItemUrl(const AuctionItem& item, CString& out)
+{
+    return item.MakeItemURL(GetServiceOrigin(HostSell), m_strPagePath, out);
+}
+
+void CItemFormOperation::GetSuccessTexts(CStringList&) {}
+
+BOOL CItemFormOperation::GetErrorMessage(CString& out)
+{
+    return ReadListingErrorText(GetHttpComm(), out);
+}
+
+int CItemFormOperation::ReadListingForm(CAuctionListingForm& form, CString& actionUrl, BOOL bEditMode,
+                                        AuctionItem* pItem, CMarkupNode* pFormElement)
+{
+    m_formFlags.Remove(formNewStyle);
+    CHttpComm* pPage = GetHttpComm();
+    if (pPage == nullptr)
+        return ReadFailed;
+    if (pFormElement == nullptr)
+        pFormElement = FindListingFormElement(pPage);
+    if (pFormElement == nullptr)
+        return ReadNoForm;
+    const BOOL bNewStyle = HasServiceShippingInputs(pFormElement);
+    if (bNewStyle)
+    {
+        m_formFlags.Add(formNewStyle);
+        ApplyServiceStateInputs(pFormElement);
+    }
+    CString action;
+    if (!CollectFormValues(pFormElement, form) || !pFormElement->GetAttribute("action", action) ||
+        action.IsEmpty())
+    {
+        GetProgress().ShowMessageId(IDS_NO_PARAMETERS, MB_OK | MB_ICONEXCLAMATION);
+        return ReadFailed;
+    }
+    CString pageUrl;
+    pPage->GetUrl(pageUrl);
+    actionUrl = ResolvePageAddress(pageUrl, action);
+
+    // The page's own description only: an edited one goes as it was typed.
+    CString description = form.GetAt(LF_DESCRIPTION);
+    DecodeDescriptionEntities(description);
+    form.SetAt(LF_DESCRIPTION, description);
+    if (bEditMode)
+        return ReadDone;
+
+    BOOL bWritten = m_pSettings != nullptr && m_pSettings->ApplyToListingForm(form, bNewStyle);
+    if (IsTanzoAuctionItem(pItem))
+    {
+        const TanzoAuctionItem* pClientItem = static_cast<const TanzoAuctionItem*>(pItem);
+        if (!pClientItem->WriteEditsToListingForm(form, bNewStyle,
+                                                  (m_dwOptionBits & COptionSettings::OptionWarnCashOnDelivery) != 0))
+            return ReadFailed;
+        bWritten = bWritten || pClientItem->GetEditFlags() != 0;
+    }
+    if (bWritten)
+        form.MergeFetchedForm(pPage, bNewStyle, nullptr);
+    return ReadDone;
+}
+
+int CItemFormOperation::CheckSubmitResult(CString& message)
+{
+    message.Empty();
+    CHttpComm* pPage = GetHttpComm();
+    if (pPage == nullptr)
+        return SubmitUnknown;
+    CString url;
+    pPage->GetUrl(url);
+    if (IsAnnouncementPage(url))
+    {
+        ReportError(ErrorAnnouncement, 0);
+        return SubmitAnnouncement;
+    }
+    if (m_successTexts.IsEmpty())
+        GetSuccessTexts(m_successTexts);
+    if (IsCompletionPage(pPage, m_successTexts))
+    {
+        CString pageTitle;
+        if (IsGarbledCompletion(pPage, m_strExpectedTitle, pageTitle))
+            message.FormatMessage(IDS_TITLE_GARBLED, (LPCTSTR)pageTitle);
+        return SubmitSucceeded;
+    }
+    BOOL bServerText = FALSE;
+    FormatFailure(IDS_MAYBE_FAILED, message, bServerText);
+    return bServerText ? SubmitServiceError : SubmitUnknown;
+}
+
+void CItemFormOperation::FormatFailure(UINT nID, CString& text, BOOL& bServerText)
+{
+    CString error;
+    bServerText = GetErrorMessage(error);
+    if (bServerText)
+        text.FormatMessage(IDS_SERVER_ERROR, (LPCTSTR)error);
+    else
+        text.LoadString(nID);
+}
+
+void CItemFormOperation::ReportFailure(UINT nID)
+{
+    CString error;
+    if (GetErrorMessage(error))
+        ReportServerError(error);
+    else
+        GetProgress().ShowMessageId(nID, MB_OK | MB_ICONEXCLAMATION);
+}
+
+void CItemFormOperation::AppendDiagnostics(CString& text)
+{
+    CHttpComm* pPage = GetHttpComm();
+    if (m_nSentCharset == 0 || pPage == nullptr)
+        return;
+    CString url;
+    pPage->GetUrl(url);
+    text += FormatSubmitDiagnostics(url, m_nSentCharset, pPage->GetCharset());
+}
+
+BOOL CItemFormOperation::PostFinal(LPCTSTR url, CAuctionListingForm& form)
+{
+    CHttpComm* pHttp = GetHttpComm();
+    if (pHttp == nullptr)
+        return FALSE;
+    CString body;
+    form.BuildBody(body);
+    AddFlags(flag2);
+    m_nSentCharset = form.GetCharset();
+    m_strExpectedTitle = form.GetAt(LF_TITLE);
+    // Whether a post that got no answer was taken is the service's to
+    // know: the HTTP layer must not send it again.
+    const BOOL bWasQuiet = pHttp->TestAny(CHttpComm::flagQuiet) != 0;
+    pHttp->Add(CHttpComm::flagQuiet);
+    const BOOL bAnswered = Get(url, body);
+    if (!bWasQuiet)
+        pHttp->Remove(CHttpComm::flagQuiet);
+    return bAnswered;
+}
+
+void CItemFormOperation::ForgetFinalPost()
+{
+    m_nSentCharset = 0;
+    m_strExpectedTitle.Empty();
+}

@@ -1,0 +1,613 @@
+#include "client/actions/ResubmitOperation.h"
+
+#include "auction/AuctionItem.h"
+#include "auction/AuctionListingForm.h"
+#include "auction/AuctionShipMethods.h"
+#include "auction/OperationPageReaders.h"
+#include "client/InsertionDialog.h"
+#include "client/ShipProblemMessages.h"
+#include "client/actions/ItemConditionNames.h"
+#include "client/actions/ItemPageShipping.h"
+#include "client/actions/ListingFormPage.h"
+#include "client/actions/ListingResultPage.h"
+#include "client/actions/ResubmitPrompt.h"
+#include "net/HttpComm.h"
+#include "net/ServiceHosts.h"
+#include "text/Charset.h"
+#include "text/MarkupNode.h"
+#include "text/TextCut.h"
+
+namespace
+{
+enum : UINT
+{
+    IDS_RESUBMITTING = 836,         // "再出品中...(%d/%d)"
+    IDS_OPENING_INPUT_PAGE = 839,   //
+    IDS_OPENING_CONFIRMATION = 840, //
+    IDS_SUBMITTING = 841,           //
+    IDS_INPUT_FORM_MISSING = 886,   //
+    IDS_NO_ITEM_ADDRESS = 887,      //
+    IDS_FETCHING_DESCRIPTION = 917,
+    IDS_SUBMIT_BUTTON_TEXT = 989, // "出品する"
+    IDS_SUCCESS_TEXT = 1012,      // "出品：完了"
+    IDS_SUCCESS_TEXT_ASCII = 1013,
+    IDS_RETRY_HEADING = 1192,
+    IDS_RETRY_REASON = 1193, // "（%s）"
+    IDS_CONFIRMATION_FORM_MISSING = 1194,
+    IDS_INPUT_FORM_GONE = 1196,
+    IDS_FINAL_ADDRESS_MISSING = 1197,
+    IDS_FETCHING_SHIP_METHODS = 1199,
+    IDS_SELLER_INFO_MISSING = 1236, // %1 the user ID
+    IDS_SELLER_INFO_LINK = 1237,
+    IDS_NO_SHIP_METHOD = 1238,
+    IDS_SHIP_METHODS_AGAIN = 1239,
+    IDS_SWITCH_FAILED = 1240,
+    IDS_SWITCHING = 1241,
+    IDS_FETCHING_TITLE = 1242,
+    IDS_READING_ITEM_PAGE = 1245,
+    IDS_ITEM_PAGE_UNREADABLE = 1246,
+    IDS_CONDITION_AGAIN = 1322, // %1 the condition's name
+    IDS_NO_CONDITION = 1323,
+};
+
+const char kResubmitPath[] = "/jp/show/resubmit";
+const char kSellerInfoPath[] = "/setting/user/initialedit";
+const char kItemPagePath[] = "/jp/auction/";
+const char kNonPremium[] = "Yahoo!プレミアム会員登録のないYahoo! JAPAN IDの「無料版のオークション出品」には対応していませ"
+                           "ん。\r\nたんぞで再出品するためには、Yahoo!プレミアム会員の登録が必要です。";
+const char kOpeningOldForm[] = "旧出品フォームへアクセスしています...";
+const char kOldFormLinkMissing[] = "旧出品フォームへのリンクが見つかりません。";
+const char kSwitchNotice[] = "「通常出品」での再出品ができないため、出品形式を\r\n「かんたん取引出品」に切り替えます。";
+const char kSwitchHeading[] = "＜通常出品 → かんたん取引出品＞";
+const char kShipMethodsAgain[] = "配送方法を設定し直しています...\r\n（%1!s!）";
+const char kShipNameSeparator[] = "、";
+const int kShipNamesBytes = 60;
+const DWORD kTimedOut = 12002; // ERROR_INTERNET_TIMEOUT
+const UINT kErrorBox = MB_OK | MB_ICONEXCLAMATION;
+const UINT kInfoBox = MB_OK | MB_ICONINFORMATION;
+
+CString LoadText(UINT nID)
+{
+    CString text;
+    text.LoadString(nID);
+    return text;
+}
+
+// The fields of the shipping services in the form.
+const int kServiceFields[] = {LF_HB_SHIP,       LF_HB_MINI_SHIP,   LF_NEKOPOSU_SHIP, LF_TAQBIN_COMPACT_SHIP,
+                              LF_TAQBIN_SHIP,   LF_YUPACKET_SHIP,  LF_YUPACK_SHIP};
+
+BOOL HasServiceShipping(const CAuctionListingForm& form)
+{
+    for (int field : kServiceFields)
+        if (!form.IsEmptyAt(field))
+            return TRUE;
+    return FALSE;
+}
+
+// The methods' names for a notice, cut to a short line.
+CString ShortShipMethodNames(const CAuctionShipMethods& methods)
+{
+    CString names;
+    const CShipMethodList& list = methods.GetShipMethodList();
+    for (POSITION pos = list.GetHeadPosition(); pos != nullptr;)
+    {
+        const CShipMethod& method = list.GetNext(pos);
+        if (method.GetName().IsEmpty())
+            continue;
+        if (!names.IsEmpty())
+            names += kShipNameSeparator;
+        names += method.GetName();
+    }
+    if (names.GetLength() > kShipNamesBytes)
+    {
+        TruncateToBytes(names, kShipNamesBytes);
+        names += "...";
+    }
+    return names;
+}
+
+DWORD CheckForEasyTransaction(const CAuctionShipMethods& methods, int& problem)
+{
+    DWORD detail = 0;
+    problem = methods.CheckShipMethods(&detail, kServiceShipNameIds, kFlatRateShipNameIds, kNoArrivalShipNameIds);
+    return detail & (CAuctionListingForm::ShippingInputLater | CAuctionListingForm::ShippingInputArrival);
+}
+} // namespace
+
+CResubmitOperation::CResubmitOperation(CCallbackSink* pSettings, CHttpComm* pHttpComm, CProgressSink* pSink)
+    : CItemFormOperation(pSettings, kResubmitPath, pHttpComm, pSink), m_nRetryCount(0), m_editMode(0),
+      m_oldFormSearch(OldFormSearchAll), m_itemState(0), m_pPrompt(nullptr), m_nItemIndex(0), m_nItemCount(0)
+{
+    SetName("resubmit");
+}
+
+CResubmitOperation::~CResubmitOperation() {}
+
+BOOL CResubmitOperation::GetFetchedDescription(CString& out) const
+{
+    out = m_strFetchedDescription;
+    return !out.IsEmpty();
+}
+
+BOOL CResubmitOperation::GetFetchedTitle(CString& out) const
+{
+    out = m_strFetchedTitle;
+    return !out.IsEmpty();
+}
+
+BOOL CResubmitOperation::GetFetchedShipMethods(CAuctionShipMethods& out) const
+{
+    if (m_pFetchedShipMethods == nullptr)
+        return FALSE;
+    out.CopyFrom(*m_pFetchedShipMethods);
+    return TRUE;
+}
+
+BOOL CResubmitOperation::ShowsCounter() const
+{
+    return m_editMode.TestAny(EditFetchDescription | EditFetchShipMethods) == 0;
+}
+
+void CResubmitOperation::GetSuccessTexts(CStringList& texts)
+{
+    texts.AddTail(LoadText(IDS_SUCCESS_TEXT));
+    texts.AddTail(LoadText(IDS_SUCCESS_TEXT_ASCII));
+}
+
+BOOL CResubmitOperation::GetErrorMessage(CString& out)
+{
+    if (!CItemFormOperation::GetErrorMessage(out))
+        return FALSE;
+    if (m_itemState.TestAny(StateHacoboonOnly))
+        AppendHacoboonNote(out);
+    return TRUE;
+}
+
+CResubmitPrompt& CResubmitOperation::Prompt()
+{
+    static CResubmitPrompt asksNothing;
+    return m_pPrompt != nullptr ? *m_pPrompt : asksNothing;
+}
+
+void CResubmitOperation::ShowError(LPCTSTR text)
+{
+    GetProgress().ShowMessage(text, kErrorBox);
+}
+
+void CResubmitOperation::ShowErrorId(UINT nID)
+{
+    GetProgress().ShowMessageId(nID, kErrorBox);
+}
+
+BOOL CResubmitOperation::Run()
+{
+    m_itemState.Clear();
+    m_strFetchedDescription.Empty();
+    m_strFetchedTitle.Empty();
+    m_followingCondition.Clear();
+    m_pFetchedShipMethods.reset();
+    m_pFollowingShipMethods.reset();
+
+    const CTypedPtrList<CPtrList, AuctionItem*>& targets = GetTargets();
+    m_nItemCount = (int)targets.GetCount();
+    m_nItemIndex = 0;
+    BOOL bAll = TRUE;
+    int nSucceeded = 0;
+    for (POSITION pos = targets.GetHeadPosition(); pos != nullptr;)
+    {
+        AuctionItem* pItem = targets.GetNext(pos);
+        ++m_nItemIndex;
+        CString caption;
+        if (m_editMode.TestAny(EditFetchDescription))
+            caption = LoadText(IDS_FETCHING_DESCRIPTION);
+        else if (m_editMode.TestAny(EditFetchShipMethods))
+            caption = LoadText(IDS_FETCHING_SHIP_METHODS);
+        else if (m_editMode.TestAny(EditFetchTitle))
+            caption = LoadText(IDS_FETCHING_TITLE);
+        else
+            caption.Format(LoadText(IDS_RESUBMITTING), m_nItemIndex, m_nItemCount);
+        if (!caption.IsEmpty())
+            GetProgress().SetTitle(caption);
+
+        m_nRetryCount = 0;
+        m_itemState.Remove(0xFFFF0000);
+        if (m_nItemIndex == m_nItemCount)
+            m_itemState.Add(StateLastItem);
+        if (ResubmitItem(pItem) == 0)
+        {
+            bAll = FALSE;
+            break;
+        }
+        ++nSucceeded;
+    }
+    if (m_editMode.TestAny(EditMarkRelisted))
+        MarkRelisted(nSucceeded);
+    GetProgress().SetStatusId(0);
+    return bAll;
+}
+
+void CResubmitOperation::MarkRelisted(int nSucceeded)
+{
+    const CTypedPtrList<CPtrList, AuctionItem*>& targets = GetTargets();
+    POSITION pos = targets.FindIndex(nSucceeded - 1);
+    for (int n = 0; pos != nullptr && n < MarkedItems; ++n)
+        SaveItemState(targets.GetPrev(pos), RelistedActionBit);
+}
+
+int CResubmitOperation::ResubmitItem(AuctionItem* pItem)
+{
+    CHttpComm* pHttp = GetHttpComm();
+    if (pItem == nullptr || pHttp == nullptr)
+        return 0;
+    const BOOL bSwitching = m_itemState.TestAny(StateSwitching) != 0;
+    CString heading;
+    pItem->FormatTitleWithID(heading, FALSE);
+    GetProgress().SetSubStatus(heading);
+    GetProgress().SetStatusId(bSwitching ? IDS_SWITCHING : IDS_OPENING_INPUT_PAGE);
+
+    CString url;
+    if (!BuildItemUrl(*pItem, url))
+    {
+        ShowErrorId(IDS_NO_ITEM_ADDRESS);
+        return 0;
+    }
+    if (bSwitching)
+        url += "&fnavi=1";
+    if (!Get(url))
+        return 0;
+
+    CString text;
+    const int nOpened = OpenOldForm(pItem, text);
+    if (nOpened == 0)
+        return 0;
+    if (nOpened < 0)
+        return RetryItem(pItem, text);
+
+    CMarkupNode* pFormElement = FindListingFormElement(pHttp);
+    BOOL bGoOn = FALSE;
+    const int nDialog = CheckDialog(pItem, HasServiceShippingInputs(pFormElement), bGoOn);
+    if (!bGoOn)
+        return nDialog;
+
+    CAuctionListingForm form(pHttp, CHARSET_UTF8);
+    if (m_itemState.TestAny(StateSwitching))
+        form.SetBankIdInputMode(CAuctionListingForm::BankIdCopy);
+    CString actionUrl;
+    switch (ReadListingForm(form, actionUrl, IsEditMode(), IsEditMode() ? nullptr : pItem, pFormElement))
+    {
+    case ReadDone:
+        break;
+    case ReadNoForm:
+    {
+        BOOL bServerText = FALSE;
+        FormatFailure(m_nRetryCount <= 0 ? IDS_INPUT_FORM_MISSING : IDS_INPUT_FORM_GONE, text, bServerText);
+        return RetryItem(pItem, text);
+    }
+    default:
+        return 0;
+    }
+
+    if (IsEditMode())
+    {
+        if (m_editMode.TestAny(EditFetchDescription))
+        {
+            m_strFetchedDescription = form.GetAt(LF_DESCRIPTION);
+        }
+        else if (m_editMode.TestAny(EditFetchShipMethods))
+        {
+            m_pFetchedShipMethods.reset(new CAuctionShipMethods);
+            form.ReadShippingMethods(*m_pFetchedShipMethods, IsNewStyleForm());
+        }
+        else
+        {
+            m_strFetchedTitle = form.GetAt(LF_TITLE);
+        }
+        return 1;
+    }
+
+    if (m_itemState.TestAny(StateSwitching))
+    {
+        if (!FixSwitchedShipping(form))
+            return 0;
+    }
+    else if (IsNewStyleForm() && !CompleteShipping(pItem, form))
+    {
+        return 0;
+    }
+    if (!CompleteCondition(form))
+        return 0;
+    if (form.GetInt64(LF_INTL_AUCTION) != 0)
+        form.SetAt(LF_USE_INTL, "1");
+    return PostItem(pItem, form, actionUrl);
+}
+
+int CResubmitOperation::OpenOldForm(AuctionItem*, CString& text)
+{
+    CHttpComm* pHttp = GetHttpComm();
+    CString pageUrl;
+    pHttp->GetUrl(pageUrl);
+    if (QueryParameterIs(pageUrl, "select", "non_premium"))
+    {
+        ShowError(kNonPremium);
+        return 0;
+    }
+    if (QueryParameterIs(pageUrl, "select", "old"))
+        return 1;
+    CString link;
+    if (FindOldFormLink(pHttp, pageUrl, m_oldFormSearch.Get(), link))
+    {
+        GetProgress().SetStatus(kOpeningOldForm);
+        return Get(link) ? 1 : 0;
+    }
+    if (FindListingFormElement(pHttp) != nullptr)
+    {
+        ShowError(kOldFormLinkMissing);
+        return 0;
+    }
+    text = kOldFormLinkMissing;
+    return -1;
+}
+
+int CResubmitOperation::CheckDialog(AuctionItem* pItem, BOOL bNewStyle, BOOL& bGoOn)
+{
+    bGoOn = FALSE;
+    DWORD dwResult = 0;
+    CString text;
+    CheckInsertionDialog(GetHttpComm(), bNewStyle, dwResult, text);
+    if ((dwResult & InsertionOldMethodNotice) && (dwResult & InsertionSellerRegistration))
+    {
+        CString userId;
+        GetExpectedUserId(userId);
+        CString message;
+        message.FormatMessage(IDS_SELLER_INFO_MISSING, (LPCTSTR)userId);
+        CString link;
+        MakeServiceURL(HostAuctions, kSellerInfoPath, link);
+        Prompt().ShowLinkedMessage(GetProgress(), message, link, LoadText(IDS_SELLER_INFO_LINK), kErrorBox);
+        return 0;
+    }
+    if (dwResult & InsertionOldMethodNotice)
+    {
+        if (m_itemState.TestAny(StateSwitching))
+        {
+            ShowErrorId(IDS_SWITCH_FAILED);
+            return 0;
+        }
+        if (!IsEditMode())
+            Prompt().ShowHeadedMessage(GetProgress(), kSwitchNotice, kSwitchHeading, kInfoBox);
+        m_itemState.Add(StateSwitching);
+        return ResubmitItem(pItem);
+    }
+    if (!(dwResult & InsertionAccepted) && !text.IsEmpty())
+    {
+        ReportServerError(text);
+        return 0;
+    }
+    bGoOn = TRUE;
+    return 1;
+}
+
+BOOL CResubmitOperation::FixSwitchedShipping(CAuctionListingForm& form)
+{
+    if (!IsNewStyleForm())
+    {
+        ShowErrorId(IDS_SWITCH_FAILED);
+        return FALSE;
+    }
+    CAuctionShipMethods methods;
+    form.ReadShippingMethods(methods, TRUE);
+    int nProblem = 0;
+    DWORD dwInput = CheckForEasyTransaction(methods, nProblem);
+    if (nProblem != ShipCheckOk)
+    {
+        ShowErrorId(nProblem == ShipCheckNothing ? IDS_NO_SHIP_METHOD : IDS_SHIP_METHODS_AGAIN);
+        if (m_pFollowingShipMethods != nullptr)
+        {
+            CString notice;
+            notice.FormatMessage(kShipMethodsAgain, (LPCTSTR)ShortShipMethodNames(*m_pFollowingShipMethods));
+            Prompt().ShowNotice(GetProgress(), notice);
+            methods.CopyFrom(*m_pFollowingShipMethods);
+        }
+        else
+        {
+            BOOL bForFollowing = FALSE;
+            if (!Prompt().EditShipMethods(methods, !m_itemState.TestAny(StateLastItem), bForFollowing))
+                return FALSE;
+            if (bForFollowing)
+                m_pFollowingShipMethods.reset(new CAuctionShipMethods(methods));
+        }
+        dwInput = CheckForEasyTransaction(methods, nProblem);
+        form.SetShippingMethods(methods, TRUE);
+    }
+    form.SetShippingInput(dwInput);
+    form.ApplySellerPaysShipping();
+    return TRUE;
+}
+
+BOOL CResubmitOperation::FetchItemPage(AuctionItem* pItem)
+{
+    CString url = pItem->GetItemURL();
+    if (url.IsEmpty() && !MakeServiceURL(HostItemPage, kItemPagePath + pItem->GetAuctionID(), url))
+        return FALSE;
+    GetProgress().SetStatusId(IDS_READING_ITEM_PAGE);
+    return Get(url);
+}
+
+BOOL CResubmitOperation::CompleteShipping(AuctionItem* pItem, CAuctionListingForm& form)
+{
+    CAuctionShipMethods methods;
+    form.ReadShippingMethods(methods, TRUE);
+    const BOOL bServices = HasServiceShipping(form);
+    BOOL bItemPageRead = FALSE;
+    CPtrList cells;
+    auto readItemPage = [&]()
+    {
+        if (bItemPageRead)
+            return TRUE;
+        if (!FetchItemPage(pItem))
+            return FALSE;
+        bItemPageRead = TRUE;
+        CollectDeliveryMethodCells(GetHttpComm(), cells);
+        return TRUE;
+    };
+
+    if (form.IsEmptyAt(LF_SHIPPING_INPUT))
+    {
+        int nProblem = 0;
+        const DWORD dwInput = CheckForEasyTransaction(methods, nProblem);
+        BOOL bOnArrival = FALSE;
+        if ((dwInput & CAuctionListingForm::ShippingInputLater) && !bServices &&
+            form.GetAt(LF_SHIPPING).CompareNoCase("seller") != 0)
+        {
+            if (!readItemPage())
+                return FALSE;
+            if (cells.IsEmpty())
+            {
+                ShowErrorId(IDS_ITEM_PAGE_UNREADABLE);
+                return FALSE;
+            }
+            bOnArrival = HasCashOnDeliveryRow(cells);
+        }
+        if (bOnArrival)
+            form.SetShippingInput(CAuctionListingForm::ShippingInputArrival);
+        else
+            form.SetShippingInput(dwInput & CAuctionListingForm::ShippingInputLater);
+        form.ApplySellerPaysShipping();
+    }
+    if (!bServices && methods.GetShipMethodCount() == 0)
+    {
+        if (!readItemPage())
+            return FALSE;
+        if (IsOnlyHacoboonCell(cells))
+            m_itemState.Add(StateHacoboonOnly);
+    }
+    return TRUE;
+}
+
+BOOL CResubmitOperation::CompleteCondition(CAuctionListingForm& form)
+{
+    if (!form.IsEmptyAt(LF_CONDITION))
+        return TRUE;
+    CItemCondition condition;
+    if (m_itemState.TestAny(StateHeldCondition))
+    {
+        CString notice;
+        notice.FormatMessage(IDS_CONDITION_AGAIN, (LPCTSTR)GetItemConditionName(m_followingCondition));
+        Prompt().ShowNotice(GetProgress(), notice);
+        condition = m_followingCondition;
+    }
+    else
+    {
+        ShowErrorId(IDS_NO_CONDITION);
+        BOOL bForFollowing = FALSE;
+        const BOOL bOffer = m_nItemCount > 1 && !m_itemState.TestAny(StateLastItem);
+        if (!Prompt().EditItemCondition(condition, bOffer, bForFollowing))
+            return FALSE;
+        if (bForFollowing)
+        {
+            m_itemState.Add(StateHeldCondition);
+            m_followingCondition = condition;
+        }
+    }
+    form.SetItemCondition(condition);
+    return TRUE;
+}
+
+int CResubmitOperation::PostItem(AuctionItem* pItem, CAuctionListingForm& form, LPCTSTR actionUrl)
+{
+    CHttpComm* pHttp = GetHttpComm();
+    GetProgress().SetStatusId(IDS_OPENING_CONFIRMATION);
+    CString body;
+    form.BuildBody(body);
+    if (!Get(actionUrl, body))
+        return 0;
+
+    CString text;
+    CPtrList forms;
+    if (!pHttp->FindElements("form", forms, "name", "auction", MARKUP_FIND_FIRST))
+    {
+        BOOL bServerText = FALSE;
+        FormatFailure(IDS_CONFIRMATION_FORM_MISSING, text, bServerText);
+        return RetryItem(pItem, text);
+    }
+    // That form alone: the page may hold others before it.
+    CHtmlDocument confirmation;
+    confirmation.SetFromElement(static_cast<CMarkupNode*>(forms.GetHead())->Clone());
+    if (IsNewStyleForm())
+    {
+        CPtrList contracts;
+        confirmation.FindElements("input", contracts, "name", "salesContract");
+        while (contracts.GetCount() > 1)
+            delete static_cast<CMarkupNode*>(contracts.RemoveHead());
+    }
+    form.Reset();
+    if (!form.ReadFormInputs(&confirmation))
+    {
+        ReportFailure(IDS_NO_PARAMETERS);
+        return 0;
+    }
+
+    GetProgress().SetStatusId(IDS_SUBMITTING);
+    CString buttonUrl;
+    CString onclick;
+    if (!FindButtonOnclickUrl(pHttp, buttonUrl, "auc_preview_submit", "btnPreviewSubmit", IDS_SUBMIT_BUTTON_TEXT,
+                              &onclick))
+    {
+        ReportFailure(IDS_FINAL_ADDRESS_MISSING);
+        return 0;
+    }
+    CString pageUrl;
+    pHttp->GetUrl(pageUrl);
+    buttonUrl = ResolvePageAddress(pageUrl, buttonUrl);
+    int nCharset = GetScriptCallArgument(onclick, "configSubmit(", 2);
+    if (nCharset == 0 && IsSellPageUrl(buttonUrl))
+        nCharset = CHARSET_UTF8;
+    if (nCharset != 0)
+        form.SetCharset(nCharset);
+
+    if (!PostFinal(buttonUrl, form))
+    {
+        ForgetFinalPost();
+        CString message = LoadText(IDS_MAYBE_FAILED);
+        CString item;
+        pItem->FormatTitleWithID(item, FALSE);
+        message += "\r\n\r\n" + item;
+        ShowError(message);
+        return 0;
+    }
+
+    const int nResult = CheckSubmitResult(text);
+    if (!text.IsEmpty() && nResult != SubmitSucceeded)
+    {
+        if (nResult == SubmitServiceError && m_nRetryCount <= 0)
+            return RetryItem(pItem, text);
+        AppendDiagnostics(text);
+    }
+    ForgetFinalPost();
+    if (!text.IsEmpty())
+        GetProgress().ShowMessage(text, nResult == SubmitSucceeded ? kInfoBox : kErrorBox);
+    return nResult == SubmitSucceeded ? 1 : 0;
+}
+
+int CResubmitOperation::RetryItem(AuctionItem* pItem, LPCTSTR text)
+{
+    CHttpComm* pHttp = GetHttpComm();
+    if (pHttp == nullptr || pHttp->IsCancelled() || pHttp->GetLastError() == kTimedOut)
+        return 0;
+    const CString reason(text != nullptr ? text : "");
+    if (pItem == nullptr || m_nRetryCount > 0)
+    {
+        if (!reason.IsEmpty())
+            ShowError(reason);
+        return 0;
+    }
+    if (!reason.IsEmpty())
+    {
+        CString message;
+        message.Format(LoadText(IDS_RETRY_REASON), (LPCTSTR)reason);
+        Prompt().ShowHeadedMessage(GetProgress(), message, LoadText(IDS_RETRY_HEADING), kInfoBox);
+    }
+    ++m_nRetryCount;
+    ForgetFinalPost();
+    return ResubmitItem(pItem);
+}
