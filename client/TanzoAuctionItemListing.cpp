@@ -67,12 +67,9 @@ BOOL TanzoAuctionItem::WriteEditsToListingForm(CAuctionListingForm& form, BOOL e
     }
     if (m_editFlags & EditQuantity)
         form.SetInt(LF_QUANTITY, GetNumber1());
+    // The description goes as the user typed it, as a browser posts it.
     if (m_editFlags & EditDescription)
-    {
-        CString description = m_editedDescription;
-        description.Replace("&", "&amp;");
-        form.SetAt(LF_DESCRIPTION, description);
-    }
+        form.SetAt(LF_DESCRIPTION, m_editedDescription);
     if (m_editFlags & EditCondition)
         form.SetItemCondition(*this);
     if ((m_editFlags & EditShipping) && !WriteShipping(form, easyTransaction, warnArrival))

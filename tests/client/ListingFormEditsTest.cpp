@@ -50,7 +50,7 @@ TEST(ListingFormEdits, WritesOnlyTheEditedGroups)
 {
     Item item;
     item.SetTitle("題名").SetNumber1(4).SetStartPrice(1000);
-    item.SetEditedDescription("A&B <b>");
+    item.SetEditedDescription("A&B <b>&nbsp;&amp;");
     item.SetCondition(1);
     Form f;
     f.form.SetAt(LF_TITLE, "from the page");
@@ -62,7 +62,7 @@ TEST(ListingFormEdits, WritesOnlyTheEditedGroups)
     ASSERT_TRUE(item.WriteEditsToListingForm(f.form, FALSE, FALSE));
     EXPECT_EQ("題名", Field(f.form, LF_TITLE));
     EXPECT_EQ("4", Field(f.form, LF_QUANTITY));
-    EXPECT_EQ("A&amp;B <b>", Field(f.form, LF_DESCRIPTION));
+    EXPECT_EQ("A&B <b>&nbsp;&amp;", Field(f.form, LF_DESCRIPTION));
     EXPECT_EQ("new", Field(f.form, LF_CONDITION));
     EXPECT_EQ("", Field(f.form, LF_START_PRICE));
 }
