@@ -57,9 +57,13 @@ TEST(ListingFormPage, FindsTheListingFormAmongOthers)
         CHtmlDocument page(c.page);
         CMarkupNode* pForm = FindListingFormElement(&page);
         if (c.found == nullptr)
+        {
             EXPECT_EQ(nullptr, pForm) << c.page;
+        }
         else
+        {
             EXPECT_STREQ(c.found, NameOf(pForm)) << c.page;
+        }
     }
 }
 
@@ -207,9 +211,13 @@ TEST(ListingFormPage, PostsWhatABrowserPosts)
         if (index >= 0)
             value = form.GetAt(index);
         if (c.value == nullptr)
+        {
             EXPECT_FALSE(posted) << c.control;
+        }
         else
+        {
             EXPECT_STREQ(c.value, value) << c.control;
+        }
     }
 }
 
@@ -303,7 +311,9 @@ TEST(ListingFormPage, OldFormLinkWhereItIsLookedFor)
         CString link;
         EXPECT_EQ(c.link != nullptr, FindOldFormLink(&page, kPageUrl, c.search, link)) << c.page;
         if (c.link != nullptr)
+        {
             EXPECT_STREQ(c.link, link) << c.page;
+        }
     }
 }
 

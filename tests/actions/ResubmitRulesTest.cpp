@@ -41,28 +41,28 @@ TEST(ChargeOptionInput, RangesAtTheirBounds)
     } cases[] = {
         {featured("20"), 1, ChargeInputOk, 20, 0, 0},
         {featured("999"), 1, ChargeInputOk, 999, 0, 0},
-        {featured("19"), 1, ChargeFeaturedRange},
-        {featured("1,000"), 1, ChargeFeaturedRange},
-        {featured("10"), 1, ChargeFeaturedRange},
-        {featured(""), 1, ChargeFeaturedRange},
+        {featured("19"), 1, ChargeFeaturedRange, 0, 0, 0},
+        {featured("1,000"), 1, ChargeFeaturedRange, 0, 0, 0},
+        {featured("10"), 1, ChargeFeaturedRange, 0, 0, 0},
+        {featured(""), 1, ChargeFeaturedRange, 0, 0, 0},
         {reserve("1,500"), 1500, ChargeInputOk, 0, 1500, 0},
-        {reserve("1,000"), 1500, ChargeReserveRange},
+        {reserve("1,000"), 1500, ChargeReserveRange, 0, 0, 0},
         {reserve("9,999,999,999"), 1, ChargeInputOk, 0, 9999999999LL, 0},
-        {reserve("10,000,000,000"), 1, ChargeReserveRange},
-        {reserve("0"), 0, ChargeReserveRange}, // a minimum below 1 is 1
+        {reserve("10,000,000,000"), 1, ChargeReserveRange, 0, 0, 0},
+        {reserve("0"), 0, ChargeReserveRange, 0, 0, 0}, // a minimum below 1 is 1
         {reserve("1"), -5, ChargeInputOk, 0, 1, 0},
-        {reserve(""), 1, ChargeReserveRange},
+        {reserve(""), 1, ChargeReserveRange, 0, 0, 0},
         {cpa("1.0"), 1, ChargeInputOk, 0, 0, 10},
         {cpa("1"), 1, ChargeInputOk, 0, 0, 10},
         {cpa("99.9"), 1, ChargeInputOk, 0, 0, 999},
         {cpa("2.2"), 1, ChargeInputOk, 0, 0, 22},
-        {cpa(".5"), 1, ChargeCpaRange},
-        {cpa("0.9"), 1, ChargeCpaRange},
-        {cpa("100"), 1, ChargeCpaRange},
-        {cpa("100.0"), 1, ChargeCpaRange},
-        {cpa("2.25"), 1, ChargeCpaDecimals},
-        {cpa("2.x"), 1, ChargeCpaRange},
-        {cpa(""), 1, ChargeCpaRange},
+        {cpa(".5"), 1, ChargeCpaRange, 0, 0, 0},
+        {cpa("0.9"), 1, ChargeCpaRange, 0, 0, 0},
+        {cpa("100"), 1, ChargeCpaRange, 0, 0, 0},
+        {cpa("100.0"), 1, ChargeCpaRange, 0, 0, 0},
+        {cpa("2.25"), 1, ChargeCpaDecimals, 0, 0, 0},
+        {cpa("2.x"), 1, ChargeCpaRange, 0, 0, 0},
+        {cpa(""), 1, ChargeCpaRange, 0, 0, 0},
     };
     for (const auto& c : cases)
     {
@@ -197,9 +197,11 @@ TEST(ResubmitConfirmRules, BuyNowBelowStartOnlyWhenEdited)
         CString message;
         EXPECT_EQ(c.refused, IsBuyNowBelowStart(item, message)) << c.start << " " << c.buyNow;
         if (c.refused)
+        {
             EXPECT_STREQ("即決価格が開始価格より低く設定されています。\r\n即決価格は開始価格以上に設定してください。"
                          "\r\n\r\n花瓶 (x100)\r\n開始価格：1,000 円\r\n即決価格：500 円",
                          message);
+        }
     }
 }
 

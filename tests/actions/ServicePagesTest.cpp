@@ -132,7 +132,9 @@ TEST(ListingResultPage, ErrorTextsWithTheirPlaces)
         CString text;
         EXPECT_EQ(c.text != nullptr, ReadListingErrorText(&page, text)) << c.page;
         if (c.text != nullptr)
+        {
             EXPECT_STREQ(c.text, text) << c.page;
+        }
     }
 }
 
@@ -159,8 +161,8 @@ TEST(ListingResultPage, BoxServiceNoteOnShippingErrorsOnly)
 
 TEST(ListingResultPage, GarbledCompletionTitle)
 {
-    const char kGarbled[] = "<title>Yahoo!???? - ?????? - ??????</title>"
-                            "<div id=modAlertBox><div class=untBody>??????</div></div>";
+    const char kGarbled[] = "<title>Yahoo!?\?\?\? - ?\?\?\?\?\? - ?\?\?\?\?\?</title>"
+                            "<div id=modAlertBox><div class=untBody>?\?\?\?\?\?</div></div>";
     const char kFine[] = "<title>Yahoo!オークション - 出品：完了 - 青い花瓶</title>"
                          "<div id=modAlertBox><div class=untBody>青い花瓶</div></div>";
     const char kOtherTitle[] = "<title>Yahoo!オークション - 出品：完了 - 赤い花瓶</title>"
@@ -180,7 +182,9 @@ TEST(ListingResultPage, GarbledCompletionTitle)
         CString title;
         EXPECT_EQ(c.garbled, IsGarbledCompletion(&page, c.sent, title)) << c.page << " " << c.sent;
         if (c.garbled)
-            EXPECT_STREQ("Yahoo!???? - ?????? - ??????", title);
+        {
+            EXPECT_STREQ("Yahoo!?\?\?\? - ?\?\?\?\?\? - ?\?\?\?\?\?", title);
+        }
     }
 }
 
