@@ -19,7 +19,7 @@ void* g_faultParam = nullptr;
 
 void CheckStep(DataFileStep step, DWORD bytesSoFar, LPCTSTR path)
 {
-    if (g_faultProc != nullptr && !g_faultProc(step, bytesSoFar, g_faultParam))
+    if (g_faultProc != nullptr && !g_faultProc(step, path, bytesSoFar, g_faultParam))
         AfxThrowFileException(CFileException::diskFull, -1, path);
 }
 

@@ -44,8 +44,10 @@ enum DataFileStep
     dataFileClose,  // it is closed
     dataFileReplace // it is moved over the data file
 };
-// FALSE makes the step fail as a full disk would.
-typedef BOOL (*DataFileFaultProc)(DataFileStep step, DWORD bytesSoFar, void* param);
+// Called before each step with the data file's path (the temporary file's
+// for dataFileCreate, dataFileWrite and dataFileClose); FALSE makes the
+// step fail as a full disk would.
+typedef BOOL (*DataFileFaultProc)(DataFileStep step, LPCTSTR path, DWORD bytesSoFar, void* param);
 // Null: no faults.
 void SetDataFileFaultHook(DataFileFaultProc proc, void* param = nullptr);
 

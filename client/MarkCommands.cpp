@@ -5,7 +5,7 @@
 namespace
 {
 // By command, from ID_MARK_FIRST.
-const int kMarkValues[] = {1,   2,   3,    4,    16,   32,   48,   64,   256,  512,
+const int kMarkValues[] = {1,   2,    3,    4,    16,   32,   48,   64,   256,  512,
                            768, 1024, 1280, 1536, 1792, 2048, 2304, 2560, 2816, 0};
 } // namespace
 

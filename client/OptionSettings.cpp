@@ -56,8 +56,9 @@ int CheckedFontSize(int index)
 
 int CheckedToolBarFormat(int format)
 {
-    return format >= 0 && format < COptionSettings::ToolBarFormatCount ? format
-                                                                        : COptionSettings::ToolBarFormatTextBelow;
+    return format >= 0 && format < COptionSettings::ToolBarFormatCount
+               ? format
+               : COptionSettings::ToolBarFormatTextBelow;
 }
 
 BOOL IsColorIndex(int index)
@@ -67,7 +68,8 @@ BOOL IsColorIndex(int index)
 } // namespace
 
 COptionSettings::COptionSettings()
-    : m_optionBits(kDefaultOptionBits), m_fontSizeType(DefaultFontSize), m_toolBarFormat(ToolBarFormatTextBelow)
+    : m_optionBits(kDefaultOptionBits), m_fontSizeType(DefaultFontSize),
+      m_toolBarFormat(ToolBarFormatTextBelow)
 {
     for (int i = 0; i < ColorCount; ++i)
         m_colors[i] = kColors[i].color;
@@ -86,7 +88,8 @@ void COptionSettings::LoadFromProfile()
         return;
     m_optionBits = pApp->GetSettingInt(kOptionValue, (int)kDefaultOptionBits) & StoredOptionBits;
     m_fontSizeType = CheckedFontSize((int)pApp->GetSettingInt(kFontSizeType, DefaultFontSize));
-    m_toolBarFormat = CheckedToolBarFormat((int)pApp->GetSettingInt(kToolBarDispFormat, ToolBarFormatTextBelow));
+    m_toolBarFormat =
+        CheckedToolBarFormat((int)pApp->GetSettingInt(kToolBarDispFormat, ToolBarFormatTextBelow));
     CLoginSettingType::LoadFromProfile(pApp);
     m_findOptions.Set(pApp->GetSettingInt(kFindOption, 0) & FindMatchCase);
     for (int i = 0; i < ColorCount; ++i)
@@ -161,6 +164,11 @@ COLORREF COptionSettings::GetColor(int index, BOOL bDefaults) const
     if (!IsColorIndex(index))
         return 0;
     return bDefaults ? kColors[index].color : m_colors[index];
+}
+
+COLORREF COptionSettings::GetDefaultColor(int index)
+{
+    return IsColorIndex(index) ? kColors[index].color : 0;
 }
 
 BOOL COptionSettings::SetColor(int index, COLORREF color)

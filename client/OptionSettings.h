@@ -27,6 +27,9 @@ public:
         OptionConfirmForbidden = 0x08,     // setting or clearing "rating forbidden"
         OptionConfirmMarkdown = 0x10,      // re-listing with a price reduction
         OptionWarnCashOnDelivery = 0x20,   // seller pays shipping, yet cash on delivery
+        // The bits of the options dialog's check boxes; the profile keeps
+        // bit 0x01 as well.
+        DialogOptionBits = 0x3E,
         StoredOptionBits = 0x3F,
         // Only inside the options dialog: the status bar shows.
         OptionStatusBarVisible = 0x20000000
@@ -101,6 +104,8 @@ public:
     static const FontSizeRow* GetFontSizeRow(int index);
     // The "Size" column; FALSE for an index outside 0..6.
     static BOOL GetFontSize(int index, int& size);
+    // 0 outside the twelve colours.
+    static COLORREF GetDefaultColor(int index);
     // Profile keys of a colour and of its remembered custom colour.
     static LPCTSTR GetColorKey(int index);
     static LPCTSTR GetCustomColorKey(int index);
@@ -109,6 +114,9 @@ public:
     // The text size, the two sizes of list rows and the colours of lists
     // that the options choose. Each FALSE, nothing done, for a control
     // without a window.
+    BOOL ApplyListFontSize(CCommListCtrl* pList) const;
+    BOOL ApplyListMetrics(CCommListCtrl* pList) const;
+    BOOL ApplyListColors(CCommListCtrl* pList) const;
     BOOL ApplyEditFontSize(CCommEdit* pEdit) const;
     BOOL ApplyStaticFontSize(CDecorateStatic* pStatic) const;
     BOOL ApplySampleSize(CDecorateStatic* pSample) const;

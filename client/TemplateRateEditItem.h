@@ -18,7 +18,8 @@ public:
         IDS_RATING_MARK_FIRST = 967 // the short mark of rating 5; 968 of 4 ... 971 of 1
     };
 
-    CTemplateRateEditItem(int nRating = DefaultRating, LPCTSTR lpszTitle = nullptr, LPCTSTR lpszText = nullptr);
+    CTemplateRateEditItem(int nRating = DefaultRating, LPCTSTR lpszTitle = nullptr,
+                          LPCTSTR lpszText = nullptr);
     CTemplateRateEditItem(const CTemplateRateEditItem& other);
     ~CTemplateRateEditItem() override;
 

@@ -22,7 +22,9 @@ public:
     enum
     {
         imagesNormal = 0,
-        imagesHot = 1
+        imagesHot = 1,
+        imagesDisabled = 2,
+        ImageListCount = 3
     };
 
     CCommToolBar();
@@ -34,7 +36,7 @@ public:
     virtual void OnPrepareDropDownMenu(CMenu* pPopup);
 
     // The images of a bitmap resource, sized like the images the bar holds
-    // now; nIndex imagesNormal or imagesHot.
+    // now; nIndex imagesNormal, imagesHot or imagesDisabled.
     void SetImageList(int nIndex, UINT nIDBitmap, COLORREF crMask, UINT nFlags);
     void SetImageLists(UINT nIDNormal, UINT nIDHot, COLORREF crMaskNormal, COLORREF crMaskHot, UINT nFlags);
     // The button opens the first pop-up of the menu resource.
@@ -55,7 +57,10 @@ public:
     COLORREF GetBackgroundColor() const { return m_crBack; }
     void Repaint();
 
-    CImageList& GetImages(int nIndex) { return m_images[nIndex == imagesHot ? 1 : 0]; }
+    CImageList& GetImages(int nIndex)
+    {
+        return m_images[nIndex >= 0 && nIndex < ImageListCount ? nIndex : imagesNormal];
+    }
 
 protected:
     void EraseNonClient() override;
@@ -71,7 +76,7 @@ protected:
     CMap<DWORD, DWORD, DWORD, DWORD> m_dropDownMenus; // command -> menu resource
     COLORREF m_crBack = (COLORREF)-1;
     CBrush m_brush;
-    CImageList m_images[2];
+    CImageList m_images[ImageListCount];
 
     DECLARE_MESSAGE_MAP()
 };

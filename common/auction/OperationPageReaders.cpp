@@ -311,11 +311,18 @@ BOOL IsCompletionPage(CHtmlDocument* pPage, const CStringList& texts)
     return pHeading != nullptr && ContainsAnyOf(ElementText(pHeading), texts);
 }
 
+CString GetAnnouncementPageUrl()
+{
+    CString url;
+    MakeServiceURL(HostTrading, kAnnouncementPath, url);
+    return url;
+}
+
 BOOL IsAnnouncementPage(LPCTSTR url)
 {
     if (url == nullptr || *url == '\0')
         return FALSE;
-    return MbsCompareNoCase(url, GetServiceOrigin(HostTrading) + kAnnouncementPath) == 0;
+    return MbsCompareNoCase(url, GetAnnouncementPageUrl()) == 0;
 }
 
 BOOL ContainsAnyOf(LPCTSTR text, const CStringList& texts)

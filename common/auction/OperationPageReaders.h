@@ -60,6 +60,7 @@ BOOL IsCompletionPage(CHtmlDocument* pPage, const CStringList& texts);
 // The trading system's announcement, which the service sends while that
 // system is closed.
 BOOL IsAnnouncementPage(LPCTSTR url);
+CString GetAnnouncementPageUrl();
 // The text contains one of the non-empty texts.
 BOOL ContainsAnyOf(LPCTSTR text, const CStringList& texts);
 

@@ -20,7 +20,8 @@
 class CUserIdEditBaseDialog : public CBaseDialog
 {
 public:
-    CUserIdEditBaseDialog(UINT nIDTemplate, CWnd* pParent, UINT nHelpId);
+    // A settings id of 0 is the template id.
+    CUserIdEditBaseDialog(UINT nIDTemplate, CWnd* pParent, UINT nHelpId, UINT nSettingsId = 0);
     ~CUserIdEditBaseDialog() override;
 
     BOOL OnInitDialog() override;
@@ -62,7 +63,7 @@ protected:
 class CUserIdEditDialog : public CUserIdEditBaseDialog
 {
 public:
-    CUserIdEditDialog(UINT nIDTemplate, CWnd* pParent, UINT nHelpId);
+    CUserIdEditDialog(UINT nIDTemplate, CWnd* pParent, UINT nHelpId, UINT nSettingsId = 0);
     ~CUserIdEditDialog() override;
 
     BOOL OnInitDialog() override;

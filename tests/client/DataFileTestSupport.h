@@ -55,9 +55,15 @@ public:
     CTempFolder(const CTempFolder&) = delete;
     CTempFolder& operator=(const CTempFolder&) = delete;
 
-    const CString& Path() const { return m_path; }
+    const CString& Path() const
+    {
+        return m_path;
+    }
     // A path below the folder ("a\b" joins with "\").
-    CString operator/(LPCTSTR name) const { return m_path + "\\" + name; }
+    CString operator/(LPCTSTR name) const
+    {
+        return m_path + "\\" + name;
+    }
 
 private:
     CString m_path;

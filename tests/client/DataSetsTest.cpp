@@ -59,7 +59,8 @@ Bytes Framed(const char* typeName, DWORD version, const Bytes& body)
 }
 
 // A user-edit file of the given version with the records.
-Bytes UserEditFile(DWORD version, std::vector<TanzoAuctionItemUserEdit> records, const char* typeName = nullptr)
+Bytes UserEditFile(DWORD version, std::vector<TanzoAuctionItemUserEdit> records,
+                   const char* typeName = nullptr)
 {
     Bytes body = Stored(
         [&](CArchive& ar)
@@ -126,7 +127,8 @@ TEST_F(DataSets, ReadsVersionOneAndTwoFiles)
 {
     for (DWORD version : {1u, 2u})
     {
-        ASSERT_TRUE(WriteFileBytes(AliceFile(), UserEditFile(version, {Record("a", "one"), Record("b", "two")})));
+        ASSERT_TRUE(
+            WriteFileBytes(AliceFile(), UserEditFile(version, {Record("a", "one"), Record("b", "two")})));
         CBoxRecorder boxes;
         CTestDocData doc(folder.Path());
         MakeAliceCurrent(doc);
@@ -144,7 +146,7 @@ TEST_F(DataSets, AFileItCannotReadIsToldAndNeverWrittenOver)
     {
         const char* name;
         Bytes file;
-        UINT idsRead; // the box on reading
+        UINT idsRead;       // the box on reading
         bool reasonOfError; // the unsaved box gives the error's text
     } cases[] = {
         // A template file stored under the user-data file's name.
@@ -194,7 +196,7 @@ struct Fault
     DWORD afterBytes; // for dataFileWrite: fails once this many were written
     int failed = 0;
 
-    static BOOL Proc(DataFileStep step, DWORD bytesSoFar, void* param)
+    static BOOL Proc(DataFileStep step, LPCTSTR, DWORD bytesSoFar, void* param)
     {
         Fault* self = static_cast<Fault*>(param);
         if (step != self->step || (step == dataFileWrite && bytesSoFar < self->afterBytes))
@@ -250,7 +252,8 @@ TEST_F(DataSets, AWriteThatFailsLeavesTheOldFileAndNoTemporaryFile)
 TEST_F(DataSets, RecordsOlderThanOneHundredTwentyDaysGoAtTheNextWrite)
 {
     CClockScope::Now() = CTime(kNow - 121 * kDay);
-    ASSERT_TRUE(WriteFileBytes(AliceFile(), UserEditFile(2, {Record("stale", "old"), Record("kept", "old")})));
+    ASSERT_TRUE(
+        WriteFileBytes(AliceFile(), UserEditFile(2, {Record("stale", "old"), Record("kept", "old")})));
     CClockScope::Now() = CTime(kNow - 119 * kDay);
     {
         CTestDocData doc(folder.Path());
@@ -313,7 +316,8 @@ TEST_F(DataSets, StoringLookingUpAndRemovingRecords)
 
 TEST_F(DataSets, SwitchingUsersWritesTheOldUsersRecordsOnceAndReadsTheNewOnes)
 {
-    ASSERT_TRUE(WriteFileBytes(folder / "bob\\TanzoAuctionItem.useredit", UserEditFile(2, {Record("b", "bob's")})));
+    ASSERT_TRUE(
+        WriteFileBytes(folder / "bob\\TanzoAuctionItem.useredit", UserEditFile(2, {Record("b", "bob's")})));
     CBoxRecorder boxes;
     CTestDocData doc(folder.Path());
     MakeAliceCurrent(doc);
@@ -325,7 +329,7 @@ TEST_F(DataSets, SwitchingUsersWritesTheOldUsersRecordsOnceAndReadsTheNewOnes)
     struct Replaces
     {
         int count = 0;
-        static BOOL Proc(DataFileStep step, DWORD, void* param)
+        static BOOL Proc(DataFileStep step, LPCTSTR, DWORD, void* param)
         {
             static_cast<Replaces*>(param)->count += step == dataFileReplace;
             return TRUE;
@@ -389,9 +393,11 @@ TEST_F(DataSets, RemovingAnAccountDeletesOnlyItsOwnFolder)
     // written anywhere.
     EXPECT_TRUE(doc.RemoveAt(doc.FindByID("alice")));
     EXPECT_EQ("", std::string((LPCTSTR)doc.GetCurrentUserID()));
-    EXPECT_EQ((std::vector<std::string>{"TanzoTemplate.updateauction", "carol"}), FolderEntries(folder.Path()));
+    EXPECT_EQ((std::vector<std::string>{"TanzoTemplate.updateauction", "carol"}),
+              FolderEntries(folder.Path()));
     EXPECT_TRUE(doc.TransferDataSet(dataSetUserEdits, TRUE));
-    EXPECT_EQ((std::vector<std::string>{"TanzoTemplate.updateauction", "carol"}), FolderEntries(folder.Path()));
+    EXPECT_EQ((std::vector<std::string>{"TanzoTemplate.updateauction", "carol"}),
+              FolderEntries(folder.Path()));
     EXPECT_TRUE(boxes.texts.empty());
 }
 
@@ -419,10 +425,10 @@ TEST(DataSetFolders, OnlyAPlainNameFormsAUserFolder)
         const char* id;
         bool plain;
     } cases[] = {
-        {"alice", true},   {"a.b", true},    {"ソ", true}, // its trail byte is "\"
-        {"", false},       {".", false},     {"..", false}, {"a\\b", false}, {"a/b", false}, {"c:", false},
-        {"a*", false},     {"a?", false},    {"a\"", false}, {"a<", false},  {"a>", false},  {"a|", false},
-        {"a\tb", false},   {"alice.", false}, {"alice ", false},
+        {"alice", true}, {"a.b", true}, {"ソ", true}, // its trail byte is "\"
+        {"", false},     {".", false},  {"..", false},   {"a\\b", false},   {"a/b", false},
+        {"c:", false},   {"a*", false}, {"a?", false},   {"a\"", false},    {"a<", false},
+        {"a>", false},   {"a|", false}, {"a\tb", false}, {"alice.", false}, {"alice ", false},
     };
     for (const auto& c : cases)
     {
@@ -453,8 +459,8 @@ TEST(PagePositions, StartAtOneAndGiveTheFirstOfTenPageChoices)
     {
         int current, count, first;
     } cases[] = {
-        {0, 20, 1},  {5, 0, 1},   {-1, 5, 1},  {1, 1, 1},   {3, 20, 1},  {5, 20, 1},
-        {6, 20, 2},  {12, 20, 8}, {18, 20, 11}, {20, 20, 11}, {7, 8, 1}, {30, 20, 11},
+        {0, 20, 1}, {5, 0, 1},   {-1, 5, 1},   {1, 1, 1},    {3, 20, 1}, {5, 20, 1},
+        {6, 20, 2}, {12, 20, 8}, {18, 20, 11}, {20, 20, 11}, {7, 8, 1},  {30, 20, 11},
     };
     for (const auto& c : cases)
     {
@@ -500,11 +506,12 @@ TEST_F(DataSets, TemplateSetsHoldTwentyAndKeepTheirRatings)
             EXPECT_TRUE(doc.TransferDataSet(set, TRUE)) << set;
     }
     // Set 1's file: the frame, the count, each record's strings and rating.
-    const Bytes expected =
-        Framed("TanzoTemplateRateEditAsSellerDocument", 1,
-               Concat({HexBytes("04 00 00 00"),
-                       Stored([](CArchive& ar) { ar << CString("ありがとうございました") << CString(""); }),
-                       HexBytes("04 00 00 00 03 'six' 00 06 00 00 00 05 'plain' 00 05 00 00 00 00 00 05 00 00 00")}));
+    const Bytes expected = Framed(
+        "TanzoTemplateRateEditAsSellerDocument", 1,
+        Concat(
+            {HexBytes("04 00 00 00"),
+             Stored([](CArchive& ar) { ar << CString("ありがとうございました") << CString(""); }),
+             HexBytes("04 00 00 00 03 'six' 00 06 00 00 00 05 'plain' 00 05 00 00 00 00 00 05 00 00 00")}));
     EXPECT_EQ(ToHex(expected), ToHex(ReadFileBytes(folder / "TanzoTemplate.rateeditasseller")));
     // The buyer's set was never touched, so it has no file.
     EXPECT_EQ((std::vector<std::string>{"TanzoTemplate.rateeditasseller", "TanzoTemplate.updateauction"}),

@@ -54,11 +54,11 @@ TEST_F(Options, StoredValuesOutsideTheirRangeAreCorrected)
         int stored;
         int read;
     } cases[] = {
-        {"OptionValue", 0xFF, 0x3F},   {"OptionValue", 0x14, 0x14},     {"OptionValue", 0x40, 0},
-        {"FontSizeType", 7, 4},        {"FontSizeType", -1, 4},         {"FontSizeType", 6, 6},
-        {"FontSizeType", 0, 0},        {"ToolBarDispFormat", 3, 2},     {"ToolBarDispFormat", -1, 2},
-        {"ToolBarDispFormat", 0, 0},   {"LoginSettingType", 5, 0},      {"LoginSettingType", 2, 2},
-        {"FindOption", 3, 1},          {"FindOption", 2, 0},
+        {"OptionValue", 0xFF, 0x3F}, {"OptionValue", 0x14, 0x14}, {"OptionValue", 0x40, 0},
+        {"FontSizeType", 7, 4},      {"FontSizeType", -1, 4},     {"FontSizeType", 6, 6},
+        {"FontSizeType", 0, 0},      {"ToolBarDispFormat", 3, 2}, {"ToolBarDispFormat", -1, 2},
+        {"ToolBarDispFormat", 0, 0}, {"LoginSettingType", 5, 0},  {"LoginSettingType", 2, 2},
+        {"FindOption", 3, 1},        {"FindOption", 2, 0},
     };
     for (const auto& c : cases)
     {

@@ -27,7 +27,8 @@ TEST(RatingTemplate, TheRatingFollowsTheStringsWhateverTheFields)
                 stored.Serialize(ar, CTemplateStringItem::AllFields);
             });
         CTemplateRateEditItem loaded;
-        ASSERT_EQ(-1, LoadCause(bytes, [&](CArchive& ar) { loaded.Serialize(ar, CTemplateStringItem::AllFields); }));
+        ASSERT_EQ(-1, LoadCause(bytes,
+                                [&](CArchive& ar) { loaded.Serialize(ar, CTemplateStringItem::AllFields); }));
         EXPECT_EQ(rating, loaded.GetRating());
         EXPECT_EQ("t", std::string(loaded.GetTitle()));
     }

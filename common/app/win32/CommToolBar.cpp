@@ -75,7 +75,9 @@ void CCommToolBar::OnPrepareDropDownMenu(CMenu*) {}
 
 void CCommToolBar::SetImageList(int nIndex, UINT nIDBitmap, COLORREF crMask, UINT nFlags)
 {
-    if (nIndex != imagesNormal && nIndex != imagesHot)
+    static const UINT kMessages[ImageListCount] = {TB_SETIMAGELIST, TB_SETHOTIMAGELIST,
+                                                   TB_SETDISABLEDIMAGELIST};
+    if (nIndex < 0 || nIndex >= ImageListCount)
         return;
     // The size comes from the list the bar holds now, which may be the one
     // replaced here: it goes only once the bar holds the new one.
@@ -93,8 +95,7 @@ void CCommToolBar::SetImageList(int nIndex, UINT nIDBitmap, COLORREF crMask, UIN
     CBitmap bitmap;
     if (bitmap.LoadBitmap(nIDBitmap))
         images.Add(&bitmap, crMask);
-    SendMessage(nIndex == imagesNormal ? TB_SETIMAGELIST : TB_SETHOTIMAGELIST, 0,
-                (LPARAM)images.GetSafeHandle());
+    SendMessage(kMessages[nIndex], 0, (LPARAM)images.GetSafeHandle());
     m_images[nIndex] = std::move(images);
 }
 

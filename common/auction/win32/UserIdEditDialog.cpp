@@ -10,8 +10,8 @@ BEGIN_MESSAGE_MAP(CUserIdEditBaseDialog, CBaseDialog)
 ON_WM_DESTROY()
 END_MESSAGE_MAP()
 
-CUserIdEditBaseDialog::CUserIdEditBaseDialog(UINT nIDTemplate, CWnd* pParent, UINT nHelpId)
-    : CBaseDialog(nIDTemplate, pParent, nHelpId)
+CUserIdEditBaseDialog::CUserIdEditBaseDialog(UINT nIDTemplate, CWnd* pParent, UINT nHelpId, UINT nSettingsId)
+    : CBaseDialog(nIDTemplate, pParent, nHelpId, nSettingsId)
 {
 }
 
@@ -133,8 +133,8 @@ void CUserIdEditBaseDialog::OnOK()
 
 // ---------------------------------------------------------------------------
 
-CUserIdEditDialog::CUserIdEditDialog(UINT nIDTemplate, CWnd* pParent, UINT nHelpId)
-    : CUserIdEditBaseDialog(nIDTemplate, pParent, nHelpId)
+CUserIdEditDialog::CUserIdEditDialog(UINT nIDTemplate, CWnd* pParent, UINT nHelpId, UINT nSettingsId)
+    : CUserIdEditBaseDialog(nIDTemplate, pParent, nHelpId, nSettingsId)
 {
 }
 
