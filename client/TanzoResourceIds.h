@@ -97,6 +97,9 @@
 #define IDD_FONT_SIZE 272
 #define IDD_LOGIN_SETTING 241
 #define IDD_COLOR_SETTING 182
+#define IDC_COLOR_OTHER_FIRST 2231
+#define IDC_COLOR_OTHER_LAST 2242
+#define IDC_COLOR_RESET 2246
 #define HID_OPTIONS 166
 #define HID_FONT_SIZE 273
 #define HID_LOGIN_SETTING 242
@@ -106,6 +109,9 @@
 #define HID_CONTENTS 165
 // The tip of every "初期値に戻す(&D)" button.
 #define IDS_TIP_RESET_DEFAULTS 1401
+
+// The add dialog of an account (controls: auction/UserIdResourceIds.h).
+#define IDD_USERID_ADD 154
 
 // The status bar's panes.
 #define IDS_PANE_SELECTED 915

@@ -1,0 +1,31 @@
+#ifndef TANZO_CLIENT_LOGINTESTDIALOG_H
+#define TANZO_CLIENT_LOGINTESTDIALOG_H
+
+// The log-in of one account behind the small progress dialog 158 (Windows
+// builds): the log-in test of a new ID, or the switch to another ID.
+
+#include "auction/OperationProgressDialog.h"
+
+class CLoginTestDialog : public COperationProgressDialog
+{
+    DECLARE_DYNAMIC(CLoginTestDialog)
+public:
+    enum
+    {
+        IDS_TESTING_CAPTION = 871,   // "%sでログインのテスト中..."
+        IDS_SWITCHING_CAPTION = 879, // "%sに切り替え中..."
+    };
+
+    CLoginTestDialog(const CUserAccount& account, CWnd* pParentWnd = nullptr);
+    ~CLoginTestDialog() override;
+
+    void SetSwitchMode(BOOL bSwitch) { m_bSwitchMode = bSwitch; }
+    BOOL IsSwitchMode() const { return m_bSwitchMode; }
+
+protected:
+    BOOL GetTitle(CString& strTitle) override;
+
+    BOOL m_bSwitchMode = FALSE;
+};
+
+#endif // TANZO_CLIENT_LOGINTESTDIALOG_H

@@ -1,0 +1,4 @@
+// The client program's one application object.
+#include "client/TanzoApp.h"
+
+CTanzoApp theApp;

@@ -1,0 +1,22 @@
+#include "client/TanzoLoginSettingDialog.h"
+
+#include "client/TanzoResourceIds.h"
+
+namespace
+{
+const UINT IDS_TIP_LOGIN_SETTING = 1532;
+} // namespace
+
+CTanzoLoginSettingDialog::CTanzoLoginSettingDialog(CWnd* pParentWnd)
+    : CLoginSettingDialog(IDD_LOGIN_SETTING, pParentWnd, HID_LOGIN_SETTING)
+{
+}
+
+CTanzoLoginSettingDialog::~CTanzoLoginSettingDialog() {}
+
+void CTanzoLoginSettingDialog::SetStandardToolTips()
+{
+    CLoginSettingDialog::SetStandardToolTips();
+    AddToolTipById(IDC_LOGIN_SETTING, IDS_TIP_LOGIN_SETTING);
+    AddToolTipById(IDC_LOGIN_SETTING_RESET, IDS_TIP_RESET_DEFAULTS);
+}

@@ -1,0 +1,208 @@
+// The client as processes of its own: a second start of the program brings
+// the first forward and ends; closing the main window, or the end of the
+// session, writes the accounts and then the changed data sets in their
+// order, and the next start reads them back.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cstring>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "afx/Profile.h"
+#include "afx/String.h"
+#include "client/DataFileTestSupport.h"
+
+namespace
+{
+template <class Condition> bool WaitFor(Condition condition, int nTimeoutMs = 60000)
+{
+    const auto end = std::chrono::steady_clock::now() + std::chrono::milliseconds(nTimeoutMs);
+    while (!condition())
+    {
+        if (std::chrono::steady_clock::now() >= end)
+            return false;
+        std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    }
+    return true;
+}
+
+// One run of a program; ended by force if the test leaves it running.
+class CProgram
+{
+public:
+    CProgram(const char* exe, const char* windowClass) : m_windowClass(windowClass)
+    {
+        CString command = CString("\"Z:") + exe + "\"";
+        command.Replace('/', '\\');
+        STARTUPINFOA si = {};
+        si.cb = sizeof(si);
+        m_bStarted = ::CreateProcessA(nullptr, command.GetBuffer(0), nullptr, nullptr, FALSE, 0, nullptr,
+                                      nullptr, &si, &m_pi);
+    }
+    ~CProgram()
+    {
+        if (!m_bStarted)
+            return;
+        if (::WaitForSingleObject(m_pi.hProcess, 0) == WAIT_TIMEOUT)
+        {
+            ::TerminateProcess(m_pi.hProcess, 99);
+            ::WaitForSingleObject(m_pi.hProcess, 10000);
+        }
+        ::CloseHandle(m_pi.hThread);
+        ::CloseHandle(m_pi.hProcess);
+    }
+    bool WaitForExit(DWORD dwTimeoutMs = 60000)
+    {
+        return m_bStarted && ::WaitForSingleObject(m_pi.hProcess, dwTimeoutMs) == WAIT_OBJECT_0;
+    }
+    HWND WaitForWindow()
+    {
+        HWND hWnd = nullptr;
+        WaitFor(
+            [&]
+            {
+                hWnd = ::FindWindowA(m_windowClass.c_str(), nullptr);
+                return hWnd != nullptr && ::IsWindowVisible(hWnd);
+            });
+        return hWnd;
+    }
+
+    BOOL m_bStarted = FALSE;
+    PROCESS_INFORMATION m_pi = {};
+
+private:
+    std::string m_windowClass;
+};
+
+std::vector<std::string> Lines(const std::string& path)
+{
+    std::vector<std::string> lines;
+    std::ifstream in(path);
+    for (std::string line; std::getline(in, line);)
+    {
+        if (!line.empty() && line.back() == '\r')
+            line.pop_back();
+        lines.push_back(line);
+    }
+    return lines;
+}
+
+bool Contains(const std::vector<std::string>& lines, const std::string& line)
+{
+    return std::find(lines.begin(), lines.end(), line) != lines.end();
+}
+} // namespace
+
+TEST(ClientProcess, ASecondStartBringsTheFirstForwardAndEnds)
+{
+    ASSERT_EQ(nullptr, ::FindWindowA("VelmarsoftTanzoClass", nullptr)) << "a copy is running already";
+    CProgram first(TANZO_EXE, "VelmarsoftTanzoClass");
+    ASSERT_TRUE(first.m_bStarted);
+    HWND hWnd = first.WaitForWindow();
+    ASSERT_NE(nullptr, hWnd);
+    ::ShowWindow(hWnd, SW_MINIMIZE);
+    ASSERT_TRUE(WaitFor([&] { return ::IsIconic(hWnd) != FALSE; }));
+
+    CProgram second(TANZO_EXE, "VelmarsoftTanzoClass");
+    ASSERT_TRUE(second.m_bStarted);
+    EXPECT_TRUE(second.WaitForExit());
+    EXPECT_TRUE(WaitFor([&] { return !::IsIconic(hWnd) && ::GetForegroundWindow() == hWnd; }, 5000));
+
+    ::PostMessageA(hWnd, WM_CLOSE, 0, 0);
+    EXPECT_TRUE(first.WaitForExit());
+    AfxProfileDelete("Software\\Velmar Soft\\Tanzo3", nullptr);
+}
+
+namespace
+{
+const char kClosePathClass[] = "TanzoClosePathClass";
+const char kClosePathProfile[] = "Software\\Velmar Soft\\TanzoClosePath";
+
+class ClosePath : public ::testing::Test
+{
+protected:
+    ClosePath()
+    {
+        AfxProfileDelete(kClosePathProfile, nullptr);
+        m_log = std::string((LPCTSTR)m_folder.Path()) + "\\log.txt";
+        m_data = (LPCTSTR)(m_folder / "UserData");
+        ::SetEnvironmentVariableA("TANZO_CLOSEPATH_DATA", m_data.c_str());
+        ::SetEnvironmentVariableA("TANZO_CLOSEPATH_LOG", m_log.c_str());
+    }
+    ~ClosePath() override
+    {
+        for (const char* name : {"TANZO_CLOSEPATH_DATA", "TANZO_CLOSEPATH_LOG", "TANZO_CLOSEPATH_MODE"})
+            ::SetEnvironmentVariableA(name, nullptr);
+        AfxProfileDelete(kClosePathProfile, nullptr);
+    }
+
+    // Starts the program, waits for the line that ends its work after the
+    // start, then ends it the given way.
+    void Run(const char* mode, const std::string& lastLine, bool bEndSession)
+    {
+        ::SetEnvironmentVariableA("TANZO_CLOSEPATH_MODE", mode);
+        CProgram program(TANZO_CLOSEPATH_EXE, kClosePathClass);
+        ASSERT_TRUE(program.m_bStarted);
+        HWND hWnd = program.WaitForWindow();
+        ASSERT_NE(nullptr, hWnd);
+        ASSERT_TRUE(WaitFor([&] { return Contains(Lines(m_log), lastLine); })) << mode;
+        if (bEndSession)
+        {
+            DWORD_PTR dwResult = 0;
+            ASSERT_TRUE(::SendMessageTimeoutA(hWnd, WM_QUERYENDSESSION, 0, ENDSESSION_LOGOFF, SMTO_NORMAL,
+                                              30000, &dwResult));
+            EXPECT_NE(0u, dwResult);
+            ::SendMessageTimeoutA(hWnd, WM_ENDSESSION, TRUE, ENDSESSION_LOGOFF, SMTO_NORMAL, 30000,
+                                  &dwResult);
+        }
+        else
+        {
+            ::PostMessageA(hWnd, WM_CLOSE, 0, 0);
+        }
+        EXPECT_TRUE(program.WaitForExit());
+    }
+
+    CTempFolder m_folder;
+    std::string m_log;
+    std::string m_data;
+};
+} // namespace
+
+TEST_F(ClosePath, ClosingTheWindowWritesTheAccountsThenTheSetsInOrder)
+{
+    for (bool bEndSession : {false, true})
+    {
+        SCOPED_TRACE(bEndSession ? "end of the session" : "WM_CLOSE");
+        GetDiskFileSystem().RemoveFolderTree(m_data.c_str());
+        ::DeleteFileA(m_log.c_str());
+        AfxProfileDelete(kClosePathProfile, nullptr);
+
+        Run("fill", "filled", bEndSession);
+        // The accounts were in the profile before the first data file went.
+        const std::vector<std::string> expected = {
+            "filled",
+            "wrote TanzoTemplate.updateauction users=2",
+            "wrote TanzoTemplate.rateeditasseller users=2",
+            "wrote TanzoTemplate.rateeditasbuyer users=2",
+            "wrote TanzoAuctionItem.useredit users=2",
+        };
+        EXPECT_EQ(expected, Lines(m_log));
+
+        ::DeleteFileA(m_log.c_str());
+        Run("report", "set3 count=1 memo=メモ", false);
+        const std::vector<std::string> report = {
+            "accounts=2 current=closepath_a",
+            "set0 count=1 title=追加 rating=0",
+            "set1 count=1 title=出品者として rating=4",
+            "set2 count=1 title=落札者として rating=2",
+            "set3 count=1 memo=メモ",
+        };
+        // Nothing changed in the second run, so its close wrote nothing.
+        EXPECT_EQ(report, Lines(m_log));
+    }
+}
