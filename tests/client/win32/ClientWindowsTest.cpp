@@ -4,6 +4,7 @@
 // not to be asked again, and the options' way through the registry.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -120,10 +121,15 @@ TEST_F(ClientAppTest, StartsUnderItsNamesAndShowsItsWindowWithTheOptionsApplied)
     char szClass[64] = {};
     ::GetClassNameA(pFrame->GetSafeHwnd(), szClass, sizeof(szClass));
     EXPECT_STREQ("VelmarsoftTanzoClass", szClass);
+    // 1080 x 680, within the work area of a smaller screen.
     CRect rc;
     pFrame->GetWindowRect(&rc);
-    EXPECT_EQ(1080, rc.Width());
-    EXPECT_EQ(680, rc.Height());
+    MONITORINFO monitor = {sizeof(monitor)};
+    ASSERT_TRUE(
+        ::GetMonitorInfoA(::MonitorFromWindow(pFrame->GetSafeHwnd(), MONITOR_DEFAULTTONEAREST), &monitor));
+    const CRect rcWork(monitor.rcWork);
+    EXPECT_EQ(std::min(1080, (int)rcWork.Width()), rc.Width()) << "work area " << rcWork.Width();
+    EXPECT_EQ(std::min(680, (int)rcWork.Height()), rc.Height()) << "work area " << rcWork.Height();
     EXPECT_TRUE(pFrame->IsWindowVisible());
     EXPECT_EQ("たんぞ", WindowText(pFrame->GetSafeHwnd()));
 
@@ -483,7 +489,8 @@ TEST_F(ClientAppTest, ScreenshotsOfTheMainWindowInTheThreeToolBarFormats)
             {
                 pFrame->GetOptionSettings().SetToolBarFormat(format);
                 pFrame->ApplyToolBarFormat();
-                pFrame->RedrawWindow(nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN | RDW_FRAME);
+                pFrame->RedrawWindow(nullptr, nullptr,
+                                     RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN | RDW_FRAME);
                 ScreenshotResult shot;
                 const std::string name = "main-window-toolbar-" + std::to_string(format);
                 PumpUntil(
