@@ -4,16 +4,15 @@
 // 626; the profile, the temporary work file and what the windows save when
 // they go, at a normal exit and at the end of the session.
 #ifdef _WIN32
+#include "ChildProcess.h"
 #include "WinTestUtil.h"
 
 #include "afx/String.h"
 
 #include <gtest/gtest.h>
 
-#include <chrono>
 #include <cstring>
 #include <string>
-#include <thread>
 
 namespace
 {
@@ -53,18 +52,6 @@ BOOL IsFile(LPCTSTR lpszPath)
     return dwAttributes != INVALID_FILE_ATTRIBUTES && (dwAttributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
 }
 
-template <class TCondition> BOOL WaitFor(TCondition condition, int nTimeoutMs = 30000)
-{
-    auto end = std::chrono::steady_clock::now() + std::chrono::milliseconds(nTimeoutMs);
-    while (!condition())
-    {
-        if (std::chrono::steady_clock::now() >= end)
-            return FALSE;
-        std::this_thread::sleep_for(std::chrono::milliseconds(20));
-    }
-    return TRUE;
-}
-
 int CountWindowsOfClass()
 {
     struct Counter
@@ -82,53 +69,6 @@ int CountWindowsOfClass()
     ::EnumWindows(Counter::Count, (LPARAM)&nCount);
     return nCount;
 }
-
-// One run of the test program; ended by force if the test leaves it running.
-class CTestAppProcess
-{
-public:
-    CTestAppProcess()
-    {
-        CString strExe = TANZO_TESTAPP_EXE;
-        strExe.Replace('/', '\\');
-        CString strCommand = "\"Z:" + strExe + "\"";
-        STARTUPINFOA si = {};
-        si.cb = sizeof(si);
-        m_bStarted = ::CreateProcessA(nullptr, strCommand.GetBuffer(0), nullptr, nullptr, FALSE, 0, nullptr,
-                                      nullptr, &si, &m_pi);
-    }
-    ~CTestAppProcess()
-    {
-        if (!m_bStarted)
-            return;
-        if (::WaitForSingleObject(m_pi.hProcess, 0) == WAIT_TIMEOUT)
-        {
-            ::TerminateProcess(m_pi.hProcess, 99);
-            ::WaitForSingleObject(m_pi.hProcess, 10000);
-        }
-        ::CloseHandle(m_pi.hThread);
-        ::CloseHandle(m_pi.hProcess);
-    }
-    BOOL WaitForExit(DWORD dwTimeoutMs = 30000)
-    {
-        return m_bStarted && ::WaitForSingleObject(m_pi.hProcess, dwTimeoutMs) == WAIT_OBJECT_0;
-    }
-    // Its main window, once it shows one.
-    HWND WaitForWindow()
-    {
-        HWND hWnd = nullptr;
-        WaitFor(
-            [&]
-            {
-                hWnd = ::FindWindowA(kClassName, nullptr);
-                return hWnd != nullptr && ::IsWindowVisible(hWnd);
-            });
-        return hWnd;
-    }
-
-    BOOL m_bStarted = FALSE;
-    PROCESS_INFORMATION m_pi = {};
-};
 
 class SecondProcessTest : public ::testing::Test
 {
@@ -152,7 +92,7 @@ protected:
 
 TEST_F(SecondProcessTest, SecondStartBringsTheFirstForwardAndEnds)
 {
-    CTestAppProcess first;
+    CChildProcess first(TANZO_TESTAPP_EXE, kClassName);
     ASSERT_TRUE(first.m_bStarted);
     HWND hWnd = first.WaitForWindow();
     ASSERT_NE(nullptr, hWnd);
@@ -167,7 +107,7 @@ TEST_F(SecondProcessTest, SecondStartBringsTheFirstForwardAndEnds)
     ::ShowWindow(hWnd, SW_MINIMIZE);
     ASSERT_TRUE(WaitFor([&] { return ::IsIconic(hWnd); }));
 
-    CTestAppProcess second;
+    CChildProcess second(TANZO_TESTAPP_EXE, kClassName);
     ASSERT_TRUE(second.m_bStarted);
     ASSERT_TRUE(second.WaitForExit());
     EXPECT_TRUE(WaitFor([&] { return !::IsIconic(hWnd) && ::GetForegroundWindow() == hWnd; }, 5000));
@@ -192,7 +132,7 @@ TEST_F(SecondProcessTest, SecondStartBringsTheFirstForwardAndEnds)
 
 TEST_F(SecondProcessTest, EndOfSessionSavesBeforeItReturns)
 {
-    CTestAppProcess app;
+    CChildProcess app(TANZO_TESTAPP_EXE, kClassName);
     ASSERT_TRUE(app.m_bStarted);
     HWND hWnd = app.WaitForWindow();
     ASSERT_NE(nullptr, hWnd);
@@ -221,7 +161,7 @@ TEST_F(SecondProcessTest, MutexWithoutWindowShowsMessage626)
     HANDLE hMutex = ::CreateMutexA(nullptr, FALSE, kMutexName);
     ASSERT_NE(nullptr, hMutex);
     {
-        CTestAppProcess app;
+        CChildProcess app(TANZO_TESTAPP_EXE, kClassName);
         ASSERT_TRUE(app.m_bStarted);
         CMessageBoxWatcher watcher(app.m_pi.dwProcessId);
         watcher.Join();

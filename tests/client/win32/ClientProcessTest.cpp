@@ -5,80 +5,19 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <chrono>
 #include <cstring>
 #include <fstream>
 #include <sstream>
 #include <string>
-#include <thread>
 #include <vector>
 
 #include "afx/Profile.h"
 #include "afx/String.h"
+#include "app/ChildProcess.h"
 #include "client/DataFileTestSupport.h"
 
 namespace
 {
-template <class Condition> bool WaitFor(Condition condition, int nTimeoutMs = 60000)
-{
-    const auto end = std::chrono::steady_clock::now() + std::chrono::milliseconds(nTimeoutMs);
-    while (!condition())
-    {
-        if (std::chrono::steady_clock::now() >= end)
-            return false;
-        std::this_thread::sleep_for(std::chrono::milliseconds(20));
-    }
-    return true;
-}
-
-// One run of a program; ended by force if the test leaves it running.
-class CProgram
-{
-public:
-    CProgram(const char* exe, const char* windowClass) : m_windowClass(windowClass)
-    {
-        CString command = CString("\"Z:") + exe + "\"";
-        command.Replace('/', '\\');
-        STARTUPINFOA si = {};
-        si.cb = sizeof(si);
-        m_bStarted = ::CreateProcessA(nullptr, command.GetBuffer(0), nullptr, nullptr, FALSE, 0, nullptr,
-                                      nullptr, &si, &m_pi);
-    }
-    ~CProgram()
-    {
-        if (!m_bStarted)
-            return;
-        if (::WaitForSingleObject(m_pi.hProcess, 0) == WAIT_TIMEOUT)
-        {
-            ::TerminateProcess(m_pi.hProcess, 99);
-            ::WaitForSingleObject(m_pi.hProcess, 10000);
-        }
-        ::CloseHandle(m_pi.hThread);
-        ::CloseHandle(m_pi.hProcess);
-    }
-    bool WaitForExit(DWORD dwTimeoutMs = 60000)
-    {
-        return m_bStarted && ::WaitForSingleObject(m_pi.hProcess, dwTimeoutMs) == WAIT_OBJECT_0;
-    }
-    HWND WaitForWindow()
-    {
-        HWND hWnd = nullptr;
-        WaitFor(
-            [&]
-            {
-                hWnd = ::FindWindowA(m_windowClass.c_str(), nullptr);
-                return hWnd != nullptr && ::IsWindowVisible(hWnd);
-            });
-        return hWnd;
-    }
-
-    BOOL m_bStarted = FALSE;
-    PROCESS_INFORMATION m_pi = {};
-
-private:
-    std::string m_windowClass;
-};
-
 std::vector<std::string> Lines(const std::string& path)
 {
     std::vector<std::string> lines;
@@ -101,14 +40,14 @@ bool Contains(const std::vector<std::string>& lines, const std::string& line)
 TEST(ClientProcess, ASecondStartBringsTheFirstForwardAndEnds)
 {
     ASSERT_EQ(nullptr, ::FindWindowA("VelmarsoftTanzoClass", nullptr)) << "a copy is running already";
-    CProgram first(TANZO_EXE, "VelmarsoftTanzoClass");
+    CChildProcess first(TANZO_EXE, "VelmarsoftTanzoClass");
     ASSERT_TRUE(first.m_bStarted);
     HWND hWnd = first.WaitForWindow();
     ASSERT_NE(nullptr, hWnd);
     ::ShowWindow(hWnd, SW_MINIMIZE);
     ASSERT_TRUE(WaitFor([&] { return ::IsIconic(hWnd) != FALSE; }));
 
-    CProgram second(TANZO_EXE, "VelmarsoftTanzoClass");
+    CChildProcess second(TANZO_EXE, "VelmarsoftTanzoClass");
     ASSERT_TRUE(second.m_bStarted);
     EXPECT_TRUE(second.WaitForExit());
     EXPECT_TRUE(WaitFor([&] { return !::IsIconic(hWnd) && ::GetForegroundWindow() == hWnd; }, 5000));
@@ -146,7 +85,7 @@ protected:
     void Run(const char* mode, const std::string& lastLine, bool bEndSession)
     {
         ::SetEnvironmentVariableA("TANZO_CLOSEPATH_MODE", mode);
-        CProgram program(TANZO_CLOSEPATH_EXE, kClosePathClass);
+        CChildProcess program(TANZO_CLOSEPATH_EXE, kClosePathClass);
         ASSERT_TRUE(program.m_bStarted);
         HWND hWnd = program.WaitForWindow();
         ASSERT_NE(nullptr, hWnd);
