@@ -36,6 +36,8 @@ public:
     ~CMainFrame() override;
 
     BOOL PreCreateWindow(CREATESTRUCT& cs) override;
+    // After the frame's own route, the item actions' commands.
+    BOOL OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO* pHandlerInfo) override;
     CIconMenu* GetIconMenu() override { return &m_iconMenu; }
     CCommStatusBar* GetStatusBar() override { return &m_statusBar; }
 
@@ -113,5 +115,9 @@ enum
 };
 int AddUserIdWithDialog(CWnd* pWnd, LPCTSTR lpszUserID);
 BOOL AskToAddUserId(CWnd* pWnd, LPCTSTR lpszUserID);
+// The handler of the frame's commands whose dialogs belong to the item
+// actions, a library above this one: the program sets it at start-up (null:
+// none, the commands stay greyed). The caller keeps it alive.
+void SetActionCommandTarget(CCmdTarget* pTarget);
 
 #endif // TANZO_CLIENT_MAINFRAME_H

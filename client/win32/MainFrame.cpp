@@ -75,6 +75,8 @@ const struct
     {ID_MARK_MONSTER, 48, 67},
 };
 
+CCmdTarget* g_pActionCommands = nullptr;
+
 BOOL IsBarVisible(CControlBar& bar)
 {
     return bar.GetSafeHwnd() != nullptr && (bar.GetStyle() & WS_VISIBLE) != 0;
@@ -107,6 +109,13 @@ BOOL CMainFrame::PreCreateWindow(CREATESTRUCT& cs)
     SetDefaultWindowSize(DefaultWidth, DefaultHeight);
     cs.style &= ~FWS_ADDTOTITLE;
     return TRUE;
+}
+
+BOOL CMainFrame::OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO* pHandlerInfo)
+{
+    if (CMainBaseFrame::OnCmdMsg(nID, nCode, pExtra, pHandlerInfo))
+        return TRUE;
+    return g_pActionCommands != nullptr && g_pActionCommands->OnCmdMsg(nID, nCode, pExtra, pHandlerInfo);
 }
 
 void CMainFrame::BuildCommandImages()
@@ -360,6 +369,11 @@ int AddUserIdWithDialog(CWnd* pWnd, LPCTSTR lpszUserID)
     if (dialog.DoModal() != IDOK || !dialog.GetEntry(account) || !pDoc->Add(account))
         return AddUserIdCancelled;
     return AddUserIdAdded;
+}
+
+void SetActionCommandTarget(CCmdTarget* pTarget)
+{
+    g_pActionCommands = pTarget;
 }
 
 BOOL AskToAddUserId(CWnd* pWnd, LPCTSTR lpszUserID)

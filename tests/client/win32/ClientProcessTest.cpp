@@ -1,7 +1,8 @@
 // The client as processes of its own: a second start of the program brings
 // the first forward and ends; closing the main window, or the end of the
 // session, writes the accounts and then the changed data sets in their
-// order, and the next start reads them back.
+// order, and the next start reads them back. The menu reaches the dialogs
+// of the item actions.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -15,6 +16,8 @@
 #include "afx/String.h"
 #include "app/ChildProcess.h"
 #include "client/DataFileTestSupport.h"
+#include "client/TanzoResourceIds.h"
+#include "client/actions/ResubmitSettingDialog.h"
 
 namespace
 {
@@ -54,6 +57,35 @@ TEST(ClientProcess, ASecondStartBringsTheFirstForwardAndEnds)
 
     ::PostMessageA(hWnd, WM_CLOSE, 0, 0);
     EXPECT_TRUE(first.WaitForExit());
+    AfxProfileDelete("Software\\Velmar Soft\\Tanzo3", nullptr);
+}
+
+TEST(ClientProcess, TheMenuOpensTheReListingSettingsOfTheActions)
+{
+    ASSERT_EQ(nullptr, ::FindWindowA("VelmarsoftTanzoClass", nullptr)) << "a copy is running already";
+    CChildProcess program(TANZO_EXE, "VelmarsoftTanzoClass");
+    ASSERT_TRUE(program.m_bStarted);
+    HWND hWnd = program.WaitForWindow();
+    ASSERT_NE(nullptr, hWnd);
+    ::PostMessageA(hWnd, WM_COMMAND, ID_RESUBMIT_SETTINGS, 0);
+    CString caption;
+    caption.LoadString(CResubmitSettingDialog::IDS_CAPTION_SETTINGS);
+    HWND hDialog = nullptr;
+    EXPECT_TRUE(WaitFor(
+        [&]
+        {
+            hDialog = ::FindWindowA(nullptr, caption);
+            return hDialog != nullptr && ::IsWindowVisible(hDialog);
+        }))
+        << caption;
+    if (hDialog != nullptr)
+    {
+        EXPECT_EQ(hWnd, ::GetWindow(hDialog, GW_OWNER));
+        ::PostMessageA(hDialog, WM_COMMAND, IDCANCEL, 0);
+        EXPECT_TRUE(WaitFor([&] { return !::IsWindow(hDialog); }));
+    }
+    ::PostMessageA(hWnd, WM_CLOSE, 0, 0);
+    EXPECT_TRUE(program.WaitForExit());
     AfxProfileDelete("Software\\Velmar Soft\\Tanzo3", nullptr);
 }
 

@@ -1,0 +1,19 @@
+#include "client/actions/ActionCommands.h"
+
+#include "client/MainFrame.h"
+#include "client/TanzoResourceIds.h"
+#include "client/actions/ResubmitSettingDialog.h"
+
+BEGIN_MESSAGE_MAP(CActionCommands, CCmdTarget)
+ON_COMMAND(ID_RESUBMIT_SETTINGS, OnResubmitSettings)
+END_MESSAGE_MAP()
+
+CActionCommands::CActionCommands() {}
+
+CActionCommands::~CActionCommands() {}
+
+void CActionCommands::OnResubmitSettings()
+{
+    CResubmitSettingDialog dialog(CResubmitSettingDialog::ModeSettings, GetMainFrame());
+    dialog.DoModal();
+}
