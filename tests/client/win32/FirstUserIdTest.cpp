@@ -81,13 +81,6 @@ void AbortLogInTestWhenFetching(const std::string& status, int nTries = 1000)
         },
         20);
 }
-
-std::string Formatted(UINT nID, LPCTSTR insert)
-{
-    CString text;
-    text.FormatMessage(nID, insert);
-    return (LPCTSTR)text;
-}
 } // namespace
 
 TEST_F(FirstUserId, TheDemoAccountIsTestedAndAdded)
@@ -97,7 +90,7 @@ TEST_F(FirstUserId, TheDemoAccountIsTestedAndAdded)
     EXPECT_EQ(AddUserIdAdded, AddUserIdWithDialog(nullptr, nullptr));
     EXPECT_EQ(LoadText(905), notice);
     EXPECT_EQ("ユーザーIDの追加", caption);
-    EXPECT_EQ((std::vector<std::string>{Formatted(873, "demo_seller1"), LoadText(874)}), boxes.texts);
+    EXPECT_EQ((std::vector<std::string>{LoadText(873, "demo_seller1"), LoadText(874)}), boxes.texts);
     EXPECT_EQ((UINT)(MB_YESNO | MB_ICONQUESTION | MB_DEFBUTTON2), boxes.types[0]);
     EXPECT_EQ((UINT)MB_ICONINFORMATION, boxes.types[1]);
     ASSERT_EQ(1, Doc()->GetCount());
@@ -123,10 +116,10 @@ TEST_F(FirstUserId, AWrongPasswordKeepsTheDialogOpen)
     EXPECT_EQ(AddUserIdCancelled, AddUserIdWithDialog(Frame(), "preset_id"));
     EXPECT_TRUE(bStillOpen);
     EXPECT_EQ("preset_id", presetId);
-    EXPECT_EQ((std::vector<std::string>{
-                  Formatted(873, "demo_seller1"),
-                  LoadText(CAuctionLoginController::IDS_LOGIN_SERVER_ERROR, "IDまたはパスワードが正しくありません。"),
-                  LoadText(875)}),
+    EXPECT_EQ((std::vector<std::string>{LoadText(873, "demo_seller1"),
+                                        LoadText(CAuctionLoginController::IDS_LOGIN_SERVER_ERROR,
+                                                 "IDまたはパスワードが正しくありません。"),
+                                        LoadText(875)}),
               boxes.texts);
     EXPECT_EQ(0, Doc()->GetCount());
 }
@@ -136,7 +129,8 @@ TEST_F(FirstUserId, StoppingTheLogInTestTellsNothing)
     ASSERT_TRUE(StandIn::SetState("{\"login_wait\": 2}"));
     CMessageBoxes boxes({IDYES, IDOK});
     // 中止 once the log-in test fetches the log-in page.
-    boxes.onShow = [] { AbortLogInTestWhenFetching(LoadText(CAuctionLoginController::IDS_LOGIN_STATUS_PAGE)); };
+    boxes.onShow = []
+    { AbortLogInTestWhenFetching(LoadText(CAuctionLoginController::IDS_LOGIN_STATUS_PAGE)); };
     BOOL bStillOpen = FALSE;
     AnswerDialogs("demo_seller1", "pass-seller1",
                   [&](HWND hDialog)
@@ -147,7 +141,7 @@ TEST_F(FirstUserId, StoppingTheLogInTestTellsNothing)
                   });
     EXPECT_EQ(AddUserIdCancelled, AddUserIdWithDialog(nullptr, nullptr));
     EXPECT_TRUE(bStillOpen);
-    EXPECT_EQ(std::vector<std::string>{Formatted(873, "demo_seller1")}, boxes.texts);
+    EXPECT_EQ(std::vector<std::string>{LoadText(873, "demo_seller1")}, boxes.texts);
     EXPECT_EQ(0, Doc()->GetCount());
 }
 
@@ -172,7 +166,7 @@ TEST_F(FirstUserId, SwitchingTheCurrentIdAsksAndTests)
     std::string caption;
     WhenDialogShows(IDC_LOGIN_TEST_ABORT, [&](HWND hTest) { caption = WindowText(hTest); });
     EXPECT_TRUE(ConfirmLoginOrSwitch(account, Frame()));
-    EXPECT_EQ((std::vector<std::string>{Formatted(876, "demo_seller1"), LoadText(877)}), boxes.texts);
+    EXPECT_EQ((std::vector<std::string>{LoadText(876, "demo_seller1"), LoadText(877)}), boxes.texts);
     CString expected;
     expected.Format(LoadText(CLoginTestDialog::IDS_SWITCHING_CAPTION).c_str(), "demo_seller1");
     EXPECT_EQ(std::string(expected), caption);
