@@ -494,6 +494,28 @@ TEST_F(ClientAppTest, TheActionsCommandsAreGreyedUntilTheirHandlerIsHandedOver)
     EXPECT_EQ(1, IsMenuEntryGreyed(pFrame, ID_RESUBMIT_SETTINGS));
 }
 
+TEST(ClientMenu, TheLastPageEntryHasNoStrayApostrophe)
+{
+    HMENU hMenu = ::LoadMenuA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDR_MAINFRAME));
+    ASSERT_NE(nullptr, hMenu);
+    const struct
+    {
+        UINT nID;
+        const char* text;
+    } cases[] = {
+        {ID_PAGE_LAST, "最後のページ(&E)"},
+        {ID_PAGE_FIRST, "先頭のページ(&S)"},
+        {ID_LIST_REFRESH, "更新(&R)\tF5, Ctrl+R"},
+    };
+    for (const auto& c : cases)
+    {
+        char szText[128] = {};
+        ::GetMenuStringA(hMenu, c.nID, szText, sizeof(szText), MF_BYCOMMAND);
+        EXPECT_STREQ(c.text, szText) << c.nID;
+    }
+    ::DestroyMenu(hMenu);
+}
+
 TEST_F(ClientAppTest, OptionsGoToTheRegistryAndComeBack)
 {
     ASSERT_TRUE(Start());
