@@ -26,6 +26,9 @@ endif()
 set(TANZO_SOURCE_ROOT ${CMAKE_SOURCE_DIR})
 # The common library's resources, which every program using it compiles.
 set(TANZO_COMMON_RC ${CMAKE_SOURCE_DIR}/res/common/common.rc)
+# The installation library's texts, which the installer and the
+# uninstaller compile.
+set(TANZO_INSTALL_RC ${CMAKE_SOURCE_DIR}/res/install/install.rc)
 # The client's texts, compiled beside the common ones.
 set(TANZO_CLIENT_RC ${CMAKE_SOURCE_DIR}/res/client/strings.rc)
 set(TANZO_TEST_TIMEOUT 300 CACHE STRING "Seconds before CTest kills a test program")

@@ -3,9 +3,12 @@
 
 // An open registry key that closes itself (Windows builds only).
 
+#include "afx/String.h"
 #include "afx/wintypes.h"
 
+#include <cstring>
 #include <utility>
+#include <vector>
 
 class CRegKey
 {
@@ -47,6 +50,37 @@ public:
     HKEY Detach() { return std::exchange(m_hKey, nullptr); }
 
     operator HKEY() const { return m_hKey; }
+
+    // A REG_SZ value, stored with its terminating zero.
+    LONG SetStringValue(LPCSTR lpszValueName, LPCSTR lpszValue)
+    {
+        return ::RegSetValueExA(m_hKey, lpszValueName, 0, REG_SZ, reinterpret_cast<const BYTE*>(lpszValue),
+                                (DWORD)std::strlen(lpszValue) + 1);
+    }
+    LONG SetDWORDValue(LPCSTR lpszValueName, DWORD dwValue)
+    {
+        return ::RegSetValueExA(m_hKey, lpszValueName, 0, REG_DWORD, reinterpret_cast<const BYTE*>(&dwValue),
+                                sizeof(dwValue));
+    }
+    // A string value of at most nMaxBytes bytes, its terminating zero
+    // included; a longer one gives ERROR_MORE_DATA, another type
+    // ERROR_UNSUPPORTED_TYPE. strValue is empty unless it was read.
+    LONG QueryStringValue(LPCSTR lpszValueName, CString& strValue, DWORD nMaxBytes = MAX_PATH)
+    {
+        strValue.Empty();
+        std::vector<BYTE> buffer(nMaxBytes + 1, 0);
+        DWORD dwType = REG_NONE;
+        DWORD dwSize = nMaxBytes;
+        LONG rc = ::RegQueryValueExA(m_hKey, lpszValueName, nullptr, &dwType, buffer.data(), &dwSize);
+        if (rc != ERROR_SUCCESS)
+            return rc;
+        if (dwType != REG_SZ && dwType != REG_EXPAND_SZ)
+            return ERROR_UNSUPPORTED_TYPE;
+        // A value stored without its zero ends at its size.
+        strValue = CString(reinterpret_cast<const char*>(buffer.data()),
+                           (int)::strnlen(reinterpret_cast<const char*>(buffer.data()), dwSize));
+        return ERROR_SUCCESS;
+    }
 
     // Deletes a key with everything below it.
     static LONG DeleteTree(HKEY hKeyParent, LPCSTR lpszKeyName)

@@ -66,6 +66,8 @@ public:
     // The shell command, with a file name in its long form first.
     virtual BOOL ProcessCommandLine(CCommandLineInfo& rCmdInfo);
     // Restores the running copy's main window and brings it to the front.
+    // A program without a window class finds it by its title, the
+    // application name (string 57344 unless the constructor names one).
     virtual BOOL ActivateRunningInstance();
     // The mutex exists but no window: tells the user (message 626).
     virtual int OnRunningInstanceNotFound();

@@ -75,6 +75,11 @@ public:
         m_rcMargins.left = nMargin;
         m_rcMargins.right = nMargin;
     }
+    void SetVertMargins(int nMargin)
+    {
+        m_rcMargins.top = nMargin;
+        m_rcMargins.bottom = nMargin;
+    }
     // The whole text when it was shortened, else the link.
     BOOL GetToolTipText(CString& strText) override;
     void Redraw();

@@ -130,6 +130,42 @@ TEST_F(AppCommStartUpTest, RunningCopysWindowComesForward)
     }
 }
 
+TEST_F(AppCommStartUpTest, RunningCopyWithoutClassIsFoundByItsTitle)
+{
+    // Holds the foreground until the running copy's window takes it.
+    CCountingWindow other(UniqueName("TanzoOtherClass"), WS_OVERLAPPEDWINDOW | WS_VISIBLE);
+    CString strTitle = UniqueName("たんぞテストインストーラー");
+    // A window of another title comes first: only the title counts.
+    CCountingWindow decoy(UniqueName("TanzoDecoyClass"), WS_OVERLAPPEDWINDOW);
+    CCountingWindow running(UniqueName("TanzoTitledClass"), WS_OVERLAPPEDWINDOW);
+    ::SetWindowTextA(running.m_hWnd, strTitle);
+    ::ShowWindow(decoy.m_hWnd, SW_SHOWMINIMIZED);
+    ::ShowWindow(running.m_hWnd, SW_SHOWMINIMIZED);
+    ::SetForegroundWindow(other.m_hWnd);
+
+    CTestAppComm app(strTitle);
+    app.m_strMutexName = UniqueName("Tanzo-Titled-Mutex");
+    HoldMutex(app.m_strMutexName);
+    EXPECT_FALSE(app.InitInstance());
+    app.ExitInstance();
+
+    EXPECT_FALSE(::IsIconic(running.m_hWnd));
+    EXPECT_EQ(running.m_hWnd, ::GetForegroundWindow());
+    EXPECT_TRUE(::IsIconic(decoy.m_hWnd));
+    EXPECT_TRUE(m_boxes.empty());
+
+    // Without a window of that title, the user is told.
+    ::SetWindowTextA(running.m_hWnd, "別のタイトル");
+    CTestAppComm again(strTitle);
+    again.m_strMutexName = app.m_strMutexName;
+    EXPECT_FALSE(again.InitInstance());
+    again.ExitInstance();
+    ASSERT_EQ(1u, m_boxes.size());
+    EXPECT_EQ(std::string("同一の他のアプリケーションがすでに起動しています。\r\n"
+                          "他のアプリケーションを終了してから、再度、実行してください。"),
+              m_boxes[0].text);
+}
+
 TEST_F(AppCommStartUpTest, MutexWithoutWindowTellsTheUser)
 {
     CTestAppComm app;

@@ -25,6 +25,14 @@ inline CString UniqueName(LPCTSTR lpszBase)
     return strName;
 }
 
+// A Unix path of the build as Wine's drive Z: shows it.
+inline CString WindowsPathOf(LPCTSTR lpszUnixPath)
+{
+    CString strPath = lpszUnixPath;
+    strPath.Replace('/', '\\');
+    return "Z:" + strPath;
+}
+
 // Keeps something that the test programs running at once share to one
 // test at a time (one named mutex for all of them).
 class CTestProgramsLock

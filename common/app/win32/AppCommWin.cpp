@@ -84,6 +84,8 @@ BOOL CAppComm::ActivateRunningInstance()
     HWND hWnd = nullptr;
     if (lpszClassName != nullptr && *lpszClassName != '\0')
         hWnd = ::FindWindowA(lpszClassName, nullptr);
+    else if (m_pszAppName != nullptr && *m_pszAppName != '\0')
+        hWnd = ::FindWindowA(nullptr, m_pszAppName); // dialog programs: their window bears the title
     if (hWnd == nullptr || !::IsWindow(hWnd))
         return OnRunningInstanceNotFound();
     if (::IsIconic(hWnd))

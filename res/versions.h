@@ -1,0 +1,19 @@
+#ifndef TANZO_RES_VERSIONS_H
+#define TANZO_RES_VERSIONS_H
+
+// Versions of the programs: their version resources and the installer's
+// table of the programs it carries both read them here.
+
+#define TANZO_CLIENT_VERSION_MAJOR 3
+#define TANZO_CLIENT_VERSION_MINOR 1
+#define TANZO_CLIENT_VERSION_BUILD 4
+#define TANZO_CLIENT_VERSION_REVISION 0
+#define TANZO_CLIENT_VERSION_TEXT "3.1.4.0"
+
+#define TANZO_UNINSTALL_VERSION_MAJOR 3
+#define TANZO_UNINSTALL_VERSION_MINOR 0
+#define TANZO_UNINSTALL_VERSION_BUILD 0
+#define TANZO_UNINSTALL_VERSION_REVISION 0
+#define TANZO_UNINSTALL_VERSION_TEXT "3.0.0.0"
+
+#endif // TANZO_RES_VERSIONS_H

@@ -1,0 +1,36 @@
+#include "uninstall/UninstallApp.h"
+
+#include "app/BaseDialog.h"
+#include "uninstall/UninstallResourceIds.h"
+
+#include <cstdlib>
+#include <cstring>
+
+CUninstallApp theApp;
+
+void CUninstallApp::InitProfileName()
+{
+    free((void*)m_pszProfileName);
+    m_pszProfileName = strdup("Tanzo3\\Uninstaller");
+}
+
+LPCTSTR CUninstallApp::GetWindowClassName()
+{
+    return nullptr;
+}
+
+LPCTSTR CUninstallApp::GetMutexName()
+{
+    return "Mutex-Velmarsoft-Tanzo-Uninstaller";
+}
+
+BOOL CUninstallApp::InitInstance()
+{
+    if (!CAppComm::InitInstance())
+        return FALSE;
+    CBaseDialog dlg(IDD_UNINSTALL);
+    m_pMainWnd = &dlg;
+    dlg.DoModal();
+    m_pMainWnd = nullptr;
+    return FALSE;
+}
