@@ -7,6 +7,7 @@
 #include "app/WindowTextCache.h"
 #include "client/actions/CallbackSink.h"
 #include "client/actions/ResubmitCommonBasicPage.h"
+#include "client/actions/ResubmitDetailSettingDialog.h"
 #include "client/actions/ResubmitResourceIds.h"
 
 namespace
@@ -54,16 +55,23 @@ CCallbackSink* CResubmitSettingDialog::GetSelectedSettings() const
 
 BOOL CResubmitSettingDialog::HasPane(int nType) const
 {
-    return nType == TypeKeepPrevious;
+    return nType == TypeKeepPrevious || nType == TypeSetAnew;
 }
 
 BOOL CResubmitSettingDialog::CreatePane(int nType, CBaseDialog*& pWindow, CCallbackSink*& pSettings)
 {
-    if (nType != TypeKeepPrevious)
+    if (nType == TypeKeepPrevious)
+    {
+        auto* pPage = new CResubmitCommonBasicPage(this);
+        pWindow = pPage;
+        pSettings = pPage->GetCallbackSink();
+        return TRUE;
+    }
+    if (nType != TypeSetAnew)
         return FALSE;
-    auto* pPage = new CResubmitCommonBasicPage(this);
-    pWindow = pPage;
-    pSettings = pPage->GetCallbackSink();
+    auto* pDetail = new CResubmitDetailSettingDialog(this);
+    pWindow = pDetail;
+    pSettings = pDetail->GetCallbackSink();
     return TRUE;
 }
 
@@ -145,6 +153,10 @@ void CResubmitSettingDialog::OnOK()
 {
     const int nType = IsDlgButtonChecked(IDC_RESUBMIT_TYPE_KEEP) == BST_CHECKED ? TypeKeepPrevious : TypeSetAnew;
     const BOOL bSave = m_nMode == ModeSettings || m_dontSave.GetCheck() != BST_CHECKED;
+    // The panes read under the way now chosen: the detailed one asks about
+    // its tabs never opened only when it is the way to re-list.
+    const int nPreviousType = m_nResubmitType;
+    m_nResubmitType = nType;
     for (int n = 0; n < TypeCount; ++n)
     {
         // Before a re-listing only the chosen way counts; else each shown one.
@@ -152,9 +164,11 @@ void CResubmitSettingDialog::OnOK()
         if (m_nMode == ModeBeforeResubmit ? n != nType : pane.pSettings == nullptr)
             continue;
         if (pane.pSettings == nullptr || !pane.pSettings->ReadAndSave(bSave))
+        {
+            m_nResubmitType = nPreviousType;
             return;
+        }
     }
-    m_nResubmitType = nType;
     if (bSave)
         WriteSettingInt(kTypeKey, m_nResubmitType);
     CBaseDialog::OnOK();

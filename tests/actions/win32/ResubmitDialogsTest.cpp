@@ -180,8 +180,8 @@ TEST_F(ResubmitDialogs, SettingsModeStoresWhatWasShown)
     Open(dlg);
     EXPECT_EQ(LoadText(CResubmitSettingDialog::IDS_CAPTION_SETTINGS), WindowText(dlg));
     EXPECT_FALSE(::IsWindowVisible(::GetDlgItem(dlg.m_hWnd, IDC_RESUBMIT_DONT_SAVE)));
-    // The way that has no pane yet is not offered.
-    EXPECT_FALSE(::IsWindowEnabled(::GetDlgItem(dlg.m_hWnd, IDC_RESUBMIT_TYPE_NEW)));
+    // Both ways are offered.
+    EXPECT_TRUE(::IsWindowEnabled(::GetDlgItem(dlg.m_hWnd, IDC_RESUBMIT_TYPE_NEW)));
     EXPECT_TRUE(IsControlChecked(dlg.m_hWnd, IDC_RESUBMIT_TYPE_KEEP));
     Enter(dlg, "7", "0", "2");
     ClickControl(dlg.m_hWnd, IDC_RESUBMIT_AUTO_EXTENSION);
@@ -245,17 +245,19 @@ TEST_F(ResubmitDialogs, ResetPutsTheShownPaneBackToItsDefaults)
     EXPECT_EQ("(none)", profile.Stored(IDD_RESUBMIT_SETTING, "ResubmitType"));
 }
 
-TEST_F(ResubmitDialogs, AStoredNewWayOpensOnTheWayOffered)
+TEST_F(ResubmitDialogs, AStoredNewWayOpensOnIt)
 {
     WriteDialogProfileInt(IDD_RESUBMIT_SETTING, "ResubmitType", CResubmitSettingDialog::TypeSetAnew);
     CResubmitSettingDialog dlg(CResubmitSettingDialog::ModeBeforeResubmit);
     Open(dlg);
-    EXPECT_TRUE(IsControlChecked(dlg.m_hWnd, IDC_RESUBMIT_TYPE_KEEP));
-    EXPECT_FALSE(IsControlChecked(dlg.m_hWnd, IDC_RESUBMIT_TYPE_NEW));
-    EXPECT_NE(nullptr, FindControl(dlg.m_hWnd, IDC_RESUBMIT_DURATION));
+    EXPECT_FALSE(IsControlChecked(dlg.m_hWnd, IDC_RESUBMIT_TYPE_KEEP));
+    EXPECT_TRUE(IsControlChecked(dlg.m_hWnd, IDC_RESUBMIT_TYPE_NEW));
+    EXPECT_EQ(nullptr, FindControl(dlg.m_hWnd, IDC_RESUBMIT_DURATION));
+    boxes.nAnswer = IDYES;
     PressOK(dlg);
+    EXPECT_FALSE(IsOpen(dlg));
     EXPECT_NE(nullptr, dlg.GetSelectedSettings());
-    EXPECT_EQ(CResubmitSettingDialog::TypeKeepPrevious, dlg.GetResubmitType());
+    EXPECT_EQ(CResubmitSettingDialog::TypeSetAnew, dlg.GetResubmitType());
     dlg.DestroyWindow();
 }
 
