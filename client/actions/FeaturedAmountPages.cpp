@@ -112,19 +112,23 @@ BOOL HasTosCheckBox(CMarkupNode* pForm)
     return FALSE;
 }
 
+void CopyFeaturedSubmitValue(CFeaturedAmountForm& form, CMarkupNode* pForm)
+{
+    if (pForm == nullptr)
+        return;
+    CPtrList submits;
+    pForm->CollectMatching("input", submits, "name", "submit", FALSE);
+    CString value;
+    if (!submits.IsEmpty() && static_cast<CMarkupNode*>(submits.GetHead())->GetAttribute("value", value))
+    {
+        DecodeHtmlEntities(value);
+        form.SetAt(CFeaturedAmountForm::FieldSubmit, value);
+    }
+}
+
 BOOL PutFeaturedAmount(CFeaturedAmountForm& form, CMarkupNode* pForm, int nAmount)
 {
-    if (pForm != nullptr)
-    {
-        CPtrList submits;
-        pForm->CollectMatching("input", submits, "name", "submit", FALSE);
-        CString value;
-        if (!submits.IsEmpty() && static_cast<CMarkupNode*>(submits.GetHead())->GetAttribute("value", value))
-        {
-            DecodeHtmlEntities(value);
-            form.SetAt(CFeaturedAmountForm::FieldSubmit, value);
-        }
-    }
+    CopyFeaturedSubmitValue(form, pForm);
     form.SetAt(CFeaturedAmountForm::FieldTos, "yes");
     form.SetInt(CFeaturedAmountForm::FieldAmount, nAmount);
     return form.GetLength(CFeaturedAmountForm::FieldAmount) <= FeaturedAmountDigits &&

@@ -40,6 +40,9 @@ BOOL HasFeaturedFields(CMarkupNode* pForm);
 // page again instead of the confirmation.
 BOOL HasTosCheckBox(CMarkupNode* pForm);
 
+// The form's submit button's value, when it has one, goes out with it.
+void CopyFeaturedSubmitValue(CFeaturedAmountForm& form, CMarkupNode* pForm);
+
 // The form's values for the amount: the submit button's value, "tos"
 // agreed and "dpd" the amount; FALSE when the amount does not go out as it
 // reads.

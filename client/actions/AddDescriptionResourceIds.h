@@ -1,0 +1,28 @@
+#ifndef TANZO_CLIENT_ACTIONS_ADDDESCRIPTIONRESOURCEIDS_H
+#define TANZO_CLIENT_ACTIONS_ADDDESCRIPTIONRESOURCEIDS_H
+
+// Resource ids of the description-addition dialogs (res/client/additions.rc).
+// Nothing but #defines, one per line: the resource compilers read this
+// file too.
+
+// The add dialog: its tabs and the template button.
+#define IDD_ADD_DESCRIPTION 142
+#define IDC_ADD_DESCRIPTION_TABS 2192
+#define IDC_ADD_DESCRIPTION_TEMPLATES 2138
+#define IDH_ADD_DESCRIPTION 167
+#define IDH_ADD_DESCRIPTION_TEMPLATE 205
+// Its text page and its preview page.
+#define IDD_ADD_DESCRIPTION_TEXT 194
+#define IDC_ADD_DESCRIPTION_LABEL 2193
+#define IDC_ADD_DESCRIPTION_EDIT 2191
+#define IDD_ADD_DESCRIPTION_PREVIEW 195
+#define IDC_ADD_DESCRIPTION_PREVIEW 2194
+#define IDC_ADD_DESCRIPTION_PREVIEW_STATUS 2195
+// The confirmation.
+#define IDD_ADD_DESCRIPTION_CONFIRM 185
+#define IDC_ADD_CONFIRM_QUESTION 2170
+#define IDC_ADD_CONFIRM_LABEL 2172
+#define IDC_ADD_CONFIRM_PREVIEW 2173
+#define IDC_ADD_CONFIRM_STATUS 2174
+
+#endif // TANZO_CLIENT_ACTIONS_ADDDESCRIPTIONRESOURCEIDS_H

@@ -1,0 +1,214 @@
+#include "client/actions/FeaturedAmountOperation.h"
+
+#include "auction/AuctionItem.h"
+#include "auction/OperationPageReaders.h"
+#include "client/actions/FeaturedAmountForm.h"
+#include "client/actions/FeaturedAmountPages.h"
+#include "client/actions/ItemJobRun.h"
+#include "client/actions/ListingFormPage.h"
+#include "net/HttpComm.h"
+#include "net/ServiceHosts.h"
+#include "text/Charset.h"
+#include "text/HtmlDocument.h"
+#include "text/MarkupNode.h"
+
+namespace
+{
+enum : UINT
+{
+    IDS_SETTING = 846,              // "注目オプションを一日あたり%d円で設定中...(%d/%d)"
+    IDS_POSTING = 847,              //
+    IDS_OPENING_INPUT_PAGE = 848,   //
+    IDS_OPENING_CONFIRMATION = 870, //
+    IDS_REFUSED = 884,              // the service gave no reason
+    IDS_NO_ITEM_ADDRESS = 888,      //
+    IDS_INPUT_FORM_MISSING = 1089,  //
+    IDS_CONFIRM_FORM_MISSING = 1185,
+    IDS_INPUT_FIELDS_MISSING = 1223,
+    IDS_NUMBER_NOT_WRITTEN = 921,
+    IDS_NO_PARAMETERS = 814,
+};
+
+const char kFeaturedPath[] = "/jp/show/featured";
+const UINT kErrorBox = MB_OK | MB_ICONEXCLAMATION;
+} // namespace
+
+CFeaturedAmountOperation::CFeaturedAmountOperation(int nAmount, CHttpComm* pHttpComm, CProgressSink* pSink)
+    : CTanzoOperation(pHttpComm, pSink), m_nAmount(ClampFeaturedAmount(nAmount))
+{
+    SetName("featured");
+}
+
+CFeaturedAmountOperation::~CFeaturedAmountOperation() {}
+
+int CFeaturedAmountOperation::GetOperationType() const
+{
+    return OperationType;
+}
+
+// Each item's outcome is told while the job runs.
+void CFeaturedAmountOperation::ReportResult(BOOL) {}
+
+void CFeaturedAmountOperation::ShowError(UINT nID)
+{
+    GetProgress().ShowMessageId(nID, kErrorBox);
+}
+
+BOOL CFeaturedAmountOperation::Run()
+{
+    CString format;
+    format.LoadString(IDS_SETTING);
+    return RunItemByItem(
+        *this,
+        [&](int n, int nCount)
+        {
+            CString caption;
+            caption.Format(format, m_nAmount, n, nCount);
+            return caption;
+        },
+        [this](AuctionItem* pItem) { return SetItemAmount(pItem); });
+}
+
+int CFeaturedAmountOperation::SetItemAmount(AuctionItem* pItem)
+{
+    CHttpComm* pHttp = GetHttpComm();
+    if (pItem == nullptr || pHttp == nullptr)
+        return 0;
+    CString heading;
+    ShowItemHeading(*this, *pItem, IDS_OPENING_INPUT_PAGE, heading);
+
+    CString url;
+    if (!pItem->MakeItemURL(GetServiceOrigin(HostAuctions), kFeaturedPath, url))
+    {
+        ShowError(IDS_NO_ITEM_ADDRESS);
+        return 0;
+    }
+    if (!Get(url))
+        return 0;
+
+    CMarkupNode* pForm = FindFeaturedForm(pHttp);
+    if (pForm == nullptr)
+    {
+        ShowError(IDS_INPUT_FORM_MISSING);
+        return 0;
+    }
+    if (!HasFeaturedFields(pForm))
+    {
+        ShowError(IDS_INPUT_FIELDS_MISSING);
+        return 0;
+    }
+    CFeaturedAmountForm input(pHttp, CHARSET_EUCJP);
+    if (!ReadForm(pForm, input))
+        return 0;
+    if (!PutFeaturedAmount(input, pForm, m_nAmount))
+    {
+        ShowError(IDS_NUMBER_NOT_WRITTEN);
+        return 0;
+    }
+    CString pageUrl;
+    pHttp->GetUrl(pageUrl);
+    CString action;
+    if (!pForm->GetAttribute("action", action) || action.IsEmpty())
+    {
+        ShowError(IDS_NO_PARAMETERS);
+        return 0;
+    }
+    action = ResolvePageAddress(pageUrl, action);
+    CString body;
+    input.BuildBody(body);
+
+    GetProgress().SetStatusId(IDS_OPENING_CONFIRMATION);
+    if (!Get(action, body))
+        return 0;
+    pForm = FindFeaturedForm(pHttp);
+    if (pForm == nullptr)
+    {
+        ShowError(IDS_CONFIRM_FORM_MISSING);
+        return 0;
+    }
+    CFeaturedAmountForm confirmation(pHttp, CHARSET_EUCJP);
+    if (!ReadForm(pForm, confirmation))
+        return 0;
+    if (HasTosCheckBox(pForm))
+    {
+        CString error;
+        if (ReadFeaturedErrorText(pHttp, error))
+            ReportServerError(error);
+        else
+            ShowError(IDS_REFUSED);
+        return 0;
+    }
+    const UINT nRowError = CheckFeaturedAmountRow(pForm, m_nAmount);
+    if (nRowError != 0)
+    {
+        ShowError(nRowError);
+        return 0;
+    }
+
+    CopyFeaturedSubmitValue(confirmation, pForm);
+    GetProgress().SetStatusId(IDS_POSTING);
+    pHttp->GetUrl(pageUrl);
+    if (!pForm->GetAttribute("action", action) || action.IsEmpty())
+    {
+        ShowError(IDS_NO_PARAMETERS);
+        return 0;
+    }
+    action = ResolvePageAddress(pageUrl, action);
+    confirmation.BuildBody(body);
+    AddFlags(flag2);
+    if (!PostOnce(action, body))
+    {
+        CString message;
+        message.LoadString(IDS_MAYBE_FAILED);
+        message += "\r\n\r\n" + heading;
+        GetProgress().ShowMessage(message, kErrorBox);
+        return 0;
+    }
+    if (!IsDone())
+        return 0;
+    SaveItemState(pItem, FeaturedActionBit);
+    return 1;
+}
+
+BOOL CFeaturedAmountOperation::ReadForm(CMarkupNode* pForm, CFeaturedAmountForm& form)
+{
+    CHtmlDocument formOnly;
+    formOnly.SetFromElement(pForm->Clone());
+    if (form.ReadFormInputs(&formOnly))
+        return TRUE;
+    ShowError(IDS_NO_PARAMETERS);
+    return FALSE;
+}
+
+BOOL CFeaturedAmountOperation::PostOnce(LPCTSTR url, LPCTSTR body)
+{
+    CHttpComm* pHttp = GetHttpComm();
+    // Whether a post that got no answer was taken is the service's to
+    // know: the HTTP layer must not send it again.
+    const BOOL bWasQuiet = pHttp->TestAny(CHttpComm::flagQuiet) != 0;
+    pHttp->Add(CHttpComm::flagQuiet);
+    const BOOL bAnswered = Get(url, body);
+    if (!bWasQuiet)
+        pHttp->Remove(CHttpComm::flagQuiet);
+    return bAnswered;
+}
+
+BOOL CFeaturedAmountOperation::IsDone()
+{
+    if (!CheckCompletion())
+        return FALSE;
+    CHttpComm* pHttp = GetHttpComm();
+    CString error;
+    if (ReadFeaturedErrorText(pHttp, error) ||
+        GetPageErrorMessage(pHttp, error, PageErrorBox | PageErrorMarked) != 0)
+    {
+        ReportServerError(error);
+        return FALSE;
+    }
+    if (FindFeaturedForm(pHttp) != nullptr)
+    {
+        ShowError(IDS_REFUSED);
+        return FALSE;
+    }
+    return TRUE;
+}

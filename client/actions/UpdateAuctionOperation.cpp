@@ -1,0 +1,167 @@
+#include "client/actions/UpdateAuctionOperation.h"
+
+#include "auction/AuctionItem.h"
+#include "auction/AuctionListingForm.h"
+#include "client/actions/ItemJobRun.h"
+#include "client/actions/UpdateAuctionPages.h"
+#include "net/HttpComm.h"
+#include "text/Charset.h"
+#include "text/HtmlDocument.h"
+#include "text/MarkupNode.h"
+
+namespace
+{
+enum : UINT
+{
+    IDS_ADDING = 855,               // "商品説明を追加中...(%d/%d)"
+    IDS_OPENING_INPUT_PAGE = 856,   //
+    IDS_OPENING_CONFIRMATION = 857, //
+    IDS_POSTING = 858,              //
+    IDS_NO_ITEM_ADDRESS = 890,      //
+    IDS_INPUT_FORM_MISSING = 1077,  //
+    IDS_CONFIRM_FORM_MISSING = 1195,
+    IDS_FINAL_ADDRESS_MISSING = 1198,
+};
+
+const char kUpdatePath[] = "/jp/show/updateauction";
+const UINT kErrorBox = MB_OK | MB_ICONEXCLAMATION;
+const UINT kInfoBox = MB_OK | MB_ICONINFORMATION;
+} // namespace
+
+CUpdateAuctionOperation::CUpdateAuctionOperation(CCallbackSink* pSettings, CHttpComm* pHttpComm,
+                                                 CProgressSink* pSink)
+    : CItemFormOperation(pSettings, kUpdatePath, pHttpComm, pSink)
+{
+    SetName("update_auction");
+}
+
+CUpdateAuctionOperation::~CUpdateAuctionOperation() {}
+
+int CUpdateAuctionOperation::GetOperationType() const
+{
+    return OperationType;
+}
+
+// Each item's outcome is told while the job runs.
+void CUpdateAuctionOperation::ReportResult(BOOL) {}
+
+void CUpdateAuctionOperation::GetSuccessTexts(CStringList& texts)
+{
+    for (UINT nID : {IDS_UPDATE_DONE_TITLE, IDS_UPDATE_DONE_TITLE_ASCII})
+    {
+        CString text;
+        text.LoadString(nID);
+        texts.AddTail(text);
+    }
+}
+
+void CUpdateAuctionOperation::ShowError(LPCTSTR text)
+{
+    GetProgress().ShowMessage(text, kErrorBox);
+}
+
+BOOL CUpdateAuctionOperation::Run()
+{
+    CString format;
+    format.LoadString(IDS_ADDING);
+    return RunItemByItem(
+        *this,
+        [&](int n, int nCount)
+        {
+            CString caption;
+            caption.Format(format, n, nCount);
+            return caption;
+        },
+        [this](AuctionItem* pItem) { return UpdateItem(pItem); });
+}
+
+int CUpdateAuctionOperation::UpdateItem(AuctionItem* pItem)
+{
+    CHttpComm* pHttp = GetHttpComm();
+    if (pItem == nullptr || pHttp == nullptr)
+        return 0;
+    CString heading;
+    ShowItemHeading(*this, *pItem, IDS_OPENING_INPUT_PAGE, heading);
+
+    CString url;
+    if (!BuildItemUrl(*pItem, url))
+    {
+        GetProgress().ShowMessageId(IDS_NO_ITEM_ADDRESS, kErrorBox);
+        return 0;
+    }
+    if (!Get(url))
+        return 0;
+
+    // The item's own re-listing edits are no business of this form.
+    CAuctionListingForm form(pHttp, CHARSET_UTF8);
+    CString actionUrl;
+    switch (ReadListingForm(form, actionUrl, FALSE, nullptr, nullptr))
+    {
+    case ReadDone:
+        break;
+    case ReadNoForm:
+    {
+        CString text;
+        BOOL bServerText = FALSE;
+        FormatFailure(IDS_INPUT_FORM_MISSING, text, bServerText);
+        ShowError(text);
+        return 0;
+    }
+    default:
+        return 0;
+    }
+
+    GetProgress().SetStatusId(IDS_OPENING_CONFIRMATION);
+    CString body;
+    form.BuildBody(body);
+    if (!Get(actionUrl, body))
+        return 0;
+
+    CMarkupNode* pConfirm = FindUpdateConfirmForm(pHttp);
+    if (pConfirm == nullptr)
+    {
+        GetProgress().ShowMessageId(IDS_CONFIRM_FORM_MISSING, kErrorBox);
+        return 0;
+    }
+    // That form alone: the page may hold others before it. Its values are
+    // decoded once by the reader; the addition goes out as it was typed.
+    CHtmlDocument confirmation;
+    confirmation.SetFromElement(pConfirm->Clone());
+    form.Reset();
+    if (!form.ReadFormInputs(&confirmation))
+    {
+        ReportFailure(IDS_NO_PARAMETERS);
+        return 0;
+    }
+    GetProgress().SetStatusId(IDS_POSTING);
+
+    CString pageUrl;
+    pHttp->GetUrl(pageUrl);
+    CString finalUrl;
+    int nCharset = CHARSET_UNKNOWN;
+    if (!FindFinalButton(pHttp, pageUrl, kUpdateFinalButton, finalUrl, nCharset))
+    {
+        ReportFailure(IDS_FINAL_ADDRESS_MISSING);
+        return 0;
+    }
+    if (nCharset != CHARSET_UNKNOWN)
+        form.SetCharset(nCharset);
+
+    if (!PostFinal(finalUrl, form))
+    {
+        ForgetFinalPost();
+        CString message;
+        message.LoadString(IDS_MAYBE_FAILED);
+        message += "\r\n\r\n" + heading;
+        ShowError(message);
+        return 0;
+    }
+    CString text;
+    const int nResult = CheckSubmitResult(text);
+    if (!text.IsEmpty() && nResult != SubmitSucceeded)
+        AppendDiagnostics(text);
+    ForgetFinalPost();
+    if (!text.IsEmpty())
+        GetProgress().ShowMessage(text, nResult == SubmitSucceeded ? kInfoBox : kErrorBox);
+    return nResult == SubmitSucceeded ? 1 : 0;
+}

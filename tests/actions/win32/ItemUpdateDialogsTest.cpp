@@ -1,0 +1,276 @@
+// The dialogs of the two jobs on items on sale as a user drives them: the
+// featured amount with its range and its question, the text added to the
+// descriptions with its confirmation, its preview and its template modes.
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "ActionDialogTestSupport.h"
+#include "auction/AuctionListingForm.h"
+#include "client/actions/AddDescriptionConfirmDialog.h"
+#include "client/actions/AddDescriptionDialog.h"
+#include "client/actions/AddDescriptionPages.h"
+#include "client/actions/AddDescriptionResourceIds.h"
+#include "client/actions/FeaturedAmountDialog.h"
+#include "client/actions/FeaturedAmountResourceIds.h"
+#include "text/Charset.h"
+
+namespace
+{
+const char kRegistryKey[] = "Tanzo Item Update Dialogs Test";
+
+std::string LoadText(UINT nID)
+{
+    CString text;
+    text.LoadString(nID);
+    return (LPCTSTR)text;
+}
+
+std::string Formatted(UINT nID, int a)
+{
+    CString text;
+    text.FormatMessage(nID, a);
+    return (LPCTSTR)text;
+}
+
+std::string Formatted(UINT nID, int a, int b)
+{
+    CString text;
+    text.FormatMessage(nID, a, b);
+    return (LPCTSTR)text;
+}
+
+// A shown window of this thread that the owner owns.
+HWND FindOwnedWindow(HWND hOwner)
+{
+    struct Finder
+    {
+        HWND hOwner;
+        HWND hFound = nullptr;
+        static BOOL CALLBACK Check(HWND hWnd, LPARAM lParam)
+        {
+            auto* self = (Finder*)lParam;
+            if (::IsWindowVisible(hWnd) && ::GetWindow(hWnd, GW_OWNER) == self->hOwner)
+            {
+                self->hFound = hWnd;
+                return FALSE;
+            }
+            return TRUE;
+        }
+    } finder{hOwner};
+    ::EnumThreadWindows(::GetCurrentThreadId(), Finder::Check, (LPARAM)&finder);
+    return finder.hFound;
+}
+
+// What a confirmation of the addition showed.
+struct Confirmation
+{
+    bool bShown = false;
+    std::string caption;
+    std::string html;
+};
+
+// Answers the next confirmation over the dialog with the button, from
+// inside its modal loop, after noting what it showed.
+void AnswerConfirmation(HWND hDialog, int nButton, Confirmation* pSeen, int nTries = 500)
+{
+    CallSoon(
+        [=]
+        {
+            HWND hConfirm = FindOwnedWindow(hDialog);
+            auto* pConfirm = dynamic_cast<CAddDescriptionConfirmDialog*>(CWnd::FromHandlePermanent(hConfirm));
+            if (pConfirm == nullptr)
+            {
+                if (nTries > 0)
+                    AnswerConfirmation(hDialog, nButton, pSeen, nTries - 1);
+                return;
+            }
+            pSeen->bShown = true;
+            char szCaption[256] = {};
+            ::GetWindowTextA(hConfirm, szCaption, sizeof(szCaption));
+            pSeen->caption = szCaption;
+            pSeen->html = (LPCTSTR)pConfirm->GetHtml();
+            ::SendMessageA(hConfirm, WM_COMMAND, MAKEWPARAM(nButton, BN_CLICKED),
+                           (LPARAM)::GetDlgItem(hConfirm, nButton));
+        },
+        20);
+}
+
+class ItemUpdateDialogs : public ::testing::Test
+{
+protected:
+    CProfileScope profile{kRegistryKey};
+    CMessageBoxRecorder boxes;
+};
+} // namespace
+
+TEST_F(ItemUpdateDialogs, FeaturedAmountRefusesWhatLiesOutsideItsRangeAndAsksBeforeOk)
+{
+    CFeaturedAmountDialog dialog;
+    const INT_PTR nResult = RunModal(
+        dialog,
+        [&]
+        {
+            EXPECT_EQ("20", ControlText(dialog.m_hWnd, IDC_FEATURED_AMOUNT));
+            HWND hEdit = FindControl(dialog.m_hWnd, IDC_FEATURED_AMOUNT);
+            for (const char* typed : {"19", "1000", ""})
+            {
+                SCOPED_TRACE(typed);
+                boxes.texts.clear();
+                SetControlText(dialog.m_hWnd, IDC_FEATURED_AMOUNT, typed);
+                ClickButton(dialog, IDOK);
+                ASSERT_TRUE(::IsWindow(dialog.m_hWnd));
+                ASSERT_EQ(1u, boxes.texts.size());
+                EXPECT_EQ(Formatted(CFeaturedAmountDialog::IDS_RANGE_NUMBER, 20, 999), boxes.texts[0]);
+                EXPECT_EQ(hEdit, ::GetFocus());
+                DWORD nStart = 1, nEnd = 0;
+                ::SendMessageA(hEdit, EM_GETSEL, (WPARAM)&nStart, (LPARAM)&nEnd);
+                EXPECT_EQ(0u, nStart);
+                EXPECT_EQ((DWORD)::GetWindowTextLengthA(hEdit), nEnd);
+            }
+            // No keeps the dialog and stores nothing.
+            boxes.texts.clear();
+            boxes.types.clear();
+            boxes.nAnswer = IDNO;
+            SetControlText(dialog.m_hWnd, IDC_FEATURED_AMOUNT, "300");
+            ClickButton(dialog, IDOK);
+            ASSERT_TRUE(::IsWindow(dialog.m_hWnd));
+            ASSERT_EQ(1u, boxes.texts.size());
+            EXPECT_EQ(Formatted(CFeaturedAmountDialog::IDS_CONFIRM_AMOUNT, 300), boxes.texts[0]);
+            EXPECT_EQ(UINT(MB_YESNO | MB_ICONQUESTION), boxes.types[0] & (MB_TYPEMASK | MB_ICONMASK));
+            EXPECT_EQ("(none)", profile.Stored(IDD_FEATURED_AMOUNT, "FeaturedAmount"));
+            boxes.nAnswer = IDYES;
+            ClickButton(dialog, IDOK);
+        });
+    EXPECT_EQ(IDOK, nResult);
+    EXPECT_EQ(300, dialog.GetAmount());
+    EXPECT_EQ("300", profile.Stored(IDD_FEATURED_AMOUNT, "FeaturedAmount"));
+}
+
+TEST_F(ItemUpdateDialogs, FeaturedAmountStartsWithTheStoredAmountWithinItsRange)
+{
+    const struct
+    {
+        int nStored;
+        const char* shown;
+    } cases[] = {{300, "300"}, {5, "20"}, {5000, "999"}};
+    for (const auto& c : cases)
+    {
+        SCOPED_TRACE(c.nStored);
+        WriteDialogProfileInt(IDD_FEATURED_AMOUNT, "FeaturedAmount", c.nStored);
+        CFeaturedAmountDialog dialog;
+        std::string shown;
+        RunModal(dialog,
+                 [&]
+                 {
+                     shown = ControlText(dialog.m_hWnd, IDC_FEATURED_AMOUNT);
+                     ClickButton(dialog, IDCANCEL);
+                 });
+        EXPECT_EQ(c.shown, shown);
+    }
+}
+
+TEST_F(ItemUpdateDialogs, AnAdditionIsConfirmedStoredAndHandedToTheJob)
+{
+    const std::string text = "<b>追記</b> 送料&amp;手数料&nbsp;込み\r\n2行目";
+    {
+        CAddDescriptionDialog dialog(nullptr, CAddDescriptionDialog::ModeAddToItems);
+        Confirmation refused, agreed;
+        const INT_PTR nResult = RunModal(
+            dialog,
+            [&]
+            {
+                EXPECT_TRUE(::IsWindowVisible(FindControl(dialog.m_hWnd, IDC_ADD_DESCRIPTION_TEMPLATES)));
+                EXPECT_EQ("", ControlText(dialog.m_hWnd, IDC_ADD_DESCRIPTION_EDIT));
+                // Nothing typed: told, on the text tab, nothing asked.
+                ClickTab(FindControl(dialog.m_hWnd, IDC_ADD_DESCRIPTION_TABS), 1);
+                ClickButton(dialog, IDOK);
+                ASSERT_TRUE(::IsWindow(dialog.m_hWnd));
+                ASSERT_EQ(std::vector<std::string>{LoadText(CAddDescriptionDialog::IDS_NOTHING_ENTERED)},
+                          boxes.texts);
+                EXPECT_EQ(0, dialog.GetCurSel());
+
+                SetControlText(dialog.m_hWnd, IDC_ADD_DESCRIPTION_EDIT, text.c_str());
+                // The preview shows what is typed now.
+                ClickTab(FindControl(dialog.m_hWnd, IDC_ADD_DESCRIPTION_TABS), 1);
+                auto* pPreview = static_cast<CAddDescriptionPreviewPage*>(dialog.GetPage(1));
+                EXPECT_NE(std::string::npos, std::string((LPCTSTR)pPreview->GetHtml()).find(text));
+
+                // いいえ keeps the dialog and stores nothing.
+                AnswerConfirmation(dialog.m_hWnd, IDCANCEL, &refused);
+                ClickButton(dialog, IDOK);
+                ASSERT_TRUE(refused.bShown);
+                ASSERT_TRUE(::IsWindow(dialog.m_hWnd));
+                EXPECT_EQ("(none)", profile.Stored(IDD_ADD_DESCRIPTION, "Description"));
+                AnswerConfirmation(dialog.m_hWnd, IDOK, &agreed);
+                ClickButton(dialog, IDOK);
+            });
+        EXPECT_EQ(IDOK, nResult);
+        ASSERT_TRUE(agreed.bShown);
+        EXPECT_EQ("追加説明の確認", agreed.caption);
+        EXPECT_NE(std::string::npos, agreed.html.find(text));
+        EXPECT_EQ(text, (LPCTSTR)dialog.GetText());
+        EXPECT_EQ(text, profile.Stored(IDD_ADD_DESCRIPTION, "Description"));
+        // The job's pane writes the text as typed into each form.
+        CAuctionListingForm form(nullptr, CHARSET_UTF8);
+        form.SetAt(LF_DESCRIPTION, "元の説明");
+        EXPECT_TRUE(dialog.GetSettingsPane().ApplyToListingForm(form, 0));
+        EXPECT_EQ(text, (LPCTSTR)form.GetAt(LF_DESCRIPTION));
+    }
+    // The next opening starts with it, on the tab last shown.
+    CAddDescriptionDialog again(nullptr, CAddDescriptionDialog::ModeAddToItems);
+    std::string previewed, shown;
+    RunModal(again,
+             [&]
+             {
+                 EXPECT_EQ(1, again.GetCurSel());
+                 previewed = (LPCTSTR) static_cast<CAddDescriptionPreviewPage*>(again.GetPage(1))->GetHtml();
+                 ClickTab(FindControl(again.m_hWnd, IDC_ADD_DESCRIPTION_TABS), 0);
+                 shown = ControlText(again.m_hWnd, IDC_ADD_DESCRIPTION_EDIT);
+                 ClickButton(again, IDCANCEL);
+             });
+    EXPECT_NE(std::string::npos, previewed.find(text));
+    EXPECT_EQ(text, shown);
+}
+
+TEST_F(ItemUpdateDialogs, TemplateModesAskNothingAndLeaveTheStoredAdditionAlone)
+{
+    WriteDialogProfileString(IDD_ADD_DESCRIPTION, "Description", "前回の追記");
+    const struct
+    {
+        int nMode;
+        UINT nCaption;
+    } cases[] = {{CAddDescriptionDialog::ModeAddTemplate, CAddDescriptionDialog::IDS_CAPTION_ADD_TEMPLATE},
+                 {CAddDescriptionDialog::ModeEditTemplate, CAddDescriptionDialog::IDS_CAPTION_EDIT_TEMPLATE}};
+    for (const auto& c : cases)
+    {
+        SCOPED_TRACE(c.nMode);
+        boxes.texts.clear();
+        CAddDescriptionDialog dialog(nullptr, c.nMode);
+        dialog.SetText("定型文");
+        std::string caption, shown;
+        BOOL bButtonShown = TRUE;
+        const INT_PTR nResult =
+            RunModal(dialog,
+                     [&]
+                     {
+                         CString text;
+                         dialog.GetWindowText(text);
+                         caption = (LPCTSTR)text;
+                         shown = ControlText(dialog.m_hWnd, IDC_ADD_DESCRIPTION_EDIT);
+                         bButtonShown =
+                             ::IsWindowVisible(::GetDlgItem(dialog.m_hWnd, IDC_ADD_DESCRIPTION_TEMPLATES));
+                         SetControlText(dialog.m_hWnd, IDC_ADD_DESCRIPTION_EDIT, "変えた定型文");
+                         ClickButton(dialog, IDOK);
+                     });
+        EXPECT_EQ(IDOK, nResult);
+        EXPECT_EQ(LoadText(c.nCaption), caption);
+        EXPECT_EQ("定型文", shown);
+        EXPECT_FALSE(bButtonShown);
+        EXPECT_TRUE(boxes.texts.empty());
+        EXPECT_EQ("変えた定型文", std::string((LPCTSTR)dialog.GetText()));
+        EXPECT_EQ("前回の追記", profile.Stored(IDD_ADD_DESCRIPTION, "Description"));
+    }
+}
