@@ -20,6 +20,8 @@ CItemFormOperation::CItemFormOperation(CCallbackSink* pSettings, LPCTSTR pagePat
 
 CItemFormOperation::~CItemFormOperation() {}
 
+void CItemFormOperation::ReportResult(BOOL) {}
+
 BOOL CItemFormOperation::ShowsCounter() const
 {
     return TRUE;

@@ -50,6 +50,9 @@ public:
                        CProgressSink* pSink = nullptr);
     ~CItemFormOperation() override;
 
+    // Each item's outcome is told while the job runs.
+    void ReportResult(BOOL bOk) override;
+
     // Whether the runner shows the job's counter in its caption.
     virtual BOOL ShowsCounter() const;
     // The item's form page; FALSE without an auction ID.

@@ -35,6 +35,13 @@ public:
         StateSwitching = 0x20000,   // to the easy-transaction listing
         StateHacoboonOnly = 0x40000 // the item's only method is the box service
     };
+    enum : UINT
+    {
+        IDS_RESUBMITTING = 836, // "再出品中...(%d/%d)"
+        IDS_INPUT_FORM_MISSING = 886,
+        IDS_RETRY_HEADING = 1192,
+        IDS_INPUT_FORM_GONE = 1196,
+    };
     enum
     {
         MarkedItems = 10,
