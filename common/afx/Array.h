@@ -225,20 +225,32 @@ template <class TYPE, class ARG_TYPE> void CArray<TYPE, ARG_TYPE>::Serialize(CAr
         SerializeElements(ar, m_pData, m_nSize);
         return;
     }
-    // The count is not trusted: the array grows in doubling pieces as the
-    // file delivers elements.
+    // The count is not trusted: elements are read in pieces that grow with
+    // what the file delivered (a quarter of it at most ahead), and move into
+    // the array once they are all there. A count that the file does not back
+    // costs little more memory than the elements read.
     DWORD nCount = ar.ReadCount();
     SetSize(0, -1);
+    std::vector<std::pair<std::unique_ptr<TYPE[]>, DWORD>> pieces;
     DWORD nDone = 0;
     while (nDone < nCount)
     {
-        DWORD nPiece = std::max<DWORD>(1024, nDone);
+        DWORD nPiece = std::max<DWORD>(1024, nDone / 4);
         nPiece = std::min(nPiece, nCount - nDone);
         if ((ULONGLONG)nDone + nPiece > (ULONGLONG)INT_MAX)
             AfxThrowMemoryException();
-        SetSize((int)(nDone + nPiece), -1);
-        SerializeElements(ar, m_pData + nDone, (int)nPiece);
+        pieces.emplace_back(std::unique_ptr<TYPE[]>(new TYPE[nPiece]()), nPiece);
+        SerializeElements(ar, pieces.back().first.get(), (int)nPiece);
         nDone += nPiece;
+    }
+    if (nDone == 0)
+        return;
+    Reallocate((int)nDone);
+    for (auto& piece : pieces)
+    {
+        std::uninitialized_move(piece.first.get(), piece.first.get() + piece.second, m_pData + m_nSize);
+        m_nSize += (int)piece.second;
+        piece.first.reset();
     }
 }
 

@@ -9,14 +9,21 @@
 // A hash map with chained buckets. The number of buckets is fixed (17
 // unless InitHashTable says otherwise) and chains grow with the count, so
 // the order of a walk, and of a written map, depends only on the keys, the
-// order in which they were added and the table size.
+// order in which they were added and the table size: stored maps rely on
+// it. A new entry goes first in its bucket; a loaded one last, so that a
+// map loaded and written again gives the same bytes. Once the chains grow
+// long, an index over the whole hash value, growing with the count, finds
+// the entries in constant time.
 template <class KEY, class ARG_KEY, class VALUE, class ARG_VALUE> class CMap : public CObject
 {
 protected:
     struct CAssoc
     {
         CAssoc* pNext;
+        CAssoc** ppPrev; // the link that points here
         UINT nHashValue; // the bucket
+        UINT nKeyHash;   // HashKey of the key
+        CAssoc* pIndexNext;
         KEY key;
         VALUE value;
     };
@@ -29,7 +36,7 @@ public:
 
     // Entries are allocated one by one; the block size is accepted for the
     // callers' sake.
-    explicit CMap(int nBlockSize = 10) : m_nHashTableSize(17), m_nCount(0) {}
+    explicit CMap(int nBlockSize = 10) : m_nHashTableSize(17), m_nCount(0), m_nIndexBits(0) {}
     ~CMap() override { RemoveAll(); }
 
     int GetCount() const { return m_nCount; }
@@ -54,11 +61,17 @@ public:
     void Serialize(CArchive& ar) override;
 
 protected:
-    CAssoc* GetAssocAt(ARG_KEY key, UINT& nHash) const;
+    CAssoc* GetAssocAt(ARG_KEY key, UINT& nHash, UINT& nKeyHash) const;
+    // A new entry linked in at *ppLink of its bucket's chain.
+    CAssoc* NewAssoc(ARG_KEY key, UINT nHash, UINT nKeyHash, CAssoc** ppLink);
+    UINT IndexSlot(UINT nKeyHash) const { return (UINT)((nKeyHash * 2654435761u) >> (32 - m_nIndexBits)); }
+    void GrowIndex();
 
     std::unique_ptr<CAssoc*[]> m_pHashTable;
     UINT m_nHashTableSize;
     int m_nCount;
+    std::unique_ptr<CAssoc*[]> m_pIndex; // 2^m_nIndexBits slots, or none while the chains are short
+    int m_nIndexBits;
 };
 
 template <class KEY, class ARG_KEY, class VALUE, class ARG_VALUE>
@@ -73,9 +86,17 @@ void CMap<KEY, ARG_KEY, VALUE, ARG_VALUE>::InitHashTable(UINT nHashSize, BOOL bA
 
 template <class KEY, class ARG_KEY, class VALUE, class ARG_VALUE>
 typename CMap<KEY, ARG_KEY, VALUE, ARG_VALUE>::CAssoc*
-CMap<KEY, ARG_KEY, VALUE, ARG_VALUE>::GetAssocAt(ARG_KEY key, UINT& nHash) const
+CMap<KEY, ARG_KEY, VALUE, ARG_VALUE>::GetAssocAt(ARG_KEY key, UINT& nHash, UINT& nKeyHash) const
 {
-    nHash = HashKey(key) % m_nHashTableSize;
+    nKeyHash = HashKey(key);
+    nHash = nKeyHash % m_nHashTableSize;
+    if (m_pIndex)
+    {
+        for (CAssoc* pAssoc = m_pIndex[IndexSlot(nKeyHash)]; pAssoc != nullptr; pAssoc = pAssoc->pIndexNext)
+            if (pAssoc->nKeyHash == nKeyHash && CompareElements(&pAssoc->key, &key))
+                return pAssoc;
+        return nullptr;
+    }
     if (!m_pHashTable)
         return nullptr;
     for (CAssoc* pAssoc = m_pHashTable[nHash]; pAssoc != nullptr; pAssoc = pAssoc->pNext)
@@ -85,10 +106,50 @@ CMap<KEY, ARG_KEY, VALUE, ARG_VALUE>::GetAssocAt(ARG_KEY key, UINT& nHash) const
 }
 
 template <class KEY, class ARG_KEY, class VALUE, class ARG_VALUE>
+typename CMap<KEY, ARG_KEY, VALUE, ARG_VALUE>::CAssoc*
+CMap<KEY, ARG_KEY, VALUE, ARG_VALUE>::NewAssoc(ARG_KEY key, UINT nHash, UINT nKeyHash, CAssoc** ppLink)
+{
+    CAssoc* pAssoc = new CAssoc{*ppLink, ppLink, nHash, nKeyHash, nullptr, KEY(key), VALUE()};
+    if (pAssoc->pNext != nullptr)
+        pAssoc->pNext->ppPrev = &pAssoc->pNext;
+    *ppLink = pAssoc;
+    ++m_nCount;
+    if (m_pIndex)
+    {
+        CAssoc*& rSlot = m_pIndex[IndexSlot(nKeyHash)];
+        pAssoc->pIndexNext = rSlot;
+        rSlot = pAssoc;
+    }
+    // The index starts once the chains hold four entries on average, and
+    // doubles to keep one entry per slot on average.
+    if (m_pIndex ? m_nIndexBits < 30 && m_nCount > (1 << m_nIndexBits)
+                 : (UINT)m_nCount > 4 * m_nHashTableSize)
+        GrowIndex();
+    return pAssoc;
+}
+
+template <class KEY, class ARG_KEY, class VALUE, class ARG_VALUE>
+void CMap<KEY, ARG_KEY, VALUE, ARG_VALUE>::GrowIndex()
+{
+    int nBits = 4;
+    while (nBits < 29 && (1 << nBits) < m_nCount)
+        ++nBits;
+    m_nIndexBits = nBits + 1;
+    m_pIndex.reset(new CAssoc*[(size_t)1 << m_nIndexBits]());
+    for (UINT nBucket = 0; nBucket < m_nHashTableSize; ++nBucket)
+        for (CAssoc* pAssoc = m_pHashTable[nBucket]; pAssoc != nullptr; pAssoc = pAssoc->pNext)
+        {
+            CAssoc*& rSlot = m_pIndex[IndexSlot(pAssoc->nKeyHash)];
+            pAssoc->pIndexNext = rSlot;
+            rSlot = pAssoc;
+        }
+}
+
+template <class KEY, class ARG_KEY, class VALUE, class ARG_VALUE>
 BOOL CMap<KEY, ARG_KEY, VALUE, ARG_VALUE>::Lookup(ARG_KEY key, VALUE& rValue) const
 {
-    UINT nHash;
-    CAssoc* pAssoc = GetAssocAt(key, nHash);
+    UINT nHash, nKeyHash;
+    CAssoc* pAssoc = GetAssocAt(key, nHash, nKeyHash);
     if (pAssoc == nullptr)
         return FALSE;
     rValue = pAssoc->value;
@@ -98,16 +159,13 @@ BOOL CMap<KEY, ARG_KEY, VALUE, ARG_VALUE>::Lookup(ARG_KEY key, VALUE& rValue) co
 template <class KEY, class ARG_KEY, class VALUE, class ARG_VALUE>
 VALUE& CMap<KEY, ARG_KEY, VALUE, ARG_VALUE>::operator[](ARG_KEY key)
 {
-    UINT nHash;
-    CAssoc* pAssoc = GetAssocAt(key, nHash);
+    UINT nHash, nKeyHash;
+    CAssoc* pAssoc = GetAssocAt(key, nHash, nKeyHash);
     if (pAssoc == nullptr)
     {
         if (!m_pHashTable)
             InitHashTable(m_nHashTableSize);
-        // New entries go first in their bucket.
-        pAssoc = new CAssoc{m_pHashTable[nHash], nHash, KEY(key), VALUE()};
-        m_pHashTable[nHash] = pAssoc;
-        ++m_nCount;
+        pAssoc = NewAssoc(key, nHash, nKeyHash, &m_pHashTable[nHash]);
     }
     return pAssoc->value;
 }
@@ -115,21 +173,23 @@ VALUE& CMap<KEY, ARG_KEY, VALUE, ARG_VALUE>::operator[](ARG_KEY key)
 template <class KEY, class ARG_KEY, class VALUE, class ARG_VALUE>
 BOOL CMap<KEY, ARG_KEY, VALUE, ARG_VALUE>::RemoveKey(ARG_KEY key)
 {
-    if (!m_pHashTable)
+    UINT nHash, nKeyHash;
+    CAssoc* pAssoc = GetAssocAt(key, nHash, nKeyHash);
+    if (pAssoc == nullptr)
         return FALSE;
-    CAssoc** ppAssocPrev = &m_pHashTable[HashKey(key) % m_nHashTableSize];
-    for (CAssoc* pAssoc = *ppAssocPrev; pAssoc != nullptr; pAssoc = pAssoc->pNext)
+    *pAssoc->ppPrev = pAssoc->pNext;
+    if (pAssoc->pNext != nullptr)
+        pAssoc->pNext->ppPrev = pAssoc->ppPrev;
+    if (m_pIndex)
     {
-        if (CompareElements(&pAssoc->key, &key))
-        {
-            *ppAssocPrev = pAssoc->pNext;
-            delete pAssoc;
-            --m_nCount;
-            return TRUE;
-        }
-        ppAssocPrev = &pAssoc->pNext;
+        CAssoc** ppSlot = &m_pIndex[IndexSlot(nKeyHash)];
+        while (*ppSlot != pAssoc)
+            ppSlot = &(*ppSlot)->pIndexNext;
+        *ppSlot = pAssoc->pIndexNext;
     }
-    return FALSE;
+    delete pAssoc;
+    --m_nCount;
+    return TRUE;
 }
 
 template <class KEY, class ARG_KEY, class VALUE, class ARG_VALUE>
@@ -150,6 +210,8 @@ void CMap<KEY, ARG_KEY, VALUE, ARG_VALUE>::RemoveAll()
     }
     // The table size stays as InitHashTable set it.
     m_pHashTable.reset();
+    m_pIndex.reset();
+    m_nIndexBits = 0;
     m_nCount = 0;
 }
 
@@ -192,15 +254,35 @@ void CMap<KEY, ARG_KEY, VALUE, ARG_VALUE>::Serialize(CArchive& ar)
             }
         return;
     }
-    // Loaded entries join those already in the map.
+    // Loaded entries join those already in the map, each new one last in
+    // its bucket, so that the map is written again in the order read.
     DWORD nNewCount = ar.ReadCount();
+    if (nNewCount == 0)
+        return;
+    if (!m_pHashTable)
+        InitHashTable(m_nHashTableSize);
+    std::unique_ptr<CAssoc**[]> ppTails(new CAssoc**[m_nHashTableSize]);
+    for (UINT nHash = 0; nHash < m_nHashTableSize; ++nHash)
+    {
+        CAssoc** ppLink = &m_pHashTable[nHash];
+        while (*ppLink != nullptr)
+            ppLink = &(*ppLink)->pNext;
+        ppTails[nHash] = ppLink;
+    }
     while (nNewCount-- > 0)
     {
         KEY newKey{};
         VALUE newValue{};
         SerializeElements(ar, &newKey, 1);
         SerializeElements(ar, &newValue, 1);
-        SetAt(newKey, newValue);
+        UINT nHash, nKeyHash;
+        CAssoc* pAssoc = GetAssocAt(newKey, nHash, nKeyHash);
+        if (pAssoc == nullptr)
+        {
+            pAssoc = NewAssoc(newKey, nHash, nKeyHash, ppTails[nHash]);
+            ppTails[nHash] = &pAssoc->pNext;
+        }
+        pAssoc->value = newValue;
     }
 }
 

@@ -231,11 +231,9 @@ BOOL CHttpComm::RunSend(HttpRequestState& state, CString strUrl, LPCVOID pBody, 
 
 int CHttpComm::GetCharset()
 {
-    if (m_nCharset == CHARSET_UNKNOWN && !m_state.TestAny(stateCharsetKnown))
+    if (!m_state.TestAny(stateCharsetKnown))
     {
-        m_nCharset = FindMetaCharset(m_strRawBody, m_strRawBody.GetLength());
-        if (m_nCharset == CHARSET_UNKNOWN)
-            m_nCharset = GuessCharset(m_strRawBody, m_strRawBody.GetLength());
+        m_nCharset = ChoosePageCharset(m_nCharset, m_strRawBody, m_strRawBody.GetLength());
         m_state.Add(stateCharsetKnown);
     }
     return m_nCharset;

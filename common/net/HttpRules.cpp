@@ -6,6 +6,7 @@
 #include "text/MarkupNode.h"
 #include "text/UrlUtil.h"
 
+#include <algorithm>
 #include <cstring>
 #include <string>
 
@@ -43,6 +44,10 @@ CString WithoutQuery(const CString& url)
         end = url.Find('#');
     return end >= 0 ? url.Left(end) : url;
 }
+
+// How much of a page is searched for its charset tag (browsers look at the
+// first kilobyte; pages with long heads get some more room here).
+const int kMetaPrescanBytes = 64 * 1024;
 
 void LowerAscii(std::string& text)
 {
@@ -145,7 +150,9 @@ int FindMetaCharset(const char* data, int length)
 {
     if (data == nullptr || length <= 0)
         return CHARSET_UNKNOWN;
-    std::string lower(data, (size_t)length);
+    // Only the start of the page, as a browser prescans it: whatever the
+    // page holds, the search costs no more than that.
+    std::string lower(data, (size_t)std::min(length, kMetaPrescanBytes));
     LowerAscii(lower);
 
     std::string text;
@@ -162,14 +169,15 @@ int FindMetaCharset(const char* data, int length)
     }
     if (text.empty())
     {
-        // No head: the meta tags wherever they stand.
-        for (size_t meta = lower.find("<meta"); meta != std::string::npos;
-             meta = lower.find("<meta", meta + 5))
+        // No head: the meta tags wherever they stand. A "<meta" inside
+        // another one's piece is already in the text.
+        for (size_t meta = lower.find("<meta"); meta != std::string::npos;)
         {
             size_t end = lower.find('>', meta);
             if (end == std::string::npos)
                 break;
             text.append(lower, meta, end - meta + 1);
+            meta = lower.find("<meta", end + 1);
         }
     }
     if (text.empty())
@@ -182,6 +190,14 @@ int FindMetaCharset(const char* data, int length)
     root.CollectByName("meta", metas);
     int code = CHARSET_UNKNOWN;
     return FindCharsetMeta(metas, code) != nullptr ? code : CHARSET_UNKNOWN;
+}
+
+int ChoosePageCharset(int nHeaderCharset, const char* data, int length)
+{
+    if (nHeaderCharset != CHARSET_UNKNOWN)
+        return nHeaderCharset;
+    int nCharset = FindMetaCharset(data, length);
+    return nCharset != CHARSET_UNKNOWN ? nCharset : GuessCharset(data, length);
 }
 
 CMarkupNode* FindCharsetMeta(const CPtrList& metas, int& nCharset)

@@ -60,8 +60,12 @@ CString MakeCrLfLineEnds(const char* data, int length);
 
 // The charset code (1 to 4) that a page names in a <meta http-equiv=
 // "Content-Type"> tag, looked for in its head, or anywhere when it has no
-// head; 0 when none names a known charset.
+// head, within the first 64 KB; 0 when none names a known charset.
 int FindMetaCharset(const char* data, int length);
+
+// The charset of a page: the one its Content-Type header names, else the
+// one of its meta tag, else the one its bytes look like.
+int ChoosePageCharset(int nHeaderCharset, const char* data, int length);
 
 // Of the meta elements (CMarkupNode pointers, in page order), the first
 // whose "http-equiv" is "Content-Type" in any letter case and whose

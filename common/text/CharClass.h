@@ -74,6 +74,14 @@ inline int CharLength(LPCTSTR p, LPCTSTR end)
     return (!IsSingleByteChar((BYTE)p[0]) && p + 1 < end) ? 2 : 1;
 }
 
+// The same in HTML and entity text: a lead byte before a byte below 0x40
+// (no trail byte of code page 932, but '&', '<' or a quote) stands alone,
+// so that the markup byte after it is still seen.
+inline int MarkupCharLength(LPCTSTR p, LPCTSTR end)
+{
+    return (!IsSingleByteChar((BYTE)p[0]) && p + 1 < end && (BYTE)p[1] >= 0x40) ? 2 : 1;
+}
+
 // TRUE when every byte is ASCII; the empty text (and null) passes.
 BOOL IsAllAscii(LPCTSTR text);
 

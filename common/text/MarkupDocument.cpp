@@ -83,7 +83,8 @@ BOOL CMarkupDocument::SetFromElement(CMarkupNode* pNode)
 }
 
 template <class Found>
-BOOL CMarkupDocument::ForEachMatch(LPCTSTR tag, LPCTSTR attrName, LPCTSTR attrValue, int flags, Found found)
+BOOL CMarkupDocument::ForEachMatch(LPCTSTR tag, LPCTSTR attrName, LPCTSTR attrValue, int flags, Found found,
+                                   bool bOutermost)
 {
     if (tag == nullptr || *tag == '\0')
         return FALSE;
@@ -105,6 +106,15 @@ BOOL CMarkupDocument::ForEachMatch(LPCTSTR tag, LPCTSTR attrName, LPCTSTR attrVa
             if (visit(pChild))
                 break;
     }
+    else if (bOutermost)
+        MarkupWalk::Prune(&m_root,
+                          [&](CMarkupNode* pNode)
+                          {
+                              if (pNode->GetType() != nKind ||
+                                  !pNode->Matches(tag, attrName, attrValue, bContains))
+                                  return MarkupWalk::Descend;
+                              return visit(pNode) ? MarkupWalk::Stop : MarkupWalk::SkipChildren;
+                          });
     else
         MarkupWalk::Find(&m_root, visit);
     return TRUE;
@@ -214,17 +224,22 @@ BOOL CMarkupDocument::ElementTextContains(LPCTSTR tag, LPCTSTR text, LPCTSTR att
 {
     if (text == nullptr)
         return FALSE;
-    CString wanted(text);
-    wanted.MakeLower();
+    // The markup is searched as it is written out, never built. A match
+    // inside another holds no more than that one's markup does: only the
+    // outermost matches are searched.
+    CMbsStreamFinder finder(text, TRUE);
     BOOL bFound = FALSE;
-    ForEachMatch(tag, attrName, attrValue, flags & (MARKUP_FIND_CONTAINS | MARKUP_FIND_TOP_LEVEL),
-                 [&](CMarkupNode* pNode)
-                 {
-                     CString markup;
-                     pNode->GetMarkup(markup, TRUE);
-                     markup.MakeLower();
-                     // Every markup contains the empty text.
-                     return bFound = wanted.IsEmpty() || MbsFind(markup, wanted) >= 0;
-                 });
+    ForEachMatch(
+        tag, attrName, attrValue, flags & (MARKUP_FIND_CONTAINS | MARKUP_FIND_TOP_LEVEL),
+        [&](CMarkupNode* pNode)
+        {
+            // Every markup contains the empty text.
+            if (*text == '\0')
+                return bFound = TRUE;
+            finder.Restart();
+            MarkupWalk::PutDeep(pNode, [&](const CString& piece) { finder.Feed(piece, piece.GetLength()); });
+            return bFound = finder.Finish();
+        },
+        true);
     return bFound;
 }

@@ -85,9 +85,11 @@ private:
     CMarkupDocument& operator=(const CMarkupDocument&) = delete;
 
     // Calls found(node) for each match in document order until it answers
-    // true; FALSE when the document has nothing to search.
+    // true (with bOutermost, for no match inside another); FALSE when the
+    // document has nothing to search.
     template <class Found>
-    BOOL ForEachMatch(LPCTSTR tag, LPCTSTR attrName, LPCTSTR attrValue, int flags, Found found);
+    BOOL ForEachMatch(LPCTSTR tag, LPCTSTR attrName, LPCTSTR attrValue, int flags, Found found,
+                      bool bOutermost = false);
 };
 
 #endif // TANZO_TEXT_MARKUPDOCUMENT_H

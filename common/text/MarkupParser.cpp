@@ -22,12 +22,10 @@ inline BOOL IsAsciiLetter(char c)
     return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
 }
 
-// A two-byte character starts at p[i]. A lead byte whose follower is below
-// 0x40 is no character of code page 932; it stands alone, so that the
-// markup byte after it is still seen.
+// A two-byte character starts at p[i] (MarkupCharLength).
 inline BOOL IsPairAt(LPCTSTR p, int i, int n)
 {
-    return !IsSingleByteChar((BYTE)p[i]) && i + 1 < n && (BYTE)p[i + 1] >= 0x40;
+    return MarkupCharLength(p + i, p + n) == 2;
 }
 
 inline BOOL StartsWith(LPCTSTR p, int n, const char* prefix, int k)

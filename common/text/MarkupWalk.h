@@ -21,14 +21,20 @@ struct MarkupWalk
         return static_cast<const CMarkupElement*>(pNode)->m_children.m_nodes;
     }
 
-    // The node and then its descendants in document order, until visit
-    // answers true; returns that node or null. visit must not change the tree.
-    template <class Visit> static CMarkupNode* Find(CMarkupNode* pStart, Visit visit)
+    // The node and then its descendants in document order; visit answers
+    // what to do next: go on (into the node's children too), skip them, or
+    // stop. visit must not change the tree.
+    enum Next
     {
-        if (visit(pStart))
-            return pStart;
-        if (pStart->IsLeaf())
-            return nullptr;
+        Descend,
+        SkipChildren,
+        Stop,
+    };
+    template <class Visit> static void Prune(CMarkupNode* pStart, Visit visit)
+    {
+        Next next = visit(pStart);
+        if (next != Descend || pStart->IsLeaf())
+            return;
         std::vector<std::pair<CMarkupNode*, size_t>> stack;
         stack.emplace_back(pStart, 0);
         while (!stack.empty())
@@ -41,12 +47,28 @@ struct MarkupWalk
                 continue;
             }
             CMarkupNode* pNode = nodes[top.second++];
-            if (visit(pNode))
-                return pNode;
-            if (!pNode->IsLeaf())
+            next = visit(pNode);
+            if (next == Stop)
+                return;
+            if (next == Descend && !pNode->IsLeaf())
                 stack.emplace_back(pNode, 0);
         }
-        return nullptr;
+    }
+
+    // The node and then its descendants in document order, until visit
+    // answers true; returns that node or null. visit must not change the tree.
+    template <class Visit> static CMarkupNode* Find(CMarkupNode* pStart, Visit visit)
+    {
+        CMarkupNode* pFound = nullptr;
+        Prune(pStart,
+              [&](CMarkupNode* pNode)
+              {
+                  if (!visit(pNode))
+                      return Descend;
+                  pFound = pNode;
+                  return Stop;
+              });
+        return pFound;
     }
 
     // enter(node) for every node in document order, answering whether to go
@@ -71,6 +93,28 @@ struct MarkupWalk
             if (enter(pNode) && !pNode->IsLeaf())
                 stack.emplace_back(pNode, 0);
         }
+    }
+
+    // The markup that AppendDeep writes, handed to put(piece) node by node
+    // instead of being built.
+    template <class Put> static void PutDeep(const CMarkupNode* pNode, Put put)
+    {
+        CString piece;
+        Walk(
+            pNode,
+            [&](const CMarkupNode* p)
+            {
+                piece.Empty();
+                p->AppendOpen(piece);
+                put(piece);
+                return true;
+            },
+            [&](const CMarkupNode* p)
+            {
+                piece.Empty();
+                p->AppendClose(piece);
+                put(piece);
+            });
     }
 
     static void AppendDeep(const CMarkupNode* pNode, CString& out)

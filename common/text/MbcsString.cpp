@@ -89,6 +89,8 @@ int BoundedLength(LPCTSTR text, int limit)
     return nul != nullptr ? (int)((const char*)nul - text) : limit;
 }
 
+} // namespace
+
 // Knuth-Morris-Pratt over character codes: linear in the text whatever the
 // pattern, and a match can only begin at a character boundary.
 class CCharMatcher
@@ -138,13 +140,7 @@ public:
                 q = 1;
             }
             else
-            {
-                c = ReadChar(p, end, m_fold);
-                while (q > 0 && c != m_codes[q])
-                    q = m_failure[q - 1];
-                if (c == m_codes[q])
-                    ++q;
-            }
+                q = Step(q, ReadChar(p, end, m_fold));
             if (q == count)
             {
                 int matchEnd = (int)(p - text);
@@ -159,6 +155,19 @@ public:
         return found;
     }
 
+    // The number of characters matched after c, of q before it.
+    size_t Step(size_t q, unsigned c) const
+    {
+        if (q == m_codes.size())
+            q = m_failure[q - 1];
+        while (q > 0 && c != m_codes[q])
+            q = m_failure[q - 1];
+        if (c == m_codes[q])
+            ++q;
+        return q;
+    }
+    size_t GetLength() const { return m_codes.size(); }
+
 private:
     bool m_fold;
     int m_nBytes;
@@ -166,6 +175,8 @@ private:
     std::vector<size_t> m_failure;
 };
 
+namespace
+{
 int FindCounted(LPCTSTR text, int textLength, LPCTSTR sub, int subLength, int start, bool fold)
 {
     if (text == nullptr || sub == nullptr || subLength <= 0 || start < 0 || start >= textLength)
@@ -344,4 +355,66 @@ BOOL IsCharInSets(LPCTSTR ch, LPCTSTR singles, LPCTSTR doubles, int length)
         if (p[0] == ch[0] && p[1] == ch[1] && CharLength(p) == 2)
             return TRUE;
     return FALSE;
+}
+
+CMbsStreamFinder::CMbsStreamFinder(LPCTSTR sub, BOOL bNoCase)
+    : m_pMatcher(nullptr), m_bNoCase(bNoCase), m_nMatched(0), m_nPendingLead(-1), m_bFound(FALSE)
+{
+    int subLength = SafeLength(sub);
+    if (subLength > 0)
+        m_pMatcher = new CCharMatcher((const BYTE*)sub, subLength, bNoCase != FALSE);
+}
+
+CMbsStreamFinder::~CMbsStreamFinder()
+{
+    delete m_pMatcher;
+}
+
+void CMbsStreamFinder::Restart()
+{
+    m_nMatched = 0;
+    m_nPendingLead = -1;
+    m_bFound = FALSE;
+}
+
+void CMbsStreamFinder::Take(unsigned code)
+{
+    m_nMatched = m_pMatcher->Step(m_nMatched, code);
+    if (m_nMatched == m_pMatcher->GetLength())
+        m_bFound = TRUE;
+}
+
+BOOL CMbsStreamFinder::Feed(LPCTSTR piece, int length)
+{
+    if (m_pMatcher == nullptr || piece == nullptr)
+        return FALSE;
+    const BYTE* p = (const BYTE*)piece;
+    for (const BYTE* end = p + length; p < end && !m_bFound; ++p)
+    {
+        // As ReadChar: a lead byte takes the next byte but a NUL.
+        if (m_nPendingLead >= 0)
+        {
+            unsigned lead = (unsigned)m_nPendingLead;
+            m_nPendingLead = -1;
+            if (*p != 0)
+            {
+                Take((lead << 8) | *p);
+                continue;
+            }
+            Take(lead << 8);
+        }
+        if (IsSingleByteChar(*p))
+            Take(FoldByte(*p, m_bNoCase != FALSE));
+        else
+            m_nPendingLead = *p;
+    }
+    return m_bFound;
+}
+
+BOOL CMbsStreamFinder::Finish()
+{
+    if (m_pMatcher != nullptr && m_nPendingLead >= 0 && !m_bFound)
+        Take((unsigned)m_nPendingLead << 8);
+    m_nPendingLead = -1;
+    return m_bFound;
 }

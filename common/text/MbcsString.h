@@ -35,6 +35,36 @@ int MbsFindNoCase(LPCTSTR text, LPCTSTR sub, int start = 0);
 int MbsFind(LPCTSTR text, int textLength, LPCTSTR sub, int subLength, int start = 0);
 int MbsFindNoCase(LPCTSTR text, int textLength, LPCTSTR sub, int subLength, int start = 0);
 
+// Looks for a text in one that arrives in pieces, as MbsFind (MbsFindNoCase
+// with bNoCase) would in the pieces joined: a match begins at a character
+// boundary of the whole, a two-byte character may be split between pieces.
+class CCharMatcher;
+class CMbsStreamFinder
+{
+public:
+    CMbsStreamFinder(LPCTSTR sub, BOOL bNoCase);
+    ~CMbsStreamFinder();
+
+    // Starts over on a new text.
+    void Restart();
+    // The next piece; TRUE once the text has been found.
+    BOOL Feed(LPCTSTR piece, int length);
+    // The end of the text (a lead byte left over stands alone); TRUE when
+    // the text was found.
+    BOOL Finish();
+
+private:
+    CMbsStreamFinder(const CMbsStreamFinder&) = delete;
+    CMbsStreamFinder& operator=(const CMbsStreamFinder&) = delete;
+    void Take(unsigned code);
+
+    CCharMatcher* m_pMatcher; // null for an empty text, which is never found
+    BOOL m_bNoCase;
+    size_t m_nMatched;
+    int m_nPendingLead; // -1: none
+    BOOL m_bFound;
+};
+
 // Byte index of the first / last occurrence of the single-byte character
 // ch, -1 when none.
 int MbsFindChar(LPCTSTR text, char ch, int start = 0);

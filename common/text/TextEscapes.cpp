@@ -66,7 +66,7 @@ BOOL DecodeHtmlEntities(CString& text, BOOL keepNbsp)
                 continue;
             }
         }
-        int n = CharLength(p, end);
+        int n = MarkupCharLength(p, end);
         while (n-- > 0)
             *out++ = *p++;
     }

@@ -461,6 +461,47 @@ TEST(CollectionFormat, MapsWriteBucketByBucket)
     CString value;
     EXPECT_TRUE(loaded.Lookup("あ", value) && value == "2");
     EXPECT_TRUE(loaded.Lookup("r", value) && value == "4");
+    // Loaded entries keep the order of the file: written again, the same
+    // bytes.
+    EXPECT_EQ(bytes, Serialized(loaded));
+}
+
+TEST(CollectionFormat, BigMapsKeepTheirOrderThroughLoadingAndWriting)
+{
+    // Far more keys than buckets (the lookup index grows several times),
+    // some removed again.
+    CMapStringToString map;
+    for (int i = 0; i < 20000; ++i)
+    {
+        CString key;
+        key.Format(i % 3 ? "キー%d" : "key%d", i);
+        map[key] = key;
+    }
+    for (int i = 0; i < 20000; i += 7)
+    {
+        CString key;
+        key.Format(i % 3 ? "キー%d" : "key%d", i);
+        ASSERT_TRUE(map.RemoveKey(key));
+    }
+    const Bytes bytes = Serialized(map);
+    CMapStringToString loaded;
+    LoadInto(loaded, bytes);
+    ASSERT_EQ(map.GetCount(), loaded.GetCount());
+    EXPECT_TRUE(bytes == Serialized(loaded));
+    CString value;
+    EXPECT_TRUE(loaded.Lookup("key3", value) && value == "key3");
+    EXPECT_FALSE(loaded.Lookup("key7", value));
+
+    // Loading into a map that holds keys already: a key read again takes
+    // the new value where it stands, new keys follow in the file's order.
+    CMapStringToString small;
+    small["key3"] = "old";
+    small["only here"] = "x";
+    LoadInto(small, bytes);
+    EXPECT_EQ(map.GetCount() + 1, small.GetCount());
+    EXPECT_TRUE(small.Lookup("key3", value) && value == "key3");
+    small.RemoveKey("only here");
+    EXPECT_EQ(map.GetCount(), small.GetCount());
 }
 
 TEST(CollectionFormat, ObjectCollections)

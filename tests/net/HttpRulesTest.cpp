@@ -147,6 +147,40 @@ TEST(HttpRules, FindsTheCharsetNamedByAMetaTag)
 {
     for (const MetaCase& c : kMetaCases)
         EXPECT_EQ(c.charset, FindMetaCharset(c.page, (int)std::strlen(c.page))) << c.page;
+
+    // Only the first 64 KB are searched.
+    const std::string meta = "<meta http-equiv=\"Content-Type\" content=\"text/html; charset=EUC-JP\">";
+    std::string page = std::string(65536 - meta.size(), ' ') + meta;
+    EXPECT_EQ(CHARSET_EUCJP, FindMetaCharset(page.data(), (int)page.size()));
+    page.insert(0, " ");
+    EXPECT_EQ(CHARSET_UNKNOWN, FindMetaCharset(page.data(), (int)page.size()));
+
+    // Tags that never close before the last one: each "<meta" is read
+    // once, with the one that closes them.
+    std::string open;
+    for (int i = 0; i < 5000; ++i)
+        open += "<meta ";
+    page = open + meta.substr(1);
+    EXPECT_EQ(CHARSET_EUCJP, FindMetaCharset(page.data(), (int)page.size()));
+}
+
+TEST(HttpRules, ThePageCharsetComesFromTheHeaderTheMetaTagOrTheBytes)
+{
+    const char* meta = "<meta http-equiv=\"Content-Type\" content=\"text/html; charset=EUC-JP\">";
+    const char* sjis = "\x93\xfa\x96\x7b\x8c\xea\x82\xcc\x83\x65\x83\x4c\x83\x58\x83\x67";
+    const struct
+    {
+        int header;
+        const char* page;
+        int charset;
+    } cases[] = {
+        {CHARSET_UTF8, meta, CHARSET_UTF8},
+        {CHARSET_UNKNOWN, meta, CHARSET_EUCJP},
+        {CHARSET_UNKNOWN, sjis, CHARSET_SJIS},
+        {CHARSET_UNKNOWN, "plain ascii", CHARSET_UNKNOWN},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(c.charset, ChoosePageCharset(c.header, c.page, (int)std::strlen(c.page))) << c.page;
 }
 
 TEST(HttpRules, ClassifiesStatusCodes)

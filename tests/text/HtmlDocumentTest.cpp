@@ -253,6 +253,29 @@ TEST(HtmlDocument, MarkupQueries)
     EXPECT_FALSE(doc.ElementTextContains("td", nullptr));
 }
 
+TEST(HtmlDocument, ElementTextContainsSearchesNestedAndLaterMatches)
+{
+    CHtmlDocument doc("<div id=a><div id=b><p>Inner 表示</p></div>tail</div>"
+                      "<div id=c>second <b>ｶﾅ</b></div>");
+    const struct
+    {
+        const char* text;
+        const char* attrValue;
+        BOOL found;
+    } cases[] = {
+        {"inner 表", nullptr, TRUE},
+        {"</p></div>TAIL</DIV>", nullptr, TRUE}, // across a nested match's end
+        {"<div id=\"c\">SECOND <b>ｶﾅ", nullptr, TRUE},
+        {"tail</div><div", nullptr, FALSE}, // between two matches: in neither
+        {"inner", "b", TRUE},
+        {"tail", "b", FALSE},
+        {"ｶﾅ</b>", "c", TRUE},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(c.found, doc.ElementTextContains("div", c.text, c.attrValue ? "id" : nullptr, c.attrValue))
+            << c.text;
+}
+
 TEST(HtmlDocument, TitleInputValueAndHiddenInputs)
 {
     CHtmlDocument doc(ReadFixture("hidden-inputs.html").c_str());

@@ -238,6 +238,45 @@ TEST(MbcsString, CountedSearchesReadANulAsACharacterOfItsOwn)
     }
 }
 
+TEST(MbcsString, AStreamFinderFindsWhatASearchOfTheWholeFinds)
+{
+    // A two-byte character split between pieces is still one character.
+    CMbsStreamFinder finder("表示", FALSE);
+    EXPECT_FALSE(finder.Feed("\x95", 1));
+    EXPECT_FALSE(finder.Feed("\x5C\x8E", 2));
+    EXPECT_TRUE(finder.Feed("\xA6", 1));
+    // Matches begin at character boundaries only: in "\x95\x95" "\x5C" the
+    // bytes of 表 stand across two characters.
+    CMbsStreamFinder table("表", FALSE);
+    for (const char* piece : {"\x95", "\x95", "\x5C"})
+        EXPECT_FALSE(table.Feed(piece, 1));
+    EXPECT_FALSE(table.Finish());
+    CMbsStreamFinder empty("", TRUE);
+    EXPECT_FALSE(empty.Feed("abc", 3));
+
+    std::mt19937 random(99);
+    for (int round = 0; round < 20000; ++round)
+    {
+        std::string text = RandomText(random, 14);
+        std::string sub = RandomText(random, 4);
+        for (int fold = 0; fold < 2; ++fold)
+        {
+            bool expected =
+                (fold ? MbsFindNoCase(text.c_str(), sub.c_str()) : MbsFind(text.c_str(), sub.c_str())) >= 0;
+            CMbsStreamFinder stream(sub.c_str(), fold);
+            for (size_t at = 0; at < text.size();)
+            {
+                size_t n = std::min<size_t>(text.size() - at, random() % 4);
+                stream.Feed(text.data() + at, (int)n);
+                at += n;
+            }
+            ASSERT_EQ(expected, stream.Finish() != FALSE)
+                << "text " << ::testing::PrintToString(text) << " sub " << ::testing::PrintToString(sub)
+                << " fold " << fold;
+        }
+    }
+}
+
 TEST(MbcsString, MatchTextFollowsItsFlags)
 {
     struct Case

@@ -55,6 +55,11 @@ TEST(TextEscapes, DecodesTheEntitiesOfServicePagesOnce)
         {"&AMP; &Lt; &copy; &#60;", FALSE, "&AMP; &Lt; &copy; &#60;", FALSE},
         {"&am", FALSE, "&am", FALSE},
         {"表&amp;示", FALSE, "表&示", TRUE},
+        // A lead byte before a byte below 0x40 stands alone, as the HTML
+        // parser has it: the entity after it is still seen.
+        {"\x82&amp;", FALSE, "\x82&", TRUE},
+        {"\x82&amp;\x82\xA0", FALSE, "\x82&\x82\xA0", TRUE},
+        {"\x82", FALSE, "\x82", FALSE},
         {"", FALSE, "", FALSE},
     };
     for (const Case& c : cases)
