@@ -6,7 +6,7 @@ test:
 FUZZ_SECONDS ?= 600
 .PHONY: fuzz bench
 fuzz:
-	tools/install-deps clang libclang-rt-14-dev
+	tools/install-deps --fuzz
 	cmake --preset fuzz >/dev/null && cmake --build --preset fuzz -j$$(nproc)
 	tools/run-fuzz $(FUZZ_SECONDS)
 

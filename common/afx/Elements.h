@@ -58,9 +58,9 @@ template <class ARG_KEY> inline UINT AFXAPI HashKey(ARG_KEY key)
         return (UINT)((DWORD)key >> 4);
 }
 
-// Strings hash by their bytes, each taken as a signed char (as the
-// platform's char of the original programs), so that a map holds its keys
-// in the same buckets, and so writes them in the same order, as they did.
+// Strings hash by their bytes, each taken as a signed char, whatever the
+// compiler's char: the buckets, and so the order in which a map writes its
+// keys, are part of the format of stored maps, which keep that order.
 UINT AFXAPI HashKey(LPCTSTR key);
 UINT AFXAPI HashKey(const CString& key);
 
