@@ -88,7 +88,8 @@ private:
 
 // A pen, brush, font or bitmap selected into a DC while the object lives;
 // what it replaced is selected again at the end. Nothing happens for a
-// null DC or object.
+// null DC or object. Given the DC's current object, it keeps that one for
+// code that selects others through calls of its own.
 class CScopedSelectObject
 {
 public:

@@ -99,6 +99,11 @@ TEST(ScopedWin, SelectionAndDCComeBack)
         EXPECT_EQ(nullptr, nothing.GetOld());
     }
     EXPECT_EQ(hBefore, ::GetCurrentObject(hMemDC, OBJ_FONT));
+    {
+        CScopedSelectObject keep(hMemDC, ::GetCurrentObject(hMemDC, OBJ_FONT));
+        ::SelectObject(hMemDC, font);
+    }
+    EXPECT_EQ(hBefore, ::GetCurrentObject(hMemDC, OBJ_FONT));
     ::DeleteDC(hMemDC);
 
     CWnd wnd;

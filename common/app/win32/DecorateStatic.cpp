@@ -2,6 +2,7 @@
 
 #include "afx/DC.h"
 #include "afx/Gdi.h"
+#include "afx/ScopedWin.h"
 #include "app/ClipboardShell.h"
 #include "app/ControlGeometry.h"
 #include "app/MemoryDC.h"
@@ -102,7 +103,9 @@ void CDecorateStatic::OnPaint()
     CDC* pDC = buffer.Create(rcClient.Width(), rcClient.Height());
     if (pDC == nullptr)
         return;
-    CFont* pOldFont = SelectLabelFont(pDC);
+    // The DC's font comes back at the end, whatever the label selects.
+    CScopedSelectObject keepFont(pDC->m_hDC, ::GetCurrentObject(pDC->m_hDC, OBJ_FONT));
+    SelectLabelFont(pDC);
     if (m_crText != (COLORREF)-1)
         pDC->SetTextColor(m_crText);
     pDC->SetBkMode(TRANSPARENT);
@@ -116,8 +119,6 @@ void CDecorateStatic::OnPaint()
     if (!m_rcMargins.IsRectNull())
         rcText = DeflateByMargins(rcClient, m_rcMargins);
     DrawContent(pDC, rcText, GetDrawFormat());
-    if (pOldFont != nullptr)
-        pDC->SelectObject(pOldFont);
     buffer.Flush(&rcClient, SRCCOPY);
 }
 

@@ -1,6 +1,7 @@
 #include "app/MessageBoxDialog.h"
 
 #include "afx/DC.h"
+#include "afx/ScopedWin.h"
 #include "afx/WinApp.h"
 #include "app/ModelessOwner.h"
 #include "app/WindowHelpers.h"
@@ -194,15 +195,15 @@ CRect CMessageBoxDialog::CalcTextRect(LPCTSTR lpszText, CWnd* pControl)
     pControl->GetClientRect(&rc);
     CClientDC dc(pControl);
     auto* pLabel = dynamic_cast<CDecorateStatic*>(pControl);
-    CFont* pOldFont = pLabel != nullptr
-                          ? pLabel->SelectLabelFont(&dc)
-                          : dc.SelectObject(CFont::FromHandle((HFONT)pControl->SendMessage(WM_GETFONT)));
+    CScopedSelectObject keepFont(dc.m_hDC, ::GetCurrentObject(dc.m_hDC, OBJ_FONT));
+    if (pLabel != nullptr)
+        pLabel->SelectLabelFont(&dc);
+    else
+        ::SelectObject(dc.m_hDC, (HGDIOBJ)pControl->SendMessage(WM_GETFONT));
     UINT nFormat = DT_CALCRECT;
     if (pLabel == nullptr || !pLabel->TestOptions(CDecorateStatic::optionMultiLine))
         nFormat |= DT_SINGLELINE;
     dc.DrawText(lpszText, (int)strlen(lpszText), &rc, nFormat);
-    if (pOldFont != nullptr)
-        dc.SelectObject(pOldFont);
     return rc;
 }
 
