@@ -422,62 +422,6 @@ TEST(UserAccountList, ShowsTheLogInErrorsThatTellTheUserSomething)
 
 namespace
 {
-// The user-ID list dialog as a user leaves it: the test says what it
-// holds after OK.
-class CFakeAccountEditor : public CUserAccountEditor
-{
-public:
-    void AddEntry(const CUserIdEntry& entry) override
-    {
-        const CUserAccount* pAccount = dynamic_cast<const CUserAccount*>(&entry);
-        handedIn.push_back(pAccount != nullptr ? *pAccount : Account(entry.GetID(), ""));
-    }
-    INT_PTR RunModal() override
-    {
-        if (edit)
-            edit(*this);
-        return result;
-    }
-    BOOL IsChanged() const override { return changed; }
-    int GetEntryCount() const override { return (int)entries.size(); }
-    BOOL HasEntry(LPCTSTR id) const override
-    {
-        for (const CUserAccount& entry : entries)
-            if (CString(entry.GetID()).CompareNoCase(id) == 0)
-                return TRUE;
-        return FALSE;
-    }
-    BOOL IsModified(int index) const override
-    {
-        for (int modifiedIndex : modified)
-            if (index == -1 || index == modifiedIndex)
-                return TRUE;
-        return FALSE;
-    }
-    BOOL GetEntry(int index, CUserAccount& out) const override
-    {
-        if (index < 0 || index >= (int)entries.size())
-            return FALSE;
-        out.CopyFrom(entries[index]);
-        return TRUE;
-    }
-    int GetAddedCount() const override { return (int)added.size(); }
-    BOOL GetAddedEntry(int index, CUserAccount& out) const override
-    {
-        if (index < 0 || index >= (int)added.size())
-            return FALSE;
-        out.CopyFrom(added[index]);
-        return TRUE;
-    }
-
-    std::vector<CUserAccount> handedIn;
-    std::function<void(CFakeAccountEditor&)> edit;
-    INT_PTR result = IDOK;
-    BOOL changed = TRUE;
-    std::vector<CUserAccount> entries, added;
-    std::vector<int> modified;
-};
-
 std::string Describe(const CUserAccountList& list)
 {
     std::string text;

@@ -1,8 +1,9 @@
 // The rows of the partner list: what a buyer's cells show, and the rows'
-// ownership of their records.
+// ownership of their records; the confirmation list's columns.
 #include <gtest/gtest.h>
 
 #include "client/RateTargetCells.h"
+#include "client/ResubmitConfirmColumns.h"
 #include "client/RowRecords.h"
 #include "client/TanzoAuctionBuyer.h"
 
@@ -180,4 +181,18 @@ TEST(RowRecords, ARowTakingAnotherRecordDeletesItsOld)
         EXPECT_EQ(nullptr, rows.records.Get(-1));
     }
     EXPECT_EQ(1, deletions[1]);
+}
+
+TEST(ResubmitConfirmColumns, ColumnsAndKindsMapBothWays)
+{
+    const int kinds[] = {13, 0, 1, 2, 9, 14, 12};
+    for (int column = 0; column < 7; ++column)
+    {
+        EXPECT_EQ(kinds[column], GetResubmitConfirmColumnKind(column)) << column;
+        EXPECT_EQ(column, GetResubmitConfirmKindColumn(kinds[column])) << kinds[column];
+    }
+    for (int column : {-1, 7, 20})
+        EXPECT_EQ(15, GetResubmitConfirmColumnKind(column)) << column;
+    for (int kind : {3, 4, 5, 6, 7, 8, 10, 11, 15, -1, 16})
+        EXPECT_EQ(-1, GetResubmitConfirmKindColumn(kind)) << kind;
 }
