@@ -41,6 +41,8 @@ BOOL CMainToolBar::CreateBar(CFrameWnd* pFrame)
 {
     const DWORD dwStyle =
         WS_CHILD | WS_VISIBLE | CBRS_TOP | CBRS_GRIPPER | CBRS_TOOLTIPS | CBRS_FLYBY | CBRS_SIZE_DYNAMIC;
+    // Flat but not transparent: the bar paints a background colour of its
+    // own, and a transparent bar keeps stale pixels under its buttons.
     if (!CreateEx(pFrame, TBSTYLE_FLAT, dwStyle, CRect(0, 0, 0, 0), AFX_IDW_TOOLBAR) ||
         !LoadToolBar(IDR_MAINFRAME))
         return FALSE;
