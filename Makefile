@@ -19,4 +19,5 @@ bench:
 	done
 	cmake --preset bench-win64 >/dev/null && cmake --build --preset bench-win64 -j$$(nproc)
 	WINEPREFIX=$(CURDIR)/build/bench-win64/wineprefix xvfb-run -a -s "-screen 0 1280x1024x24" \
+	  tools/stand-in/with-stand-in -- \
 	  bash -c 'for b in build/bench-win64/bench/bench_*.exe; do tools/wine-run "$$b" || exit 1; done'
