@@ -16,6 +16,8 @@ public:
 protected:
     // The common re-listing settings, edited and stored only.
     afx_msg void OnResubmitSettings();
+    // The templates of description additions, kept in the document.
+    afx_msg void OnDescriptionTemplates();
 
     DECLARE_MESSAGE_MAP()
 };

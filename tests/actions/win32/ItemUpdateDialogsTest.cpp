@@ -9,10 +9,13 @@
 
 #include "ActionDialogTestSupport.h"
 #include "auction/AuctionListingForm.h"
+#include "auction/TemplateStringItem.h"
+#include "client/TanzoDocData.h"
 #include "client/actions/AddDescriptionConfirmDialog.h"
 #include "client/actions/AddDescriptionDialog.h"
 #include "client/actions/AddDescriptionPages.h"
 #include "client/actions/AddDescriptionResourceIds.h"
+#include "client/actions/DescriptionTemplateListDialog.h"
 #include "client/actions/FeaturedAmountDialog.h"
 #include "client/actions/FeaturedAmountResourceIds.h"
 #include "text/Charset.h"
@@ -97,6 +100,65 @@ void AnswerConfirmation(HWND hDialog, int nButton, Confirmation* pSeen, int nTri
         },
         20);
 }
+
+// A shown dialog of this thread of that class, or null.
+template <class TDialog> TDialog* FindShownDialog()
+{
+    struct Finder
+    {
+        TDialog* pFound = nullptr;
+        static BOOL CALLBACK Check(HWND hWnd, LPARAM lParam)
+        {
+            auto* pDialog = dynamic_cast<TDialog*>(CWnd::FromHandlePermanent(hWnd));
+            if (pDialog == nullptr || !::IsWindowVisible(hWnd))
+                return TRUE;
+            ((Finder*)lParam)->pFound = pDialog;
+            return FALSE;
+        }
+    } finder;
+    ::EnumThreadWindows(::GetCurrentThreadId(), Finder::Check, (LPARAM)&finder);
+    return finder.pFound;
+}
+
+// Types the text into the next addition dialog over the owner and clicks
+// its OK, from inside its modal loop, after noting its caption and the
+// text it started with.
+void AnswerTextDialog(HWND hOwner, const char* text, std::string* pCaption, std::string* pShown = nullptr,
+                      int nTries = 500)
+{
+    CallSoon(
+        [=]
+        {
+            HWND hDialog = FindOwnedWindow(hOwner);
+            auto* pDialog = dynamic_cast<CAddDescriptionDialog*>(CWnd::FromHandlePermanent(hDialog));
+            if (pDialog == nullptr)
+            {
+                if (nTries > 0)
+                    AnswerTextDialog(hOwner, text, pCaption, pShown, nTries - 1);
+                return;
+            }
+            ClickTab(FindControl(hDialog, IDC_ADD_DESCRIPTION_TABS), 0);
+            if (pCaption != nullptr)
+            {
+                CString caption;
+                pDialog->GetWindowText(caption);
+                *pCaption = (LPCTSTR)caption;
+            }
+            if (pShown != nullptr)
+                *pShown = ControlText(hDialog, IDC_ADD_DESCRIPTION_EDIT);
+            SetControlText(hDialog, IDC_ADD_DESCRIPTION_EDIT, text);
+            ClickButton(*pDialog, IDOK);
+        },
+        20);
+}
+
+// The document without its files: its templates live for the test.
+class CDocWithoutFiles : public CTanzoDocData
+{
+public:
+protected:
+    BOOL GetUserDataRoot(CString&) override { return FALSE; }
+};
 
 class ItemUpdateDialogs : public ::testing::Test
 {
@@ -273,4 +335,54 @@ TEST_F(ItemUpdateDialogs, TemplateModesAskNothingAndLeaveTheStoredAdditionAlone)
         EXPECT_EQ("変えた定型文", std::string((LPCTSTR)dialog.GetText()));
         EXPECT_EQ("前回の追記", profile.Stored(IDD_ADD_DESCRIPTION, "Description"));
     }
+}
+
+TEST_F(ItemUpdateDialogs, TheTemplateManagerAddsAndEditsThroughTheAdditionDialog)
+{
+    WriteDialogProfileString(IDD_ADD_DESCRIPTION, "Description", "前回の追記");
+    CDocWithoutFiles doc;
+    for (const char* text : {"一つ目の定型文", "二つ目の定型文"})
+    {
+        const CTemplateStringItem item(nullptr, text);
+        doc.AddTemplate(0, &item);
+    }
+    std::string rows, addCaption, editShown;
+    CallSoon(
+        [&]
+        {
+            auto* pManager = FindShownDialog<CDescriptionTemplateListDialog>();
+            ASSERT_NE(nullptr, pManager);
+            HWND hList = FindControl(pManager->m_hWnd, IDC_DESCRIPTION_TEMPLATE_LIST);
+            for (int i = 0; i < ListView_GetItemCount(hList); ++i)
+            {
+                char szText[128] = {};
+                ListView_GetItemText(hList, i, 0, szText, sizeof(szText));
+                rows += std::string(szText) + "|";
+            }
+            AnswerTextDialog(pManager->m_hWnd, "追加した定型文\r\n二行目", &addCaption);
+            ClickButton(*pManager, IDC_DESCRIPTION_TEMPLATE_ADD);
+            // The new row leaves the first selected; the user picks the second.
+            EXPECT_EQ(0, ListView_GetNextItem(hList, -1, LVNI_SELECTED));
+            ListView_SetItemState(hList, -1, 0, LVIS_SELECTED);
+            ListView_SetItemState(hList, 1, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
+            AnswerTextDialog(pManager->m_hWnd, "直した定型文", nullptr, &editShown);
+            ClickButton(*pManager, IDC_DESCRIPTION_TEMPLATE_EDIT);
+            ClickButton(*pManager, IDOK);
+        },
+        100);
+    EXPECT_TRUE(CDescriptionTemplateListDialog::EditDocumentTemplates(nullptr, doc));
+    EXPECT_EQ("一つ目の定型文|二つ目の定型文|", rows);
+    EXPECT_EQ(LoadText(CAddDescriptionDialog::IDS_CAPTION_ADD_TEMPLATE), addCaption);
+    EXPECT_EQ("二つ目の定型文", editShown);
+    std::vector<std::string> texts;
+    for (int i = 0; i < doc.GetTemplateCount(0); ++i)
+    {
+        CTemplateStringItem item;
+        doc.GetTemplate(0, i, item);
+        texts.push_back((LPCTSTR)item.GetText());
+    }
+    EXPECT_EQ((std::vector<std::string>{"一つ目の定型文", "直した定型文", "追加した定型文\r\n二行目"}),
+              texts);
+    EXPECT_TRUE(boxes.texts.empty());
+    EXPECT_EQ("前回の追記", profile.Stored(IDD_ADD_DESCRIPTION, "Description"));
 }

@@ -1,0 +1,50 @@
+#ifndef TANZO_CLIENT_ACTIONS_DESCRIPTIONTEMPLATELISTDIALOG_H
+#define TANZO_CLIENT_ACTIONS_DESCRIPTIONTEMPLATELISTDIALOG_H
+
+// The user's templates of description additions (Windows builds): added
+// and edited through the addition dialog in its template modes, deleted
+// and ordered as in every template list. The caller hands the templates in
+// and takes them back after IDOK.
+
+#include "auction/TemplateListBaseDialog.h"
+
+class CTanzoDocData;
+
+class CDescriptionTemplateListDialog : public CTemplateListBaseDialog
+{
+    DECLARE_DYNAMIC(CDescriptionTemplateListDialog)
+public:
+    enum
+    {
+        MaxTemplates = 20,
+        DefaultColumnWidth = 400,
+        IDS_COLUMN_TITLE = 19100
+    };
+
+    explicit CDescriptionTemplateListDialog(CWnd* pParentWnd = nullptr);
+
+    // The manager over the document's templates of additions, which take
+    // the rows after OK; TRUE then.
+    static BOOL EditDocumentTemplates(CWnd* pParentWnd, CTanzoDocData& doc);
+
+protected:
+    void DoDataExchange(CDataExchange* pDX) override;
+    BOOL OnCommand(WPARAM wParam, LPARAM lParam) override;
+    int GetColumnCount() override;
+    int GetMaxCount() override;
+    LPCTSTR GetColumnWidthKey(int nColumn) override;
+    int GetDefaultColumnWidth(int nColumn) override;
+    UINT GetColumnTitleId(int nColumn) override;
+    int GetColumnFormat(int nColumn) override;
+    void GetRowText(int nRow, CString& strText) override;
+    void SetRowTexts(int nRow, const CTemplateStringItem& item) override;
+
+private:
+    // The addition dialog in a template mode over this one; TRUE on OK with
+    // its text.
+    BOOL RunTextDialog(int nMode, CString& text);
+    void OnAdd();
+    void OnEdit();
+};
+
+#endif // TANZO_CLIENT_ACTIONS_DESCRIPTIONTEMPLATELISTDIALOG_H
