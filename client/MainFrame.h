@@ -9,6 +9,7 @@
 #include "app/IconMenu.h"
 #include "app/MainBaseFrame.h"
 #include "app/MessagePrompt.h"
+#include "client/FrameFindController.h"
 #include "client/MainStatusBar.h"
 #include "client/MainToolBar.h"
 #include "client/OptionSettings.h"
@@ -82,11 +83,18 @@ protected:
     afx_msg void OnToolBarSettings();
     afx_msg void OnLoginSettings();
     afx_msg void OnHelpContents();
+    // The user IDs and the search of the current list.
+    afx_msg void OnUserIdManage();
+    afx_msg void OnUserIdSwitch(UINT nID);
+    afx_msg void OnFind();
+    afx_msg void OnFindPrevious();
+    afx_msg void OnFindNext();
 
     COptionSettings m_options;
     CMainStatusBar m_statusBar;
     CMainToolBar m_toolBar;
     CIconMenu m_iconMenu;
+    CFrameFindController m_find{*this};
 
     DECLARE_MESSAGE_MAP()
 };
