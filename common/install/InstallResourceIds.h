@@ -3,13 +3,21 @@
 
 // Texts of the installation library. res/install/install.rc holds those
 // that the installer and the uninstaller both show; the install folder's
-// checks are the installer's own (res/setup).
+// checks are the installer's own (res/setup), the removal's messages the
+// uninstaller's (res/uninstall).
 
 #define IDS_MAKER_FOLDER 436
 #define IDS_INSTALL_FOLDER_EMPTY 447
 #define IDS_INSTALL_FOLDER_BAD_DRIVE 448
 #define IDS_INSTALL_FOLDER_BAD_CHARACTER 449
 #define IDS_INSTALL_NO_SHORTCUT_KIND 465
+#define IDS_UNINSTALL_FILES_FAILED 458
+#define IDS_UNINSTALL_REGISTRY_FAILED 459
+#define IDS_UNINSTALL_START_MENU_FAILED 460
+#define IDS_UNINSTALL_DESKTOP_FAILED 461
+#define IDS_UNINSTALL_DONE 462
+#define IDS_UNINSTALL_STARTUP_FAILED 542
+#define IDS_UNINSTALL_CLIENT_RUNNING 543
 #define IDS_INSTALL_NEWER_FILE 744
 #define IDS_START_MENU_FOLDER_UNKNOWN 745
 #define IDS_DESKTOP_FOLDER_UNKNOWN 746

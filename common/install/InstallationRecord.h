@@ -35,8 +35,10 @@ public:
     CInstallationRecord(LPCTSTR lpszProductKey, LPCTSTR lpszProductName, LPCTSTR lpszDisplayName);
     virtual ~CInstallationRecord();
 
-    // The file named by "Path": TRUE when there is no such value, when the
-    // file is absent or was deleted.
+    // The file named by "Path", only when it is the program file in the
+    // "Dir" folder (IsInstalledProgramPath): TRUE when there is no such
+    // value, when it names another file (which stays), when the file is
+    // absent or was deleted.
     virtual BOOL DeleteProgramFile();
     // The shortcut in the maker folder of the user's or all users' programs
     // folder, which is made when missing; 745 when the programs folder is
@@ -86,6 +88,11 @@ public:
     // keeps the file, which counts as written.
     BOOL InstallFile(LPCTSTR lpszTarget, UINT nResourceId, const VS_FIXEDFILEINFO* pVersion,
                      LPCTSTR lpszResourceType);
+    // The top-level window of that class; null when there is none or no
+    // class is named.
+    static HWND FindClientWindow(LPCTSTR lpszWindowClass);
+    // Message nIDMessage with the display name as its insert.
+    int ShowDisplayNameMessage(UINT nIDMessage, UINT nType);
     // The old-system warning on the program's own box: message nIDMessage,
     // heading 747 and caption 748, all with the system's name; IDYES at
     // once for 0. The button pressed.
@@ -95,6 +102,10 @@ public:
     const CString& GetProductName() const { return m_strProductName; }
     const CString& GetDisplayName() const { return m_strDisplayName; }
     void SetDisplayName(LPCTSTR lpszDisplayName) { m_strDisplayName = lpszDisplayName; }
+    // The installed program's file name, which "Path" must end in; none:
+    // "Path" is never followed.
+    void SetProgramFileName(LPCTSTR lpszFileName) { m_strProgramFileName = lpszFileName; }
+    const CString& GetProgramFileName() const { return m_strProgramFileName; }
 
 protected:
     // <folder>\<display name>.lnk
@@ -103,6 +114,7 @@ protected:
     CString m_strProductKey;
     CString m_strProductName;
     CString m_strDisplayName;
+    CString m_strProgramFileName;
 
 private:
     CInstallationRecord(const CInstallationRecord&) = delete;

@@ -33,10 +33,16 @@ public:
     {
         CString command = CString("\"Z:") + exe + "\"";
         command.Replace('/', '\\');
-        STARTUPINFOA si = {};
-        si.cb = sizeof(si);
-        m_bStarted = ::CreateProcessA(nullptr, command.GetBuffer(0), nullptr, nullptr, FALSE, 0, nullptr,
-                                      nullptr, &si, &m_pi);
+        Start(command);
+    }
+    // A program at a Windows path (an installed one), with arguments.
+    CChildProcess(const CString& windowsPath, const char* windowClass, const char* arguments)
+        : m_windowClass(windowClass)
+    {
+        CString command = "\"" + windowsPath + "\"";
+        if (arguments != nullptr && *arguments != '\0')
+            command += CString(" ") + arguments;
+        Start(command);
     }
     ~CChildProcess()
     {
@@ -57,6 +63,7 @@ public:
     {
         return m_bStarted && ::WaitForSingleObject(m_pi.hProcess, dwTimeoutMs) == WAIT_OBJECT_0;
     }
+    BOOL HasEnded() const { return !m_bStarted || ::WaitForSingleObject(m_pi.hProcess, 0) == WAIT_OBJECT_0; }
     // Its visible window of the class given, once it shows one.
     HWND WaitForWindow()
     {
@@ -74,6 +81,14 @@ public:
     PROCESS_INFORMATION m_pi = {};
 
 private:
+    void Start(CString& command)
+    {
+        STARTUPINFOA si = {};
+        si.cb = sizeof(si);
+        m_bStarted = ::CreateProcessA(nullptr, command.GetBuffer(0), nullptr, nullptr, FALSE, 0, nullptr,
+                                      nullptr, &si, &m_pi);
+    }
+
     std::string m_windowClass;
 };
 

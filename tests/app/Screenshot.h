@@ -20,6 +20,9 @@
 //   }
 #ifdef _WIN32
 
+#include "DialogTestUtil.h"
+
+#include "afx/Dialog.h"
 #include "afx/wintypes.h"
 
 #include <gtest/gtest.h>
@@ -287,9 +290,18 @@ inline std::string MissingGlyphs(HWND hWnd)
                 ::SelectObject(hDC, hOld);
             ::ReleaseDC(hWindow, hDC);
         }
+        // A picture static's text is its image's resource id, not a text.
+        static BOOL IsPicture(HWND hChild)
+        {
+            char szClass[16] = {};
+            ::GetClassNameA(hChild, szClass, sizeof(szClass));
+            const LONG_PTR nType = ::GetWindowLongPtrA(hChild, GWL_STYLE) & SS_TYPEMASK;
+            return lstrcmpiA(szClass, "Static") == 0 &&
+                   (nType == SS_BITMAP || nType == SS_ICON || nType == SS_ENHMETAFILE);
+        }
         static BOOL CALLBACK Child(HWND hChild, LPARAM lParam)
         {
-            if (::IsWindowVisible(hChild))
+            if (::IsWindowVisible(hChild) && !IsPicture(hChild))
                 Check(hChild, ((Checker*)lParam)->missing);
             return TRUE;
         }
@@ -297,6 +309,37 @@ inline std::string MissingGlyphs(HWND hWnd)
     Checker::Check(hWnd, checker.missing);
     ::EnumChildWindows(hWnd, Checker::Child, (LPARAM)&checker);
     return checker.missing;
+}
+
+// Shows the dialog modally in the virtual desktop, takes its picture once
+// it has painted, then closes it.
+inline ScreenshotResult ShootModalDialog(CDialog& dlg, const char* name, std::string& missing)
+{
+    ScreenshotResult shot;
+    const BOOL bRan = RunInVirtualDesktop(
+        [&]
+        {
+            CallWhenShown(&dlg.m_hWnd,
+                          [&]
+                          {
+                              dlg.RedrawWindow(nullptr, nullptr,
+                                               RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN | RDW_FRAME);
+                              // Taken again until the window's paint has reached the
+                              // desktop.
+                              PumpUntil(
+                                  [&]
+                                  {
+                                      shot = SaveWindowScreenshot(dlg.m_hWnd, name);
+                                      return shot.nColours > 8;
+                                  },
+                                  10000);
+                              missing = MissingGlyphs(dlg.m_hWnd);
+                              dlg.EndDialog(IDCANCEL);
+                          });
+            dlg.DoModal();
+        });
+    EXPECT_TRUE(bRan) << "no virtual desktop";
+    return shot;
 }
 
 #endif // _WIN32

@@ -38,37 +38,6 @@ public:
     }
 };
 
-// Shows the dialog modally in the virtual desktop, takes its picture once
-// it has painted, then closes it.
-ScreenshotResult ShootModal(CDialog& dlg, const char* name, std::string& missing)
-{
-    ScreenshotResult shot;
-    const BOOL bRan = RunInVirtualDesktop(
-        [&]
-        {
-            CallWhenShown(&dlg.m_hWnd,
-                          [&]
-                          {
-                              dlg.RedrawWindow(nullptr, nullptr,
-                                               RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN | RDW_FRAME);
-                              // Taken again until the window's paint has reached the
-                              // desktop.
-                              PumpUntil(
-                                  [&]
-                                  {
-                                      shot = SaveWindowScreenshot(dlg.m_hWnd, name);
-                                      return shot.nColours > 8;
-                                  },
-                                  10000);
-                              missing = MissingGlyphs(dlg.m_hWnd);
-                              dlg.EndDialog(IDCANCEL);
-                          });
-            dlg.DoModal();
-        });
-    EXPECT_TRUE(bRan) << "no virtual desktop";
-    return shot;
-}
-
 class ScreenshotTest : public ::testing::Test
 {
 protected:
@@ -95,7 +64,7 @@ TEST_F(ScreenshotTest, MessageBoxWithHeadingLinkAndCheckBox)
     box.SetDontShowAgain();
     box.RemoveOptions(CMessageBoxDialog::optionBeep);
     std::string missing;
-    const ScreenshotResult shot = ShootModal(box, "message-box", missing);
+    const ScreenshotResult shot = ShootModalDialog(box, "message-box", missing);
     EXPECT_TRUE(shot.bSaved) << shot.path;
     EXPECT_GT(shot.nWidth, 100);
     EXPECT_GT(shot.nColours, 8) << "blank picture";
@@ -108,7 +77,7 @@ TEST_F(ScreenshotTest, TabbedDialog)
     RUN_IN_SCREENSHOT_PROCESS();
     CShotTabbedDialog dlg;
     std::string missing;
-    const ScreenshotResult shot = ShootModal(dlg, "tabbed-dialog", missing);
+    const ScreenshotResult shot = ShootModalDialog(dlg, "tabbed-dialog", missing);
     EXPECT_TRUE(shot.bSaved) << shot.path;
     EXPECT_GT(shot.nColours, 8) << "blank picture";
     EXPECT_EQ("", missing);

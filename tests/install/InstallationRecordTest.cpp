@@ -258,6 +258,7 @@ TEST_F(InstallationRecordTest, ShortcutPairsAreMadeAndRemoved)
 
 TEST_F(InstallationRecordTest, ProgramFileAndTemporaryLeftoversGo)
 {
+    m_record.SetProgramFileName("tanzo.exe");
     // No "Path": nothing to delete.
     EXPECT_TRUE(m_record.DeleteProgramFile());
     const CString strProgram = InFolder("tanzo.exe");
@@ -266,6 +267,20 @@ TEST_F(InstallationRecordTest, ProgramFileAndTemporaryLeftoversGo)
     ASSERT_TRUE(WriteFileBytes(strProgram, "program"));
     EXPECT_TRUE(m_record.DeleteProgramFile());
     EXPECT_FALSE(IsFile(strProgram));
+
+    // A "Path" changed to name another file: that file stays, the step
+    // goes on.
+    const CString strOther = InFolder("other.exe");
+    ASSERT_TRUE(WriteFileBytes(strOther, "other"));
+    ASSERT_TRUE(m_record.Register(m_strFolder, strOther, ""));
+    EXPECT_TRUE(m_record.DeleteProgramFile());
+    EXPECT_EQ(std::string("other"), ReadFileBytes(strOther));
+    // Without the program's name the record follows no "Path" at all.
+    ASSERT_TRUE(WriteFileBytes(strProgram, "program"));
+    ASSERT_TRUE(m_record.Register(m_strFolder, strProgram, ""));
+    m_record.SetProgramFileName("");
+    EXPECT_TRUE(m_record.DeleteProgramFile());
+    EXPECT_EQ(std::string("program"), ReadFileBytes(strProgram));
 
     CString strTemp;
     ASSERT_TRUE(GetTempFolder(strTemp, FALSE));

@@ -8,6 +8,7 @@
 #include "install/ResourceFile.h"
 #include "install/ShortcutFile.h"
 #include "install/SystemFolders.h"
+#include "install/UninstallRules.h"
 #include "install/VersionRules.h"
 #include "text/PathUtil.h"
 #include "text/SystemInfo.h"
@@ -58,8 +59,11 @@ CInstallationRecord::~CInstallationRecord() = default;
 
 BOOL CInstallationRecord::DeleteProgramFile()
 {
-    CString strPath;
+    CString strPath, strFolder;
     if (!GetProgramPath(strPath) || strPath.IsEmpty())
+        return TRUE;
+    GetInstallationValue("Dir", strFolder);
+    if (!IsInstalledProgramPath(strPath, strFolder, m_strProgramFileName))
         return TRUE;
     return RemoveFileIfExists(strPath);
 }
@@ -267,6 +271,20 @@ BOOL CInstallationRecord::InstallFile(LPCTSTR lpszTarget, UINT nResourceId, cons
             return TRUE;
     }
     return WriteResourceToFile(lpszTarget, nResourceId, lpszResourceType);
+}
+
+HWND CInstallationRecord::FindClientWindow(LPCTSTR lpszWindowClass)
+{
+    if (lpszWindowClass == nullptr || *lpszWindowClass == '\0')
+        return nullptr;
+    return ::FindWindowA(lpszWindowClass, nullptr);
+}
+
+int CInstallationRecord::ShowDisplayNameMessage(UINT nIDMessage, UINT nType)
+{
+    CString strMessage;
+    strMessage.FormatMessage(nIDMessage, (LPCTSTR)m_strDisplayName);
+    return AfxMessageBox(strMessage, nType);
 }
 
 int CInstallationRecord::AskOldOsWarning(UINT nIDMessage)
