@@ -1,7 +1,7 @@
 #include "uninstall/UninstallApp.h"
 
-#include "app/BaseDialog.h"
-#include "uninstall/UninstallResourceIds.h"
+#include "controls/HelpWindow.h"
+#include "uninstall/UninstallDialog.h"
 
 #include <cstdlib>
 #include <cstring>
@@ -28,7 +28,8 @@ BOOL CUninstallApp::InitInstance()
 {
     if (!CAppComm::InitInstance())
         return FALSE;
-    CBaseDialog dlg(IDD_UNINSTALL);
+    RegisterHelpWindow();
+    CUninstallDialog dlg;
     m_pMainWnd = &dlg;
     dlg.DoModal();
     m_pMainWnd = nullptr;

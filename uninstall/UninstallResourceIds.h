@@ -1,10 +1,14 @@
 #ifndef TANZO_UNINSTALL_UNINSTALLRESOURCEIDS_H
 #define TANZO_UNINSTALL_UNINSTALLRESOURCEIDS_H
 
-// Resources of the uninstaller (res/uninstall). The icon is IDR_APP_ICON
-// (128).
+// Resources of the uninstaller (res/uninstall). #defines only: the
+// resource compiler reads this file too. The icon is IDR_APP_ICON (128).
 
 #define IDD_UNINSTALL 129
+#define IDR_UNINSTALL_HELP 130
+#define IDS_TIP_UNINSTALL_YES 1300
+#define IDS_TIP_UNINSTALL_NO 1301
+#define IDS_TIP_UNINSTALL_USER_DATA 1302
 #define IDC_UNINSTALL_MESSAGE 2000
 #define IDC_UNINSTALL_USER_DATA 2001
 
