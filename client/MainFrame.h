@@ -89,6 +89,11 @@ protected:
     afx_msg void OnFind();
     afx_msg void OnFindPrevious();
     afx_msg void OnFindNext();
+    // Paging through the current list, and the commands' states, which the
+    // list pages decide through the view.
+    afx_msg void OnPageCommand(UINT nID);
+    afx_msg void OnUpdatePageCommand(CCmdUI* pCmdUI);
+    afx_msg void OnUpdateListCommand(CCmdUI* pCmdUI);
 
     COptionSettings m_options;
     CMainStatusBar m_statusBar;

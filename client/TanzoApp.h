@@ -45,6 +45,8 @@ protected:
     // The document template, the command line and the first display of the
     // main window, after the common start-up.
     virtual BOOL StartMainWindow();
+    // The lists' first reading from the service, once the window shows.
+    virtual void StartFirstRefresh(CMainFrame* pFrame);
 
     afx_msg void OnAppAbout();
 

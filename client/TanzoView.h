@@ -11,6 +11,7 @@
 #include "text/BitFlags.h"
 
 class CTanzoDoc;
+class CTanzoTabsTabbedDialog;
 
 class CTanzoView : public CBaseDialogView
 {
@@ -44,11 +45,24 @@ public:
     void ApplyColours();
 
     BOOL TestViewFlags(DWORD dwBits) const { return m_viewFlags.TestAny(dwBits) != 0; }
+    // The tabs of the list pages while they have a window, else null.
+    CTanzoTabsTabbedDialog* GetTabs() const;
 
 protected:
     afx_msg int OnCreate(LPCREATESTRUCT lpCreateStruct);
     afx_msg void OnSetFocus(CWnd* pOldWnd);
     afx_msg void OnDestroy();
+    // The list commands, each handed to the page of the selected tab.
+    afx_msg void OnRefresh();
+    afx_msg void OnStop();
+    afx_msg void OnShowInBrowser();
+    afx_msg void OnShowWinnerList();
+    afx_msg void OnOpenLink();
+    afx_msg void OnCopyLink();
+    afx_msg void OnSelectAll();
+    afx_msg void OnPageHelp();
+    afx_msg void OnItemCommand(UINT nID);
+    afx_msg void OnMark(UINT nID);
 
     CImeStatusKeeper m_imeKeeper;
     CBitFlagsEx m_viewFlags;

@@ -1,10 +1,13 @@
 #include "client/MainFrame.h"
 
 #include "afx/afxres.h"
+#include "app/DialogResourceIds.h"
 #include "app/MessageBoxDialog.h"
 #include "auction/UserAccount.h"
 #include "client/FontSizeDialog.h"
 #include "client/OptionDialog.h"
+#include "client/PageCommands.h"
+#include "client/PageNumberDialog.h"
 #include "client/TanzoApp.h"
 #include "client/TanzoColorSettingDialog.h"
 #include "client/TanzoDoc.h"
@@ -98,6 +101,15 @@ ON_COMMAND_RANGE(ID_USER_ID_FIRST, ID_USER_ID_LAST, OnUserIdSwitch)
 ON_COMMAND(ID_LIST_FIND, OnFind)
 ON_COMMAND(ID_LIST_FIND_PREVIOUS, OnFindPrevious)
 ON_COMMAND(ID_LIST_FIND_NEXT, OnFindNext)
+ON_COMMAND_RANGE(ID_PAGE_CHOICE_FIRST, ID_PAGE_ALL, OnPageCommand)
+ON_UPDATE_COMMAND_UI_RANGE(ID_PAGE_PREVIOUS, ID_PAGE_ALL, OnUpdatePageCommand)
+ON_UPDATE_COMMAND_UI_RANGE(ID_ITEM_EARLY_CLOSE, ID_RESUBMIT_SETTINGS, OnUpdateListCommand)
+ON_UPDATE_COMMAND_UI_RANGE(ID_MARK_FIRST, ID_MARK_BUTTON, OnUpdateListCommand)
+ON_UPDATE_COMMAND_UI_RANGE(ID_LIST_REFRESH, ID_LIST_WINNERS, OnUpdateListCommand)
+ON_UPDATE_COMMAND_UI(ID_DIALOG_HELP, OnUpdateListCommand)
+ON_UPDATE_COMMAND_UI(ID_LINK_COPY, OnUpdateListCommand)
+ON_UPDATE_COMMAND_UI(ID_LINK_OPEN, OnUpdateListCommand)
+ON_UPDATE_COMMAND_UI(ID_APP_EXIT, OnUpdateListCommand)
 END_MESSAGE_MAP()
 
 CMainFrame::CMainFrame() {}
@@ -319,6 +331,61 @@ void CMainFrame::OnLoginSettings()
 void CMainFrame::OnHelpContents()
 {
     ShowHelp(HID_CONTENTS);
+}
+
+// ---- Pages and the states of the list commands
+
+void CMainFrame::OnPageCommand(UINT nID)
+{
+    CTanzoView* pView = GetTanzoView();
+    CTanzoDoc* pDoc = GetTanzoDoc(this);
+    if (pView == nullptr || pDoc == nullptr)
+        return;
+    const int nKind = pView->GetListKind();
+    const int nCurrent = pDoc->GetCurrentPage(nKind);
+    const int nCount = pDoc->GetPageCount(nKind);
+    int nFirst = 1, nLast = -1;
+    if (nID == ID_PAGE_GO_TO)
+    {
+        CPageNumberDialog dialog(this);
+        dialog.SetCurrentPage(nCurrent > 0 ? nCurrent : 1);
+        dialog.SetMaxPage(nCount);
+        if (dialog.DoModal() != IDOK)
+            return;
+        nFirst = dialog.GetCurrentPage();
+    }
+    else if (!GetPageCommandRange(nID, nCurrent, nCount, pDoc->GetFirstPageChoice(nKind), nFirst, nLast))
+    {
+        return;
+    }
+    pView->RefreshCurrentPage(nFirst, nLast);
+}
+
+void CMainFrame::OnUpdatePageCommand(CCmdUI* pCmdUI)
+{
+    CTanzoView* pView = GetTanzoView();
+    CTanzoDoc* pDoc = GetTanzoDoc(this);
+    if (pView == nullptr || pDoc == nullptr)
+    {
+        pCmdUI->Enable(FALSE);
+        return;
+    }
+    const int nKind = pView->GetListKind();
+    const int nCurrent = pDoc->GetCurrentPage(nKind);
+    const int nCount = pDoc->GetPageCount(nKind);
+    // Not while a refresh runs: the pages' own commands are off then.
+    pCmdUI->Enable(IsPageCommandEnabled(pCmdUI->m_nID, nCurrent, nCount) && pView->IsCommandEnabled(ID_LIST_REFRESH));
+    if (pCmdUI->m_nID == ID_PAGE_ALL)
+        pCmdUI->SetCheck(IsPageCommandChecked(pCmdUI->m_nID, nCurrent, nCount));
+}
+
+void CMainFrame::OnUpdateListCommand(CCmdUI* pCmdUI)
+{
+    CTanzoView* pView = GetTanzoView();
+    pCmdUI->Enable(pView != nullptr && pView->IsCommandEnabled(pCmdUI->m_nID));
+    const UINT nID = pCmdUI->m_nID;
+    if (nID == ID_ITEM_RATED || nID == ID_ITEM_RATING_FORBIDDEN || (nID >= ID_MARK_FIRST && nID <= ID_MARK_NONE))
+        pCmdUI->SetCheck(pView != nullptr && pView->IsCommandChecked(nID));
 }
 
 // ---- Accessors

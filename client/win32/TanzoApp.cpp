@@ -92,9 +92,14 @@ BOOL CTanzoApp::StartMainWindow()
         pFrame->ShowWindow(SW_SHOW);
         pFrame->UpdateWindow();
         pFrame->RestoreMaximizedState();
-        pFrame->ResetAndRefresh();
+        StartFirstRefresh(pFrame);
     }
     return TRUE;
+}
+
+void CTanzoApp::StartFirstRefresh(CMainFrame* pFrame)
+{
+    pFrame->ResetAndRefresh();
 }
 
 CMainFrame* CTanzoApp::GetMainFrame() const

@@ -53,6 +53,9 @@ public:
         return !out.IsEmpty();
     }
 
+    // The lists are not what this program is about: they stay unread.
+    void StartFirstRefresh(CMainFrame*) override {}
+
     BOOL InitInstance() override
     {
         SetDataFileFaultHook(LogReplace, this);

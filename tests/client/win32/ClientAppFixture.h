@@ -38,8 +38,17 @@ public:
         return m_strMutex;
     }
 
+    // Most tests look at the window alone: the lists read the service
+    // only where a test asks for it.
+    void StartFirstRefresh(CMainFrame* pFrame) override
+    {
+        if (m_bFirstRefresh)
+            CTanzoApp::StartFirstRefresh(pFrame);
+    }
+
     CString m_strRoot;
     CString m_strMutex;
+    BOOL m_bFirstRefresh = FALSE;
 };
 
 class ClientAppTest : public ::testing::Test

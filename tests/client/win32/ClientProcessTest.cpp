@@ -18,6 +18,8 @@
 #include "client/DataFileTestSupport.h"
 #include "client/TanzoResourceIds.h"
 #include "client/actions/ResubmitSettingDialog.h"
+#include "net/win32/StandIn.h"
+#include "text/Scramble.h"
 
 namespace
 {
@@ -40,13 +42,74 @@ bool Contains(const std::vector<std::string>& lines, const std::string& line)
 }
 } // namespace
 
+namespace
+{
+const char kClientSettings[] = "Software\\Velmar Soft\\Tanzo3\\Settings";
+
+void WriteClientSetting(const char* name, const std::string& value)
+{
+    AfxProfileWrite(kClientSettings, name, REG_SZ, value.c_str(), (DWORD)value.size() + 1);
+}
+
+// The program's first refresh reads the stand-in's list with the stored
+// demo account, without a question that would hold its start.
+void PointClientAtStandIn()
+{
+    const char* hosts[][2] = {
+        {"HostAuctions", "AUCTIONS"}, {"HostItemPage", "ITEM"},      {"HostOpenList", "OPENLIST"},
+        {"HostClosedList", "CLOSEDLIST"}, {"HostSell", "SELL"},      {"HostLogin", "LOGIN"},
+        {"HostPortal", "PORTAL"},     {"HostPoints", "POINTS"},      {"HostImages", "IMAGES"},
+        {"HostProtectedLogin", "PROTECTED_LOGIN"}, {"HostTrading", "TRADING"}, {"HostContact", "CONTACT"},
+    };
+    for (const auto& host : hosts)
+        WriteClientSetting(host[0], StandIn::Origin(host[1]));
+    CString scrambled;
+    EncodeScrambledText32("pass-seller1", scrambled);
+    DWORD dwCount = 1;
+    AfxProfileWrite(kClientSettings, "UserCount", REG_DWORD, &dwCount, sizeof(dwCount));
+    WriteClientSetting("UserID01", "demo_seller1");
+    WriteClientSetting("UserPswd01", (LPCTSTR)scrambled);
+    WriteClientSetting("CurUserID", "demo_seller1");
+}
+
+// The first refresh has read the selling list's first page.
+bool FirstPageRead()
+{
+    for (const LoggedRequest& request : StandIn::Log("/jp/show/mystatus"))
+    {
+        if (request.status == "200")
+            return true;
+    }
+    return false;
+}
+} // namespace
+
+namespace
+{
+// A refresh still ending refuses the close: asked again until it ends.
+void CloseWhenIdle(CChildProcess& program, HWND hWnd)
+{
+    EXPECT_TRUE(WaitFor(
+        [&]
+        {
+            if (::IsWindow(hWnd))
+                ::PostMessageA(hWnd, WM_CLOSE, 0, 0);
+            return program.WaitForExit(200);
+        }));
+}
+} // namespace
+
 TEST(ClientProcess, ASecondStartBringsTheFirstForwardAndEnds)
 {
     ASSERT_EQ(nullptr, ::FindWindowA("VelmarsoftTanzoClass", nullptr)) << "a copy is running already";
+    ASSERT_TRUE(StandIn::Available());
+    StandIn::Reset();
+    PointClientAtStandIn();
     CChildProcess first(TANZO_EXE, "VelmarsoftTanzoClass");
     ASSERT_TRUE(first.m_bStarted);
     HWND hWnd = first.WaitForWindow();
     ASSERT_NE(nullptr, hWnd);
+    ASSERT_TRUE(WaitFor(FirstPageRead));
     ::ShowWindow(hWnd, SW_MINIMIZE);
     ASSERT_TRUE(WaitFor([&] { return ::IsIconic(hWnd) != FALSE; }));
 
@@ -55,18 +118,21 @@ TEST(ClientProcess, ASecondStartBringsTheFirstForwardAndEnds)
     EXPECT_TRUE(second.WaitForExit());
     EXPECT_TRUE(WaitFor([&] { return !::IsIconic(hWnd) && ::GetForegroundWindow() == hWnd; }, 5000));
 
-    ::PostMessageA(hWnd, WM_CLOSE, 0, 0);
-    EXPECT_TRUE(first.WaitForExit());
+    CloseWhenIdle(first, hWnd);
     AfxProfileDelete("Software\\Velmar Soft\\Tanzo3", nullptr);
 }
 
 TEST(ClientProcess, TheMenuOpensTheReListingSettingsOfTheActions)
 {
     ASSERT_EQ(nullptr, ::FindWindowA("VelmarsoftTanzoClass", nullptr)) << "a copy is running already";
+    ASSERT_TRUE(StandIn::Available());
+    StandIn::Reset();
+    PointClientAtStandIn();
     CChildProcess program(TANZO_EXE, "VelmarsoftTanzoClass");
     ASSERT_TRUE(program.m_bStarted);
     HWND hWnd = program.WaitForWindow();
     ASSERT_NE(nullptr, hWnd);
+    ASSERT_TRUE(WaitFor(FirstPageRead));
     ::PostMessageA(hWnd, WM_COMMAND, ID_RESUBMIT_SETTINGS, 0);
     CString caption;
     caption.LoadString(CResubmitSettingDialog::IDS_CAPTION_SETTINGS);
@@ -84,8 +150,7 @@ TEST(ClientProcess, TheMenuOpensTheReListingSettingsOfTheActions)
         ::PostMessageA(hDialog, WM_COMMAND, IDCANCEL, 0);
         EXPECT_TRUE(WaitFor([&] { return !::IsWindow(hDialog); }));
     }
-    ::PostMessageA(hWnd, WM_CLOSE, 0, 0);
-    EXPECT_TRUE(program.WaitForExit());
+    CloseWhenIdle(program, hWnd);
     AfxProfileDelete("Software\\Velmar Soft\\Tanzo3", nullptr);
 }
 

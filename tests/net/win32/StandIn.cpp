@@ -109,6 +109,7 @@ std::vector<LoggedRequest> Log(const std::string& path)
         request.host = TextOf(pEntry, "host");
         request.method = TextOf(pEntry, "method");
         request.path = TextOf(pEntry, "path");
+        request.target = TextOf(pEntry, "target");
         request.status = TextOf(pEntry, "status");
         request.body = TextOf(pEntry, "body");
         request.aborted = TextOf(pEntry, "aborted") == "true";
@@ -116,5 +117,25 @@ std::vector<LoggedRequest> Log(const std::string& path)
         log.push_back(request);
     }
     return log;
+}
+
+int CountHeld()
+{
+    CHttpComm comm;
+    comm.Add(CHttpComm::flagQuiet);
+    if (!comm.Request(Url("CONTROL", "/control/held").c_str(), nullptr, FALSE))
+        return 0;
+    CString body;
+    comm.GetBody(body, TRUE);
+    CJsonDocument json;
+    if (json.Parse(body) != JSON_PARSE_OK || json.GetRoot() == nullptr)
+        return 0;
+    const CJsonValue* pHeld = json.GetRoot()->FindValue("held", 0);
+    return pHeld != nullptr ? pHeld->GetCount() : 0;
+}
+
+bool ReleaseHeld(bool drop)
+{
+    return PostJson("/control/release", drop ? "{\"drop\": true}" : "{}");
 }
 } // namespace StandIn

@@ -14,6 +14,7 @@ struct LoggedRequest
     std::string host;
     std::string method;
     std::string path;
+    std::string target; // the path with its query
     std::string status; // a number, "reset" or "close"
     std::string body;   // ASCII bodies only
     bool aborted = false;
@@ -39,6 +40,10 @@ bool SetState(const std::string& json);
 bool AddFault(const std::string& json);
 // The log, oldest first, optionally of one path only.
 std::vector<LoggedRequest> Log(const std::string& path = "");
+// How many requests a hold rule holds now.
+int CountHeld();
+// Lets every held request run and be answered (drop: end without a reply).
+bool ReleaseHeld(bool drop = false);
 } // namespace StandIn
 
 #endif // TANZO_TESTS_NET_WIN32_STANDIN_H

@@ -1,0 +1,96 @@
+#include "client/ListPages.h"
+
+#include "afx/DC.h"
+#include "afx/Menu.h"
+#include "app/DialogResourceIds.h"
+#include "app/MenuHelpers.h"
+#include "client/ListPageKinds.h"
+#include "client/ListResourceIds.h"
+#include "client/MainFrame.h"
+#include "client/TanzoAuctionItem.h"
+
+IMPLEMENT_DYNAMIC(CTanzoSellingPage, CTanzoTabbedPage)
+IMPLEMENT_DYNAMIC(CTanzoClosedWinnerPage, CTanzoTabbedPage)
+IMPLEMENT_DYNAMIC(CTanzoClosedNoWinnerPage, CTanzoTabbedPage)
+IMPLEMENT_DYNAMIC(CTanzoWonPage, CTanzoTabbedPage)
+
+BEGIN_MESSAGE_MAP(CTanzoSellingPage, CTanzoTabbedPage)
+ON_WM_CTLCOLOR()
+END_MESSAGE_MAP()
+
+// ---- Selling
+
+CTanzoSellingPage::CTanzoSellingPage(CWnd* pParentWnd)
+    : CTanzoTabbedPage(*GetListPageSpec(ListKind::Selling), pParentWnd)
+{
+}
+
+CTanzoSellingPage::~CTanzoSellingPage() = default;
+
+CMyAuctionListPage* CTanzoSellingPage::CreateStatusReader()
+{
+    return new CSellingListPage(&m_http);
+}
+
+HBRUSH CTanzoSellingPage::OnCtlColor(CDC* pDC, CWnd* pWnd, UINT nCtlColor)
+{
+    COptionSettings* pOptions = GetOptionSettings();
+    if (pOptions == nullptr || (nCtlColor != CTLCOLOR_EDIT && nCtlColor != CTLCOLOR_LISTBOX &&
+                                nCtlColor != CTLCOLOR_STATIC))
+        return CTanzoTabbedPage::OnCtlColor(pDC, pWnd, nCtlColor);
+    const COLORREF crBack = pOptions->GetColor(COptionSettings::ColorPageBgSelling);
+    if (m_background.GetSafeHandle() == nullptr || crBack != m_crBackground)
+    {
+        m_background.DeleteObject();
+        m_background.CreateSolidBrush(crBack);
+        m_crBackground = crBack;
+    }
+    pDC->SetBkColor(crBack);
+    return (HBRUSH)m_background.GetSafeHandle();
+}
+
+// ---- Closed with a winner
+
+CTanzoClosedWinnerPage::CTanzoClosedWinnerPage(CWnd* pParentWnd)
+    : CTanzoTabbedPage(*GetListPageSpec(ListKind::ClosedWinner), pParentWnd)
+{
+}
+
+CTanzoClosedWinnerPage::~CTanzoClosedWinnerPage() = default;
+
+CMyAuctionListPage* CTanzoClosedWinnerPage::CreateStatusReader()
+{
+    return new CClosedWinnerListPage(&m_http);
+}
+
+void CTanzoClosedWinnerPage::ExtendContextMenu(CMenu* pPopup)
+{
+    TanzoAuctionItem* pItem = m_list.GetFocusedItem();
+    if (pPopup != nullptr && pItem != nullptr && pItem->HasSeveralWinners())
+        InsertMenuFromResource(pPopup, ID_DIALOG_HELP, IDR_LIST_WINNERS_MENU, MENU_INSERT_BYCOMMAND);
+}
+
+// ---- Closed without a winner
+
+CTanzoClosedNoWinnerPage::CTanzoClosedNoWinnerPage(CWnd* pParentWnd)
+    : CTanzoTabbedPage(*GetListPageSpec(ListKind::ClosedNoWinner), pParentWnd)
+{
+}
+
+CTanzoClosedNoWinnerPage::~CTanzoClosedNoWinnerPage() = default;
+
+CMyAuctionListPage* CTanzoClosedNoWinnerPage::CreateStatusReader()
+{
+    return new CClosedNoWinnerListPage(&m_http);
+}
+
+// ---- Won
+
+CTanzoWonPage::CTanzoWonPage(CWnd* pParentWnd) : CTanzoTabbedPage(*GetListPageSpec(ListKind::Won), pParentWnd) {}
+
+CTanzoWonPage::~CTanzoWonPage() = default;
+
+CMyAuctionListPage* CTanzoWonPage::CreateStatusReader()
+{
+    return new CWonListPage(&m_http);
+}
