@@ -1,6 +1,10 @@
-.PHONY: test
+.PHONY: test run
 test:
 	tools/run-tests
+
+# The client on this display against the stand-in.
+run:
+	tools/run-client
 
 # Each fuzz target runs for FUZZ_SECONDS (default 600); findings land in build/fuzz/findings.
 FUZZ_SECONDS ?= 600
