@@ -3,12 +3,17 @@
 // dialogs, stopping, and the hand-over of the item commands.
 #include <gtest/gtest.h>
 
+#include <memory>
 #include <string>
 #include <vector>
 
 #include "app/ClipboardShell.h"
+#include "app/Screenshot.h"
 #include "auction/UserAccount.h"
+#include "auction/AccountTestUtil.h"
 #include "client/ClientTestSupport.h"
+#include "client/DataFileTestSupport.h"
+#include "client/MarkCommands.h"
 #include "client/IdPageBar.h"
 #include "client/ItemJobs.h"
 #include "client/ListResourceIds.h"
@@ -120,6 +125,17 @@ protected:
         }
         return ControlText(pBar->m_hWnd, nID);
     }
+    // The row of the tab's list that shows the item, or -1.
+    int RowOf(int nTab, const CString& auctionId)
+    {
+        CTanzoListCtrl& list = Page(nTab)->GetList();
+        for (int nRow = 0; nRow < list.GetItemCount(); ++nRow)
+        {
+            if (list.GetRowRecord(nRow) != nullptr && list.GetRowRecord(nRow)->GetAuctionID() == auctionId)
+                return nRow;
+        }
+        return -1;
+    }
     std::string Cell(int nTab, int nRow, int nKind)
     {
         CTanzoTabbedPage* pPage = Page(nTab);
@@ -203,4 +219,218 @@ TEST_F(ListWindowsTest, EachTabRefreshesOnItsFirstSelection)
     ClickTab(hTabs, 2);
     EXPECT_TRUE(StatusPagesRead().empty());
     EXPECT_EQ("項目数：50", PaneText(3));
+}
+
+// Memos and marks set on rows of two lists are in the data file after the
+// close and on the same items after a restart.
+TEST_F(ListWindowsTest, MemosAndMarksOfTwoListsSurviveARestart)
+{
+    ASSERT_TRUE(Start());
+    struct Case
+    {
+        int nTab;
+        int nRow;
+        UINT nMarkCommand;
+        const char* memo;
+        CString auctionId;
+        int nMark;
+    } cases[] = {{0, 3, ID_MARK_STAR, "梱包済み", "", 0}, {1, 5, ID_MARK_A, "入金待ち", "", 0}};
+    for (Case& c : cases)
+    {
+        SCOPED_TRACE(c.nTab);
+        ASSERT_TRUE(MarkValueOfCommand(c.nMarkCommand, c.nMark));
+        ClickTab(Tabs()->GetTabCtrl().m_hWnd, c.nTab);
+        CTanzoListCtrl& list = Page(c.nTab)->GetList();
+        ASSERT_GT(list.GetItemCount(), c.nRow);
+        list.SelectSingleItem(c.nRow);
+        c.auctionId = list.GetRowRecord(c.nRow)->GetAuctionID();
+        Command(c.nMarkCommand);
+        const std::string memo = c.memo;
+        WhenDialogShows(IDC_MEMO_TEXT,
+                        [memo](HWND hDialog)
+                        {
+                            ::SetDlgItemTextA(hDialog, IDC_MEMO_TEXT, memo.c_str());
+                            Click(hDialog, IDOK);
+                        });
+        Command(ID_ITEM_MEMO);
+        EXPECT_EQ(c.memo, Cell(c.nTab, c.nRow, ItemField::Memo));
+    }
+    Close();
+
+    CTestDocData data(m_folder.Path());
+    data.Add(Account(kDemoId, kDemoPassword));
+    for (const Case& c : cases)
+    {
+        TanzoAuctionItem probe;
+        probe.SetAuctionID(c.auctionId);
+        TanzoAuctionItemUserEdit record(probe);
+        ASSERT_TRUE(data.LookupUserEdit(record)) << c.auctionId;
+        EXPECT_EQ(c.memo, std::string((LPCTSTR)record.GetMemo()));
+    }
+
+    ASSERT_TRUE(Start());
+    for (const Case& c : cases)
+    {
+        SCOPED_TRACE(c.nTab);
+        ClickTab(Tabs()->GetTabCtrl().m_hWnd, c.nTab);
+        const int nRow = RowOf(c.nTab, c.auctionId);
+        ASSERT_GE(nRow, 0);
+        EXPECT_EQ(c.memo, Cell(c.nTab, nRow, ItemField::Memo));
+        EXPECT_EQ(c.nMark, Page(c.nTab)->GetList().GetRowRecord(nRow)->GetUserState().GetMark());
+    }
+}
+
+namespace
+{
+// What a stop during a held page saw.
+struct StopWatch
+{
+    HWND hFrame = nullptr;
+    BOOL bHeld = FALSE;
+    BOOL bStillOpen = FALSE;
+    BOOL bDone = FALSE;
+};
+
+// Once the stand-in holds a page: the main window is asked to close, then
+// the refresh to stop.
+void StopWhenHeld(std::shared_ptr<StopWatch> watch, int nTries)
+{
+    if (watch->bDone)
+        return;
+    if (StandIn::CountHeld() == 0)
+    {
+        if (nTries > 0)
+            CallSoon([watch, nTries] { StopWhenHeld(watch, nTries - 1); }, 20);
+        return;
+    }
+    watch->bHeld = TRUE;
+    ::SendMessageA(watch->hFrame, WM_CLOSE, 0, 0);
+    watch->bStillOpen = ::IsWindow(watch->hFrame);
+    ::SendMessageA(watch->hFrame, WM_COMMAND, ID_LIST_STOP, 0);
+    watch->bDone = TRUE;
+}
+} // namespace
+
+// A log-in that lapses between two pages is renewed and the pages read
+// before stay; a stop while a page is held keeps the rows read so far and
+// records nothing; the main window does not close while a page is read.
+TEST_F(ListWindowsTest, ARefreshSignsInAgainAndStopsWithTheRowsRead)
+{
+    ASSERT_TRUE(Start());
+    // The start's page 1 was the session's first page.
+    ASSERT_TRUE(StandIn::SetState("{\"lapse_after\": 2}"));
+    MarkLog();
+    Command(ID_PAGE_ALL);
+    EXPECT_EQ(std::vector<std::string>({"selling 1", "selling 2", "selling 2", "selling 3"}), StatusPagesRead());
+    EXPECT_EQ(130, Page(0)->GetList().GetItemCount());
+    EXPECT_EQ(CListRefresh::Completed, Page(0)->GetLastRefreshOutcome());
+    EXPECT_EQ(0, Doc()->GetCurrentPage(ListKind::Selling));
+
+    ASSERT_TRUE(StandIn::SetState("{\"lapse_after\": null}"));
+    Command(ID_PAGE_FIRST);
+    ASSERT_EQ(1, Doc()->GetCurrentPage(ListKind::Selling));
+    ASSERT_TRUE(StandIn::AddFault("{\"path\": \"/jp/show/mystatus\", \"action\": \"hold\", \"nth\": 2}"));
+    auto watch = std::make_shared<StopWatch>();
+    watch->hFrame = Frame()->GetSafeHwnd();
+    CallSoon([watch] { StopWhenHeld(watch, 1500); }, 20);
+    Command(ID_PAGE_ALL);
+    watch->bDone = TRUE;
+    StandIn::ReleaseHeld(true);
+    EXPECT_TRUE(watch->bHeld);
+    EXPECT_TRUE(watch->bStillOpen);
+    EXPECT_EQ(CListRefresh::Stopped, Page(0)->GetLastRefreshOutcome());
+    EXPECT_EQ(50, Page(0)->GetList().GetItemCount());
+    EXPECT_EQ(1, Doc()->GetCurrentPage(ListKind::Selling));
+    EXPECT_TRUE(::IsWindow(watch->hFrame));
+}
+
+// The page dialog keeps its edit to the maximum's digits, and answers an
+// empty or too large number with the range, staying open.
+TEST_F(ListWindowsTest, ThePageDialogTakesOnlyAPageOfTheList)
+{
+    CBoxRecorder boxes;
+    CPageNumberDialog dialog;
+    dialog.SetCurrentPage(30);
+    dialog.SetMaxPage(25);
+    std::vector<std::string> limits;
+    BOOL bOpenAfterErrors = FALSE;
+    const INT_PTR nResult = RunModal(dialog,
+                                     [&]
+                                     {
+                                         HWND hDialog = dialog.m_hWnd;
+                                         limits.push_back(ControlText(hDialog, IDC_PAGE_NUMBER_EDIT));
+                                         limits.push_back(std::to_string(::SendDlgItemMessageA(
+                                             hDialog, IDC_PAGE_NUMBER_EDIT, EM_GETLIMITTEXT, 0, 0)));
+                                         for (const char* entry : {"", "26", "0"})
+                                         {
+                                             ::SetDlgItemTextA(hDialog, IDC_PAGE_NUMBER_EDIT, entry);
+                                             ClickButton(dialog, IDOK);
+                                         }
+                                         bOpenAfterErrors = ::IsWindow(hDialog);
+                                         ::SetDlgItemTextA(hDialog, IDC_PAGE_NUMBER_EDIT, "7");
+                                         ClickButton(dialog, IDOK);
+                                     });
+    EXPECT_EQ(IDOK, nResult);
+    EXPECT_EQ(7, dialog.GetCurrentPage());
+    EXPECT_EQ(std::vector<std::string>({"25", "2"}), limits);
+    EXPECT_TRUE(bOpenAfterErrors);
+    CString expected;
+    expected.FormatMessage(IDS_NUMBER_OUT_OF_RANGE, 1, 25);
+    EXPECT_EQ(std::vector<std::string>(3, (LPCTSTR)expected), boxes.texts);
+}
+
+// The main window with the selling and the closed lists filled, marks set
+// and rows highlighted, on a desktop of its own.
+TEST_F(ListWindowsTest, ScreenshotsOfTheSellingAndTheClosedList)
+{
+    RUN_IN_SCREENSHOT_PROCESS();
+    std::vector<ScreenshotResult> shots;
+    std::string missing;
+    BOOL bStarted = FALSE;
+    const BOOL bRan = RunInVirtualDesktop(
+        [&]
+        {
+            bStarted = Start();
+            if (!bStarted)
+                return;
+            CMainFrame* pFrame = Frame();
+            const struct
+            {
+                int nTab;
+                const char* name;
+            } shotsToTake[] = {{0, "main-window-selling"}, {1, "main-window-closed"}};
+            for (const auto& take : shotsToTake)
+            {
+                ClickTab(Tabs()->GetTabCtrl().m_hWnd, take.nTab);
+                CTanzoListCtrl& list = Page(take.nTab)->GetList();
+                for (int nRow : {0, 2, 4})
+                {
+                    list.SelectSingleItem(nRow);
+                    Command(ID_MARK_FIRST + (UINT)nRow);
+                }
+                list.SelectSingleItem(1);
+                list.SetItemStateMasked(2, LVIS_SELECTED, LVIS_SELECTED);
+                pFrame->RedrawWindow(nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN | RDW_FRAME);
+                ScreenshotResult shot;
+                PumpUntil(
+                    [&]
+                    {
+                        shot = SaveWindowScreenshot(pFrame->GetSafeHwnd(), take.name);
+                        return shot.nColours > 16;
+                    },
+                    10000);
+                shots.push_back(shot);
+                missing += MissingGlyphs(pFrame->GetSafeHwnd());
+            }
+            Close();
+        });
+    EXPECT_TRUE(bRan) << "no virtual desktop";
+    ASSERT_TRUE(bStarted);
+    ASSERT_EQ(2u, shots.size());
+    for (const ScreenshotResult& shot : shots)
+    {
+        EXPECT_TRUE(shot.bSaved) << shot.path;
+        EXPECT_GT(shot.nColours, 16) << "blank picture: " << shot.path;
+    }
+    EXPECT_EQ("", missing);
 }
