@@ -72,6 +72,25 @@ void PointClientAtStandIn()
     WriteClientSetting("CurUserID", "demo_seller1");
 }
 
+// A list of the window is enabled again: its refresh has ended.
+bool ListEnabled(HWND hWnd)
+{
+    struct Finder
+    {
+        bool bEnabled = false;
+        static BOOL CALLBACK Check(HWND hChild, LPARAM lParam)
+        {
+            char szClass[32] = {};
+            ::GetClassNameA(hChild, szClass, sizeof(szClass));
+            if (::lstrcmpA(szClass, "SysListView32") == 0 && ::IsWindowVisible(hChild) && ::IsWindowEnabled(hChild))
+                ((Finder*)lParam)->bEnabled = true;
+            return TRUE;
+        }
+    } finder;
+    ::EnumChildWindows(hWnd, Finder::Check, (LPARAM)&finder);
+    return finder.bEnabled;
+}
+
 // The first refresh has read the selling list's first page.
 bool FirstPageRead()
 {
@@ -133,6 +152,8 @@ TEST(ClientProcess, TheMenuOpensTheReListingSettingsOfTheActions)
     HWND hWnd = program.WaitForWindow();
     ASSERT_NE(nullptr, hWnd);
     ASSERT_TRUE(WaitFor(FirstPageRead));
+    // Commands wait for the refresh: the page greys them while it reads.
+    ASSERT_TRUE(WaitFor([&] { return ListEnabled(hWnd); }));
     ::PostMessageA(hWnd, WM_COMMAND, ID_RESUBMIT_SETTINGS, 0);
     CString caption;
     caption.LoadString(CResubmitSettingDialog::IDS_CAPTION_SETTINGS);
