@@ -1,12 +1,25 @@
 #include "client/TanzoOperation.h"
 
 #include "afx/Collections.h"
+#include "client/DataSetFiles.h"
+#include "client/TanzoDocData.h"
 #include "text/MarkupNode.h"
 #include "text/MbcsString.h"
 
 #include <vector>
 
 CTanzoOperation::~CTanzoOperation() {}
+
+CTanzoDocData* CTanzoOperation::GetDocument() const
+{
+    return dynamic_cast<CTanzoDocData*>(GetOwner());
+}
+
+void CTanzoOperation::SaveUserEditsNow()
+{
+    if (CTanzoDocData* pDocument = GetDocument())
+        pDocument->TransferDataSet(dataSetUserEdits, TRUE);
+}
 
 void CTanzoOperation::ReportError(int nKind, LPARAM)
 {

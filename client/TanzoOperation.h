@@ -7,6 +7,7 @@
 class AuctionItem;
 class CMarkupNode;
 class CStringList;
+class CTanzoDocData;
 
 // The base of the client's jobs on the service (re-listing, feedback,
 // description additions, featured amount, removal). Its account list is
@@ -33,6 +34,12 @@ public:
     // client's, or without a document.
     BOOL SaveItemState(AuctionItem* pItem, DWORD dwActionBits);
     BOOL StoreItemUserEdit(AuctionItem* pItem);
+    // The document: the owner, which the constructor makes the current
+    // document; null when the owner is none.
+    CTanzoDocData* GetDocument() const;
+    // Writes the user's item records at once (a set that was read and
+    // changed only), so that a crash cannot lose what the job marked.
+    void SaveUserEditsNow();
 
     // The form holds a field of each name (input, select or textarea, the
     // names compared without case), each name by a field of its own. TRUE

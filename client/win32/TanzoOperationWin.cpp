@@ -13,7 +13,7 @@ CTanzoOperation::CTanzoOperation(CHttpComm* pHttpComm, CProgressSink* pSink)
 BOOL CTanzoOperation::SaveItemState(AuctionItem* pItem, DWORD dwActionBits)
 {
     TanzoAuctionItem* pClientItem = dynamic_cast<TanzoAuctionItem*>(pItem);
-    CTanzoDoc* pDoc = GetTanzoDoc(nullptr);
+    CTanzoDocData* pDoc = GetDocument();
     if (pClientItem == nullptr || pDoc == nullptr)
         return FALSE;
     TanzoAuctionItemUserEdit record(*pClientItem);

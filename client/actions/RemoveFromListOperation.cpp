@@ -1,0 +1,168 @@
+#include "client/actions/RemoveFromListOperation.h"
+
+#include "afx/Collections.h"
+#include "auction/AuctionItem.h"
+#include "client/TanzoDocData.h"
+#include "client/actions/AuctionListForm.h"
+#include "client/actions/FeedbackResourceIds.h"
+#include "client/actions/FinalPostResult.h"
+#include "client/actions/ListingFormPage.h"
+#include "client/actions/RemovalBatches.h"
+#include "client/actions/SendOnceScope.h"
+#include "net/HttpComm.h"
+#include "text/HtmlDocument.h"
+#include "text/MarkupNode.h"
+
+namespace
+{
+const TCHAR kRemoveBidPath[] = "config/removebid";
+const TCHAR kRemoveClosedPath[] = "config/removeclosed";
+
+CString LoadText(UINT nID)
+{
+    CString text;
+    text.LoadString(nID);
+    return text;
+}
+} // namespace
+
+CRemoveFromListOperation::CRemoveFromListOperation(LPCTSTR listUrl, int nRemovalKind, CHttpComm* pHttpComm,
+                                                   CProgressSink* pSink)
+    : CTanzoOperation(pHttpComm, pSink), m_strListUrl(listUrl), m_nRemovalKind(nRemovalKind),
+      m_bRemoved(FALSE)
+{
+}
+
+CRemoveFromListOperation::~CRemoveFromListOperation() {}
+
+int CRemoveFromListOperation::GetOperationType() const
+{
+    return OperationType;
+}
+
+void CRemoveFromListOperation::ReportResult(BOOL) {}
+
+LPCTSTR CRemoveFromListOperation::GetRemovalPath(int nRemovalKind)
+{
+    return nRemovalKind == RemoveWon ? kRemoveBidPath : kRemoveClosedPath;
+}
+
+BOOL CRemoveFromListOperation::Run()
+{
+    CProgressTextGuard clearStatus(&GetProgress());
+    const int nBatches = GetRemovalBatchCount(GetTargets());
+    const CString caption = LoadText(IDS_REMOVE_CAPTION);
+    BOOL bDone = TRUE;
+    POSITION pos = GetTargets().GetHeadPosition();
+    for (int i = 1; pos != nullptr && bDone; ++i)
+    {
+        CString text;
+        text.Format(caption, i, nBatches);
+        GetProgress().SetTitle(text);
+        bDone = RemoveBatch(pos);
+    }
+    // Done, failed or stopped: the memos of removed items are gone on
+    // disk too.
+    if (m_bRemoved)
+        SaveUserEditsNow();
+    return bDone;
+}
+
+BOOL CRemoveFromListOperation::RemoveBatch(POSITION& pos)
+{
+    if (pos == nullptr || GetHttpComm() == nullptr)
+        return FALSE;
+    AuctionItem* pFirst = GetTargets().GetAt(pos);
+    if (pFirst == nullptr)
+        return FALSE;
+    const BOOL bMoreFollow = pos != GetTargets().GetTailPosition();
+    CStringList ids;
+    const BOOL bComplete = TakeRemovalBatch(GetTargets(), pos, ids);
+    if (ids.IsEmpty())
+        return bComplete;
+    return PostBatch(ids, *pFirst, bMoreFollow) && bComplete;
+}
+
+CMarkupNode* CRemoveFromListOperation::FindRemovalForm()
+{
+    CHttpComm* pHttp = GetHttpComm();
+    CPtrList forms;
+    if (pHttp->FindElements("form", forms, "name", "auctionList", MARKUP_FIND_FIRST) ||
+        pHttp->FindElements("form", forms, "action", GetRemovalPath(m_nRemovalKind),
+                            MARKUP_FIND_CONTAINS | MARKUP_FIND_FIRST))
+        return static_cast<CMarkupNode*>(forms.GetHead());
+    return nullptr;
+}
+
+BOOL CRemoveFromListOperation::PostBatch(const CStringList& ids, const AuctionItem& first, BOOL bMoreFollow)
+{
+    CHttpComm* pHttp = GetHttpComm();
+    CString line;
+    FormatRemovalItemLine(first, bMoreFollow, line);
+    GetProgress().SetSubStatus(line);
+    GetProgress().SetStatusId(IDS_REMOVE_OPENING_LIST);
+    if (!Get(m_strListUrl))
+        return FALSE;
+
+    CMarkupNode* pForm = FindRemovalForm();
+    if (pForm == nullptr)
+    {
+        GetProgress().ShowMessageId(IDS_REMOVE_NO_FORM, MB_OK);
+        return FALSE;
+    }
+    CAuctionListForm form(pHttp, pHttp->GetCharset());
+    CHtmlDocument formPage;
+    formPage.SetFromElement(pForm->Clone());
+    CString action, pageUrl;
+    pHttp->GetUrl(pageUrl);
+    if (!form.ReadFormInputs(&formPage) || !pForm->GetAttribute("action", action) ||
+        (action = ResolvePageAddress(pageUrl, action)).IsEmpty())
+    {
+        GetProgress().ShowMessageId(IDS_JOB_NO_PARAMETERS, MB_OK);
+        return FALSE;
+    }
+    int nField = CAuctionListForm::FieldFirstID;
+    for (POSITION pos = ids.GetHeadPosition(); pos != nullptr; ++nField)
+        form.SetAt(nField, ids.GetNext(pos));
+    CString status;
+    status.Format(LoadText(IDS_REMOVE_SUBMITTING), (int)ids.GetCount());
+    GetProgress().SetStatus(status);
+
+    CString body;
+    form.BuildBody(body);
+    AddFlags(flag2);
+    BOOL bAnswered;
+    {
+        CSendOnceScope once(pHttp);
+        bAnswered = Get(action, body);
+    }
+    if (!bAnswered)
+    {
+        if (!pHttp->IsCancelled())
+            ShowFinalPostUnanswered(GetProgress(), first);
+        return FALSE;
+    }
+    if (!CheckCompletion())
+        return FALSE;
+    CString error;
+    switch (JudgeRemovalResult(pHttp, ids, error))
+    {
+    case FinalPostDone:
+        break;
+    case FinalPostRefused:
+        ReportServerError(error);
+        return FALSE;
+    default:
+        ShowFinalPostUnanswered(GetProgress(), first);
+        return FALSE;
+    }
+    if (CTanzoDocData* pDocument = GetDocument())
+    {
+        for (POSITION pos = ids.GetHeadPosition(); pos != nullptr;)
+        {
+            if (pDocument->RemoveUserEdit(ids.GetNext(pos)))
+                m_bRemoved = TRUE;
+        }
+    }
+    return TRUE;
+}
