@@ -68,6 +68,62 @@ inline BOOL IsMessageText(const std::string& boxText, UINT nIDMessage)
     return bPiece;
 }
 
+struct ProcessBoxSearch
+{
+    DWORD dwProcessId;
+    HWND hFound;
+};
+
+inline BOOL CALLBACK FindProcessBox(HWND hCandidate, LPARAM lParam)
+{
+    auto* pSearch = (ProcessBoxSearch*)lParam;
+    DWORD dwProcessId = 0;
+    ::GetWindowThreadProcessId(hCandidate, &dwProcessId);
+    char szClass[64] = {};
+    ::GetClassNameA(hCandidate, szClass, sizeof(szClass));
+    if (dwProcessId == pSearch->dwProcessId && ::IsWindowVisible(hCandidate) &&
+        std::string(szClass) == "#32770")
+    {
+        pSearch->hFound = hCandidate;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+// Closes a program's main window as a user would: the boxes its start
+// shows (a page it could not read, an ID to add) are declined, and the
+// close is asked again until the program ends, since a refresh under way
+// refuses it.
+inline BOOL CloseDecliningBoxes(CChildProcess& program, HWND hWnd, int nTimeoutMs = 120000)
+{
+    auto end = std::chrono::steady_clock::now() + std::chrono::milliseconds(nTimeoutMs);
+    while (std::chrono::steady_clock::now() < end)
+    {
+        ProcessBoxSearch search = {program.m_pi.dwProcessId, nullptr};
+        ::EnumWindows(FindProcessBox, (LPARAM)&search);
+        if (search.hFound != nullptr)
+        {
+            int nAnswer = IDOK;
+            for (int nID : {IDCANCEL, IDNO, (int)IDC_MESSAGE_BUTTON_PAIR_SECOND})
+            {
+                if (::GetDlgItem(search.hFound, nID) != nullptr)
+                {
+                    nAnswer = nID;
+                    break;
+                }
+            }
+            ::PostMessageA(search.hFound, WM_COMMAND, MAKEWPARAM(nAnswer, BN_CLICKED), 0);
+        }
+        else if (::IsWindow(hWnd))
+        {
+            ::PostMessageA(hWnd, WM_CLOSE, 0, 0);
+        }
+        if (program.WaitForExit(200))
+            return TRUE;
+    }
+    return FALSE;
+}
+
 class CProgramDriver
 {
 public:

@@ -210,8 +210,7 @@ TEST_F(SetupTest, DefaultRunInstallsTheProgramsTheRecordAndTheShortcuts)
     ASSERT_TRUE(client.m_bStarted);
     HWND hClient = client.WaitForWindow();
     ASSERT_NE(nullptr, hClient) << "the installed client opened no window";
-    ::PostMessageA(hClient, WM_CLOSE, 0, 0);
-    EXPECT_TRUE(client.WaitForExit());
+    EXPECT_TRUE(CloseDecliningBoxes(client, hClient));
 }
 
 TEST_F(SetupTest, RefusalsWriteNothingAndGiveTheFocusBack)
@@ -285,8 +284,7 @@ TEST_F(SetupTest, RunningClientStopsTheInstall)
     EXPECT_EQ(std::vector<UINT>{IDS_INSTALL_CLIENT_RUNNING}, Install(driver));
     EXPECT_FALSE(driver.HasEnded());
     ExpectNothingWritten();
-    ::PostMessageA(hClient, WM_CLOSE, 0, 0);
-    EXPECT_TRUE(client.WaitForExit());
+    EXPECT_TRUE(CloseDecliningBoxes(client, hClient));
 }
 
 TEST_F(SetupTest, FailedCopyClosesTheDialogAndRegistersNothing)

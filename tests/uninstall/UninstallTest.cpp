@@ -80,13 +80,18 @@ bool IsWinesOwn(const std::string& entry)
         // Its own settings and caches.
         "reg:HKCU\\Software\\Wine",
         "reg:HKLM\\Software\\Wine",
+        // The internet layer's proxy setting, made for any program that
+        // goes online (the client's first refresh does).
+        "reg:HKCU\\Software\\Microsoft\\Windows\\CurrentVersion\\Internet Settings",
     };
     for (const char* prefix : prefixes)
     {
         if (entry.compare(0, strlen(prefix), prefix) == 0)
             return true;
     }
-    return false;
+    // And its cookie store in the user's profile.
+    return entry.compare(0, 5, "file:") == 0 &&
+           entry.find("\\AppData\\Local\\Microsoft\\Windows\\INetCookies") != std::string::npos;
 }
 
 class UninstallTest : public ::testing::Test
@@ -221,8 +226,7 @@ TEST_F(UninstallTest, RoundTripLeavesTheMachineAsItWasButWhatIsKept)
         CChildProcess client(m_strClient, kClientClass, nullptr);
         HWND hClient = client.WaitForWindow();
         ASSERT_NE(nullptr, hClient) << "the installed client opened no window";
-        ::PostMessageA(hClient, WM_CLOSE, 0, 0);
-        EXPECT_TRUE(client.WaitForExit());
+        EXPECT_TRUE(CloseDecliningBoxes(client, hClient));
     }
     SeedUserState();
 
@@ -293,8 +297,7 @@ TEST_F(UninstallTest, RunningClientOrNoChangesNothing)
         EXPECT_EQ(std::vector<UINT>{IDS_UNINSTALL_CLIENT_RUNNING}, Uninstall(m_strUninstaller, TRUE));
         EXPECT_EQ(std::vector<std::string>{}, SnapshotDifferences(running, TakeSnapshot(), IsWinesOwn));
         EXPECT_EQ("(none)", ReadRegistryValue(HKEY_CURRENT_USER, kToggleKey, "ToggleVal"));
-        ::PostMessageA(hClient, WM_CLOSE, 0, 0);
-        EXPECT_TRUE(client.WaitForExit());
+        EXPECT_TRUE(CloseDecliningBoxes(client, hClient));
     }
     // No: nothing at all.
     const Snapshot again = TakeSnapshot();
