@@ -8,25 +8,11 @@ namespace
 {
 enum : UINT
 {
-    IDS_RANGE_AMOUNT = 900,  // %I64d～%I64d
-    IDS_RANGE_NUMBER = 842,  // %1!d!～%2!d!
+    IDS_RANGE_AMOUNT = 900,   // %I64d～%I64d
+    IDS_RANGE_NUMBER = 842,   // %1!d!～%2!d!
     IDS_RANGE_DECIMAL = 1164, // %1!d!.%2!d!～%3!d!.%4!d!
     IDS_TOO_MANY_DECIMALS = 1165
 };
-
-// The number an edit holds, its digit grouping left out; FALSE when it
-// holds no digit or anything but digits and commas.
-BOOL ReadWholeNumber(const CString& text, LONGLONG& value)
-{
-    CString digits = text;
-    digits.Remove(',');
-    digits.TrimLeft();
-    digits.TrimRight();
-    if (digits.IsEmpty() || !IsNumericText(digits) || digits.GetLength() > 18)
-        return FALSE;
-    value = ParseInt64Saturated(digits);
-    return TRUE;
-}
 
 // A rate as tenths; the error kind when it cannot be one.
 int ReadTenths(const CString& text, int& tenths)
@@ -54,7 +40,20 @@ int ReadTenths(const CString& text, int& tenths)
 }
 } // namespace
 
-int ReadChargeOptionInput(const ChargeOptionInput& input, LONGLONG nReserveMinimum, CAuctionChargeOption& option)
+BOOL ReadWholeNumber(const CString& text, LONGLONG& value)
+{
+    CString digits = text;
+    digits.Remove(',');
+    digits.TrimLeft();
+    digits.TrimRight();
+    if (digits.IsEmpty() || !IsNumericText(digits) || digits.GetLength() > 18)
+        return FALSE;
+    value = ParseInt64Saturated(digits);
+    return TRUE;
+}
+
+int ReadChargeOptionInput(const ChargeOptionInput& input, LONGLONG nReserveMinimum,
+                          CAuctionChargeOption& option)
 {
     option.Clear();
     const LONGLONG minimum = nReserveMinimum < 1 ? 1 : nReserveMinimum;
@@ -111,7 +110,8 @@ CString FormatChargeInputError(int nError, LONGLONG nReserveMinimum)
         text.FormatMessage(IDS_RANGE_NUMBER, (int)MinFeaturedAmount, (int)MaxFeaturedAmount);
         break;
     case ChargeCpaRange:
-        text.FormatMessage(IDS_RANGE_DECIMAL, MinCpaRate / 10, MinCpaRate % 10, MaxCpaRate / 10, MaxCpaRate % 10);
+        text.FormatMessage(IDS_RANGE_DECIMAL, MinCpaRate / 10, MinCpaRate % 10, MaxCpaRate / 10,
+                           MaxCpaRate % 10);
         break;
     case ChargeCpaDecimals:
         text.LoadString(IDS_TOO_MANY_DECIMALS);

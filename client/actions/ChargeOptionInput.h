@@ -6,6 +6,10 @@
 
 class CAuctionChargeOption;
 
+// The number an edit holds, its digit grouping left out; FALSE when it
+// holds no digit or anything but digits and commas.
+BOOL ReadWholeNumber(const CString& text, LONGLONG& value);
+
 // What the paid-options page holds when OK is pressed: each value's box
 // and the text of its edit, the chosen gift icon and the option boxes.
 struct ChargeOptionInput
@@ -48,7 +52,8 @@ const LONGLONG MaxReservePrice = 9999999999LL;
 // The values of the ticked boxes into option (an unticked value is 0);
 // the first value that is empty or out of its range, else ChargeInputOk.
 // A reserve price must reach nReserveMinimum (below 1 counts as 1).
-int ReadChargeOptionInput(const ChargeOptionInput& input, LONGLONG nReserveMinimum, CAuctionChargeOption& option);
+int ReadChargeOptionInput(const ChargeOptionInput& input, LONGLONG nReserveMinimum,
+                          CAuctionChargeOption& option);
 
 // The message of an error (900, 842, 1164, 1165); empty for another kind.
 CString FormatChargeInputError(int nError, LONGLONG nReserveMinimum);
