@@ -13,6 +13,7 @@ Scenario values read here (POST /control/state):
                 data are written at (default: the time of the last reset)
 """
 
+import calendar
 import secrets
 import time
 from urllib.parse import quote
@@ -66,14 +67,16 @@ def id_label(req):
     return PORTAL_NAME + " ID" if named(req) else "ID"
 
 
-# The clock.
+# The clock. The service writes and reads Japan's time whatever zone the
+# machine running the stand-in is in.
+JAPAN_OFFSET = 9 * 3600
 CLOCK_FORMATS = ("%Y-%m-%d %H:%M:%S", "%Y-%m-%d %H:%M", "%Y-%m-%dT%H:%M:%S", "%Y-%m-%dT%H:%M")
 
 
 def parse_clock(text):
     for form in CLOCK_FORMATS:
         try:
-            return int(time.mktime(time.strptime(text, form)))
+            return calendar.timegm(time.strptime(text, form)) - JAPAN_OFFSET
         except ValueError:
             pass
     raise ValueError("clock is YYYY-MM-DD HH:MM[:SS]: %r" % text)
@@ -89,7 +92,7 @@ def clock(req):
 
 def list_date(seconds):
     """A time as the status pages write it, without the year: "1月3日 10時00分"."""
-    t = time.localtime(seconds)
+    t = time.gmtime(seconds + JAPAN_OFFSET)
     return "%d月%d日 %d時%02d分" % (t.tm_mon, t.tm_mday, t.tm_hour, t.tm_min)
 
 
