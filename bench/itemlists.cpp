@@ -17,7 +17,7 @@
 #include "client/ItemFields.h"
 #include "client/ItemListSort.h"
 #include "client/ListPageKinds.h"
-#include "client/ListPageSpecs.h"
+#include "client/ListPageLayouts.h"
 #include "client/ListRefresh.h"
 #include "client/TanzoAuctionItem.h"
 #include "client/TanzoAuctionItemUserEdit.h"
@@ -207,7 +207,7 @@ int main()
         texts.push_back(ClosedPage(page));
         markup += texts.back().size();
     }
-    const ListPageSpec& spec = *GetListPageSpec(ListKind::ClosedWinner);
+    const ListPageLayout& spec = *GetListPageLayout(ListKind::ClosedWinner);
 
     std::vector<double> fills, reads;
     std::vector<std::vector<double>> sorts(ItemField::None);

@@ -1,6 +1,6 @@
 #include "client/ListCommandRules.h"
 
-#include "client/ListPageSpecs.h"
+#include "client/ListPageLayouts.h"
 #include "client/ListResourceIds.h"
 #include "client/MarkCommands.h"
 #include "client/OptionSettings.h"
@@ -35,7 +35,7 @@ void DescribeSelection(const CItemSelection& selection, ListCommandState& state)
 
 BOOL IsListCommandEnabled(const ListCommandState& state, UINT id)
 {
-    const ListPageSpec* spec = GetListPageSpec(state.listKind);
+    const ListPageLayout* spec = GetListPageLayout(state.listKind);
     if (spec == nullptr || !IsCommandOffered(*spec, id))
         return FALSE;
     switch (id)

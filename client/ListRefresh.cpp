@@ -3,7 +3,7 @@
 #include <memory>
 
 #include "afx/MessageBox.h"
-#include "client/ListPageSpecs.h"
+#include "client/ListPageLayouts.h"
 #include "client/ListResourceIds.h"
 #include "client/PageCommands.h"
 #include "client/TanzoAuctionItem.h"

@@ -7,14 +7,14 @@
 // pages, its stop, and the item commands, which check and ask here and
 // hand the confirmed items to the item actions (CItemJobs). The four page
 // classes (ListPages.h) give the template, the reader and the colours;
-// the rest comes from the page's ListPageSpec.
+// the rest comes from the page's ListPageLayout.
 
 #include "afx/Collections.h"
 #include "afx/List.h"
 #include "app/DecorateStatic.h"
 #include "app/TabbedPage.h"
 #include "client/ListCommandRules.h"
-#include "client/ListPageSpecs.h"
+#include "client/ListPageLayouts.h"
 #include "client/ListRefresh.h"
 #include "client/TanzoListCtrl.h"
 #include "net/HttpComm.h"
@@ -41,7 +41,7 @@ public:
     static const COLORREF kNoteBkColor = 0xFFFFFF;
     static const COLORREF kNoteFrameColor = 0xBF3F59;
 
-    CTanzoTabbedPage(const ListPageSpec& spec, CWnd* pParentWnd = nullptr);
+    CTanzoTabbedPage(const ListPageLayout& spec, CWnd* pParentWnd = nullptr);
     ~CTanzoTabbedPage() override;
 
     // The tab's caption.
@@ -77,7 +77,7 @@ public:
     BOOL IsCommandChecked(UINT nID);
 
     // ---- The page's make-up
-    const ListPageSpec& GetSpec() const { return m_spec; }
+    const ListPageLayout& GetSpec() const { return m_spec; }
     int GetListKind() const override { return m_spec.listKind; }
     BOOL IsSellingPage() const { return m_spec.listKind == ListKind::Selling; }
     int GetColumnFieldKind(int nColumn) const;
@@ -158,7 +158,7 @@ protected:
     afx_msg void OnSize(UINT nType, int cx, int cy);
     afx_msg void OnDestroy();
 
-    const ListPageSpec& m_spec;
+    const ListPageLayout& m_spec;
     CTanzoListCtrl m_list;
     CDecorateStatic m_emptyNote;
     CDecorateStatic m_busyNote;

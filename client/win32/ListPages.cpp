@@ -21,7 +21,7 @@ END_MESSAGE_MAP()
 // ---- Selling
 
 CTanzoSellingPage::CTanzoSellingPage(CWnd* pParentWnd)
-    : CTanzoTabbedPage(*GetListPageSpec(ListKind::Selling), pParentWnd)
+    : CTanzoTabbedPage(*GetListPageLayout(ListKind::Selling), pParentWnd)
 {
 }
 
@@ -52,7 +52,7 @@ HBRUSH CTanzoSellingPage::OnCtlColor(CDC* pDC, CWnd* pWnd, UINT nCtlColor)
 // ---- Closed with a winner
 
 CTanzoClosedWinnerPage::CTanzoClosedWinnerPage(CWnd* pParentWnd)
-    : CTanzoTabbedPage(*GetListPageSpec(ListKind::ClosedWinner), pParentWnd)
+    : CTanzoTabbedPage(*GetListPageLayout(ListKind::ClosedWinner), pParentWnd)
 {
 }
 
@@ -73,7 +73,7 @@ void CTanzoClosedWinnerPage::ExtendContextMenu(CMenu* pPopup)
 // ---- Closed without a winner
 
 CTanzoClosedNoWinnerPage::CTanzoClosedNoWinnerPage(CWnd* pParentWnd)
-    : CTanzoTabbedPage(*GetListPageSpec(ListKind::ClosedNoWinner), pParentWnd)
+    : CTanzoTabbedPage(*GetListPageLayout(ListKind::ClosedNoWinner), pParentWnd)
 {
 }
 
@@ -86,7 +86,7 @@ CMyAuctionListPage* CTanzoClosedNoWinnerPage::CreateStatusReader()
 
 // ---- Won
 
-CTanzoWonPage::CTanzoWonPage(CWnd* pParentWnd) : CTanzoTabbedPage(*GetListPageSpec(ListKind::Won), pParentWnd) {}
+CTanzoWonPage::CTanzoWonPage(CWnd* pParentWnd) : CTanzoTabbedPage(*GetListPageLayout(ListKind::Won), pParentWnd) {}
 
 CTanzoWonPage::~CTanzoWonPage() = default;
 

@@ -1,6 +1,6 @@
 #include "client/TanzoListCtrl.h"
 
-#include "client/ListPageSpecs.h"
+#include "client/ListPageLayouts.h"
 #include "client/ListResourceIds.h"
 #include "client/MainFrame.h"
 #include "client/TanzoAuctionItem.h"

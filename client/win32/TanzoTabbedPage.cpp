@@ -104,7 +104,7 @@ private:
 // ---------------------------------------------------------------------------
 // Making and showing
 
-CTanzoTabbedPage::CTanzoTabbedPage(const ListPageSpec& spec, CWnd* pParentWnd)
+CTanzoTabbedPage::CTanzoTabbedPage(const ListPageLayout& spec, CWnd* pParentWnd)
     : CTabbedPage(spec.templateId, pParentWnd, HID_LIST_PAGES), m_spec(spec)
 {
     EnableResize(TRUE);

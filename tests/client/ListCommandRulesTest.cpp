@@ -8,7 +8,7 @@
 #include "app/DialogResourceIds.h"
 #include "client/ClientTestSupport.h"
 #include "client/ListCommandRules.h"
-#include "client/ListPageSpecs.h"
+#include "client/ListPageLayouts.h"
 #include "client/ListResourceIds.h"
 #include "client/TanzoAuctionItem.h"
 #include "client/TanzoResourceIds.h"

@@ -8,7 +8,7 @@
 #include "client/ClientTestSupport.h"
 #include "client/DataFileTestSupport.h"
 #include "client/ItemFields.h"
-#include "client/ListPageSpecs.h"
+#include "client/ListPageLayouts.h"
 #include "client/ListRefresh.h"
 #include "client/ListResourceIds.h"
 #include "client/TanzoAuctionItem.h"

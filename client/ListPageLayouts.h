@@ -49,7 +49,7 @@ struct ListColumnSpec
     int style;
 };
 
-struct ListPageSpec
+struct ListPageLayout
 {
     int listKind;
     UINT templateId;
@@ -79,15 +79,15 @@ struct ListPageSpec
 };
 
 // Null for a kind outside 0..3.
-const ListPageSpec* GetListPageSpec(int listKind);
+const ListPageLayout* GetListPageLayout(int listKind);
 
 // The kind of a column, ItemField::None outside the page's columns.
-int GetColumnFieldKind(const ListPageSpec& spec, int column);
+int GetColumnFieldKind(const ListPageLayout& spec, int column);
 // The column of a field flag or a field kind; -1 for none.
-int GetColumnOfFieldFlag(const ListPageSpec& spec, DWORD flag);
-int GetColumnOfFieldKind(const ListPageSpec& spec, int kind);
+int GetColumnOfFieldFlag(const ListPageLayout& spec, DWORD flag);
+int GetColumnOfFieldKind(const ListPageLayout& spec, int kind);
 // FALSE for the commands the page does not offer.
-BOOL IsCommandOffered(const ListPageSpec& spec, UINT id);
+BOOL IsCommandOffered(const ListPageLayout& spec, UINT id);
 
 // Whether a stored record's item is shown at a refresh (the selling page
 // hides items an early close or a cancel has ended, the closed page

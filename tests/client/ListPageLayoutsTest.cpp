@@ -4,12 +4,12 @@
 
 #include "client/ClientTestSupport.h"
 #include "client/ItemFields.h"
-#include "client/ListPageSpecs.h"
+#include "client/ListPageLayouts.h"
 #include "client/ListResourceIds.h"
 #include "client/TanzoAuctionItem.h"
 #include "client/TanzoAuctionItemUserEdit.h"
 
-TEST(ListPageSpecs, FieldFlagsToColumnsPerPage)
+TEST(ListPageLayouts, FieldFlagsToColumnsPerPage)
 {
     const DWORD flags[] = {1, 2, 4, 8, 16, 32, 64, 128, 256, 512, 1024, 2048, 4096};
     // Per page, the column of each flag above (-1: none). The selling
@@ -22,7 +22,7 @@ TEST(ListPageSpecs, FieldFlagsToColumnsPerPage)
     };
     for (int kind = 0; kind < ListKind::Count; ++kind)
     {
-        const ListPageSpec* spec = GetListPageSpec(kind);
+        const ListPageLayout* spec = GetListPageLayout(kind);
         ASSERT_NE(nullptr, spec);
         EXPECT_EQ(kind, spec->listKind);
         for (int i = 0; i < 13; ++i)
@@ -36,12 +36,12 @@ TEST(ListPageSpecs, FieldFlagsToColumnsPerPage)
         EXPECT_EQ(2, GetColumnOfFieldKind(*spec, ItemField::Title));
         EXPECT_EQ(-1, GetColumnOfFieldKind(*spec, ItemField::StartPrice));
     }
-    EXPECT_EQ(ItemField::WatchCount, GetColumnFieldKind(*GetListPageSpec(ListKind::Selling), 7));
-    EXPECT_EQ(nullptr, GetListPageSpec(-1));
-    EXPECT_EQ(nullptr, GetListPageSpec(4));
+    EXPECT_EQ(ItemField::WatchCount, GetColumnFieldKind(*GetListPageLayout(ListKind::Selling), 7));
+    EXPECT_EQ(nullptr, GetListPageLayout(-1));
+    EXPECT_EQ(nullptr, GetListPageLayout(4));
 }
 
-TEST(ListPageSpecs, ColumnsReadTheirTexts)
+TEST(ListPageLayouts, ColumnsReadTheirTexts)
 {
     const struct
     {
@@ -61,7 +61,7 @@ TEST(ListPageSpecs, ColumnsReadTheirTexts)
     const char* tabs[] = {"出品中", "出品終了 - 落札者あり", "出品終了 - 落札者なし", "落札"};
     for (const auto& p : pages)
     {
-        const ListPageSpec& spec = *GetListPageSpec(p.kind);
+        const ListPageLayout& spec = *GetListPageLayout(p.kind);
         std::string headings;
         int links = 0, images = 0;
         for (int c = 0; c < spec.columnCount; ++c)
@@ -79,7 +79,7 @@ TEST(ListPageSpecs, ColumnsReadTheirTexts)
     }
 }
 
-TEST(ListPageSpecs, KeptAndMergedRecords)
+TEST(ListPageLayouts, KeptAndMergedRecords)
 {
     const struct
     {

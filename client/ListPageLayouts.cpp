@@ -1,4 +1,4 @@
-#include "client/ListPageSpecs.h"
+#include "client/ListPageLayouts.h"
 
 #include "client/ItemFields.h"
 #include "client/ListResourceIds.h"
@@ -76,7 +76,7 @@ const UINT kWonDisabled[][2] = {{ID_ITEM_EARLY_CLOSE, ID_ITEM_ADD_DESCRIPTION},
 
 #define COLUMNS(a) a, (int)(sizeof(a) / sizeof(a[0]))
 
-const ListPageSpec kPages[ListKind::Count] = {
+const ListPageLayout kPages[ListKind::Count] = {
     {ListKind::Selling, IDD_PAGE_SELLING, IDC_LIST_SELLING, IDC_EMPTY_SELLING, IDC_BUSY_SELLING,
      IDS_TAB_SELLING, COLUMNS(kSellingColumns), 16, kSellingDisabled, ItemField::RemainingTime, FALSE,
      COptionSettings::ColorPageBgSelling, nullptr, -1, -1, -1},
@@ -96,21 +96,21 @@ const ListPageSpec kPages[ListKind::Count] = {
 #undef COLUMNS
 } // namespace
 
-const ListPageSpec* GetListPageSpec(int listKind)
+const ListPageLayout* GetListPageLayout(int listKind)
 {
     if (listKind < 0 || listKind >= ListKind::Count)
         return nullptr;
     return &kPages[listKind];
 }
 
-int GetColumnFieldKind(const ListPageSpec& spec, int column)
+int GetColumnFieldKind(const ListPageLayout& spec, int column)
 {
     if (column < 0 || column >= spec.columnCount)
         return ItemField::None;
     return spec.columns[column].kind;
 }
 
-int GetColumnOfFieldFlag(const ListPageSpec& spec, DWORD flag)
+int GetColumnOfFieldFlag(const ListPageLayout& spec, DWORD flag)
 {
     if (flag == 0 || (spec.unnamedFlags & flag) != 0)
         return -1;
@@ -122,12 +122,12 @@ int GetColumnOfFieldFlag(const ListPageSpec& spec, DWORD flag)
     return -1;
 }
 
-int GetColumnOfFieldKind(const ListPageSpec& spec, int kind)
+int GetColumnOfFieldKind(const ListPageLayout& spec, int kind)
 {
     return GetColumnOfFieldFlag(spec, GetFieldFlagOfKind(kind));
 }
 
-BOOL IsCommandOffered(const ListPageSpec& spec, UINT id)
+BOOL IsCommandOffered(const ListPageLayout& spec, UINT id)
 {
     for (const UINT(*range)[2] = spec.disabledRanges; (*range)[0] != 0; ++range)
     {
