@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "FeedbackStandIn.h"
+#include "JobRecordingSink.h"
 #include "app/DialogTestUtil.h"
 #include "auction/UserAccount.h"
 #include "client/DataFileTestSupport.h"
@@ -23,6 +24,7 @@
 #include "client/actions/FeedbackResourceIds.h"
 #include "client/actions/LeaveFeedbackOperation.h"
 #include "net/HttpComm.h"
+#include "net/HttpTestSupport.h"
 #include "net/ProgressSink.h"
 #include "net/ServiceHosts.h"
 #include "net/win32/StandIn.h"
@@ -35,36 +37,6 @@ const char kSeller[] = "demo_seller1";
 // The same demo items at every reset; the first page signs the seller in.
 const char kStartState[] = "{\"clock\": \"2024-01-02 12:00\", \"auto_login\": \"demo_seller1\"}";
 const char kComment[] = "迅速な対応ありがとうございました。＜またよろしく＞ & \"感謝\"";
-
-std::string LoadText(UINT nID)
-{
-    CString text;
-    text.LoadString(nID);
-    return (LPCTSTR)text;
-}
-
-std::string FormatText(UINT nID, int a, int b)
-{
-    CString text;
-    text.Format(LoadText(nID).c_str(), a, b);
-    return (LPCTSTR)text;
-}
-
-// Where the job reports: what it showed, every box answered with OK.
-class CRecordingSink : public CProgressSink
-{
-public:
-    void SetStatus(LPCTSTR lpszText) override { statuses.push_back(lpszText != nullptr ? lpszText : ""); }
-    void SetTitle(LPCTSTR lpszText) override { captions.push_back(lpszText != nullptr ? lpszText : ""); }
-    void SetSubStatus(LPCTSTR lpszText) override { items.push_back(lpszText != nullptr ? lpszText : ""); }
-    int ShowMessage(LPCTSTR lpszText, UINT) override
-    {
-        messages.push_back(lpszText != nullptr ? lpszText : "");
-        return IDOK;
-    }
-
-    std::vector<std::string> statuses, captions, items, messages;
-};
 
 // Stops the conversation, as 中止 does, once the stand-in holds a request
 // unanswered: it asks from a thread of its own, since the job's thread is
@@ -197,7 +169,7 @@ protected:
 
     std::unique_ptr<CTempFolder> folder{new CTempFolder};
     CHttpComm http;
-    CRecordingSink sink;
+    CJobRecordingSink sink;
     std::unique_ptr<CTestDocData> doc;
 };
 } // namespace

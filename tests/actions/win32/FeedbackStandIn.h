@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "afx/String.h"
 #include "client/TanzoAuctionItem.h"
 
 namespace FeedbackStandIn
@@ -48,6 +49,14 @@ std::vector<int> Held();
 bool ReleaseAll();
 // How many requests the log holds.
 int RequestCount();
+// A text of the program's string table with two numbers put in.
+inline std::string FormatText(UINT nID, int a, int b)
+{
+    CString format, text;
+    format.LoadString(nID);
+    text.Format(format, a, b);
+    return (LPCTSTR)text;
+}
 } // namespace FeedbackStandIn
 
 #endif // TANZO_TESTS_ACTIONS_WIN32_FEEDBACKSTANDIN_H

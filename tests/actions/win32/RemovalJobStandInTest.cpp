@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "FeedbackStandIn.h"
+#include "JobRecordingSink.h"
 #include "auction/UserAccount.h"
 #include "client/DataFileTestSupport.h"
 #include "client/DataSetFiles.h"
@@ -16,6 +17,7 @@
 #include "client/actions/FeedbackResourceIds.h"
 #include "client/actions/RemoveFromListOperation.h"
 #include "net/HttpComm.h"
+#include "net/HttpTestSupport.h"
 #include "net/ProgressSink.h"
 #include "net/ServiceHosts.h"
 #include "net/win32/StandIn.h"
@@ -26,35 +28,6 @@ namespace
 {
 const char kSeller[] = "demo_seller1";
 const char kStartState[] = "{\"clock\": \"2024-01-02 12:00\", \"auto_login\": \"demo_seller1\"}";
-
-std::string LoadText(UINT nID)
-{
-    CString text;
-    text.LoadString(nID);
-    return (LPCTSTR)text;
-}
-
-std::string FormatText(UINT nID, int a, int b)
-{
-    CString text;
-    text.Format(LoadText(nID).c_str(), a, b);
-    return (LPCTSTR)text;
-}
-
-class CRecordingSink : public CProgressSink
-{
-public:
-    void SetStatus(LPCTSTR lpszText) override { statuses.push_back(lpszText != nullptr ? lpszText : ""); }
-    void SetTitle(LPCTSTR lpszText) override { captions.push_back(lpszText != nullptr ? lpszText : ""); }
-    void SetSubStatus(LPCTSTR lpszText) override { items.push_back(lpszText != nullptr ? lpszText : ""); }
-    int ShowMessage(LPCTSTR lpszText, UINT) override
-    {
-        messages.push_back(lpszText != nullptr ? lpszText : "");
-        return IDOK;
-    }
-
-    std::vector<std::string> statuses, captions, items, messages;
-};
 
 // The seller's document in a folder of the test's own.
 std::unique_ptr<CTestDocData> OpenDocument(const CString& folder)
@@ -127,7 +100,7 @@ protected:
 
     CTempFolder folder;
     CHttpComm http;
-    CRecordingSink sink;
+    CJobRecordingSink sink;
     bool flag2 = false;
 };
 } // namespace
@@ -150,12 +123,12 @@ TEST_F(RemovalJob, FiftyOneItemsGoInTwoPostsAndTheirMemosLeaveTheFile)
                                         FormatText(IDS_REMOVE_CAPTION, 2, 2)}),
               sink.captions);
     // The first post names more items, the second only the last one.
-    ASSERT_EQ(2u, sink.items.size());
+    ASSERT_EQ(2u, sink.subStatuses.size());
     CString first, last;
     targets[0]->FormatTitleWithID(first, FALSE);
     targets[50]->FormatTitleWithID(last, FALSE);
-    EXPECT_EQ(std::string((LPCTSTR)first) + LoadText(IDS_REMOVE_MORE_ITEMS), sink.items[0]);
-    EXPECT_EQ(std::string((LPCTSTR)last), sink.items[1]);
+    EXPECT_EQ(std::string((LPCTSTR)first) + LoadText(IDS_REMOVE_MORE_ITEMS), sink.subStatuses[0]);
+    EXPECT_EQ(std::string((LPCTSTR)last), sink.subStatuses[1]);
 
     const Removals removed = Removed("closed-winner");
     EXPECT_EQ(IdsOf(targets), removed.ids);

@@ -10,12 +10,12 @@
 #include <string>
 #include <vector>
 
+#include "JobRecordingSink.h"
 #include "afx/String.h"
 #include "auction/AuctionShipMethods.h"
 #include "auction/ItemCondition.h"
 #include "client/TanzoAuctionItem.h"
 #include "client/actions/ResubmitPrompt.h"
-#include "net/ProgressSink.h"
 
 namespace ResubmitStandIn
 {
@@ -62,25 +62,6 @@ std::vector<std::string> Requests();
 int CountRequests(const char* host, const char* method, const char* pathStart);
 } // namespace ResubmitStandIn
 
-// A progress sink that keeps what the job showed and answers every box
-// with OK.
-class CJobRecordingSink : public CProgressSink
-{
-public:
-    void SetStatus(LPCTSTR lpszText) override { statuses.push_back(lpszText != nullptr ? lpszText : ""); }
-    void SetTitle(LPCTSTR lpszText) override { captions.push_back(lpszText != nullptr ? lpszText : ""); }
-    void SetSubStatus(LPCTSTR lpszText) override { subStatuses.push_back(lpszText != nullptr ? lpszText : ""); }
-    int ShowMessage(LPCTSTR lpszText, UINT nType) override
-    {
-        messages.push_back(lpszText != nullptr ? lpszText : "");
-        types.push_back(nType);
-        return IDOK;
-    }
-
-    std::vector<std::string> statuses, captions, subStatuses, messages;
-    std::vector<UINT> types;
-};
-
 // The user's answers to the job's questions, scripted, and its boxes.
 class CScriptedPrompt : public CResubmitPrompt
 {
@@ -88,7 +69,8 @@ public:
     BOOL EditShipMethods(CAuctionShipMethods& methods, BOOL bOfferFollowing, BOOL& bForFollowing) override;
     BOOL EditItemCondition(CItemCondition& condition, BOOL bOfferFollowing, BOOL& bForFollowing) override;
     void ShowNotice(const CProgressSinkRef& progress, LPCTSTR text) override;
-    int ShowHeadedMessage(const CProgressSinkRef& progress, LPCTSTR text, LPCTSTR heading, UINT nType) override;
+    int ShowHeadedMessage(const CProgressSinkRef& progress, LPCTSTR text, LPCTSTR heading,
+                          UINT nType) override;
     int ShowLinkedMessage(const CProgressSinkRef& progress, LPCTSTR text, LPCTSTR url, LPCTSTR linkText,
                           UINT nType) override;
 
