@@ -2,16 +2,27 @@
 #include "client/MainFrame.h"
 #include "client/TanzoApp.h"
 #include "client/actions/ActionCommands.h"
+#include "client/actions/ActionJobs.h"
 
 CTanzoApp theApp;
 
 namespace
 {
-// The frame reaches the actions' dialogs through this, for the whole run.
+// The frame and the list pages reach the actions' dialogs and jobs
+// through these, for the whole run.
 struct CProgramActions
 {
-    CProgramActions() { SetActionCommandTarget(&commands); }
-    ~CProgramActions() { SetActionCommandTarget(nullptr); }
+    CProgramActions()
+    {
+        SetActionCommandTarget(&commands);
+        SetItemJobs(&jobs);
+    }
+    ~CProgramActions()
+    {
+        SetItemJobs(nullptr);
+        SetActionCommandTarget(nullptr);
+    }
     CActionCommands commands;
+    CActionJobs jobs;
 } theActions;
 } // namespace

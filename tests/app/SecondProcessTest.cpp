@@ -75,13 +75,14 @@ class SecondProcessTest : public ::testing::Test
 protected:
     SecondProcessTest()
     {
-        for (const char* name : {"TestAppEvents", "TestAppTempFile", "TestAppEchoOut"})
+        for (const char* name : {"TestAppEvents", "TestAppTempFile", "TestAppEchoOut", "TestAppBroughtForward"})
             WriteSetting(name, nullptr);
         WriteSetting("TestAppEchoIn", "プロファイル");
     }
     ~SecondProcessTest() override
     {
-        for (const char* name : {"TestAppEvents", "TestAppTempFile", "TestAppEchoOut", "TestAppEchoIn"})
+        for (const char* name : {"TestAppEvents", "TestAppTempFile", "TestAppEchoOut", "TestAppEchoIn",
+                                 "TestAppBroughtForward"})
             WriteSetting(name, nullptr);
     }
     void SetUp() override
@@ -110,10 +111,12 @@ TEST_F(SecondProcessTest, SecondStartBringsTheFirstForwardAndEnds)
     CChildProcess second(TANZO_TESTAPP_EXE, kClassName);
     ASSERT_TRUE(second.m_bStarted);
     ASSERT_TRUE(second.WaitForExit());
-    EXPECT_TRUE(WaitFor([&] { return !::IsIconic(hWnd) && ::GetForegroundWindow() == hWnd; }, 5000));
-    EXPECT_FALSE(::IsIconic(hWnd));
+    // Other test programs share the display and may take the foreground
+    // back at any moment: the second copy's request and the system's answer
+    // are what this copy decides.
+    EXPECT_TRUE(WaitFor([&] { return !::IsIconic(hWnd); }, 5000));
     EXPECT_TRUE(::IsWindowVisible(hWnd));
-    EXPECT_EQ(hWnd, ::GetForegroundWindow());
+    EXPECT_EQ(CString("1"), ReadSetting("TestAppBroughtForward"));
     EXPECT_EQ(1, CountWindowsOfClass());
     // The second copy ended before its own start-up; its exit left the
     // first copy's work file alone.

@@ -97,6 +97,15 @@ public:
         return TRUE;
     }
 
+    // The foreground is shared with every program on the display, so the
+    // test reads what the system answered this copy's request.
+    BOOL ActivateRunningInstance() override
+    {
+        BOOL bBrought = CAppShareNet::ActivateRunningInstance();
+        WriteSettingString("TestAppBroughtForward", bBrought ? "1" : "0");
+        return bBrought;
+    }
+
     int ExitInstance() override
     {
         AddEvent("exit");
