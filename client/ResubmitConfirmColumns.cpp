@@ -1,25 +1,43 @@
 #include "client/ResubmitConfirmColumns.h"
 
 #include "client/ItemFields.h"
+#include "client/ListResourceIds.h"
 
 namespace
 {
-const int kColumnKinds[ResubmitConfirmColumnCount] = {
-    ItemField::Mark,    ItemField::AuctionID,     ItemField::Title, ItemField::StartPrice,
-    ItemField::EndTime, ItemField::ChargeOptions, ItemField::Memo,
+enum : UINT
+{
+    IDS_COLUMN_START_PRICE = 843,
+    IDS_COLUMN_PAID_OPTIONS = 937
+};
+
+const ListColumnSpec kColumns[ResubmitConfirmColumnCount] = {
+    {IDS_COLUMN_MARK, "ColumnWidthCommMark", 28, ListAlignCenter, ItemField::Mark, ListColumnImageStyle},
+    {IDS_COLUMN_ID, "ColumnWidthID", 85, ListAlignLeft, ItemField::AuctionID, 0},
+    {IDS_COLUMN_TITLE, "ColumnWidthTitle", 295, ListAlignLeft, ItemField::Title, ListColumnLinkStyle},
+    {IDS_COLUMN_START_PRICE, "ColumnWidthStartPrice", 80, ListAlignRight, ItemField::StartPrice, 0},
+    {IDS_COLUMN_END_TIME, "ColumnWidthEndTime", 123, ListAlignLeft, ItemField::EndTime, 0},
+    {IDS_COLUMN_PAID_OPTIONS, "ColumnWidthChargeOption", 93, ListAlignLeft, ItemField::ChargeOptions, 0},
+    {IDS_COLUMN_MEMO, "ColumnWidthMemo", 110, ListAlignLeft, ItemField::Memo, 0},
 };
 } // namespace
 
+const ListColumnSpec* GetResubmitConfirmColumn(int nColumn)
+{
+    return nColumn >= 0 && nColumn < ResubmitConfirmColumnCount ? &kColumns[nColumn] : nullptr;
+}
+
 int GetResubmitConfirmColumnKind(int nColumn)
 {
-    return nColumn >= 0 && nColumn < ResubmitConfirmColumnCount ? kColumnKinds[nColumn] : (int)ItemField::None;
+    const ListColumnSpec* pColumn = GetResubmitConfirmColumn(nColumn);
+    return pColumn != nullptr ? pColumn->kind : (int)ItemField::None;
 }
 
 int GetResubmitConfirmKindColumn(int nKind)
 {
     for (int nColumn = 0; nColumn < ResubmitConfirmColumnCount; ++nColumn)
     {
-        if (kColumnKinds[nColumn] == nKind)
+        if (kColumns[nColumn].kind == nKind)
             return nColumn;
     }
     return -1;

@@ -45,28 +45,6 @@ std::string Formatted(UINT nID, int a, int b)
     return (LPCTSTR)text;
 }
 
-// A shown window of this thread that the owner owns.
-HWND FindOwnedWindow(HWND hOwner)
-{
-    struct Finder
-    {
-        HWND hOwner;
-        HWND hFound = nullptr;
-        static BOOL CALLBACK Check(HWND hWnd, LPARAM lParam)
-        {
-            auto* self = (Finder*)lParam;
-            if (::IsWindowVisible(hWnd) && ::GetWindow(hWnd, GW_OWNER) == self->hOwner)
-            {
-                self->hFound = hWnd;
-                return FALSE;
-            }
-            return TRUE;
-        }
-    } finder{hOwner};
-    ::EnumThreadWindows(::GetCurrentThreadId(), Finder::Check, (LPARAM)&finder);
-    return finder.hFound;
-}
-
 // What a confirmation of the addition showed.
 struct Confirmation
 {

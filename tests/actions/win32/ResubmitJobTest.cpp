@@ -181,12 +181,14 @@ TEST_F(ResubmitJob, AnItemThatFailsStopsTheJobThere)
     } cases[] = {
         {"no old-form link", "{\"relist_entry\": {\"%s\": \"none\"}}", nullptr,
          "旧出品フォームへのリンクが見つかりません。", 0, 0, "旧出品フォームへのリンクが見つかりません。"},
-        {"non-premium", "{\"relist_entry\": {\"%s\": \"non_premium\"}}", nullptr, "Yahoo!プレミアム会員登録のない", 0, 0,
-         ""},
-        {"no form", "{\"relist_form\": {\"%s\": \"none\"}}", nullptr, LoadText(CResubmitOperation::IDS_INPUT_FORM_GONE), 0, 0,
+        {"non-premium", "{\"relist_entry\": {\"%s\": \"non_premium\"}}", nullptr,
+         "Yahoo!プレミアム会員登録のない", 0, 0, ""},
+        {"no form", "{\"relist_form\": {\"%s\": \"none\"}}", nullptr,
+         LoadText(CResubmitOperation::IDS_INPUT_FORM_GONE), 0, 0,
          LoadText(CResubmitOperation::IDS_INPUT_FORM_MISSING)},
         {"seller registration", "{\"relist_dialog\": {\"%s\": \"registration\"}}", nullptr, "", 0, 0, ""},
-        {"error on the confirmation", "{\"relist_preview\": {\"%s\": \"error\"}}", nullptr, "※エラー箇所：", 0, 0, ""},
+        {"error on the confirmation", "{\"relist_preview\": {\"%s\": \"error\"}}", nullptr, "※エラー箇所：",
+         0, 0, ""},
         {"error on completion", "{\"relist_submit\": {\"%s\": \"error_box\"}}", nullptr,
          "ただいま出品できません。", 0, 2, LoadText(CResubmitOperation::IDS_RETRY_HEADING)},
         {"announcement", "{\"relist_submit\": {\"%s\": \"announcement\"}}", nullptr,
@@ -270,13 +272,19 @@ TEST_F(ResubmitJob, EditModesReadTheFormAndPostNothing)
     const struct
     {
         DWORD mode;
-    } cases[] = {{CResubmitOperation::EditFetchDescription},
-                 {CResubmitOperation::EditFetchShipMethods},
-                 {CResubmitOperation::EditFetchTitle}};
+        const char* style; // of the form served, or null for the item's own
+    } cases[] = {{CResubmitOperation::EditFetchDescription, nullptr},
+                 {CResubmitOperation::EditFetchShipMethods, "old"},
+                 {CResubmitOperation::EditFetchShipMethods, "new"},
+                 {CResubmitOperation::EditFetchTitle, nullptr}};
     for (const auto& c : cases)
     {
-        SCOPED_TRACE(c.mode);
+        SCOPED_TRACE(testing::Message() << c.mode << " " << (c.style != nullptr ? c.style : ""));
         ASSERT_TRUE(StandIn::Reset());
+        if (c.style != nullptr)
+        {
+            ASSERT_TRUE(StandIn::SetState(std::string("{\"item_style\": \"") + c.style + "\"}"));
+        }
         MakeJob("closed-winner", 1);
         job->SetEditMode(c.mode);
         ASSERT_TRUE(job->Run());
@@ -291,6 +299,8 @@ TEST_F(ResubmitJob, EditModesReadTheFormAndPostNothing)
         case CResubmitOperation::EditFetchShipMethods:
             ASSERT_TRUE(job->GetFetchedShipMethods(methods));
             EXPECT_EQ(served[0].methodCount, methods.GetShipMethodCount());
+            // The shipping dialog takes the listing kind from the form.
+            EXPECT_EQ(std::string(c.style) == "new", job->IsNewStyleForm() != FALSE);
             break;
         default:
             ASSERT_TRUE(job->GetFetchedTitle(text));
@@ -344,23 +354,6 @@ TEST_F(ResubmitJob, ALapsedLogInIsRenewedAndTheRunGoesOn)
         EXPECT_EQ(1, Relisted(s.id).count) << s.id;
     EXPECT_LE(2, CountRequests("login", "POST", "/config/login"));
 }
-
-namespace
-{
-// Runs action from the message loop that runs then, once condition holds.
-void CallWhen(std::function<bool()> condition, std::function<void()> action, int nTries = 1500)
-{
-    CallSoon(
-        [=]
-        {
-            if (condition())
-                action();
-            else if (nTries > 0)
-                CallWhen(condition, action, nTries - 1);
-        },
-        20);
-}
-} // namespace
 
 TEST_F(ResubmitJob, StopWhileTheServiceHoldsEachRequestOfARun)
 {
