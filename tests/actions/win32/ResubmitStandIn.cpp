@@ -51,6 +51,28 @@ bool ReadControl(const std::string& path, CJsonDocument& json)
 
 namespace ResubmitStandIn
 {
+ServedItem ReadServedItem(const std::string& id)
+{
+    ServedItem item;
+    item.id = id;
+    CJsonDocument record;
+    if (!ReadControl("/control/item?id=" + id, record))
+        return item;
+    const CJsonValue* pItem = Member(record.GetRoot(), "item");
+    item.title = MemberText(pItem, "title");
+    item.description = MemberText(pItem, "description");
+    item.style = MemberText(pItem, "style");
+    const CJsonValue* pMethods = Member(pItem, "methods");
+    item.methodCount = pMethods != nullptr ? pMethods->GetCount() : 0;
+    for (int i = 0; pItem != nullptr && i < pItem->GetCount(); ++i)
+    {
+        const auto* pMember = dynamic_cast<const CJsonKeyValue*>(pItem->GetAt(i));
+        if (pMember != nullptr && pMember->GetValue() != nullptr && pMember->GetValue()->GetCount() == 0)
+            item.record[(LPCTSTR)pMember->GetKey()] = Text(pMember->GetValue());
+    }
+    return item;
+}
+
 std::vector<ServedItem> ClosedItems(const char* list, int count)
 {
     std::vector<ServedItem> items;
@@ -61,21 +83,10 @@ std::vector<ServedItem> ClosedItems(const char* list, int count)
     for (int i = 0; pEntries != nullptr && i < pEntries->GetCount() && (int)items.size() < count; ++i)
     {
         const CJsonValue* pEntry = pEntries->GetAt(i);
-        ServedItem item;
-        item.id = MemberText(pEntry, "id");
+        ServedItem item = ReadServedItem(MemberText(pEntry, "id"));
         item.listTitle = MemberText(pEntry, "title");
         item.url = MemberText(pEntry, "url");
         item.price = _atoi64(MemberText(pEntry, "price").c_str());
-        CJsonDocument record;
-        if (ReadControl("/control/item?id=" + item.id, record))
-        {
-            const CJsonValue* pItem = Member(record.GetRoot(), "item");
-            item.title = MemberText(pItem, "title");
-            item.description = MemberText(pItem, "description");
-            item.style = MemberText(pItem, "style");
-            const CJsonValue* pMethods = Member(pItem, "methods");
-            item.methodCount = pMethods != nullptr ? pMethods->GetCount() : 0;
-        }
         items.push_back(item);
     }
     return items;
@@ -187,7 +198,8 @@ int CScriptedPrompt::ShowHeadedMessage(const CProgressSinkRef&, LPCTSTR text, LP
     return IDOK;
 }
 
-int CScriptedPrompt::ShowLinkedMessage(const CProgressSinkRef&, LPCTSTR text, LPCTSTR url, LPCTSTR linkText, UINT)
+int CScriptedPrompt::ShowLinkedMessage(const CProgressSinkRef&, LPCTSTR text, LPCTSTR url, LPCTSTR linkText,
+                                       UINT)
 {
     calls.push_back(std::string("linked ") + text + "|" + url + "|" + linkText);
     return IDOK;

@@ -31,10 +31,14 @@ struct ServedItem
     std::string description;
     std::string style; // "new" or "old"
     int methodCount = 0;
+    // Its plain values by their keys (numbers and texts as written).
+    std::map<std::string, std::string> record;
 };
 
 // The first count items of a list ("closed-winner", "closed-nowinner").
 std::vector<ServedItem> ClosedItems(const char* list, int count);
+// The record of an item (not its list's values).
+ServedItem ReadServedItem(const std::string& id);
 // A client item as a list page hands it to the job.
 std::unique_ptr<TanzoAuctionItem> MakeItem(const ServedItem& served);
 

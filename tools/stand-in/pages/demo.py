@@ -221,10 +221,12 @@ def detail(user, name, index, item):
     d["description"] = DESCRIPTIONS[index % len(DESCRIPTIONS)].format(title=d["title"])
     start = max(100, item["price"] // rng.choice([1, 2, 3, 5]) // 10 * 10)
     mode = ["auction", "auction", "auction", "buynow", "auction", "offer"][index % 6]
+    # As the service has it: bidding ends at the buy-now price, and a
+    # fixed-price item stands at (an offer sells at most at) its one price.
     if mode == "auction":
-        buynow = 0 if index % 4 else start * 2
+        buynow = 0 if index % 4 else max(start * 2, item["price"])
     else:
-        buynow = start
+        start = buynow = max(start, item["price"])
     d.update({"start_price": start, "buynow_price": buynow, "sales_mode": mode})
 
     # Every other item has the new-style form (easy-transaction listing).

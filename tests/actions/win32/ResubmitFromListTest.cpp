@@ -1,0 +1,389 @@
+// Re-listing from the main window's closed lists against the stand-in, as
+// a user does it: the rows selected, the question, the confirmation (a row
+// moved, paid options on three), the common settings changed for this run
+// only, the run behind its progress dialog; then what the service holds and
+// what the list shows. Cancel on either dialog sends nothing.
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <map>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "ActionControls.h"
+#include "ResubmitStandIn.h"
+#include "app/DialogProfile.h"
+#include "app/ProfileTestUtil.h"
+#include "auction/OperationResourceIds.h"
+#include "client/TanzoAuctionItem.h"
+#include "client/TanzoResourceIds.h"
+#include "client/TanzoTabbedPage.h"
+#include "client/TanzoTabsTabbedDialog.h"
+#include "client/actions/ActionJobs.h"
+#include "client/actions/ResubmitChargeOptionDialog.h"
+#include "client/actions/ResubmitConfirmDialog.h"
+#include "client/actions/ResubmitResourceIds.h"
+#include "client/actions/ResubmitSettingDialog.h"
+#include "client/win32/ClientAppFixture.h"
+#include "net/ServiceHosts.h"
+#include "net/win32/StandIn.h"
+#include "text/Scramble.h"
+
+using namespace ResubmitStandIn;
+
+namespace
+{
+const char kDemoId[] = "demo_seller1";
+const char kDemoPassword[] = "pass-seller1";
+
+std::string LoadText(UINT nID)
+{
+    CString text;
+    text.LoadString(nID);
+    return (LPCTSTR)text;
+}
+
+// The settings that the common settings keep in the profile.
+std::map<std::string, std::string> StoredSettings()
+{
+    std::map<std::string, std::string> values;
+    const struct
+    {
+        UINT section;
+        const char* key;
+    } keys[] = {{IDD_RESUBMIT_COMMON_BASIC, "Duration"},
+                {IDD_RESUBMIT_COMMON_BASIC, "ClosingTime"},
+                {IDD_RESUBMIT_COMMON_BASIC, "NumResubmit"},
+                {IDD_RESUBMIT_COMMON_BASIC, "ToggleVal"},
+                {IDD_RESUBMIT_SETTING, "ResubmitType"}};
+    for (const auto& k : keys)
+        values[std::to_string(k.section) + " " + k.key] =
+            StoredProfileValue(*AfxGetApp(), GetDialogProfileSection(k.section), k.key);
+    return values;
+}
+
+// The captions the run dialog is given while the hook is set, in order.
+class CRunCaptions
+{
+public:
+    CRunCaptions()
+    {
+        s_pThis = this;
+        m_hHook = ::SetWindowsHookExA(WH_CALLWNDPROC, Hook, nullptr, ::GetCurrentThreadId());
+    }
+    ~CRunCaptions()
+    {
+        if (m_hHook != nullptr)
+            ::UnhookWindowsHookEx(m_hHook);
+        s_pThis = nullptr;
+    }
+    bool IsHooked() const { return m_hHook != nullptr; }
+
+    std::vector<std::string> captions;
+
+private:
+    static LRESULT CALLBACK Hook(int nCode, WPARAM wParam, LPARAM lParam)
+    {
+        const auto* pCall = (const CWPSTRUCT*)lParam;
+        if (nCode == HC_ACTION && s_pThis != nullptr && pCall->message == WM_SETTEXT && pCall->lParam != 0 &&
+            ::GetDlgItem(pCall->hwnd, IDC_PREPARE_ABORT) != nullptr)
+            s_pThis->captions.push_back((const char*)pCall->lParam);
+        return ::CallNextHookEx(nullptr, nCode, wParam, lParam);
+    }
+
+    static CRunCaptions* s_pThis;
+    HHOOK m_hHook;
+};
+CRunCaptions* CRunCaptions::s_pThis = nullptr;
+
+class ResubmitFromList : public ClientAppTest
+{
+protected:
+    ResubmitFromList()
+    {
+        StandIn::Reset();
+        StandIn::UseServiceOrigins();
+        m_app.m_bFirstRefresh = TRUE;
+        CString scrambled;
+        EncodeScrambledText32(kDemoPassword, scrambled);
+        SetSetting("UserCount", 1);
+        SetSettingText("UserID01", kDemoId);
+        SetSettingText("UserPswd01", scrambled);
+        SetSettingText("CurUserID", kDemoId);
+        SetItemJobs(&m_jobs);
+    }
+    ~ResubmitFromList() override
+    {
+        Close();
+        SetItemJobs(nullptr);
+        ResetServiceOrigins();
+        StandIn::Reset();
+    }
+
+    void SetSettingText(LPCTSTR lpszKey, LPCTSTR lpszValue)
+    {
+        AfxProfileWrite(CLIENT_PROFILE_KEY "\\Settings", lpszKey, REG_SZ, lpszValue,
+                        (DWORD)::lstrlenA(lpszValue) + 1);
+    }
+    CTanzoTabbedPage* Page(int nTab)
+    {
+        CTanzoView* pView = Frame() != nullptr ? Frame()->GetTanzoView() : nullptr;
+        return pView != nullptr && pView->GetTabs() != nullptr ? pView->GetTabs()->GetTanzoPage(nTab)
+                                                               : nullptr;
+    }
+    // The tab shown and read; its first count rows selected.
+    CTanzoListCtrl* ShowTab(int nTab, int count)
+    {
+        ClickTab(Frame()->GetTanzoView()->GetTabs()->GetTabCtrl().m_hWnd, nTab);
+        CTanzoTabbedPage* pPage = Page(nTab);
+        if (pPage == nullptr || pPage->GetList().GetItemCount() < count)
+            return nullptr;
+        CTanzoListCtrl& list = pPage->GetList();
+        list.SetItemStateMasked(-1, 0, LVIS_SELECTED | LVIS_FOCUSED);
+        for (int nRow = 0; nRow < count; ++nRow)
+            list.SetItemStateMasked(nRow, LVIS_SELECTED, LVIS_SELECTED);
+        return &list;
+    }
+    static std::vector<std::string> RowIds(CTanzoAItemBaseListCtrl& list)
+    {
+        std::vector<std::string> ids;
+        for (int nRow = 0; nRow < list.GetItemCount(); ++nRow)
+            ids.push_back((LPCTSTR)list.GetRowRecord(nRow)->GetAuctionID());
+        return ids;
+    }
+    static void Select(CTanzoAItemBaseListCtrl& list, std::initializer_list<int> rows)
+    {
+        list.SetItemStateMasked(-1, 0, LVIS_SELECTED | LVIS_FOCUSED);
+        for (int nRow : rows)
+            list.SetItemStateMasked(nRow, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
+    }
+    static CResubmitConfirmDialog* ConfirmOf(HWND hWnd)
+    {
+        return dynamic_cast<CResubmitConfirmDialog*>(CWnd::FromHandlePermanent(hWnd));
+    }
+    // The settings kept from an earlier use of the settings command.
+    void StoreSettingsOnce()
+    {
+        CResubmitSettingDialog stored(CResubmitSettingDialog::ModeSettings, Frame());
+        ASSERT_TRUE(stored.CreateModeless(Frame()));
+        stored.SendMessage(WM_COMMAND, IDOK, 0);
+        stored.DestroyWindow();
+    }
+    // The user's steps in the common settings: this run's values, kept
+    // out of the profile.
+    static void ChangeSettingsForThisRun(HWND hSettings)
+    {
+        SetControlText(hSettings, IDC_RESUBMIT_DURATION, "3");
+        SetControlText(hSettings, IDC_RESUBMIT_CLOSING_TIME, "10");
+        SetControlText(hSettings, IDC_RESUBMIT_NUM_RESUBMIT, "0");
+        ClickControl(hSettings, IDC_RESUBMIT_CLOSE_EARLY);
+        ClickControl(hSettings, IDC_RESUBMIT_DONT_SAVE);
+        ::SetFocus(FindControl(hSettings, IDOK));
+        Click(hSettings, IDOK);
+    }
+
+    CActionJobs m_jobs;
+    CMessageBoxRecorder m_boxes;
+};
+} // namespace
+
+TEST_F(ResubmitFromList, TwelveRowsOfTheClosedListGoUpAgainInTheConfirmedOrder)
+{
+    ASSERT_TRUE(StandIn::Available()) << "run under tools/stand-in/with-stand-in";
+    ASSERT_TRUE(Start());
+    StoreSettingsOnce();
+    const std::map<std::string, std::string> storedBefore = StoredSettings();
+    CTanzoListCtrl* pList = ShowTab(1, 12);
+    ASSERT_NE(nullptr, pList);
+    std::vector<std::string> pageIds = RowIds(*pList);
+    pageIds.resize(12);
+    std::map<std::string, LONGLONG> startPrices;
+    for (int nRow = 0; nRow < 12; ++nRow)
+    {
+        const TanzoAuctionItem* pItem = pList->GetRowRecord(nRow);
+        startPrices[(LPCTSTR)pItem->GetAuctionID()] =
+            pItem->GetStartPrice() == 0 ? pItem->GetCurrentPrice() : -1;
+    }
+
+    m_boxes.nAnswer = IDYES;
+    std::vector<std::string> confirmed;
+    std::string paidCaption;
+    bool bSettingsShown = false;
+    WhenDialogShows(IDC_CONFIRM_LIST,
+                    [&](HWND hConfirm)
+                    {
+                        CResubmitConfirmDialog* pConfirm = ConfirmOf(hConfirm);
+                        CTanzoResubmitConfirmListCtrl& list = pConfirm->GetList();
+                        // The fifth row one up.
+                        Select(list, {4});
+                        Click(hConfirm, IDC_CONFIRM_UP);
+                        // Paid options on three rows.
+                        Select(list, {1, 6, 10});
+                        CallWhen([hConfirm] { return FindOwnedWindow(hConfirm) != nullptr; },
+                                 [&, hConfirm]
+                                 {
+                                     HWND hOptions = FindOwnedWindow(hConfirm);
+                                     paidCaption = WindowText(hOptions);
+                                     ClickControl(hOptions, IDC_CHARGE_FEATURED_CHECK);
+                                     SetControlText(hOptions, IDC_CHARGE_FEATURED_EDIT, "50");
+                                     ClickControl(hOptions, IDC_CHARGE_BOLD);
+                                     ::SetFocus(FindControl(hOptions, IDOK));
+                                     Click(hOptions, IDOK);
+                                 });
+                        Click(hConfirm, IDC_CONFIRM_CHARGE);
+                        confirmed = RowIds(list);
+                        // Then the common settings, and the run.
+                        WhenDialogShows(IDC_RESUBMIT_TYPE_KEEP,
+                                        [&](HWND hSettings)
+                                        {
+                                            bSettingsShown = true;
+                                            ChangeSettingsForThisRun(hSettings);
+                                        });
+                        Click(hConfirm, IDOK);
+                    });
+    CRunCaptions run;
+    ASSERT_TRUE(run.IsHooked());
+    Frame()->SendMessage(WM_COMMAND, ID_ITEM_RESUBMIT, 0);
+
+    ASSERT_TRUE(bSettingsShown);
+    EXPECT_EQ(LoadText(CResubmitChargeOptionDialog::IDS_CAPTION_SEVERAL), paidCaption);
+    // The questions before and the closing message.
+    CString question;
+    question.FormatMessage(838, 12);
+    ASSERT_EQ(3u, m_boxes.texts.size());
+    EXPECT_EQ((LPCTSTR)question, m_boxes.texts[0]);
+    EXPECT_EQ(LoadText(CResubmitConfirmDialog::IDS_ASK_PAID_OPTIONS), m_boxes.texts[1]);
+    EXPECT_EQ(LoadText(1075), m_boxes.texts[2]);
+
+    std::vector<std::string> expectedOrder = pageIds;
+    std::swap(expectedOrder[3], expectedOrder[4]);
+    ASSERT_EQ(expectedOrder, confirmed);
+    std::vector<std::string> expectedCaptions;
+    for (int i = 1; i <= 12; ++i)
+        expectedCaptions.push_back("再出品中...(" + std::to_string(i) + "/12)");
+    EXPECT_EQ(expectedCaptions, run.captions);
+
+    // One re-listing per item, in the order confirmed.
+    std::string lastNewId;
+    const char* formHeld[][2] = {{"category", "category"}, {"Quantity", "quantity"},
+                                 {"shipping", "shipping"}, {"loc_cd", "loc_cd"},
+                                 {"city", "city"},         {"salesmode", "sales_mode"}};
+    for (size_t i = 0; i < confirmed.size(); ++i)
+    {
+        SCOPED_TRACE(confirmed[i]);
+        const Relistings made = Relisted(confirmed[i]);
+        ASSERT_EQ(1, made.count);
+        ASSERT_EQ(1u, made.listings.size());
+        EXPECT_LT(lastNewId, made.listings[0].newId);
+        lastNewId = made.listings[0].newId;
+        std::map<std::string, std::string> fields = made.listings[0].fields;
+        EXPECT_EQ("3", fields["Duration"]);
+        EXPECT_EQ("10", fields["ClosingTime"]);
+        EXPECT_EQ("0", fields["numResubmit"]);
+        EXPECT_EQ(0u, fields.count("CloseEarly"));
+        EXPECT_EQ("yes", fields["AutoExtension"]);
+        const bool bPaid = i == 1 || i == 6 || i == 10;
+        EXPECT_EQ(bPaid ? "50" : "", fields["featuredAmount"]);
+        EXPECT_EQ(bPaid ? "yes" : "", fields["boldSelected"]);
+        const ServedItem served = ReadServedItem(confirmed[i]);
+        EXPECT_EQ(served.title, fields["Title"]);
+        EXPECT_EQ(served.description, fields["Description"]);
+        for (const auto& f : formHeld)
+            EXPECT_EQ(served.record.at(f[1]), fields[f[0]]) << f[0];
+        const LONGLONG fromCurrent = startPrices[confirmed[i]];
+        EXPECT_EQ(fromCurrent >= 0 ? std::to_string(fromCurrent) : served.record.at("start_price"),
+                  fields["StartPrice"]);
+    }
+    EXPECT_EQ(storedBefore, StoredSettings());
+}
+
+TEST_F(ResubmitFromList, TheLastTenOfTheListWithoutWinnerLeaveItUntilTheNextReading)
+{
+    ASSERT_TRUE(Start());
+    CTanzoListCtrl* pList = ShowTab(2, 12);
+    ASSERT_NE(nullptr, pList);
+    const int nRowsBefore = pList->GetItemCount();
+    std::vector<std::string> ids = RowIds(*pList);
+    ids.resize(12);
+
+    m_boxes.nAnswer = IDYES;
+    WhenDialogShows(IDC_CONFIRM_LIST,
+                    [&](HWND hConfirm)
+                    {
+                        WhenDialogShows(IDC_RESUBMIT_TYPE_KEEP,
+                                        [](HWND hSettings) { Click(hSettings, IDOK); });
+                        Click(hConfirm, IDOK);
+                    });
+    Frame()->SendMessage(WM_COMMAND, ID_ITEM_RESUBMIT, 0);
+    for (const std::string& id : ids)
+        EXPECT_EQ(1, Relisted(id).count) << id;
+
+    // The page was read again: the last ten re-listed are left out.
+    std::vector<std::string> shown = RowIds(Page(2)->GetList());
+    EXPECT_EQ(nRowsBefore - 10, (int)shown.size());
+    for (size_t i = 0; i < ids.size(); ++i)
+        EXPECT_EQ(i < 2, std::find(shown.begin(), shown.end(), ids[i]) != shown.end()) << ids[i];
+    // A mark of this run only: the next reading shows them all.
+    Frame()->SendMessage(WM_COMMAND, ID_LIST_REFRESH, 0);
+    EXPECT_EQ(nRowsBefore, Page(2)->GetList().GetItemCount());
+}
+
+TEST_F(ResubmitFromList, CancelOnEitherDialogSendsNothing)
+{
+    ASSERT_TRUE(Start());
+    const struct
+    {
+        const char* name;
+        bool atSettings;
+    } cases[] = {{"confirmation", false}, {"settings", true}};
+    for (const auto& c : cases)
+    {
+        SCOPED_TRACE(c.name);
+        ASSERT_NE(nullptr, ShowTab(1, 2));
+        m_boxes.texts.clear();
+        m_boxes.nAnswer = IDYES;
+        const size_t nLogged = StandIn::Log().size();
+        bool bAskedAboutPaid = false;
+        bool bStayedOpen = false;
+        WhenDialogShows(IDC_CONFIRM_LIST,
+                        [&](HWND hConfirm)
+                        {
+                            if (!c.atSettings)
+                            {
+                                // Paid options set, the question answered No: it stays.
+                                Select(ConfirmOf(hConfirm)->GetList(), {0});
+                                CallWhen([hConfirm] { return FindOwnedWindow(hConfirm) != nullptr; },
+                                         [hConfirm]
+                                         {
+                                             HWND hOptions = FindOwnedWindow(hConfirm);
+                                             ClickControl(hOptions, IDC_CHARGE_BOLD);
+                                             Click(hOptions, IDOK);
+                                         });
+                                Click(hConfirm, IDC_CONFIRM_CHARGE);
+                                m_boxes.nAnswer = IDNO;
+                                Click(hConfirm, IDOK);
+                                bAskedAboutPaid = !m_boxes.texts.empty() &&
+                                                  m_boxes.texts.back() ==
+                                                      LoadText(CResubmitConfirmDialog::IDS_ASK_PAID_OPTIONS);
+                                bStayedOpen = ::IsWindowVisible(hConfirm) != FALSE;
+                                Click(hConfirm, IDCANCEL);
+                                return;
+                            }
+                            WhenDialogShows(IDC_RESUBMIT_TYPE_KEEP,
+                                            [](HWND hSettings) { Click(hSettings, IDCANCEL); });
+                            Click(hConfirm, IDOK);
+                        });
+        Frame()->SendMessage(WM_COMMAND, ID_ITEM_RESUBMIT, 0);
+        if (!c.atSettings)
+        {
+            EXPECT_TRUE(bAskedAboutPaid);
+            EXPECT_TRUE(bStayedOpen);
+        }
+        const std::vector<LoggedRequest> log = StandIn::Log();
+        for (size_t i = nLogged; i < log.size(); ++i)
+            EXPECT_EQ(std::string::npos, log[i].path.find("/jp/show/resubmit")) << log[i].target;
+        EXPECT_EQ(nullptr, FindDialogWith(IDC_PREPARE_ABORT));
+    }
+}
