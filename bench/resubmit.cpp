@@ -1,7 +1,8 @@
 // The re-listing job over 500 items against the stand-in of the service
 // (Windows build under Wine, inside tools/stand-in/with-stand-in): the
 // closed items cycled to 500 targets, each taken through the entry page,
-// the form, the confirmation and the final post. Printed: the whole run,
+// the form, the confirmation and the final post, in pages as long as the
+// service's (their scripts and site links around the content). Printed: the whole run,
 // the time spent waiting for the service and the job's own time (the CPU
 // time of its thread) per item, for the first and the last hundred items.
 #include <windows.h>
@@ -23,6 +24,8 @@ namespace
 {
 const int kItems = 500;
 const int kBand = 100;
+// About what a page of the service's listing road weighs.
+const int kPageBytes = 150000;
 
 double ThreadSeconds()
 {
@@ -67,8 +70,9 @@ void PrintBand(const char* name, const CItemClock& clock, int first, int last)
         cpu += clock.cpu[i + 1] - clock.cpu[i];
     }
     const int n = last - first;
-    std::printf("  %-16s per item: %7.1f ms in all, %7.1f ms waiting for the service, %6.1f ms the job's own\n",
-                name, 1000 * wall / n, 1000 * (wall - cpu) / n, 1000 * cpu / n);
+    std::printf(
+        "  %-16s per item: %7.1f ms in all, %7.1f ms waiting for the service, %6.1f ms the job's own\n", name,
+        1000 * wall / n, 1000 * (wall - cpu) / n, 1000 * cpu / n);
 }
 } // namespace
 
@@ -77,6 +81,13 @@ int main()
     if (!StandIn::Available() || !StandIn::Reset() || !StandIn::UseServiceOrigins())
     {
         std::printf("bench_resubmit: run inside tools/stand-in/with-stand-in\n");
+        return 1;
+    }
+    char state[64];
+    std::snprintf(state, sizeof(state), "{\"page_bytes\": %d}", kPageBytes);
+    if (!StandIn::SetState(state))
+    {
+        std::printf("bench_resubmit: the stand-in refused its scenario\n");
         return 1;
     }
     std::vector<ResubmitStandIn::ServedItem> served = ResubmitStandIn::ClosedItems("closed-winner", 1000);
@@ -113,8 +124,8 @@ int main()
     StandIn::Reset();
     ResetServiceOrigins();
 
-    std::printf("Re-listing job, %d items against the stand-in (%d distinct closed items)\n", kItems,
-                (int)served.size());
+    std::printf("Re-listing job, %d items against the stand-in (%d distinct closed items, pages of %d KB)\n",
+                kItems, (int)served.size(), kPageBytes / 1000);
     if (!bDone || (int)clock.wall.size() != kItems + 1)
     {
         std::printf("  the job stopped after %d items: %s\n", (int)clock.wall.size() - 1,

@@ -1417,6 +1417,24 @@ class RelistPagesTest(JobPagesTest):
         styles = {self.record(i["id"])["style"] for i in items}
         self.assertEqual(styles, {"old", "new"})
 
+    def test_pages_of_the_services_size(self):
+        """page_bytes: the road's pages weigh what the service's do, and read as before."""
+        aid = self.items("closed-winner")[0]["id"]
+        small, _ = self.old_form(aid)
+        self.control("POST", "/control/state", {"page_bytes": 150000})
+        page, form = self.old_form(aid)
+        self.assertGreaterEqual(len(page.body), 150000)
+        self.assertLess(len(page.body), 200000)
+        same = lambda f: [pair for pair in form_pairs(f) if pair[0] != ".crumb"]  # noqa: E731
+        self.assertEqual(same(form), same(small.dom.find("form", name="auction")))
+        self.assertEqual(len(page.dom.find_all("form")), len(small.dom.find_all("form")))
+        self.assertNotIn("resubmit?", " ".join(a.get("href", "") for a in page.dom.find("div", id="ftr").find_all("a")))
+        confirm, _ = self.preview(aid)
+        self.assertGreaterEqual(len(confirm.body), 150000)
+        done = self.final(confirm)
+        self.assertGreaterEqual(len(done.body), 150000)
+        self.assertIn("出品：完了", done.title)
+
     def test_the_forms_of_both_styles(self):
         items = self.items("closed-nowinner")
         for item in items[:2]:

@@ -133,9 +133,33 @@ def hidden(name, value):
 
 
 def frame(req, v, title, body, charset, status=200):
-    """A signed-in page of the auction hosts: the masthead, then body."""
-    return page("%s - %s" % (auction_name(req), title), masthead(req, v.user) + body, charset,
-                status=status, headers=v.headers)
+    """A signed-in page of the auction hosts: the masthead, then body. With the
+    switch "page_bytes" (a number) the page carries what the service's own
+    pages carry beside their content, scripts in its head and the site's
+    links below, until it is about that long."""
+    head, foot = service_weight(int(req.state.get("page_bytes") or 0) - len(body))
+    return page("%s - %s" % (auction_name(req), title), masthead(req, v.user) + body + foot, charset,
+                status=status, headers=v.headers, head=head)
+
+
+def service_weight(size):
+    """The head scripts and the footer links of the service's pages, of about size characters."""
+    if size <= 0:
+        return "", ""
+    lines, links = [], []
+    script_size = size * 2 // 3
+    n = 0
+    while sum(len(line) for line in lines) < script_size:
+        lines.append("  window.YAHOO.ads.slots.push({id: \"ad%05d\", size: [300, 250], pos: \"sell\", "
+                     "targeting: {cat: \"2084%06d\", page: \"resubmit\"}});\n" % (n, n))
+        n += 1
+    head = '<script type="text/javascript">\nwindow.YAHOO = window.YAHOO || {ads: {slots: []}};\n%s</script>\n' % (
+        "".join(lines))
+    n = 0
+    while sum(len(link) for link in links) < size - script_size:
+        links.append('<li><a href="/category/2084%06d/">カテゴリ%d</a></li>\n' % (n, n))
+        n += 1
+    return head, '<div id="ftr">\n<ul class="ftrLinks">\n%s</ul>\n</div>\n' % "".join(links)
 
 
 def title_bar(text):
