@@ -151,6 +151,12 @@ TEST_F(HelpWindowTest, OneWindowForEveryDialogAtThePageOfTheDialogThatAsks)
     ASSERT_NE(nullptr, pHelp);
     EXPECT_TRUE(::IsWindowVisible(hHelp));
     EXPECT_EQ(nullptr, ::GetWindow(hHelp, GW_OWNER));
+    CString title;
+    title.LoadString(AFX_IDS_APP_TITLE);
+    EXPECT_FALSE(title.IsEmpty());
+    char szCaption[256] = {};
+    ::GetWindowTextA(hHelp, szCaption, sizeof(szCaption));
+    EXPECT_STREQ(CString("ヘルプ - ") + title, szCaption);
     CRect rect;
     ::GetWindowRect(hHelp, &rect);
     EXPECT_EQ(720, rect.Width());
