@@ -171,3 +171,16 @@ TEST_F(FirstUserId, SwitchingTheCurrentIdAsksAndTests)
     expected.Format(LoadText(CLoginTestDialog::IDS_SWITCHING_CAPTION).c_str(), "demo_seller1");
     EXPECT_EQ(std::string(expected), caption);
 }
+
+TEST_F(FirstUserId, StoppingTheSwitchsLogInTestTellsNothing)
+{
+    ASSERT_TRUE(StandIn::SetState("{\"login_wait\": 2}"));
+    CMessageBoxes boxes({IDYES, IDOK});
+    boxes.onShow = []
+    { AbortLogInTestWhenFetching(LoadText(CAuctionLoginController::IDS_LOGIN_STATUS_PAGE)); };
+    CUserAccount account;
+    account.SetID("demo_seller2");
+    account.SetPassword("pass-seller2");
+    EXPECT_FALSE(ConfirmLoginOrSwitch(account, Frame()));
+    EXPECT_EQ(std::vector<std::string>{LoadText(876, "demo_seller2")}, boxes.texts);
+}

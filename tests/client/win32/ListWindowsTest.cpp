@@ -3,20 +3,25 @@
 // dialogs, stopping, and the hand-over of the item commands.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <memory>
 #include <string>
 #include <vector>
 
 #include "app/ClipboardShell.h"
+#include "app/DialogResourceIds.h"
 #include "app/Screenshot.h"
 #include "auction/UserAccount.h"
 #include "auction/AccountTestUtil.h"
+#include "auction/UserIdResourceIds.h"
 #include "client/ClientTestSupport.h"
 #include "client/DataFileTestSupport.h"
+#include "client/FindResourceIds.h"
 #include "client/MarkCommands.h"
 #include "client/IdPageBar.h"
 #include "client/ItemJobs.h"
 #include "client/ListResourceIds.h"
+#include "client/MainStatusBar.h"
 #include "client/PageNumberDialog.h"
 #include "client/TanzoAuctionItem.h"
 #include "client/TanzoAuctionItemUserEdit.h"
@@ -377,6 +382,159 @@ TEST_F(ListWindowsTest, ThePageDialogTakesOnlyAPageOfTheList)
     CString expected;
     expected.FormatMessage(IDS_NUMBER_OUT_OF_RANGE, 1, 25);
     EXPECT_EQ(std::vector<std::string>(3, (LPCTSTR)expected), boxes.texts);
+}
+
+// From a profile without an ID the first refresh asks for one; the log-in
+// test of the demo account signs in through the service's log-in page, and
+// the selling list then shows its first page.
+TEST_F(ListWindowsTest, AFirstRefreshWithoutAnIdAsksForOneThenShowsThePage)
+{
+    for (LPCTSTR key : {"UserCount", "UserID01", "UserPswd01", "CurUserID"})
+        AfxProfileDelete(CLIENT_PROFILE_KEY "\\Settings", key);
+    CBoxRecorder boxes({IDYES, IDOK});
+    std::string notice = "(not shown)";
+    WhenDialogShows(IDC_SIMPLE_TEXT,
+                    [&notice](HWND hNotice)
+                    {
+                        notice = ControlText(hNotice, IDC_SIMPLE_TEXT);
+                        ::SendMessageA(hNotice, WM_COMMAND, IDOK, 0);
+                    });
+    WhenDialogShows(IDC_USERID_PASSWORD,
+                    [](HWND hDialog)
+                    {
+                        ::SetDlgItemTextA(hDialog, IDC_USERID_ID, kDemoId);
+                        ::SetDlgItemTextA(hDialog, IDC_USERID_PASSWORD, kDemoPassword);
+                        Click(hDialog, IDOK);
+                    });
+    ASSERT_TRUE(Start());
+    CString asked;
+    asked.FormatMessage(873, kDemoId);
+    CString done;
+    done.LoadString(874);
+    CString shown;
+    shown.LoadString(905);
+    EXPECT_EQ((LPCTSTR)shown, notice);
+    EXPECT_EQ((std::vector<std::string>{(LPCTSTR)asked, (LPCTSTR)done}), boxes.texts);
+    ASSERT_EQ(1, Doc()->GetCount());
+    EXPECT_STREQ(kDemoId, Doc()->GetCurrentUserID());
+    EXPECT_GE(CountRequests("GET", "/config/login"), 1);
+    EXPECT_GE(CountRequests("POST", "/config/login"), 1);
+    EXPECT_EQ(50, Page(0)->GetList().GetItemCount());
+    EXPECT_EQ("項目数：50", PaneText(3));
+    EXPECT_EQ(kDemoId, BarText(0, IDC_BAR_USER_ID));
+}
+
+namespace
+{
+// Types the text into the find dialog once it shows, and searches.
+void SearchWhenAsked(const char* text)
+{
+    const std::string typed = text;
+    WhenDialogShows(IDC_FIND_SEARCH,
+                    [typed](HWND hDialog)
+                    {
+                        ::SetDlgItemTextA(hDialog, IDC_FIND_TEXT, typed.c_str());
+                        Click(hDialog, IDC_FIND_SEARCH);
+                    });
+}
+} // namespace
+
+// Ctrl+F searches the list shown from its first row, F3 and Shift+F3 go on
+// downwards and upwards, the status bar names the text; a text no row
+// holds leaves the selection and clears the status.
+TEST_F(ListWindowsTest, FindSelectsRowsOfTheListShownAndTellsInTheStatusBar)
+{
+    ASSERT_TRUE(Start());
+    CTanzoListCtrl& list = Page(0)->GetList();
+    std::vector<int> rows; // the rows whose title holds the text
+    for (int nRow = 0; nRow < list.GetItemCount(); ++nRow)
+    {
+        if (Cell(0, nRow, ItemField::Title).find("#1") != std::string::npos)
+            rows.push_back(nRow);
+    }
+    ASSERT_GE(rows.size(), 3u);
+    list.SelectSingleItem(rows[2]);
+    SearchWhenAsked("#1");
+    Command(ID_LIST_FIND);
+    EXPECT_EQ(rows[0], list.GetCurrentRow());
+    CString status;
+    status.Format(IDS_FIND_STATUS, "#1");
+    EXPECT_EQ((LPCTSTR)status, PaneText(CMainStatusBar::paneMessage));
+
+    Command(ID_LIST_FIND_NEXT);
+    EXPECT_EQ(rows[1], list.GetCurrentRow());
+    Command(ID_LIST_FIND_NEXT);
+    EXPECT_EQ(rows[2], list.GetCurrentRow());
+    Command(ID_LIST_FIND_PREVIOUS);
+    EXPECT_EQ(rows[1], list.GetCurrentRow());
+    EXPECT_EQ((LPCTSTR)status, PaneText(CMainStatusBar::paneMessage));
+
+    SearchWhenAsked("どの行にもない文字列");
+    Command(ID_LIST_FIND);
+    EXPECT_EQ(rows[1], list.GetCurrentRow());
+    EXPECT_EQ("", PaneText(CMainStatusBar::paneMessage));
+}
+
+// A switch to the second demo account from the ID menu reads the list
+// again with that account's items; the first account's memo stays in its
+// own file and shows again after switching back.
+TEST_F(ListWindowsTest, ASwitchOfTheIdShowsThatAccountsItemsAndKeepsEachOnesMemos)
+{
+    CString scrambled;
+    EncodeScrambledText32("pass-seller2", scrambled);
+    SetSetting("UserCount", 2);
+    SetSettingText("UserID02", "demo_seller2");
+    SetSettingText("UserPswd02", scrambled);
+    ASSERT_TRUE(Start());
+    CTanzoListCtrl& list = Page(0)->GetList();
+    ASSERT_EQ(50, list.GetItemCount());
+    list.SelectSingleItem(0);
+    const CString firstItem = list.GetRowRecord(0)->GetAuctionID();
+    WhenDialogShows(IDC_MEMO_TEXT,
+                    [](HWND hDialog)
+                    {
+                        ::SetDlgItemTextA(hDialog, IDC_MEMO_TEXT, "一人目のメモ");
+                        Click(hDialog, IDOK);
+                    });
+    Command(ID_ITEM_MEMO);
+    ASSERT_EQ("一人目のメモ", Cell(0, 0, ItemField::Memo));
+
+    {
+        CBoxRecorder boxes({IDYES, IDOK});
+        MarkLog();
+        Command(ID_USER_ID_FIRST + 1);
+        CString asked;
+        asked.FormatMessage(876, "demo_seller2");
+        CString done;
+        done.LoadString(877);
+        EXPECT_EQ((std::vector<std::string>{(LPCTSTR)asked, (LPCTSTR)done}), boxes.texts);
+    }
+    EXPECT_STREQ("demo_seller2", Doc()->GetCurrentUserID());
+    EXPECT_EQ("demo_seller2", BarText(0, IDC_BAR_USER_ID));
+    const std::vector<std::string> read = StatusPagesRead();
+    EXPECT_NE(read.end(), std::find(read.begin(), read.end(), "selling 1"));
+    EXPECT_EQ(3, list.GetItemCount());
+    EXPECT_EQ(-1, RowOf(0, firstItem));
+
+    // Written to the first account's file when the switch left it.
+    {
+        CTestDocData data(m_folder.Path());
+        data.Add(Account(kDemoId, kDemoPassword));
+        TanzoAuctionItem probe;
+        probe.SetAuctionID(firstItem);
+        TanzoAuctionItemUserEdit record(probe);
+        ASSERT_TRUE(data.LookupUserEdit(record));
+        EXPECT_EQ("一人目のメモ", std::string((LPCTSTR)record.GetMemo()));
+    }
+
+    {
+        CBoxRecorder boxes({IDYES, IDOK});
+        Command(ID_USER_ID_FIRST);
+    }
+    EXPECT_STREQ(kDemoId, Doc()->GetCurrentUserID());
+    const int nRow = RowOf(0, firstItem);
+    ASSERT_GE(nRow, 0);
+    EXPECT_EQ("一人目のメモ", Cell(0, nRow, ItemField::Memo));
 }
 
 // The main window with the selling and the closed lists filled, marks set
