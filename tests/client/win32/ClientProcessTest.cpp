@@ -17,6 +17,10 @@
 #include "app/ChildProcess.h"
 #include "client/DataFileTestSupport.h"
 #include "client/TanzoResourceIds.h"
+#include "app/DialogResourceIds.h"
+#include "auction/OperationResourceIds.h"
+#include "auction/UserIdResourceIds.h"
+#include "setup/ProgramDriver.h"
 #include "client/actions/ResubmitSettingDialog.h"
 #include "net/win32/StandIn.h"
 #include "text/Scramble.h"
@@ -52,8 +56,9 @@ void WriteClientSetting(const char* name, const std::string& value)
 }
 
 // The program's first refresh reads the stand-in's list with the stored
-// demo account, without a question that would hold its start.
-void PointClientAtStandIn()
+// demo account, without a question that would hold its start; without the
+// account it asks for one.
+void PointClientAtStandIn(bool bWithAccount = true)
 {
     const char* hosts[][2] = {
         {"HostAuctions", "AUCTIONS"}, {"HostItemPage", "ITEM"},      {"HostOpenList", "OPENLIST"},
@@ -63,6 +68,8 @@ void PointClientAtStandIn()
     };
     for (const auto& host : hosts)
         WriteClientSetting(host[0], StandIn::Origin(host[1]));
+    if (!bWithAccount)
+        return;
     CString scrambled;
     EncodeScrambledText32("pass-seller1", scrambled);
     DWORD dwCount = 1;
@@ -172,6 +179,164 @@ TEST(ClientProcess, TheMenuOpensTheReListingSettingsOfTheActions)
         EXPECT_TRUE(WaitFor([&] { return !::IsWindow(hDialog); }));
     }
     CloseWhenIdle(program, hWnd);
+    AfxProfileDelete("Software\\Velmar Soft\\Tanzo3", nullptr);
+}
+
+namespace
+{
+// The rows of the program's visible list.
+int ListRowCount(HWND hWnd)
+{
+    struct Finder
+    {
+        int nRows = -1;
+        static BOOL CALLBACK Check(HWND hChild, LPARAM lParam)
+        {
+            char szClass[32] = {};
+            ::GetClassNameA(hChild, szClass, sizeof(szClass));
+            if (::lstrcmpA(szClass, "SysListView32") == 0 && ::IsWindowVisible(hChild))
+                ((Finder*)lParam)->nRows = (int)::SendMessageA(hChild, LVM_GETITEMCOUNT, 0, 0);
+            return TRUE;
+        }
+    } finder;
+    ::EnumChildWindows(hWnd, Finder::Check, (LPARAM)&finder);
+    return finder.nRows;
+}
+
+// A visible dialog of the process that none of the handled ones is.
+HWND FindNewDialog(DWORD dwProcessId, const std::vector<HWND>& handled)
+{
+    struct Search
+    {
+        DWORD dwProcessId;
+        const std::vector<HWND>* pHandled;
+        HWND hFound = nullptr;
+        static BOOL CALLBACK Check(HWND hWnd, LPARAM lParam)
+        {
+            Search* self = (Search*)lParam;
+            DWORD dwProcess = 0;
+            ::GetWindowThreadProcessId(hWnd, &dwProcess);
+            char szClass[64] = {};
+            ::GetClassNameA(hWnd, szClass, sizeof(szClass));
+            if (dwProcess != self->dwProcessId || !::IsWindowVisible(hWnd) || ::lstrcmpA(szClass, "#32770") != 0 ||
+                std::find(self->pHandled->begin(), self->pHandled->end(), hWnd) != self->pHandled->end() ||
+                ::GetDlgItem(hWnd, IDC_LOGIN_TEST_ABORT) != nullptr) // the log-in test runs by itself
+                return TRUE;
+            self->hFound = hWnd;
+            return FALSE;
+        }
+    } search{dwProcessId, &handled};
+    ::EnumWindows(Search::Check, (LPARAM)&search);
+    return search.hFound;
+}
+
+std::string TextOf(HWND hWnd)
+{
+    char szText[4096] = {};
+    ::SendMessageA(hWnd, WM_GETTEXT, sizeof(szText), (LPARAM)szText);
+    return szText;
+}
+
+// The statics of a message box, as the user reads them.
+std::string BoxText(HWND hBox)
+{
+    std::string text;
+    ::EnumChildWindows(
+        hBox,
+        [](HWND hChild, LPARAM lParam)
+        {
+            char szClass[64] = {};
+            ::GetClassNameA(hChild, szClass, sizeof(szClass));
+            if (CString(szClass).CompareNoCase("Static") == 0 && ::IsWindowVisible(hChild))
+                *(std::string*)lParam += TextOf(hChild);
+            return TRUE;
+        },
+        (LPARAM)&text);
+    return text;
+}
+
+// Presses the button, or sends its command when the box has none of that id.
+void PressButton(HWND hDialog, int nID)
+{
+    if (HWND hButton = ::GetDlgItem(hDialog, nID))
+        ::PostMessageA(hButton, BM_CLICK, 0, 0);
+    else
+        ::PostMessageA(hDialog, WM_COMMAND, MAKEWPARAM(nID, BN_CLICKED), 0);
+}
+} // namespace
+
+// The program on a profile with the service's hosts and no ID, used as a
+// user would: its first refresh tells that an ID is needed, the demo ID
+// and password go into the add dialog, the log-in test is confirmed and
+// signs in through the stand-in's log-in page, and the selling list then
+// shows its first page.
+TEST(ClientProcess, AFreshProfileAsksForAnIdSignsInAndShowsTheFirstPage)
+{
+    ASSERT_EQ(nullptr, ::FindWindowA("VelmarsoftTanzoClass", nullptr)) << "a copy is running already";
+    ASSERT_TRUE(StandIn::Available());
+    StandIn::Reset();
+    AfxProfileDelete("Software\\Velmar Soft\\Tanzo3", nullptr);
+    PointClientAtStandIn(false);
+    CChildProcess program(TANZO_EXE, "VelmarsoftTanzoClass");
+    ASSERT_TRUE(program.m_bStarted);
+    HWND hWnd = program.WaitForWindow();
+    ASSERT_NE(nullptr, hWnd);
+
+    std::vector<std::string> seen; // "notice", "add", or the message's id
+    std::vector<HWND> handled;
+    EXPECT_TRUE(WaitFor(
+        [&]
+        {
+            if (HWND hDialog = FindNewDialog(program.m_pi.dwProcessId, handled))
+            {
+                handled.push_back(hDialog);
+                if (HWND hNotice = ::GetDlgItem(hDialog, IDC_SIMPLE_TEXT))
+                {
+                    CString notice;
+                    notice.LoadString(905);
+                    seen.push_back(TextOf(hNotice) == (LPCTSTR)notice ? "notice" : "notice: " + TextOf(hNotice));
+                    PressButton(hDialog, IDOK);
+                }
+                else if (HWND hPassword = ::GetDlgItem(hDialog, IDC_USERID_PASSWORD))
+                {
+                    seen.push_back("add");
+                    ::SendMessageA(::GetDlgItem(hDialog, IDC_USERID_ID), WM_SETTEXT, 0, (LPARAM) "demo_seller1");
+                    ::SendMessageA(hPassword, WM_SETTEXT, 0, (LPARAM) "pass-seller1");
+                    PressButton(hDialog, IDOK);
+                }
+                else
+                {
+                    const std::string text = BoxText(hDialog);
+                    const UINT nID = IsMessageText(text, 873) ? 873 : IsMessageText(text, 874) ? 874 : 0;
+                    seen.push_back(nID != 0 ? std::to_string(nID) : text);
+                    const bool bQuestion = ::GetDlgItem(hDialog, IDYES) != nullptr ||
+                                           ::GetDlgItem(hDialog, IDC_MESSAGE_BUTTON_PAIR_FIRST) != nullptr;
+                    PressButton(hDialog, !bQuestion                                ? IDOK
+                                         : ::GetDlgItem(hDialog, IDYES) != nullptr ? IDYES
+                                                                                   : IDC_MESSAGE_BUTTON_PAIR_FIRST);
+                }
+            }
+            return ListRowCount(hWnd) == 50 && ListEnabled(hWnd);
+        },
+        120000));
+    EXPECT_EQ((std::vector<std::string>{"notice", "add", "873", "874"}), seen);
+
+    int nGets = 0, nPosts = 0;
+    for (const LoggedRequest& request : StandIn::Log("/config/login"))
+    {
+        nGets += request.method == "GET";
+        nPosts += request.method == "POST";
+    }
+    EXPECT_GE(nGets, 1);
+    EXPECT_GE(nPosts, 1);
+    EXPECT_TRUE(FirstPageRead());
+
+    CloseWhenIdle(program, hWnd);
+    char szId[64] = {};
+    DWORD dwSize = sizeof(szId);
+    EXPECT_EQ(ERROR_SUCCESS, ::RegGetValueA(HKEY_CURRENT_USER, kClientSettings, "UserID01", RRF_RT_REG_SZ,
+                                            nullptr, szId, &dwSize));
+    EXPECT_STREQ("demo_seller1", szId);
     AfxProfileDelete("Software\\Velmar Soft\\Tanzo3", nullptr);
 }
 
