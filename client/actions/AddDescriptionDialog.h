@@ -9,11 +9,12 @@
 #include "afx/String.h"
 #include "app/TabbedDialog.h"
 #include "client/actions/DescriptionAdditionSink.h"
+#include "client/actions/TanzoTemplateMenu.h"
 
 class CAddDescriptionTextPage;
 class CAddDescriptionPreviewPage;
 
-class CAddDescriptionDialog : public CTabbedDialog
+class CAddDescriptionDialog : public CTabbedDialog, public CTemplateMenuOwner
 {
     DECLARE_DYNAMIC(CAddDescriptionDialog)
 public:
@@ -47,6 +48,12 @@ public:
     CString GetEditedText() const;
     // Puts a text into the text page, refreshing the preview when it shows.
     void InsertText(LPCTSTR text);
+    // The 定型文 menu over the document's templates of additions.
+    CTanzoTemplateMenu& GetTemplateMenu() { return m_templateMenu; }
+
+    CTemplateListBaseDialog* CreateTemplateManager(CWnd* pParent) override;
+    CTemplateStringItem* CreateTemplateFromInput() override;
+    void ApplyTemplate(const CTemplateStringItem& item) override;
 
 protected:
     void AddPages() override;
@@ -54,6 +61,7 @@ protected:
     void RegisterLayoutControls() override;
     void OnOK() override;
     void ShowSelectedPage(BOOL bPostActivate) override;
+    BOOL OnCommand(WPARAM wParam, LPARAM lParam) override;
     // The user agrees to add the text to the items; tests answer here.
     virtual BOOL ConfirmAddition(const CString& text);
 
@@ -61,6 +69,7 @@ private:
     int m_nMode;
     CString m_strText;
     CDescriptionAdditionSink m_settings;
+    CTanzoTemplateMenu m_templateMenu;
     CAddDescriptionTextPage* m_pTextPage;
     CAddDescriptionPreviewPage* m_pPreviewPage;
 };

@@ -6,17 +6,16 @@
 // and ordered as in every template list. The caller hands the templates in
 // and takes them back after IDOK.
 
-#include "auction/TemplateListBaseDialog.h"
+#include "client/actions/TanzoTemplateListDialog.h"
 
 class CTanzoDocData;
 
-class CDescriptionTemplateListDialog : public CTemplateListBaseDialog
+class CDescriptionTemplateListDialog : public CTanzoTemplateListDialog
 {
     DECLARE_DYNAMIC(CDescriptionTemplateListDialog)
 public:
     enum
     {
-        MaxTemplates = 20,
         DefaultColumnWidth = 400,
         IDS_COLUMN_TITLE = 19100
     };
@@ -31,7 +30,7 @@ protected:
     void DoDataExchange(CDataExchange* pDX) override;
     BOOL OnCommand(WPARAM wParam, LPARAM lParam) override;
     int GetColumnCount() override;
-    int GetMaxCount() override;
+    int GetTemplateSet() override;
     LPCTSTR GetColumnWidthKey(int nColumn) override;
     int GetDefaultColumnWidth(int nColumn) override;
     UINT GetColumnTitleId(int nColumn) override;

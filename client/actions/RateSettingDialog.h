@@ -10,8 +10,8 @@
 #include "app/BaseDialog.h"
 #include "app/CharCountStatic.h"
 #include "app/DecorateStatic.h"
-#include "auction/TemplateTextMenu.h"
 #include "client/actions/RateTargetText.h"
+#include "client/actions/TanzoTemplateMenu.h"
 #include "controls/CommComboBox.h"
 #include "controls/CommEdit.h"
 #include "controls/QuestionDialog.h"
@@ -20,33 +20,20 @@ class AuctionItem;
 class CTanzoDocData;
 
 // The rating templates of one role in the document's set, for the rating
-// dialog's template menu.
-class CRateTemplateMenu : public CTemplateTextMenu
+// dialog's template menu; it brings the role's manager with it.
+class CRateTemplateMenu : public CTanzoTemplateMenu
 {
 public:
     // bAsSeller: the seller's set, else the buyer's.
     CRateTemplateMenu(CTanzoDocData* pDocument, BOOL bAsSeller, CWnd* pOwner = nullptr);
-    void SetDocument(CTanzoDocData* pDocument) { m_pDocument = pDocument; }
 
-    int GetCount() override;
-    int GetMaxCount() override;
-    BOOL GetItem(int nIndex, CTemplateStringItem& item) override;
-    void AddItem(const CTemplateStringItem& item) override;
-    void DeleteAll() override;
     CTemplateListBaseDialog* CreateListDialog(CWnd* pOwner) override;
-    CTemplateStringItem* CreateScratchItem() override;
-    CTemplateStringItem* CreateDefaultItem() override;
-    void InsertIntoOwner(const CTemplateStringItem& item) override;
-    UINT GetFirstCommandId() override;
 
 private:
-    int GetSet() const;
-
-    CTanzoDocData* m_pDocument;
     BOOL m_bAsSeller;
 };
 
-class CRateSettingDialog : public CBaseDialog
+class CRateSettingDialog : public CBaseDialog, public CTemplateMenuOwner
 {
     DECLARE_DYNAMIC(CRateSettingDialog)
 public:
@@ -82,9 +69,9 @@ public:
     void GetTargetsText(CString& out);
     // A template of the selected rating and the comment; null, the comment
     // focused, when it is empty.
-    CTemplateStringItem* CreateTemplateFromInput();
+    CTemplateStringItem* CreateTemplateFromInput() override;
     // The comment and, when it has one, the rating of a template.
-    void ApplyTemplate(const CTemplateStringItem& item);
+    void ApplyTemplate(const CTemplateStringItem& item) override;
 
     void DoDataExchange(CDataExchange* pDX) override;
     BOOL OnInitDialog() override;

@@ -3,9 +3,11 @@
 #include "afx/MessageBox.h"
 #include "app/DialogResourceIds.h"
 #include "app/WindowTextCache.h"
+#include "client/DataSetFiles.h"
 #include "client/actions/AddDescriptionConfirmDialog.h"
 #include "client/actions/AddDescriptionPages.h"
 #include "client/actions/AddDescriptionResourceIds.h"
+#include "client/actions/DescriptionTemplateListDialog.h"
 
 namespace
 {
@@ -22,7 +24,8 @@ IMPLEMENT_DYNAMIC(CAddDescriptionDialog, CTabbedDialog)
 CAddDescriptionDialog::CAddDescriptionDialog(CWnd* pParentWnd, int nMode)
     : CTabbedDialog(IDD_ADD_DESCRIPTION, IDC_ADD_DESCRIPTION_TABS, pParentWnd,
                     nMode == ModeAddToItems ? IDH_ADD_DESCRIPTION : IDH_ADD_DESCRIPTION_TEMPLATE),
-      m_nMode(nMode), m_pTextPage(nullptr), m_pPreviewPage(nullptr)
+      m_nMode(nMode), m_templateMenu(dataSetDescriptionTemplates), m_pTextPage(nullptr),
+      m_pPreviewPage(nullptr)
 {
     if (m_nMode == ModeAddToItems)
         GetSettingString(kDescriptionKey, m_strText, "");
@@ -41,6 +44,7 @@ BOOL CAddDescriptionDialog::OnInitDialog()
 {
     EnableResize(TRUE, DefaultWidth, DefaultHeight);
     CTabbedDialog::OnInitDialog();
+    m_templateMenu.SetOwnerWindow(this);
     if (CWnd* pButton = GetDlgItem(IDC_ADD_DESCRIPTION_TEMPLATES))
         pButton->ShowWindow(m_nMode == ModeAddToItems ? SW_SHOW : SW_HIDE);
     if (m_nMode == ModeAddTemplate)
@@ -79,6 +83,43 @@ void CAddDescriptionDialog::ShowSelectedPage(BOOL bPostActivate)
     if (GetCurSel() == PreviewTab && m_pPreviewPage != nullptr)
         m_pPreviewPage->ShowText(GetEditedText());
     CTabbedDialog::ShowSelectedPage(bPostActivate);
+}
+
+BOOL CAddDescriptionDialog::OnCommand(WPARAM wParam, LPARAM lParam)
+{
+    const UINT nID = LOWORD(wParam);
+    if (nID == IDC_ADD_DESCRIPTION_TEMPLATES && HIWORD(wParam) == BN_CLICKED && lParam != 0)
+    {
+        CRect rc;
+        ::GetWindowRect((HWND)lParam, &rc);
+        m_templateMenu.Show(rc.left, rc.bottom);
+        return TRUE;
+    }
+    if (lParam == 0 && m_templateMenu.HandleCommand(nID))
+        return TRUE;
+    return CTabbedDialog::OnCommand(wParam, lParam);
+}
+
+CTemplateListBaseDialog* CAddDescriptionDialog::CreateTemplateManager(CWnd* pParent)
+{
+    return new CDescriptionTemplateListDialog(pParent);
+}
+
+CTemplateStringItem* CAddDescriptionDialog::CreateTemplateFromInput()
+{
+    const CString text = GetEditedText();
+    if (text.IsEmpty())
+    {
+        AfxMessageBox(IDS_NOTHING_ENTERED, MB_OK | MB_ICONEXCLAMATION);
+        SelectPage(TextTab, TRUE);
+        return nullptr;
+    }
+    return new CTemplateStringItem(nullptr, text);
+}
+
+void CAddDescriptionDialog::ApplyTemplate(const CTemplateStringItem& item)
+{
+    InsertText(item.GetText());
 }
 
 BOOL CAddDescriptionDialog::ConfirmAddition(const CString& text)

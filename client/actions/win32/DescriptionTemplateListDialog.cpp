@@ -11,16 +11,16 @@ namespace
 const int kAdditionSet = 0;
 }
 
-IMPLEMENT_DYNAMIC(CDescriptionTemplateListDialog, CTemplateListBaseDialog)
+IMPLEMENT_DYNAMIC(CDescriptionTemplateListDialog, CTanzoTemplateListDialog)
 
 CDescriptionTemplateListDialog::CDescriptionTemplateListDialog(CWnd* pParentWnd)
-    : CTemplateListBaseDialog(IDD_DESCRIPTION_TEMPLATES, pParentWnd)
+    : CTanzoTemplateListDialog(IDD_DESCRIPTION_TEMPLATES, pParentWnd)
 {
 }
 
 void CDescriptionTemplateListDialog::DoDataExchange(CDataExchange* pDX)
 {
-    CTemplateListBaseDialog::DoDataExchange(pDX);
+    CTanzoTemplateListDialog::DoDataExchange(pDX);
     DDX_Control(pDX, IDC_DESCRIPTION_TEMPLATE_LIST, m_list);
     DDX_Control(pDX, IDC_DESCRIPTION_TEMPLATE_ADD, m_addButton);
     DDX_Control(pDX, IDC_DESCRIPTION_TEMPLATE_EDIT, m_editButton);
@@ -45,7 +45,7 @@ BOOL CDescriptionTemplateListDialog::OnCommand(WPARAM wParam, LPARAM lParam)
             break;
         }
     }
-    return CTemplateListBaseDialog::OnCommand(wParam, lParam);
+    return CTanzoTemplateListDialog::OnCommand(wParam, lParam);
 }
 
 int CDescriptionTemplateListDialog::GetColumnCount()
@@ -53,9 +53,9 @@ int CDescriptionTemplateListDialog::GetColumnCount()
     return 1;
 }
 
-int CDescriptionTemplateListDialog::GetMaxCount()
+int CDescriptionTemplateListDialog::GetTemplateSet()
 {
-    return MaxTemplates;
+    return kAdditionSet;
 }
 
 LPCTSTR CDescriptionTemplateListDialog::GetColumnWidthKey(int)

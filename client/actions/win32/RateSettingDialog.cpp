@@ -40,68 +40,16 @@ CString LoadText(UINT nID)
 } // namespace
 
 CRateTemplateMenu::CRateTemplateMenu(CTanzoDocData* pDocument, BOOL bAsSeller, CWnd* pOwner)
-    : CTemplateTextMenu(pOwner), m_pDocument(pDocument), m_bAsSeller(bAsSeller)
+    : CTanzoTemplateMenu(bAsSeller ? dataSetSellerRatingTemplates : dataSetBuyerRatingTemplates, pOwner),
+      m_bAsSeller(bAsSeller)
 {
-}
-
-int CRateTemplateMenu::GetSet() const
-{
-    return m_bAsSeller ? dataSetSellerRatingTemplates : dataSetBuyerRatingTemplates;
-}
-
-int CRateTemplateMenu::GetCount()
-{
-    return m_pDocument != nullptr ? m_pDocument->GetTemplateCount(GetSet()) : 0;
-}
-
-int CRateTemplateMenu::GetMaxCount()
-{
-    return CTanzoDocData::MaxTemplates;
-}
-
-BOOL CRateTemplateMenu::GetItem(int nIndex, CTemplateStringItem& item)
-{
-    return m_pDocument != nullptr && m_pDocument->GetTemplate(GetSet(), nIndex, item);
-}
-
-void CRateTemplateMenu::AddItem(const CTemplateStringItem& item)
-{
-    if (m_pDocument != nullptr)
-        m_pDocument->AddTemplate(GetSet(), &item);
-}
-
-void CRateTemplateMenu::DeleteAll()
-{
-    if (m_pDocument != nullptr)
-        m_pDocument->RemoveAllTemplates(GetSet());
+    SetDocument(pDocument);
 }
 
 CTemplateListBaseDialog* CRateTemplateMenu::CreateListDialog(CWnd* pOwner)
 {
     return new CRateTemplateListDialog(
         m_bAsSeller ? CRateTemplateListDialog::KindSeller : CRateTemplateListDialog::KindBuyer, pOwner);
-}
-
-CTemplateStringItem* CRateTemplateMenu::CreateScratchItem()
-{
-    return new CTemplateRateEditItem;
-}
-
-CTemplateStringItem* CRateTemplateMenu::CreateDefaultItem()
-{
-    CRateSettingDialog* pDialog = dynamic_cast<CRateSettingDialog*>(GetOwnerWindow());
-    return pDialog != nullptr ? pDialog->CreateTemplateFromInput() : nullptr;
-}
-
-void CRateTemplateMenu::InsertIntoOwner(const CTemplateStringItem& item)
-{
-    if (CRateSettingDialog* pDialog = dynamic_cast<CRateSettingDialog*>(GetOwnerWindow()))
-        pDialog->ApplyTemplate(item);
-}
-
-UINT CRateTemplateMenu::GetFirstCommandId()
-{
-    return ID_RATE_TEMPLATE_FIRST;
 }
 
 IMPLEMENT_DYNAMIC(CRateSettingDialog, CBaseDialog)
@@ -271,7 +219,7 @@ BOOL CRateSettingDialog::OnCommand(WPARAM wParam, LPARAM lParam)
     {
         CRect rc;
         m_templateButton.GetWindowRect(&rc);
-        m_templateMenu.ShowMenu(IDR_RATE_TEMPLATE_MENU, ID_RATE_TEMPLATE_ADD, rc.left, rc.bottom);
+        m_templateMenu.Show(rc.left, rc.bottom);
         return TRUE;
     }
     if (IsFeedbackForm() && lParam != 0 && nCode == BN_CLICKED && nID == IDC_RATE_TARGETS_BUTTON)
@@ -282,24 +230,8 @@ BOOL CRateSettingDialog::OnCommand(WPARAM wParam, LPARAM lParam)
         dialog.DoModal();
         return TRUE;
     }
-    if (IsFeedbackForm() && lParam == 0)
-    {
-        if (nID == ID_RATE_TEMPLATE_MANAGE)
-        {
-            m_templateMenu.RunManagementDialog();
-            return TRUE;
-        }
-        if (nID == ID_RATE_TEMPLATE_ADD)
-        {
-            m_templateMenu.AddDefaultTemplate(0, 0);
-            return TRUE;
-        }
-        if (nID >= ID_RATE_TEMPLATE_FIRST && nID <= ID_RATE_TEMPLATE_LAST)
-        {
-            m_templateMenu.InsertTemplate((int)(nID - ID_RATE_TEMPLATE_FIRST));
-            return TRUE;
-        }
-    }
+    if (IsFeedbackForm() && lParam == 0 && m_templateMenu.HandleCommand(nID))
+        return TRUE;
     return CBaseDialog::OnCommand(wParam, lParam);
 }
 

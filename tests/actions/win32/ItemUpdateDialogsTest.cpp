@@ -1,6 +1,7 @@
 // The dialogs of the two jobs on items on sale as a user drives them: the
 // featured amount with its range and its question, the text added to the
-// descriptions with its confirmation, its preview and its template modes.
+// descriptions with its confirmation, its preview, its template modes and
+// its template menu over the document's set.
 
 #include <gtest/gtest.h>
 
@@ -8,8 +9,10 @@
 #include <vector>
 
 #include "ActionDialogTestSupport.h"
+#include "app/DialogTestUtil.h"
 #include "auction/AuctionListingForm.h"
 #include "auction/TemplateStringItem.h"
+#include "client/DataFileTestSupport.h"
 #include "client/TanzoDocData.h"
 #include "client/actions/AddDescriptionConfirmDialog.h"
 #include "client/actions/AddDescriptionDialog.h"
@@ -18,6 +21,7 @@
 #include "client/actions/DescriptionTemplateListDialog.h"
 #include "client/actions/FeaturedAmountDialog.h"
 #include "client/actions/FeaturedAmountResourceIds.h"
+#include "client/actions/TemplateMenuResourceIds.h"
 #include "text/Charset.h"
 
 namespace
@@ -363,4 +367,170 @@ TEST_F(ItemUpdateDialogs, TheTemplateManagerAddsAndEditsThroughTheAdditionDialog
               texts);
     EXPECT_TRUE(boxes.texts.empty());
     EXPECT_EQ("前回の追記", profile.Stored(IDD_ADD_DESCRIPTION, "Description"));
+}
+
+namespace
+{
+const char kMenuTemplate[] = "<b>追記</b>：送料&手数料&nbsp;込み";
+
+std::vector<std::string> AdditionTemplates(CTanzoDocData& doc)
+{
+    std::vector<std::string> texts;
+    for (int i = 0; i < doc.GetTemplateCount(0); ++i)
+    {
+        CTemplateStringItem item;
+        doc.GetTemplate(0, i, item);
+        texts.push_back((LPCTSTR)item.GetText());
+    }
+    return texts;
+}
+
+void AddTemplates(CTanzoDocData& doc, std::initializer_list<const char*> texts)
+{
+    for (const char* text : texts)
+    {
+        const CTemplateStringItem item(nullptr, text);
+        doc.AddTemplate(0, &item);
+    }
+}
+
+void SendMenuCommand(CWnd& dialog, UINT nID)
+{
+    dialog.SendMessage(WM_COMMAND, MAKEWPARAM(nID, 0), 0);
+}
+} // namespace
+
+TEST_F(ItemUpdateDialogs, TheTemplateMenuAddsTheTextAfterAskingAndRefusesAFullSet)
+{
+    CDocWithoutFiles doc;
+    CAddDescriptionDialog dialog(nullptr, CAddDescriptionDialog::ModeAddToItems);
+    dialog.GetTemplateMenu().SetDocument(&doc);
+    std::vector<std::string> fullMenu;
+    RunModal(dialog,
+             [&]
+             {
+                 SetControlText(dialog.m_hWnd, IDC_ADD_DESCRIPTION_EDIT, kMenuTemplate);
+                 // No: nothing added, nothing told.
+                 boxes.nAnswer = IDNO;
+                 SendMenuCommand(dialog, ID_TEMPLATE_ADD_CURRENT);
+                 EXPECT_EQ(std::vector<std::string>{LoadText(IDS_TEMPLATE_ADD_QUESTION)}, boxes.texts);
+                 ASSERT_EQ(1u, boxes.types.size());
+                 EXPECT_EQ(UINT(MB_YESNO | MB_ICONQUESTION | MB_DEFBUTTON2),
+                           boxes.types[0] & (MB_TYPEMASK | MB_ICONMASK | MB_DEFMASK));
+                 EXPECT_TRUE(AdditionTemplates(doc).empty());
+                 // Yes: added as typed, then told.
+                 boxes.texts.clear();
+                 boxes.types.clear();
+                 boxes.nAnswer = IDYES;
+                 SendMenuCommand(dialog, ID_TEMPLATE_ADD_CURRENT);
+                 EXPECT_EQ((std::vector<std::string>{LoadText(IDS_TEMPLATE_ADD_QUESTION),
+                                                     LoadText(IDS_TEMPLATE_ADDED)}),
+                           boxes.texts);
+                 ASSERT_EQ(2u, boxes.types.size());
+                 EXPECT_EQ(UINT(MB_ICONINFORMATION), boxes.types[1] & MB_ICONMASK);
+                 EXPECT_EQ(std::vector<std::string>{kMenuTemplate}, AdditionTemplates(doc));
+                 // An empty text: told on the text tab, no template.
+                 boxes.texts.clear();
+                 SetControlText(dialog.m_hWnd, IDC_ADD_DESCRIPTION_EDIT, "");
+                 ClickTab(FindControl(dialog.m_hWnd, IDC_ADD_DESCRIPTION_TABS), 1);
+                 SendMenuCommand(dialog, ID_TEMPLATE_ADD_CURRENT);
+                 EXPECT_EQ((std::vector<std::string>{LoadText(IDS_TEMPLATE_ADD_QUESTION),
+                                                     LoadText(CAddDescriptionDialog::IDS_NOTHING_ENTERED)}),
+                           boxes.texts);
+                 EXPECT_EQ(0, dialog.GetCurSel());
+                 EXPECT_EQ(1u, AdditionTemplates(doc).size());
+                 // Twenty: the command is greyed, and refused when sent all the same.
+                 for (int i = 1; i < CTanzoDocData::MaxTemplates; ++i)
+                     AddTemplates(doc, {"定型文"});
+                 CloseMenuSoon(nullptr, [&](HWND hMenu) { fullMenu = OpenMenuItems(hMenu); });
+                 ClickButton(dialog, IDC_ADD_DESCRIPTION_TEMPLATES);
+                 boxes.texts.clear();
+                 SetControlText(dialog.m_hWnd, IDC_ADD_DESCRIPTION_EDIT, "二十一個目");
+                 SendMenuCommand(dialog, ID_TEMPLATE_ADD_CURRENT);
+                 EXPECT_TRUE(boxes.texts.empty());
+                 EXPECT_EQ(20u, AdditionTemplates(doc).size());
+                 ClickButton(dialog, IDCANCEL);
+             });
+    ASSERT_EQ(3u + 20u, fullMenu.size());
+    EXPECT_EQ("定型文の管理(&T)... 33420", fullMenu[0]);
+    EXPECT_EQ("現在の編集内容を定型文として追加(&A) 33421 grey", fullMenu[1]);
+    EXPECT_EQ("&1 <b>追記</b>：送料&&手数料&&nbsp;込み 33140", fullMenu[3]);
+    EXPECT_EQ("20 定型文 33159", fullMenu[22]);
+}
+
+TEST_F(ItemUpdateDialogs, ATemplateFromTheMenuGoesIntoTheTextAndThePreview)
+{
+    CDocWithoutFiles doc;
+    AddTemplates(doc, {"一つ目の定型文", kMenuTemplate});
+    CAddDescriptionDialog dialog(nullptr, CAddDescriptionDialog::ModeAddToItems);
+    dialog.GetTemplateMenu().SetDocument(&doc);
+    std::vector<std::string> menu;
+    std::string typed, previewed, afterPreview;
+    RunModal(dialog,
+             [&]
+             {
+                 BOOL bShown = FALSE;
+                 CloseMenuSoon(&bShown, [&](HWND hMenu) { menu = OpenMenuItems(hMenu); });
+                 ClickButton(dialog, IDC_ADD_DESCRIPTION_TEMPLATES);
+                 EXPECT_TRUE(bShown);
+                 SendMenuCommand(dialog, ID_TEMPLATE_FIRST_DESCRIPTION + 1);
+                 typed = ControlText(dialog.m_hWnd, IDC_ADD_DESCRIPTION_EDIT);
+                 // On the preview tab the preview follows.
+                 ClickTab(FindControl(dialog.m_hWnd, IDC_ADD_DESCRIPTION_TABS), 1);
+                 SendMenuCommand(dialog, ID_TEMPLATE_FIRST_DESCRIPTION);
+                 previewed = (LPCTSTR) static_cast<CAddDescriptionPreviewPage*>(dialog.GetPage(1))->GetHtml();
+                 afterPreview = (LPCTSTR)dialog.GetEditedText();
+                 ClickButton(dialog, IDCANCEL);
+             });
+    EXPECT_EQ((std::vector<std::string>{
+                  "定型文の管理(&T)... 33420", "現在の編集内容を定型文として追加(&A) 33421", " 0 grey",
+                  "&1 一つ目の定型文 33140", std::string("&2 <b>追記</b>：送料&&手数料&&nbsp;込み 33141")}),
+              menu);
+    EXPECT_EQ(kMenuTemplate, typed);
+    EXPECT_NE(std::string::npos, previewed.find("一つ目の定型文"));
+    EXPECT_EQ("一つ目の定型文", afterPreview);
+    EXPECT_TRUE(boxes.texts.empty());
+}
+
+TEST_F(ItemUpdateDialogs, TheManagersChangesFromTheMenuReachTheDocumentsFile)
+{
+    CTempFolder folder;
+    {
+        CTestDocData doc(folder.Path());
+        AddTemplates(doc, {"消す定型文", "残す定型文"});
+        ASSERT_TRUE(doc.TransferDataSet(0, TRUE));
+    }
+    CTestDocData doc(folder.Path());
+    CAddDescriptionDialog dialog(nullptr, CAddDescriptionDialog::ModeAddToItems);
+    dialog.GetTemplateMenu().SetDocument(&doc);
+    bool bManaged = false;
+    RunModal(dialog,
+             [&]
+             {
+                 CallSoon(
+                     [&]
+                     {
+                         auto* pManager = FindShownDialog<CDescriptionTemplateListDialog>();
+                         ASSERT_NE(nullptr, pManager);
+                         bManaged = true;
+                         HWND hList = FindControl(pManager->m_hWnd, IDC_DESCRIPTION_TEMPLATE_LIST);
+                         ListView_SetItemState(hList, -1, 0, LVIS_SELECTED);
+                         ListView_SetItemState(hList, 0, LVIS_SELECTED | LVIS_FOCUSED,
+                                               LVIS_SELECTED | LVIS_FOCUSED);
+                         boxes.nAnswer = IDYES;
+                         ClickButton(*pManager, IDC_DESCRIPTION_TEMPLATE_DELETE);
+                         AnswerTextDialog(pManager->m_hWnd, "足した定型文 & <i>印</i>", nullptr);
+                         ClickButton(*pManager, IDC_DESCRIPTION_TEMPLATE_ADD);
+                         ClickButton(*pManager, IDOK);
+                     },
+                     100);
+                 SendMenuCommand(dialog, ID_TEMPLATE_MANAGE);
+                 ClickButton(dialog, IDCANCEL);
+             });
+    ASSERT_TRUE(bManaged);
+    EXPECT_EQ((std::vector<std::string>{"残す定型文", "足した定型文 & <i>印</i>"}), AdditionTemplates(doc));
+    ASSERT_TRUE(doc.TransferDataSet(0, TRUE));
+    CTestDocData reread(folder.Path());
+    EXPECT_EQ((std::vector<std::string>{"残す定型文", "足した定型文 & <i>印</i>"}),
+              AdditionTemplates(reread));
 }

@@ -1,19 +1,35 @@
 // The two jobs on items on sale against the stand-in of the service: a
 // text added to the descriptions and the featured amount per day, over
-// several items, with the failures that stop a run where they happen.
+// several items, with the failures that stop a run where they happen and
+// 中止 at any request; then both run from the selling list as a user runs
+// them, through their dialogs.
 
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <cstdlib>
 #include <memory>
+#include <set>
 #include <string>
+#include <thread>
 #include <vector>
 
+#include "ListJobFixture.h"
+#include "app/DialogProfile.h"
+#include "app/ProfileTestUtil.h"
 #include "auction/UserAccount.h"
-#include "auction/UserAccountList.h"
+#include "client/ListResourceIds.h"
 #include "client/TanzoAuctionItem.h"
+#include "client/TanzoAuctionItemUserEdit.h"
+#include "client/TanzoDocData.h"
+#include "client/TanzoResourceIds.h"
+#include "client/actions/AddDescriptionDialog.h"
+#include "client/actions/AddDescriptionResourceIds.h"
 #include "client/actions/DescriptionAdditionSink.h"
+#include "client/actions/FeaturedAmountDialog.h"
 #include "client/actions/FeaturedAmountOperation.h"
+#include "client/actions/FeaturedAmountResourceIds.h"
+#include "client/actions/TemplateMenuResourceIds.h"
 #include "client/actions/UpdateAuctionOperation.h"
 #include "net/HttpComm.h"
 #include "net/ProgressSink.h"
@@ -124,6 +140,58 @@ std::vector<std::unique_ptr<TanzoAuctionItem>> SellingItems(int nCount)
     return items;
 }
 
+// Stops the conversation, as 中止 does, once the stand-in holds a request
+// unanswered: from a thread of its own, since the job's thread is inside
+// that request.
+class CStopWhenHeld
+{
+public:
+    explicit CStopWhenHeld(CHttpComm& http)
+        : m_thread(
+              [this, &http]
+              {
+                  while (!m_bDone)
+                  {
+                      if (StandIn::CountHeld() > 0)
+                      {
+                          m_bStopped = true;
+                          http.SetCancel(TRUE);
+                          return;
+                      }
+                      ::Sleep(10);
+                  }
+              })
+    {
+    }
+    ~CStopWhenHeld() { Join(); }
+    // Whether it stopped the job.
+    bool Join()
+    {
+        m_bDone = true;
+        if (m_thread.joinable())
+            m_thread.join();
+        return m_bStopped;
+    }
+
+private:
+    std::atomic<bool> m_bDone{false};
+    std::atomic<bool> m_bStopped{false};
+    std::thread m_thread;
+};
+
+// The document without its files: the marks of a run stay in memory.
+class CDocWithoutFiles : public CTanzoDocData
+{
+protected:
+    BOOL GetUserDataRoot(CString&) override { return FALSE; }
+};
+
+DWORD ActionFlagsOf(CTanzoDocData& doc, const TanzoAuctionItem& item)
+{
+    TanzoAuctionItemUserEdit record(item);
+    return doc.LookupUserEdit(record) ? record.GetActionFlags() : 0;
+}
+
 // Requests of the log to a path, by the aID they carry.
 int CountRequests(const char* path, const std::string& id)
 {
@@ -182,7 +250,7 @@ protected:
 
     CHttpComm http;
     CJobSink sink;
-    CUserAccountList accounts;
+    CDocWithoutFiles accounts;
     std::vector<std::unique_ptr<TanzoAuctionItem>> items;
 };
 
@@ -357,8 +425,228 @@ TEST_F(ItemUpdateJobs, AFeaturedAmountThatCannotBeSetStopsTheRunAtItsItem)
         ASSERT_EQ(1u, sink.messages.size());
         EXPECT_NE(std::string::npos, sink.messages[0].find(c.message)) << sink.messages[0];
         EXPECT_EQ(std::vector<std::string>{"300"}, KeptFor("featured", "amounts", Id(0)).values);
+        // The earlier item keeps its mark; the one that failed gets none.
+        EXPECT_EQ(DWORD(CFeaturedAmountOperation::FeaturedActionBit), ActionFlagsOf(accounts, *items[0]));
+        EXPECT_EQ(0u, ActionFlagsOf(accounts, *items[1]));
         EXPECT_EQ(c.bFinalPost ? 1 : 0, KeptFor("featured", "amounts", Id(1)).attempts);
         EXPECT_EQ(0, KeptFor("featured", "amounts", Id(2)).attempts);
         EXPECT_EQ(0, CountRequests("/jp/config/editfeatured", Id(2)));
+    }
+}
+
+TEST_F(ItemUpdateJobs, StopWhileTheServiceHoldsEachRequestOfATwoItemRun)
+{
+    const struct
+    {
+        const char* name;
+        const char* kind;
+        const char* list;
+    } jobs[] = {{"additions", "additions", "texts"}, {"featured", "featured", "amounts"}};
+    for (const auto& j : jobs)
+    {
+        SCOPED_TRACE(j.name);
+        CDescriptionAdditionSink text;
+        text.SetText(kAddition);
+        auto run = [&]
+        {
+            if (std::string(j.name) == "additions")
+            {
+                CUpdateAuctionOperation job(&text, &http, &sink);
+                Prepare(job, 2);
+                return job.Run();
+            }
+            CFeaturedAmountOperation job(300, &http, &sink);
+            Prepare(job, 2);
+            return job.Run();
+        };
+        // The requests of a whole run.
+        ASSERT_TRUE(StandIn::Reset());
+        ASSERT_TRUE(run());
+        const size_t nRequests = StandIn::Log().size();
+        ASSERT_LE(6u, nRequests);
+
+        for (size_t k = 1; k <= nRequests; ++k)
+        {
+            SCOPED_TRACE(k);
+            ASSERT_TRUE(StandIn::Reset());
+            sink.messages.clear();
+            ASSERT_TRUE(StandIn::AddFault("{\"action\": \"hold\", \"nth\": " + std::to_string(k) + "}"));
+            http.SetCancel(FALSE);
+            BOOL bResult = TRUE;
+            {
+                CStopWhenHeld stopper(http);
+                bResult = run();
+                EXPECT_TRUE(stopper.Join());
+            }
+            EXPECT_FALSE(bResult);
+            // The job has returned while the service still holds the request.
+            EXPECT_EQ(1, StandIn::CountHeld());
+            // Stopped in the final post, the user is told to look at the
+            // item: the service may have stored it.
+            for (const std::string& message : sink.messages)
+                EXPECT_EQ(0u, message.find(LoadText(906))) << message;
+            EXPECT_LE(sink.messages.size(), 1u);
+            ASSERT_TRUE(StandIn::ReleaseHeld());
+            ASSERT_TRUE(PumpUntil([] { return StandIn::CountHeld() == 0; }));
+            EXPECT_EQ(k, StandIn::Log().size());
+            for (size_t i = 0; i < items.size(); ++i)
+            {
+                const Kept kept = KeptFor(j.kind, j.list, Id(i));
+                EXPECT_LE(kept.attempts, 1) << Id(i);
+                EXPECT_LE(kept.count, 1) << Id(i);
+            }
+        }
+        http.SetCancel(FALSE);
+    }
+}
+
+namespace
+{
+// The IDs of the selling items not featured yet, in list order.
+std::set<std::string> UnfeaturedIds()
+{
+    std::set<std::string> ids;
+    for (const auto& item : SellingItems(1000))
+        ids.insert((LPCTSTR)item->GetAuctionID());
+    return ids;
+}
+
+std::string Formatted(UINT nID, int a)
+{
+    CString text;
+    text.FormatMessage(nID, a);
+    return (LPCTSTR)text;
+}
+
+class ItemUpdateFromList : public ListJobTest
+{
+protected:
+    // The first nCount rows of the selling list that are not featured,
+    // selected; their IDs.
+    std::vector<std::string> SelectUnfeatured(int nCount)
+    {
+        std::vector<std::string> chosen;
+        CTanzoListCtrl* pList = ShowTab(0, nCount);
+        if (pList == nullptr)
+            return chosen;
+        const std::set<std::string> unfeatured = UnfeaturedIds();
+        pList->SetItemStateMasked(-1, 0, LVIS_SELECTED | LVIS_FOCUSED);
+        for (int nRow = 0; nRow < pList->GetItemCount() && (int)chosen.size() < nCount; ++nRow)
+        {
+            const std::string id = (LPCTSTR)pList->GetRowRecord(nRow)->GetAuctionID();
+            if (unfeatured.count(id) == 0)
+                continue;
+            pList->SetItemStateMasked(nRow, LVIS_SELECTED, LVIS_SELECTED);
+            chosen.push_back(id);
+        }
+        return chosen;
+    }
+};
+} // namespace
+
+TEST_F(ItemUpdateFromList, TwelveItemsGetTheTemplateFromTheMenuOnceEach)
+{
+    ASSERT_TRUE(StandIn::Available()) << "run under tools/stand-in/with-stand-in";
+    ASSERT_TRUE(Start());
+    const CTemplateStringItem kept(nullptr, kAddition);
+    Doc()->AddTemplate(0, &kept);
+    const std::vector<std::string> ids = SelectUnfeatured(12);
+    ASSERT_EQ(12u, ids.size());
+
+    m_boxes.nAnswer = IDYES;
+    std::vector<std::string> boxesBeforeMenu;
+    bool bConfirmed = false;
+    WhenDialogShows(IDC_ADD_DESCRIPTION_TABS,
+                    [&](HWND hDialog)
+                    {
+                        // Nothing typed: told, nothing asked.
+                        Click(hDialog, IDOK);
+                        boxesBeforeMenu = m_boxes.texts;
+                        CloseMenuSoon();
+                        Click(hDialog, IDC_ADD_DESCRIPTION_TEMPLATES);
+                        ::SendMessageA(hDialog, WM_COMMAND, ID_TEMPLATE_FIRST_DESCRIPTION, 0);
+                        WhenDialogShows(IDC_ADD_CONFIRM_QUESTION,
+                                        [&](HWND hConfirm)
+                                        {
+                                            bConfirmed = true;
+                                            Click(hConfirm, IDOK);
+                                        });
+                        Click(hDialog, IDOK);
+                    });
+    CRunCaptions run;
+    ASSERT_TRUE(run.IsHooked());
+    Frame()->SendMessage(WM_COMMAND, ID_ITEM_ADD_DESCRIPTION, 0);
+
+    ASSERT_TRUE(bConfirmed);
+    const std::string question = Formatted(IDS_ASK_DESCRIPTION_MANY, 12);
+    EXPECT_EQ((std::vector<std::string>{question, LoadText(CAddDescriptionDialog::IDS_NOTHING_ENTERED)}),
+              boxesBeforeMenu);
+    ASSERT_EQ(3u, m_boxes.texts.size());
+    EXPECT_EQ(LoadText(IDS_DESCRIPTION_DONE), m_boxes.texts[2]);
+    std::vector<std::string> expectedCaptions;
+    for (int i = 1; i <= 12; ++i)
+        expectedCaptions.push_back("商品説明を追加中...(" + std::to_string(i) + "/12)");
+    EXPECT_EQ(expectedCaptions, run.captions);
+    for (const std::string& id : ids)
+    {
+        const Kept added = KeptFor("additions", "texts", id);
+        EXPECT_EQ(1, added.count) << id;
+        EXPECT_EQ(std::vector<std::string>{kAddition}, added.values) << id;
+    }
+    EXPECT_EQ(kAddition,
+              StoredProfileValue(*AfxGetApp(), GetDialogProfileSection(IDD_ADD_DESCRIPTION), "Description"));
+}
+
+TEST_F(ItemUpdateFromList, TwelveItemsGetTheAmountOnceEachAndTheirMark)
+{
+    ASSERT_TRUE(StandIn::Available()) << "run under tools/stand-in/with-stand-in";
+    ASSERT_TRUE(Start());
+    const std::vector<std::string> ids = SelectUnfeatured(12);
+    ASSERT_EQ(12u, ids.size());
+
+    m_boxes.nAnswer = IDYES;
+    std::vector<std::string> refused;
+    WhenDialogShows(IDC_FEATURED_AMOUNT,
+                    [&](HWND hDialog)
+                    {
+                        for (const char* typed : {"19", "1000"})
+                        {
+                            SetControlText(hDialog, IDC_FEATURED_AMOUNT, typed);
+                            Click(hDialog, IDOK);
+                        }
+                        refused = m_boxes.texts;
+                        SetControlText(hDialog, IDC_FEATURED_AMOUNT, "300");
+                        Click(hDialog, IDOK);
+                    });
+    CRunCaptions run;
+    Frame()->SendMessage(WM_COMMAND, ID_ITEM_FEATURED_AMOUNT, 0);
+
+    CString range;
+    range.FormatMessage(CFeaturedAmountDialog::IDS_RANGE_NUMBER, 20, 999);
+    EXPECT_EQ(
+        (std::vector<std::string>{Formatted(IDS_ASK_FEATURED_MANY, 12), (LPCTSTR)range, (LPCTSTR)range}),
+        refused);
+    ASSERT_EQ(5u, m_boxes.texts.size());
+    EXPECT_EQ(Formatted(CFeaturedAmountDialog::IDS_CONFIRM_AMOUNT, 300), m_boxes.texts[3]);
+    EXPECT_EQ(LoadText(IDS_FEATURED_DONE), m_boxes.texts[4]);
+    ASSERT_EQ(12u, run.captions.size());
+    EXPECT_EQ("注目オプションを一日あたり300円で設定中...(12/12)", run.captions.back());
+    CTanzoListCtrl& list = Page(0)->GetList();
+    for (const std::string& id : ids)
+    {
+        SCOPED_TRACE(id);
+        const Kept set = KeptFor("featured", "amounts", id);
+        EXPECT_EQ(1, set.count);
+        EXPECT_EQ(std::vector<std::string>{"300"}, set.values);
+        TanzoAuctionItem item;
+        item.SetAuctionID(id.c_str());
+        EXPECT_EQ(DWORD(CFeaturedAmountOperation::FeaturedActionBit), ActionFlagsOf(*Doc(), item));
+        for (int nRow = 0; nRow < list.GetItemCount(); ++nRow)
+        {
+            const TanzoAuctionItem* pRow = list.GetRowRecord(nRow);
+            if (id == (LPCTSTR)pRow->GetAuctionID())
+                EXPECT_NE(0u,
+                          pRow->GetUserState().TestActionFlags(CFeaturedAmountOperation::FeaturedActionBit));
+        }
     }
 }

@@ -12,32 +12,21 @@
 #include <string>
 #include <vector>
 
-#include "ActionControls.h"
+#include "ListJobFixture.h"
 #include "ResubmitStandIn.h"
 #include "app/DialogProfile.h"
 #include "app/ProfileTestUtil.h"
 #include "auction/OperationResourceIds.h"
-#include "client/TanzoAuctionItem.h"
 #include "client/TanzoResourceIds.h"
-#include "client/TanzoTabbedPage.h"
-#include "client/TanzoTabsTabbedDialog.h"
-#include "client/actions/ActionJobs.h"
 #include "client/actions/ResubmitChargeOptionDialog.h"
 #include "client/actions/ResubmitConfirmDialog.h"
 #include "client/actions/ResubmitResourceIds.h"
 #include "client/actions/ResubmitSettingDialog.h"
-#include "client/win32/ClientAppFixture.h"
-#include "net/ServiceHosts.h"
-#include "net/win32/StandIn.h"
-#include "text/Scramble.h"
 
 using namespace ResubmitStandIn;
 
 namespace
 {
-const char kDemoId[] = "demo_seller1";
-const char kDemoPassword[] = "pass-seller1";
-
 std::string LoadText(UINT nID)
 {
     CString text;
@@ -64,101 +53,9 @@ std::map<std::string, std::string> StoredSettings()
     return values;
 }
 
-// The captions the run dialog is given while the hook is set, in order.
-class CRunCaptions
-{
-public:
-    CRunCaptions()
-    {
-        s_pThis = this;
-        m_hHook = ::SetWindowsHookExA(WH_CALLWNDPROC, Hook, nullptr, ::GetCurrentThreadId());
-    }
-    ~CRunCaptions()
-    {
-        if (m_hHook != nullptr)
-            ::UnhookWindowsHookEx(m_hHook);
-        s_pThis = nullptr;
-    }
-    bool IsHooked() const { return m_hHook != nullptr; }
-
-    std::vector<std::string> captions;
-
-private:
-    static LRESULT CALLBACK Hook(int nCode, WPARAM wParam, LPARAM lParam)
-    {
-        const auto* pCall = (const CWPSTRUCT*)lParam;
-        if (nCode == HC_ACTION && s_pThis != nullptr && pCall->message == WM_SETTEXT && pCall->lParam != 0 &&
-            ::GetDlgItem(pCall->hwnd, IDC_PREPARE_ABORT) != nullptr)
-            s_pThis->captions.push_back((const char*)pCall->lParam);
-        return ::CallNextHookEx(nullptr, nCode, wParam, lParam);
-    }
-
-    static CRunCaptions* s_pThis;
-    HHOOK m_hHook;
-};
-CRunCaptions* CRunCaptions::s_pThis = nullptr;
-
-class ResubmitFromList : public ClientAppTest
+class ResubmitFromList : public ListJobTest
 {
 protected:
-    ResubmitFromList()
-    {
-        StandIn::Reset();
-        StandIn::UseServiceOrigins();
-        m_app.m_bFirstRefresh = TRUE;
-        CString scrambled;
-        EncodeScrambledText32(kDemoPassword, scrambled);
-        SetSetting("UserCount", 1);
-        SetSettingText("UserID01", kDemoId);
-        SetSettingText("UserPswd01", scrambled);
-        SetSettingText("CurUserID", kDemoId);
-        SetItemJobs(&m_jobs);
-    }
-    ~ResubmitFromList() override
-    {
-        Close();
-        SetItemJobs(nullptr);
-        ResetServiceOrigins();
-        StandIn::Reset();
-    }
-
-    void SetSettingText(LPCTSTR lpszKey, LPCTSTR lpszValue)
-    {
-        AfxProfileWrite(CLIENT_PROFILE_KEY "\\Settings", lpszKey, REG_SZ, lpszValue,
-                        (DWORD)::lstrlenA(lpszValue) + 1);
-    }
-    CTanzoTabbedPage* Page(int nTab)
-    {
-        CTanzoView* pView = Frame() != nullptr ? Frame()->GetTanzoView() : nullptr;
-        return pView != nullptr && pView->GetTabs() != nullptr ? pView->GetTabs()->GetTanzoPage(nTab)
-                                                               : nullptr;
-    }
-    // The tab shown and read; its first count rows selected.
-    CTanzoListCtrl* ShowTab(int nTab, int count)
-    {
-        ClickTab(Frame()->GetTanzoView()->GetTabs()->GetTabCtrl().m_hWnd, nTab);
-        CTanzoTabbedPage* pPage = Page(nTab);
-        if (pPage == nullptr || pPage->GetList().GetItemCount() < count)
-            return nullptr;
-        CTanzoListCtrl& list = pPage->GetList();
-        list.SetItemStateMasked(-1, 0, LVIS_SELECTED | LVIS_FOCUSED);
-        for (int nRow = 0; nRow < count; ++nRow)
-            list.SetItemStateMasked(nRow, LVIS_SELECTED, LVIS_SELECTED);
-        return &list;
-    }
-    static std::vector<std::string> RowIds(CTanzoAItemBaseListCtrl& list)
-    {
-        std::vector<std::string> ids;
-        for (int nRow = 0; nRow < list.GetItemCount(); ++nRow)
-            ids.push_back((LPCTSTR)list.GetRowRecord(nRow)->GetAuctionID());
-        return ids;
-    }
-    static void Select(CTanzoAItemBaseListCtrl& list, std::initializer_list<int> rows)
-    {
-        list.SetItemStateMasked(-1, 0, LVIS_SELECTED | LVIS_FOCUSED);
-        for (int nRow : rows)
-            list.SetItemStateMasked(nRow, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
-    }
     static CResubmitConfirmDialog* ConfirmOf(HWND hWnd)
     {
         return dynamic_cast<CResubmitConfirmDialog*>(CWnd::FromHandlePermanent(hWnd));
@@ -183,9 +80,6 @@ protected:
         ::SetFocus(FindControl(hSettings, IDOK));
         Click(hSettings, IDOK);
     }
-
-    CActionJobs m_jobs;
-    CMessageBoxRecorder m_boxes;
 };
 } // namespace
 
