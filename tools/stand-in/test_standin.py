@@ -1957,6 +1957,13 @@ class FeaturedPagesTest(JobPagesTest):
         self.state(featured_result=None)
         self.assertTrue(self.featured(featured, current + 9)[2].dom.find("font", color="#FF0000"))
         self.assertFalse(self.featured(featured, current + 10)[2].dom.find("font", color="#FF0000"))
+        self.state(featured_step=0)
+        self.assertFalse(self.featured(featured, current)[2].dom.find("font", color="#FF0000"))
+        self.state(featured_step=None, featured_result="form")
+        confirm = self.featured(aid)[2]
+        again = self.submit(confirm, confirm.dom.find("form"), form_pairs(confirm.dom.find("form")))
+        self.assertIsNotNone(again.dom.find("input", type="checkbox", name="tos"))
+        self.assertIsNone(again.dom.find("font", color="#FF0000"))
 
 
 class HoldTest(ServiceTest):

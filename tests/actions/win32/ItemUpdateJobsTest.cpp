@@ -411,16 +411,27 @@ TEST_F(ItemUpdateJobs, AFeaturedAmountThatCannotBeSetStopsTheRunAtItsItem)
         {"featured_confirm", "no_form", LoadText(1185), false},
         {"featured_confirm", "again", "入力内容を確認してください。", false},
         {"featured_result", "error", "注目のオークションの設定に失敗しました。", true},
+        // A page of the service without an error that shows the form again
+        // has not set the amount.
+        {"featured_result", "form", LoadText(884), true},
+        // The answer to the final post lost after the service stored it.
+        {nullptr,
+         "{\"host\": \"auctions\", \"path\": \"/jp/config/editfeatured\", \"action\": \"lost\", "
+         "\"nth\": 4}",
+         LoadText(906), true},
     };
     for (const auto& c : cases)
     {
-        SCOPED_TRACE(std::string(c.key) + " " + c.value);
+        SCOPED_TRACE(std::string(c.key != nullptr ? c.key : "") + " " + c.value);
         ASSERT_TRUE(StandIn::Reset());
         sink.messages.clear();
         CFeaturedAmountOperation job(300, &http, &sink);
         Prepare(job, 3);
-        ASSERT_TRUE(
-            StandIn::SetState(std::string("{\"") + c.key + "\": {\"" + Id(1) + "\": \"" + c.value + "\"}}"));
+        if (c.key != nullptr)
+            ASSERT_TRUE(StandIn::SetState(std::string("{\"") + c.key + "\": {\"" + Id(1) + "\": \"" +
+                                          c.value + "\"}}"));
+        else
+            ASSERT_TRUE(StandIn::AddFault(c.value));
         EXPECT_FALSE(job.Run());
         ASSERT_EQ(1u, sink.messages.size());
         EXPECT_NE(std::string::npos, sink.messages[0].find(c.message)) << sink.messages[0];

@@ -231,8 +231,9 @@ def amount_error(req, d, text):
     if not FEATURED_MIN <= amount <= FEATURED_MAX:
         return "1日あたりの金額は%d円以上%d円以下で入力してください。" % (FEATURED_MIN, FEATURED_MAX)
     current = current_amount(req, d)
-    if current and amount < current + FEATURED_STEP:
-        return "現在の設定金額より%d円以上高い金額を入力してください。" % FEATURED_STEP
+    step = int(req.state.get("featured_step", FEATURED_STEP))
+    if current and amount < current + step:
+        return "現在の設定金額より%d円以上高い金額を入力してください。" % step
     return None
 
 
@@ -287,8 +288,10 @@ def featured_post(req):
         entry = record(req, "featured").setdefault(d["id"], {"count": 0, "attempts": 0, "amounts": []})
         entry["attempts"] += 1
     how = switch(req, "featured_result", d["id"], "done")
-    if how not in ("done", "error"):
+    if how not in ("done", "error", "form"):
         raise ValueError("unknown featured_result %r" % how)
+    if how == "form":
+        return frame(req, v, title, featured_form(req, d, None, dpd), charset)
     if error or how == "error":
         body = title_bar("エラー") + red(error or "注目のオークションの設定に失敗しました。")
         return frame(req, v, "エラー", body, charset)
