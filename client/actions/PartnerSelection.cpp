@@ -73,10 +73,22 @@ BOOL StorePartnerChecks(int nMode, CTanzoAuctionBuyerList& partners, const CArra
     return TRUE;
 }
 
+BOOL HasWinnerListLink(const TanzoAuctionItem& item)
+{
+    CTanzoAuctionBuyerList buyers;
+    item.GetBuyers(buyers);
+    for (POSITION pos = buyers.GetHeadPosition(); pos != nullptr;)
+    {
+        if (IsWinnerListText(buyers.GetNext(pos).GetName()))
+            return TRUE;
+    }
+    return FALSE;
+}
+
 BOOL GetKnownPartners(const TanzoAuctionItem& item, CTanzoAuctionBuyerList& out)
 {
     out.RemoveAll();
-    if (item.HasWinnerListEntry())
+    if (HasWinnerListLink(item))
         return FALSE;
     return item.GetBuyers(out);
 }
@@ -86,7 +98,7 @@ void RebuildPartners(const CStringList& ids, const CTanzoAuctionBuyerList& known
 {
     out.RemoveAll();
     DWORD inherited = 0;
-    if (known.IsEmpty() && item.HasWinnerListEntry())
+    if (known.IsEmpty() && HasWinnerListLink(item))
     {
         if (item.GetUserState().TestFlags(CItemUserState::StateRated) != 0)
             inherited |= TanzoAuctionBuyer::FlagRated;

@@ -43,8 +43,13 @@ void GetPartnerCheckStates(int nMode, const CTanzoAuctionBuyerList& partners, CA
 // nothing, when a choice is asked for and no box is checked.
 BOOL StorePartnerChecks(int nMode, CTanzoAuctionBuyerList& partners, const CArray<int, int>& states);
 
+// The item's buyers hold the winner list's link where names belong: the
+// status page shows it alone, or after the top bidder. Its partners are
+// then read from the item page.
+BOOL HasWinnerListLink(const TanzoAuctionItem& item);
+
 // The partners the item knows by name: its buyers, or none when the status
-// page only gave the winner list's link. TRUE when any.
+// page gave the winner list's link (the link is no partner). TRUE when any.
 BOOL GetKnownPartners(const TanzoAuctionItem& item, CTanzoAuctionBuyerList& out);
 
 // The partners after a fetch: one per ID in order, each with the flags of

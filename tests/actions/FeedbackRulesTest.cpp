@@ -285,9 +285,17 @@ TEST(FeedbackRules, KnownPartnersLeaveOutTheWinnerListsLink)
     EXPECT_FALSE(GetKnownPartners(item, known));
     EXPECT_EQ("", Describe(known));
     item.AddBuyerValues("落札者一覧", 0, 1, 1);
+    EXPECT_TRUE(HasWinnerListLink(item));
     EXPECT_FALSE(GetKnownPartners(item, known));
+    // The list shows the link after the top bidder: the link is no partner.
+    Partners topAndLink({{"top_1", 0}, {"落札者一覧", 0}});
+    item.ReplaceBuyers(topAndLink);
+    EXPECT_TRUE(HasWinnerListLink(item));
+    EXPECT_FALSE(GetKnownPartners(item, known));
+    EXPECT_EQ("", Describe(known));
     Partners buyers({{"a", kRated}, {"b", kForbidden}});
     item.ReplaceBuyers(buyers);
+    EXPECT_FALSE(HasWinnerListLink(item));
     EXPECT_TRUE(GetKnownPartners(item, known));
     EXPECT_EQ("a:2|b:4", Describe(known));
 }

@@ -1,22 +1,92 @@
 #include "client/actions/ActionJobs.h"
 
+#include "client/RunOperationDialog.h"
+#include "client/TanzoAuctionItem.h"
+#include "client/TanzoDoc.h"
+#include "client/TanzoTabbedPage.h"
+#include "client/actions/LeaveFeedbackOperation.h"
+#include "client/actions/PartnerSelection.h"
+#include "client/actions/RateSettingDialog.h"
+#include "client/actions/RemoveFromListOperation.h"
+#include "client/actions/TanzoSendTargetSelectBaseDialog.h"
+
+namespace
+{
+// The partners are read from the item page as the dialog opens when the
+// list gave the winner list's link, alone or after the top bidder.
+void AskForPartners(CTanzoSendTargetSelectBaseDialog& dialog, TanzoAuctionItem& item, BOOL namedWinner)
+{
+    dialog.SetItem(&item);
+    if (namedWinner || HasWinnerListLink(item))
+        dialog.SetOptions(CSendTargetSelectBaseDialog::OptionRefreshOnShow);
+}
+
+// Runs the job over the items behind the run dialog.
+CItemJobResult RunJob(CTanzoOperation& job, CTanzoTabbedPage& page, const CItemSelection& items)
+{
+    for (int i = 0; i < items.GetSize(); ++i)
+        job.AddTarget(items[i]);
+    CRunOperationDialog run(&job, &page);
+    CItemJobResult result;
+    result.runResult = run.DoModal() == IDOK ? 1 : 0;
+    result.done = job.TestFlag2() ? 1 : 0;
+    return result;
+}
+} // namespace
+
 CItemJobResult CActionJobs::Rate(CTanzoTabbedPage& page, const CItemSelection& items, BOOL asSeller)
 {
-    return CItemJobs::Rate(page, items, asSeller);
+    if (items.GetSize() == 0)
+        return CItemJobResult();
+    CRateSettingDialog settings(
+        CRateSettingDialog::flagFeedback |
+            (asSeller ? CRateSettingDialog::flagAsSeller : CRateSettingDialog::flagAsBuyer),
+        &page);
+    settings.SetDocument(page.GetDocument());
+    for (int i = 0; i < items.GetSize(); ++i)
+        settings.AddTarget(items[i]);
+    if (settings.DoModal() != IDOK)
+        return CItemJobResult();
+    CString comment;
+    settings.GetComment(comment);
+    CLeaveFeedbackOperation job(asSeller, settings.GetRateValue(), comment);
+    return RunJob(job, page, items);
 }
 
 CItemJobResult CActionJobs::Remove(CTanzoTabbedPage& page, const CItemSelection& items, LPCTSTR listUrl,
                                    int removalKind)
 {
-    return CItemJobs::Remove(page, items, listUrl, removalKind);
+    if (items.GetSize() == 0)
+        return CItemJobResult();
+    CRemoveFromListOperation job(listUrl, removalKind);
+    return RunJob(job, page, items);
 }
 
 BOOL CActionJobs::SelectPartners(CWnd* pParent, TanzoAuctionItem& item, int mode, BOOL namedWinner)
 {
-    return CItemJobs::SelectPartners(pParent, item, mode, namedWinner);
+    CRateTargetSelectDialog dialog(mode, pParent);
+    AskForPartners(dialog, item, namedWinner);
+    if (dialog.DoModal() != IDOK)
+        return FALSE;
+    CTanzoAuctionBuyerList partners;
+    dialog.GetTargets(partners);
+    item.ReplaceBuyers(partners);
+    return TRUE;
 }
 
 BOOL CActionJobs::ShowWinnerList(CWnd* pParent, TanzoAuctionItem& item, BOOL namedWinner, BOOL* pChanged)
 {
-    return CItemJobs::ShowWinnerList(pParent, item, namedWinner, pChanged);
+    if (pChanged != nullptr)
+        *pChanged = FALSE;
+    CWinnerListDialog dialog(pParent);
+    AskForPartners(dialog, item, namedWinner);
+    dialog.DoModal();
+    if ((dialog.GetOptionFlags() & CTanzoSendTargetSelectBaseDialog::OptionFetched) == 0)
+        return TRUE;
+    CTanzoAuctionBuyerList partners;
+    dialog.GetTargets(partners);
+    item.ReplaceBuyers(partners);
+    if (pChanged != nullptr)
+        *pChanged = TRUE;
+    return TRUE;
 }

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "afx/MessageBox.h"
+#include "app/DecorateStatic.h"
 #include "app/DialogTestUtil.h"
 
 // The message boxes shown through the framework, answered with nAnswer.
@@ -79,6 +80,16 @@ inline void ClickControl(HWND hWnd, int nID)
 inline BOOL IsControlChecked(HWND hWnd, int nID)
 {
     return ::SendMessageA(FindControl(hWnd, nID), BM_GETCHECK, 0, 0) == BST_CHECKED;
+}
+
+// What a drawn static shows.
+inline std::string DrawnText(HWND hWnd)
+{
+    CDecorateStatic* pStatic = dynamic_cast<CDecorateStatic*>(CWnd::FromHandlePermanent(hWnd));
+    CString text;
+    if (pStatic != nullptr)
+        pStatic->GetText(text);
+    return (LPCTSTR)text;
 }
 
 // The visible window of this thread that hOwner owns (the dialog it opened

@@ -87,6 +87,16 @@ Items ReadList(const char* list, int nPages)
     return items;
 }
 
+TanzoAuctionItem* FirstWinnerListItem(const Items& items)
+{
+    for (const auto& item : items)
+    {
+        if (item->HasWinnerListEntry())
+            return item.get();
+    }
+    return nullptr;
+}
+
 std::string ListUrl(const char* list)
 {
     CString url;

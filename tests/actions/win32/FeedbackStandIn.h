@@ -20,6 +20,9 @@ typedef std::vector<std::unique_ptr<TanzoAuctionItem>> Items;
 // Pages 1 to nPages of a list ("closed-winner", "closed-nowinner", "won")
 // of the signed-in demo seller, read by the client's own reader.
 Items ReadList(const char* list, int nPages = 1);
+// The first item the list shows by the winner list's link only; null
+// for none.
+TanzoAuctionItem* FirstWinnerListItem(const Items& items);
 // The list's first page as the client addresses it.
 std::string ListUrl(const char* list);
 // The winners of an item as the service knows them.

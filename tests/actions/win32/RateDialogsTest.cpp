@@ -90,16 +90,6 @@ void Click(HWND hDialog, int nID)
     ::SendMessageA(hDialog, WM_COMMAND, MAKEWPARAM(nID, BN_CLICKED), (LPARAM)::GetDlgItem(hDialog, nID));
 }
 
-// What a drawn static shows.
-std::string DrawnText(HWND hWnd)
-{
-    CDecorateStatic* pStatic = dynamic_cast<CDecorateStatic*>(CWnd::FromHandlePermanent(hWnd));
-    CString text;
-    if (pStatic != nullptr)
-        pStatic->GetText(text);
-    return (LPCTSTR)text;
-}
-
 std::unique_ptr<TanzoAuctionItem> Item(const char* id, const char* title, std::vector<const char*> buyers)
 {
     std::unique_ptr<TanzoAuctionItem> item(new TanzoAuctionItem);

@@ -56,14 +56,7 @@ protected:
         account.SetPassword("pass-seller1");
         accounts.Add(account);
         items = ReadList("closed-winner");
-        for (auto& item : items)
-        {
-            if (item->HasWinnerListEntry())
-            {
-                pItem = item.get();
-                break;
-            }
-        }
+        pItem = FirstWinnerListItem(items);
         ASSERT_NE(nullptr, pItem);
         id = (LPCTSTR)pItem->GetAuctionID();
     }
