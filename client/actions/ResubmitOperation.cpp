@@ -49,11 +49,13 @@ enum : UINT
 const char kResubmitPath[] = "/jp/show/resubmit";
 const char kSellerInfoPath[] = "/setting/user/initialedit";
 const char kItemPagePath[] = "/jp/auction/";
-const char kNonPremium[] = "Yahoo!プレミアム会員登録のないYahoo! JAPAN IDの「無料版のオークション出品」には対応していませ"
-                           "ん。\r\nたんぞで再出品するためには、Yahoo!プレミアム会員の登録が必要です。";
+const char kNonPremium[] =
+    "Yahoo!プレミアム会員登録のないYahoo! JAPAN IDの「無料版のオークション出品」には対応していませ"
+    "ん。\r\nたんぞで再出品するためには、Yahoo!プレミアム会員の登録が必要です。";
 const char kOpeningOldForm[] = "旧出品フォームへアクセスしています...";
 const char kOldFormLinkMissing[] = "旧出品フォームへのリンクが見つかりません。";
-const char kSwitchNotice[] = "「通常出品」での再出品ができないため、出品形式を\r\n「かんたん取引出品」に切り替えます。";
+const char kSwitchNotice[] =
+    "「通常出品」での再出品ができないため、出品形式を\r\n「かんたん取引出品」に切り替えます。";
 const char kSwitchHeading[] = "＜通常出品 → かんたん取引出品＞";
 const char kShipMethodsAgain[] = "配送方法を設定し直しています...\r\n（%1!s!）";
 const char kShipNameSeparator[] = "、";
@@ -70,8 +72,8 @@ CString LoadText(UINT nID)
 }
 
 // The fields of the shipping services in the form.
-const int kServiceFields[] = {LF_HB_SHIP,       LF_HB_MINI_SHIP,   LF_NEKOPOSU_SHIP, LF_TAQBIN_COMPACT_SHIP,
-                              LF_TAQBIN_SHIP,   LF_YUPACKET_SHIP,  LF_YUPACK_SHIP};
+const int kServiceFields[] = {LF_HB_SHIP,     LF_HB_MINI_SHIP,  LF_NEKOPOSU_SHIP, LF_TAQBIN_COMPACT_SHIP,
+                              LF_TAQBIN_SHIP, LF_YUPACKET_SHIP, LF_YUPACK_SHIP};
 
 BOOL HasServiceShipping(const CAuctionListingForm& form)
 {
@@ -106,14 +108,16 @@ CString ShortShipMethodNames(const CAuctionShipMethods& methods)
 DWORD CheckForEasyTransaction(const CAuctionShipMethods& methods, int& problem)
 {
     DWORD detail = 0;
-    problem = methods.CheckShipMethods(&detail, kServiceShipNameIds, kFlatRateShipNameIds, kNoArrivalShipNameIds);
+    problem =
+        methods.CheckShipMethods(&detail, kServiceShipNameIds, kFlatRateShipNameIds, kNoArrivalShipNameIds);
     return detail & (CAuctionListingForm::ShippingInputLater | CAuctionListingForm::ShippingInputArrival);
 }
 } // namespace
 
 CResubmitOperation::CResubmitOperation(CCallbackSink* pSettings, CHttpComm* pHttpComm, CProgressSink* pSink)
     : CItemFormOperation(pSettings, kResubmitPath, pHttpComm, pSink), m_nRetryCount(0), m_editMode(0),
-      m_oldFormSearch(OldFormSearchAll), m_itemState(0), m_pPrompt(nullptr), m_nItemIndex(0), m_nItemCount(0)
+      m_oldFormSearch(OldFormSearchAll), m_itemState(0), m_pPrompt(nullptr), m_nItemIndex(0), m_nItemCount(0),
+      m_bFetchedEasyTransaction(FALSE)
 {
     SetName("resubmit");
 }
@@ -184,6 +188,7 @@ BOOL CResubmitOperation::Run()
     m_followingCondition.Clear();
     m_pFetchedShipMethods.reset();
     m_pFollowingShipMethods.reset();
+    m_bFetchedEasyTransaction = FALSE;
 
     const CTypedPtrList<CPtrList, AuctionItem*>& targets = GetTargets();
     m_nItemCount = (int)targets.GetCount();
@@ -294,6 +299,7 @@ int CResubmitOperation::ResubmitItem(AuctionItem* pItem)
         {
             m_pFetchedShipMethods.reset(new CAuctionShipMethods);
             form.ReadShippingMethods(*m_pFetchedShipMethods, IsNewStyleForm());
+            m_bFetchedEasyTransaction = IsNewStyleForm();
         }
         else
         {
@@ -546,8 +552,8 @@ int CResubmitOperation::PostItem(AuctionItem* pItem, CAuctionListingForm& form, 
     GetProgress().SetStatusId(IDS_SUBMITTING);
     CString buttonUrl;
     CString onclick;
-    if (!FindButtonOnclickUrl(pHttp, buttonUrl, "auc_preview_submit", "btnPreviewSubmit", IDS_SUBMIT_BUTTON_TEXT,
-                              &onclick))
+    if (!FindButtonOnclickUrl(pHttp, buttonUrl, "auc_preview_submit", "btnPreviewSubmit",
+                              IDS_SUBMIT_BUTTON_TEXT, &onclick))
     {
         ReportFailure(IDS_FINAL_ADDRESS_MISSING);
         return 0;

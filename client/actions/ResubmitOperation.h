@@ -48,7 +48,8 @@ public:
         RelistedActionBit = 0x2
     };
 
-    CResubmitOperation(CCallbackSink* pSettings, CHttpComm* pHttpComm = nullptr, CProgressSink* pSink = nullptr);
+    CResubmitOperation(CCallbackSink* pSettings, CHttpComm* pHttpComm = nullptr,
+                       CProgressSink* pSink = nullptr);
     ~CResubmitOperation() override;
 
     void SetEditMode(DWORD dwBits) { m_editMode.Add(dwBits); }
@@ -61,6 +62,9 @@ public:
     BOOL GetFetchedDescription(CString& out) const;
     BOOL GetFetchedTitle(CString& out) const;
     BOOL GetFetchedShipMethods(CAuctionShipMethods& out) const;
+    // The methods were read from the form of an easy-transaction listing
+    // (the form with the new shipping inputs).
+    BOOL IsFetchedEasyTransaction() const { return m_bFetchedEasyTransaction; }
 
     BOOL Run() override;
     BOOL ShowsCounter() const override;
@@ -104,6 +108,7 @@ private:
     CResubmitPrompt* m_pPrompt;
     int m_nItemIndex;
     int m_nItemCount;
+    BOOL m_bFetchedEasyTransaction;
 };
 
 #endif // TANZO_CLIENT_ACTIONS_RESUBMITOPERATION_H

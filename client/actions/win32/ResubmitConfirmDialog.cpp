@@ -11,6 +11,7 @@
 #include "client/TanzoAuctionItem.h"
 #include "client/actions/ResubmitChargeOptionDialog.h"
 #include "client/actions/ResubmitConfirmRules.h"
+#include "client/actions/ResubmitItemEditDialog.h"
 #include "client/actions/ResubmitResourceIds.h"
 
 IMPLEMENT_DYNAMIC(CResubmitConfirmDialog, CBaseDialog)
@@ -346,16 +347,22 @@ void CResubmitConfirmDialog::OnMove(BOOL bUp)
     UpdateButtons();
 }
 
-// The item edit hub lives in windows of its own; until this dialog opens
-// it, editing is not offered.
 BOOL CResubmitConfirmDialog::IsItemEditOffered() const
 {
-    return FALSE;
+    return TRUE;
 }
 
-BOOL CResubmitConfirmDialog::EditItems(BOOL, const TanzoAuctionItem&, const CItemSelection&)
+BOOL CResubmitConfirmDialog::EditItems(BOOL bMulti, const TanzoAuctionItem& working,
+                                       const CItemSelection& rows)
 {
-    return FALSE;
+    CResubmitItemEditDialog hub(this);
+    hub.SetMultiEdit(bMulti);
+    hub.SetItem(working);
+    if (hub.DoModal() != IDOK)
+        return FALSE;
+    for (int i = 0; i < rows.GetSize(); ++i)
+        hub.GetResult(*rows[i]);
+    return TRUE;
 }
 
 namespace

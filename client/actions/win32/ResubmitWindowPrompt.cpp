@@ -2,12 +2,47 @@
 
 #include "app/ChoiceMessageDialog.h"
 #include "app/MessageBoxDialog.h"
+#include "client/actions/ResubmitEditFieldDialogs.h"
+#include "client/actions/ResubmitEditShipMethodDialog.h"
 #include "net/HttpComm.h"
 #include "net/ProgressSinkRef.h"
 
 BOOL CResubmitWindowPrompt::IsStopped(const CProgressSinkRef& progress)
 {
     return progress.GetHttpComm() != nullptr && progress.GetHttpComm()->IsCancelled();
+}
+
+BOOL CResubmitWindowPrompt::EditShipMethods(CAuctionShipMethods& methods, BOOL bOfferFollowing,
+                                            BOOL& bForFollowing)
+{
+    bForFollowing = FALSE;
+    typedef CResubmitEditShipMethodControlTabbedBaseDialog CShipDialog;
+    // The methods are asked for an easy-transaction listing.
+    CShipDialog dialog(CShipDialog::ModeJob, m_pParentWnd);
+    dialog.SetShipMethods(methods);
+    dialog.SetListingKind(2);
+    dialog.SetOfferFollowing(bOfferFollowing);
+    if (dialog.DoModal() != IDOK)
+        return FALSE;
+    dialog.GetShipMethods(methods);
+    bForFollowing = bOfferFollowing && dialog.GetFlags().TestAny(CShipDialog::FlagForFollowing);
+    return TRUE;
+}
+
+BOOL CResubmitWindowPrompt::EditItemCondition(CItemCondition& condition, BOOL bOfferFollowing,
+                                              BOOL& bForFollowing)
+{
+    bForFollowing = FALSE;
+    typedef CResubmitEditItemConditionDialog CConditionDialog;
+    CConditionDialog dialog(CConditionDialog::ModeNewList |
+                                (bOfferFollowing ? CConditionDialog::ModeOfferFollowing : 0),
+                            m_pParentWnd);
+    dialog.SetCondition(condition);
+    if (dialog.DoModal() != IDOK)
+        return FALSE;
+    condition = dialog.GetCondition();
+    bForFollowing = bOfferFollowing && dialog.GetFlags().TestAny(CConditionDialog::FlagForFollowing);
+    return TRUE;
 }
 
 void CResubmitWindowPrompt::ShowNotice(const CProgressSinkRef& progress, LPCTSTR text)

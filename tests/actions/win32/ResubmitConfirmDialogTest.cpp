@@ -234,9 +234,8 @@ TEST_F(ResubmitConfirm, ButtonsFollowTheSelection)
         EXPECT_EQ(c.charge, Enabled(IDC_CONFIRM_CHARGE));
         EXPECT_EQ(c.up, Enabled(IDC_CONFIRM_UP));
         EXPECT_EQ(c.down, Enabled(IDC_CONFIRM_DOWN));
-        // Editing waits for the item edit hub.
-        EXPECT_FALSE(Enabled(IDC_CONFIRM_EDIT));
-        EXPECT_FALSE(dlg->IsCommandEnabled(ID_CONFIRM_EDIT));
+        EXPECT_EQ(c.charge, Enabled(IDC_CONFIRM_EDIT));
+        EXPECT_EQ(c.charge, dlg->IsCommandEnabled(ID_CONFIRM_EDIT));
         EXPECT_EQ(c.rows > 1, dlg->IsCommandEnabled(ID_CONFIRM_FIND_NEXT));
         EXPECT_EQ(c.rows > 1, dlg->IsCommandEnabled(ID_CONFIRM_FIND_PREVIOUS));
         EXPECT_TRUE(dlg->IsCommandEnabled(ID_CONFIRM_FIND));
@@ -422,7 +421,7 @@ TEST_F(ResubmitConfirm, ThePopUpOffersWhatTheSelectionAllows)
         if (nID != 0)
             grey[nID] = item.find(" grey") != std::string::npos;
     }
-    const std::map<UINT, bool> expected = {{ID_CONFIRM_EDIT, true},
+    const std::map<UINT, bool> expected = {{ID_CONFIRM_EDIT, false},
                                            {ID_CONFIRM_CHARGE, false},
                                            {ID_CONFIRM_SELECT_ALL, false},
                                            {ID_CONFIRM_UP, true},
