@@ -6,6 +6,7 @@
 #include "client/MainFrame.h"
 #include "client/OptionSettings.h"
 #include "client/RunOperationDialog.h"
+#include "client/actions/DescriptionPreviewDialog.h"
 #include "client/actions/ResubmitItemEditResourceIds.h"
 #include "client/actions/ResubmitItemEditRules.h"
 #include "client/actions/ResubmitOperation.h"
@@ -258,7 +259,11 @@ void CResubmitEditDescriptionDialog::OnPreview()
     ShowPreview(text);
 }
 
-void CResubmitEditDescriptionDialog::ShowPreview(const CString&) {}
+void CResubmitEditDescriptionDialog::ShowPreview(const CString& text)
+{
+    CDescriptionPreviewDialog preview(text, this);
+    preview.DoModal();
+}
 
 void CResubmitEditDescriptionDialog::OnOK()
 {
