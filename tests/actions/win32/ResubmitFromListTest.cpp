@@ -20,6 +20,7 @@
 #include "client/TanzoResourceIds.h"
 #include "client/actions/ResubmitChargeOptionDialog.h"
 #include "client/actions/ResubmitConfirmDialog.h"
+#include "client/actions/ResubmitItemEditResourceIds.h"
 #include "client/actions/ResubmitResourceIds.h"
 #include "client/actions/ResubmitSettingDialog.h"
 
@@ -280,4 +281,104 @@ TEST_F(ResubmitFromList, CancelOnEitherDialogSendsNothing)
             EXPECT_EQ(std::string::npos, log[i].path.find("/jp/show/resubmit")) << log[i].target;
         EXPECT_EQ(nullptr, FindDialogWith(IDC_PREPARE_ABORT));
     }
+}
+
+TEST_F(ResubmitFromList, OneRowsDialogsReadTheServicesCurrentValues)
+{
+    ASSERT_TRUE(Start());
+    CTanzoListCtrl* pList = ShowTab(1, 12);
+    ASSERT_NE(nullptr, pList);
+    // A row whose title the list cut.
+    int nRow = -1;
+    for (int i = 0; i < pList->GetItemCount() && nRow < 0; ++i)
+        if (pList->GetRowRecord(i)->GetTitle().Right(3) == "...")
+            nRow = i;
+    ASSERT_GE(nRow, 0);
+    const std::string id = (LPCTSTR)pList->GetRowRecord(nRow)->GetAuctionID();
+    const ServedItem served = ReadServedItem(id);
+    Select(*pList, {nRow});
+    m_boxes.nAnswer = IDYES;
+
+    std::string title, description, shipCaption;
+    bool bDisabledWhileReading = false, bPreviewShown = false;
+    int nGets = 0, nPosts = 0;
+    WhenDialogShows(
+        IDC_CONFIRM_LIST,
+        [&](HWND hConfirm)
+        {
+            const size_t nLogged = StandIn::Log().size();
+            WhenDialogShows(
+                IDC_EDIT_TITLE_CHANGE,
+                [&, hConfirm](HWND hHub)
+                {
+                    // The title: the runner shows, then the whole title.
+                    WhenDialogShows(IDC_TITLE_TEXT,
+                                    [&](HWND hTitle)
+                                    {
+                                        CallWhen([hTitle]
+                                                 { return !ControlText(hTitle, IDC_TITLE_TEXT).empty(); },
+                                                 [&, hTitle]
+                                                 {
+                                                     title = ControlText(hTitle, IDC_TITLE_TEXT);
+                                                     Click(hTitle, IDCANCEL);
+                                                 });
+                                    });
+                    Click(hHub, IDC_EDIT_TITLE_CHANGE);
+                    // The description: edit and OK grey while it reads.
+                    WhenDialogShows(
+                        IDC_DESCRIPTION_TEXT,
+                        [&](HWND hText)
+                        {
+                            bDisabledWhileReading =
+                                !::IsWindowEnabled(FindControl(hText, IDC_DESCRIPTION_TEXT)) &&
+                                !::IsWindowEnabled(FindControl(hText, IDOK));
+                            CallWhen([hText] { return ::IsWindowEnabled(FindControl(hText, IDOK)) != FALSE; },
+                                     [&, hText]
+                                     {
+                                         description = ControlText(hText, IDC_DESCRIPTION_TEXT);
+                                         CallWhen([hText] { return FindOwnedWindow(hText) != nullptr; },
+                                                  [&, hText]
+                                                  {
+                                                      bPreviewShown = true;
+                                                      Click(FindOwnedWindow(hText), IDOK);
+                                                  });
+                                         Click(hText, IDC_DESCRIPTION_PREVIEW);
+                                         Click(hText, IDCANCEL);
+                                     });
+                        });
+                    Click(hHub, IDC_EDIT_DESCRIPTION_CHANGE);
+                    // The shipping methods and the listing kind.
+                    WhenDialogShows(IDC_SHIP_TABS,
+                                    [&](HWND hShip)
+                                    {
+                                        CallWhen([hShip] { return WindowText(hShip) != LoadText(1216); },
+                                                 [&, hShip]
+                                                 {
+                                                     shipCaption = WindowText(hShip);
+                                                     Click(hShip, IDCANCEL);
+                                                 });
+                                    });
+                    Click(hHub, IDC_EDIT_SHIPPING_CHANGE);
+                    const std::vector<LoggedRequest> log = StandIn::Log();
+                    for (size_t i = nLogged; i < log.size(); ++i)
+                    {
+                        nGets += log[i].method == "GET" && log[i].path == "/jp/show/resubmit" &&
+                                 log[i].target.find("select=old") != std::string::npos;
+                        nPosts += log[i].method == "POST";
+                    }
+                    Click(hHub, IDCANCEL);
+                });
+            Click(hConfirm, IDC_CONFIRM_EDIT);
+            Click(hConfirm, IDCANCEL);
+        });
+    Frame()->SendMessage(WM_COMMAND, ID_ITEM_RESUBMIT, 0);
+
+    EXPECT_EQ(served.title, title);
+    EXPECT_TRUE(bDisabledWhileReading);
+    EXPECT_EQ(served.description, description);
+    EXPECT_TRUE(bPreviewShown);
+    EXPECT_EQ(LoadText(1216) + "（" + LoadText(served.style == "new" ? 1219 : 1218) + "）", shipCaption);
+    // The form read once for each dialog, nothing posted.
+    EXPECT_EQ(3, nGets);
+    EXPECT_EQ(0, nPosts);
 }
