@@ -38,8 +38,10 @@ public:
     CWinApp app;
 };
 
-// The text of a control of the window or of a pane inside it.
-inline std::string ControlText(HWND hWnd, int nID)
+// The text of a control of the window or of a pane inside it. Of this
+// file's own: the client fixture's function of the name reads direct
+// children only, and one program must not link two bodies of a name.
+static inline std::string ControlText(HWND hWnd, int nID)
 {
     char szText[512] = {};
     ::GetWindowTextA(FindControl(hWnd, nID), szText, sizeof(szText));
