@@ -1,0 +1,257 @@
+// The feedback job over 500 items and the removal of 500 items against the
+// stand-in of the service (Windows build under Wine, inside
+// tools/stand-in/with-stand-in), in pages as long as the service's. The
+// feedback job rates the one winner of each closed item (the items cycled
+// to 500 targets) through the item page and the three feedback pages, its
+// marks kept in a document whose file it writes at the end. The removal
+// runs the jobs of the three lists (every item once) over and over, the
+// stand-in reset between the rounds, until 500 items went in posts of up
+// to 50. Printed: the whole run, the time spent waiting for the service
+// and the client's own time (the CPU time of its thread) per item, for
+// the first and the last hundred items.
+#include <windows.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "BenchDocData.h"
+#include "actions/win32/FeedbackStandIn.h"
+#include "client/DataFileTestSupport.h"
+#include "client/DataSetFiles.h"
+#include "client/TanzoAuctionItemUserEdit.h"
+#include "client/actions/LeaveFeedbackOperation.h"
+#include "client/actions/RemovalBatches.h"
+#include "client/actions/RemoveFromListOperation.h"
+#include "net/HttpComm.h"
+#include "net/ProgressSink.h"
+#include "net/ServiceHosts.h"
+#include "net/win32/StandIn.h"
+
+using namespace FeedbackStandIn;
+
+namespace
+{
+const int kItems = 500;
+const int kBand = 100;
+// About what a page of the service weighs.
+const int kPageBytes = 150000;
+const char kSeller[] = "demo_seller1";
+const char kState[] = "{\"page_bytes\": 150000, \"auto_login\": \"demo_seller1\"}";
+
+double ThreadSeconds()
+{
+    FILETIME created, exited, kernel, user;
+    ::GetThreadTimes(::GetCurrentThread(), &created, &exited, &kernel, &user);
+    auto seconds = [](const FILETIME& ft)
+    { return (double)(((ULONGLONG)ft.dwHighDateTime << 32) | ft.dwLowDateTime) / 1e7; };
+    return seconds(kernel) + seconds(user);
+}
+
+double WallSeconds()
+{
+    return std::chrono::duration<double>(std::chrono::steady_clock::now().time_since_epoch()).count();
+}
+
+// Notes the clocks as each step starts (the job sets its caption then):
+// an item of the feedback job, a post of the removal job.
+class CStepClock : public CProgressSink
+{
+public:
+    void SetTitle(LPCTSTR) override { Note(); }
+    void SetStatus(LPCTSTR) override {}
+    void SetSubStatus(LPCTSTR) override {}
+    int ShowMessage(LPCTSTR lpszText, UINT) override
+    {
+        messages.push_back(lpszText != nullptr ? lpszText : "");
+        return IDOK;
+    }
+    void Note()
+    {
+        wall.push_back(WallSeconds());
+        cpu.push_back(ThreadSeconds());
+    }
+    // Each step's times, spread over the items it handled.
+    void Spread(int nItems, std::vector<double>& itemWall, std::vector<double>& itemCpu) const
+    {
+        for (size_t i = 0; i + 1 < wall.size(); ++i)
+        {
+            const int n = nItems > 0 ? nItems : 1;
+            for (int k = 0; k < n; ++k)
+            {
+                itemWall.push_back((wall[i + 1] - wall[i]) / n);
+                itemCpu.push_back((cpu[i + 1] - cpu[i]) / n);
+            }
+        }
+    }
+    std::vector<double> wall, cpu;
+    std::vector<std::string> messages;
+};
+
+void PrintBand(const char* name, const std::vector<double>& wall, const std::vector<double>& cpu,
+               size_t first, size_t last)
+{
+    double w = 0, c = 0;
+    for (size_t i = first; i < last; ++i)
+    {
+        w += wall[i];
+        c += cpu[i];
+    }
+    const double n = (double)(last - first);
+    std::printf(
+        "  %-16s per item: %7.2f ms in all, %7.2f ms waiting for the service, %6.2f ms the client's own\n",
+        name, 1000 * w / n, 1000 * (w - c) / n, 1000 * c / n);
+}
+
+void PrintRun(const std::vector<double>& wall, const std::vector<double>& cpu)
+{
+    double w = 0, c = 0;
+    for (size_t i = 0; i < wall.size(); ++i)
+    {
+        w += wall[i];
+        c += cpu[i];
+    }
+    std::printf("  whole run: %.2f s, of it %.2f s waiting for the service, %.2f s the client's own\n", w,
+                w - c, c);
+    PrintBand("first hundred", wall, cpu, 0, kBand);
+    PrintBand("last hundred", wall, cpu, wall.size() - kBand, wall.size());
+}
+
+bool StartStandIn()
+{
+    return StandIn::Reset() && StandIn::UseServiceOrigins() && StandIn::SetState(kState);
+}
+
+int BenchFeedback()
+{
+    Items closed = ReadList("closed-winner", 3);
+    std::vector<const TanzoAuctionItem*> single;
+    for (const auto& item : closed)
+    {
+        if (item->GetBuyerCount() == 1 && !item->HasWinnerListEntry())
+            single.push_back(item.get());
+    }
+    if (single.empty())
+    {
+        std::printf("bench_feedback: the stand-in lists no closed item with one winner\n");
+        return 1;
+    }
+    std::vector<std::unique_ptr<TanzoAuctionItem>> items;
+    for (int i = 0; i < kItems; ++i)
+    {
+        items.emplace_back(new TanzoAuctionItem(*single[i % single.size()]));
+        items.back()->AddFlagsToAllBuyers(TanzoAuctionBuyer::FlagTarget);
+    }
+    CTempFolder folder;
+    CBenchDocData doc(folder.Path(), kSeller);
+    doc.EnsureDataSetLoaded(dataSetUserEdits);
+    CHttpComm http;
+    http.Add(CHttpComm::flagQuiet);
+    CStepClock clock;
+    CLeaveFeedbackOperation job(TRUE, 5, "迅速なお取引ありがとうございました。", &http, &clock);
+    job.SetOwner(&doc);
+    for (auto& item : items)
+        job.AddTarget(item.get());
+    const BOOL bDone = job.Run();
+    clock.Note(); // the end of the last item, its file written
+
+    std::printf("Feedback job, %d items against the stand-in (%d distinct closed items, pages of %d KB)\n",
+                kItems, (int)single.size(), kPageBytes / 1000);
+    if (!bDone || (int)clock.wall.size() != kItems + 1)
+    {
+        std::printf("  the job stopped after %d items: %s\n", (int)clock.wall.size() - 1,
+                    clock.messages.empty() ? "" : clock.messages.back().c_str());
+        return 1;
+    }
+    std::vector<double> wall, cpu;
+    clock.Spread(1, wall, cpu);
+    PrintRun(wall, cpu);
+    return 0;
+}
+
+int BenchRemoval()
+{
+    const char* lists[] = {"closed-winner", "closed-nowinner", "won"};
+    const int kinds[] = {CRemoveFromListOperation::RemoveClosedWithWinner,
+                         CRemoveFromListOperation::RemoveClosedWithoutWinner,
+                         CRemoveFromListOperation::RemoveWon};
+    CTempFolder folder;
+    std::vector<double> wall, cpu;
+    int nRounds = 0;
+    while ((int)wall.size() < kItems)
+    {
+        ++nRounds;
+        if (!StartStandIn())
+            return 1;
+        for (int l = 0; l < 3 && (int)wall.size() < kItems; ++l)
+        {
+            Items items = ReadList(lists[l], 3);
+            if (items.empty())
+            {
+                std::printf("bench_removal: the stand-in's list %s is empty\n", lists[l]);
+                return 1;
+            }
+            while ((int)(wall.size() + items.size()) > kItems)
+                items.pop_back();
+            // Every item has a memo, which its removal drops.
+            CBenchDocData doc(folder.Path(), kSeller);
+            doc.EnsureDataSetLoaded(dataSetUserEdits);
+            for (auto& item : items)
+            {
+                item->SetMemo("削除前のメモ");
+                doc.StoreUserEdit(TanzoAuctionItemUserEdit(*item));
+            }
+            CHttpComm http;
+            http.Add(CHttpComm::flagQuiet);
+            CStepClock clock;
+            CRemoveFromListOperation job(ListUrl(lists[l]).c_str(), kinds[l], &http, &clock);
+            job.SetOwner(&doc);
+            for (auto& item : items)
+                job.AddTarget(item.get());
+            const BOOL bDone = job.Run();
+            clock.Note();
+            if (!bDone || doc.GetUserEditCount() != 0)
+            {
+                std::printf("bench_removal: the removal from %s stopped: %s\n", lists[l],
+                            clock.messages.empty() ? "" : clock.messages.back().c_str());
+                return 1;
+            }
+            // Posts of 50 but the last: each post's time over its items.
+            for (size_t i = 0; i + 1 < clock.wall.size(); ++i)
+            {
+                const size_t nFirst = i * RemovalBatchSize;
+                const size_t nInPost = std::min<size_t>(RemovalBatchSize, items.size() - nFirst);
+                for (size_t k = 0; k < nInPost; ++k)
+                {
+                    wall.push_back((clock.wall[i + 1] - clock.wall[i]) / nInPost);
+                    cpu.push_back((clock.cpu[i + 1] - clock.cpu[i]) / nInPost);
+                }
+            }
+        }
+    }
+    std::printf(
+        "Removal job, %d items against the stand-in in %d rounds of its three lists, posts of up to %d, "
+        "pages of %d KB\n",
+        kItems, nRounds, (int)RemovalBatchSize, kPageBytes / 1000);
+    PrintRun(wall, cpu);
+    return 0;
+}
+} // namespace
+
+int main()
+{
+    if (!StandIn::Available() || !StartStandIn())
+    {
+        std::printf("bench_feedback: run inside tools/stand-in/with-stand-in\n");
+        return 1;
+    }
+    int nResult = BenchFeedback();
+    if (nResult == 0)
+        nResult = BenchRemoval();
+    StandIn::Reset();
+    ResetServiceOrigins();
+    return nResult;
+}
