@@ -79,8 +79,11 @@ def relisted_item(req, aid):
         return None
     source = find_item(req, made["source"])
     fields = made["fields"]
+    # relisted_ended: the re-listing has ended without a winner since.
+    ended = bool(switch(req, "relisted_ended", aid, False))
     source.update({
-        "id": aid, "list": "selling", "ended": False, "winners": [], "bidder": None, "bids": 0,
+        "id": aid, "list": "closed-nowinner" if ended else "selling", "ended": ended,
+        "winners": [], "bidder": None, "bids": 0,
         "title": fields.get("Title", source["title"]), "description": fields.get("Description", ""),
         "end": made["end"], "relisted_from": made["source"],
     })
