@@ -53,6 +53,7 @@
 // The memo dialog (its combo is the memo dialog base's IDC_MEMO_TEXT).
 #define IDD_MEMO_SETTING 149
 #define IDD_MEMO_SETTING_SECTION 207
+#define HID_MEMO_SETTING 1
 #define IDC_MEMO_LABEL 2197
 
 // The page-number dialog.

@@ -3,14 +3,8 @@
 #include "client/ListResourceIds.h"
 #include "controls/ControlsRes.h"
 
-namespace
-{
-// The memo dialog's page of the help.
-const UINT kHelpTopic = 1;
-} // namespace
-
 CMemoSettingDialog::CMemoSettingDialog(CWnd* pParentWnd)
-    : CMemoHistoryDialog(IDD_MEMO_SETTING, pParentWnd, kHelpTopic, IDD_MEMO_SETTING_SECTION)
+    : CMemoHistoryDialog(IDD_MEMO_SETTING, pParentWnd, HID_MEMO_SETTING, IDD_MEMO_SETTING_SECTION)
 {
 }
 
