@@ -1,6 +1,6 @@
 // The client's help pages in the program itself: every help id that its
 // dialogs name has a page linking the help's style sheet, the contents reach
-// every page, and a help id declared in the client's headers without a page
+// every page, and a help id declared in the client's sources without a page
 // of its own (a new dialog's) fails here.
 #include "client/FindResourceIds.h"
 #include "client/ListResourceIds.h"
@@ -88,7 +88,7 @@ CString WindowsPath(const std::string& unixPath)
     return path;
 }
 
-// The help-id defines of every header below a folder, by name.
+// The help-id defines of every source below a folder, by name.
 void ScanHelpIds(const std::string& folder, std::map<std::string, UINT>& ids)
 {
     static const std::regex define(R"(^\s*#\s*define\s+((?:IDH|HID)_\w+)\s+(\d+)\s*$)");
@@ -106,7 +106,9 @@ void ScanHelpIds(const std::string& folder, std::map<std::string, UINT>& ids)
             ScanHelpIds(path, ids);
             continue;
         }
-        if (name.size() < 2 || name.compare(name.size() - 2, 2, ".h") != 0)
+        const std::string::size_type dot = name.rfind('.');
+        const std::string extension = dot == std::string::npos ? "" : name.substr(dot);
+        if (extension != ".h" && extension != ".cpp")
             continue;
         std::ifstream in(path);
         std::string line;
