@@ -360,7 +360,15 @@ BOOL CMarkupParser::RawLessThanOpensTag(int nPos) const
         if (m_pSource[k] == '<')
             break;
     }
-    return StartsWith(m_pSource + nPos + 1, m_nLength - nPos - 1, "!--", 3) && m_nLastCommentEnd > nPos;
+    return StartsWith(m_pSource + nPos + 1, m_nLength - nPos - 1, "!--", 3) &&
+           LastIndex(m_nLastCommentEnd, "-->", 3) > nPos;
+}
+
+int CMarkupParser::LastIndex(int& nCached, const char* what, int k) const
+{
+    if (nCached == kNotSought)
+        nCached = LastIndexOf(m_pSource, m_nLength, what, k);
+    return nCached;
 }
 
 int CMarkupParser::Stop(int nCode, int nTagStart, int nTagEnd)
@@ -388,9 +396,9 @@ int CMarkupParser::RunParse(LPCTSTR source, int nLength)
 
     m_pSource = source;
     m_nLength = nLength;
-    m_nLastDoubleQuote = LastIndexOf(source, nLength, "\"", 1);
-    m_nLastSingleQuote = LastIndexOf(source, nLength, "'", 1);
-    m_nLastCommentEnd = LastIndexOf(source, nLength, "-->", 3);
+    m_nLastDoubleQuote = kNotSought;
+    m_nLastSingleQuote = kNotSought;
+    m_nLastCommentEnd = kNotSought;
     m_open.clear();
     m_lastOpen.assign(m_bHtml ? HTML_TAG_COUNT : 0, -1);
     Push(m_pContainer);
@@ -450,7 +458,8 @@ int CMarkupParser::RunParse(LPCTSTR source, int nLength)
         else if ((c == '"' || (c == '\'' && m_bHtml)) && Current().nTag != nScriptTag &&
                  !StartsWith(source + nTagStart, i - nTagStart, "!--", 3))
         {
-            int nLast = c == '"' ? m_nLastDoubleQuote : m_nLastSingleQuote;
+            int nLast =
+                c == '"' ? LastIndex(m_nLastDoubleQuote, "\"", 1) : LastIndex(m_nLastSingleQuote, "'", 1);
             if (context.QuoteMayOpen() && nLast > i)
                 quote = c;
             else if (m_nStrictness > 0 && !(i > nTagStart && source[nTagStart] == '!'))
@@ -505,7 +514,7 @@ int CMarkupParser::EndOfTag(int nTagStart, int nEnd, int& nTextStart, BOOL& bInT
         pNode = CreateNodeFromTagText(text, n);
     if (pNode == nullptr)
     {
-        if (!bRaw && bComment && m_nLastCommentEnd > nEnd)
+        if (!bRaw && bComment && LastIndex(m_nLastCommentEnd, "-->", 3) > nEnd)
         {
             bInTag = TRUE;
             nTextStart = nTagStart;

@@ -101,9 +101,13 @@ private:
     // The run in progress.
     LPCTSTR m_pSource;
     int m_nLength;
-    int m_nLastDoubleQuote;
-    int m_nLastSingleQuote;
-    int m_nLastCommentEnd; // start of the last "-->"
+    // Where the last '"', '\'' and "-->" start: looked for on first use
+    // (kNotSought until then), as most pages never ask for some of them.
+    mutable int m_nLastDoubleQuote;
+    mutable int m_nLastSingleQuote;
+    mutable int m_nLastCommentEnd;
+    static const int kNotSought = -2;
+    int LastIndex(int& nCached, const char* what, int k) const;
 };
 
 #endif // TANZO_TEXT_MARKUPPARSER_H

@@ -177,6 +177,22 @@ private:
 
 namespace
 {
+bool ContainsBytes(LPCTSTR text, int textLength, LPCTSTR sub, int subLength)
+{
+    const char* p = text;
+    const char* last = text + (textLength - subLength);
+    while (p <= last)
+    {
+        p = static_cast<const char*>(std::memchr(p, sub[0], (size_t)(last - p) + 1));
+        if (p == nullptr)
+            return false;
+        if (std::memcmp(p, sub, (size_t)subLength) == 0)
+            return true;
+        ++p;
+    }
+    return false;
+}
+
 int FindCounted(LPCTSTR text, int textLength, LPCTSTR sub, int subLength, int start, bool fold)
 {
     if (text == nullptr || sub == nullptr || subLength <= 0 || start < 0 || start >= textLength)
@@ -200,6 +216,10 @@ int FindCounted(LPCTSTR text, int textLength, LPCTSTR sub, int subLength, int st
         }
         return -1;
     }
+    // A match is the pattern's very bytes: where they occur nowhere, the
+    // walk by characters has nothing to find.
+    if (!fold && !ContainsBytes(text + start, textLength - start, sub, subLength))
+        return -1;
     CCharMatcher matcher((const BYTE*)sub, subLength, fold);
     return matcher.Find((const BYTE*)text, textLength, start, false, -1);
 }
