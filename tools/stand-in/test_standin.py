@@ -2081,5 +2081,85 @@ class LifeTest(unittest.TestCase):
                             stream.close()
 
 
+class LongListTest(ServiceTest):
+    """Status pages as the benchmarks read them: a demo list of any length ("list_counts"), paged as the
+    service pages it, in pages of the service's weight ("page_bytes")."""
+
+    list_url = StatusPagesTest.list_url
+    demo_items = StatusPagesTest.demo_items
+    fetch_list = StatusPagesTest.fetch_list
+
+    def test_five_hundred_closed_items_with_a_winner(self):
+        self.log_in()
+        usual = self.demo_items("closed-winner")
+        self.state(list_counts={"closed-winner": 500})
+        longer = self.demo_items("closed-winner")
+        items = longer["items"]
+        self.assertEqual(len(items), 500)
+        # The usual items come first, only their times closer together; all ended within four weeks.
+        times = ("end", "end_text", "message")
+        self.assertEqual([{k: v for k, v in i.items() if k not in times} for i in items[:110]],
+                         [{k: v for k, v in i.items() if k not in times} for i in usual["items"]])
+        ids = [i["id"] for i in items]
+        self.assertEqual(len(set(ids)), 500)
+        ends = [i["end"] for i in items]
+        self.assertEqual(ends, sorted(ends, reverse=True))
+        self.assertLess(longer["clock"] - ends[-1], 28 * 86400)
+        self.assertEqual(len(self.demo_items("won")["items"]), 70)
+        self.assertEqual(len(self.demo_items("closed-winner", "demo_seller2")["items"]), 500)
+
+        pages, rows = self.fetch_list("closed-winner")
+        self.assertEqual(len(pages), 10)
+        self.assertIn("500件中 1～50件目", pages[0].text)
+        self.assertIn("500件中 451～500件目", pages[-1].text)
+        self.assertEqual(apg_links(pages[-1]), [("前へ", 9)] + [(str(k), k) for k in range(1, 10)])
+        self.assertEqual([cells(r)[1] for r in rows], ids)
+        self.assertEqual([c[STATUS_HEADERS["closed-winner"].index("終了日時")] for c in map(cells, rows)],
+                         [i["end_text"] for i in items])
+        self.assertEqual(self.control("GET", "/control/item?id=" + ids[-1])["item"]["index"], 499)
+
+        # The last page's form removes its fifty; nine pages remain.
+        last = pages[-1]
+        form = last.dom.find("form", name="auctionList")
+        answer = self.browser.post(urljoin(last.url, form.get("action")),
+                                   hidden_pairs(form) + [("aidlist[]", aid) for aid in ids[450:]], last.charset)
+        self.assertEqual(answer.status, 302)
+        pages, rows = self.fetch_list("closed-winner")
+        self.assertEqual((len(pages), len(rows)), (9, 450))
+        self.assertIn("450件中 401～450件目", pages[-1].text)
+
+    def test_shorter_empty_and_wrong_counts(self):
+        self.log_in()
+        self.state(list_counts={"closed-nowinner": 3, "won": 0})
+        pages, rows = self.fetch_list("closed-nowinner")
+        self.assertEqual(([cells(r)[1] for r in rows], apg_links(pages[0])),
+                         ([i["id"] for i in self.demo_items("closed-nowinner")["items"]], []))
+        self.assertIn("3件中 1～3件目", pages[0].text)
+        self.assertIn("落札分の商品はありません。", self.browser.get(self.list_url("won")).text)
+        self.assertEqual(len(self.demo_items("closed-winner")["items"]), 110)
+        for wrong in (-1, "500", 2.5, True):
+            with self.subTest(wrong=wrong):
+                self.state(list_counts={"won": wrong})
+                self.assertEqual(self.browser.get(self.list_url("won")).status, 500)
+
+    def test_pages_of_the_services_weight(self):
+        self.log_in()
+        self.state(list_counts={"closed-winner": 500})
+        light = [self.browser.get(self.list_url("closed-winner", k)) for k in (1, 10)]
+        self.state(page_bytes=150000)
+        for number, small in zip((1, 10), light):
+            with self.subTest(number):
+                page = self.browser.get(self.list_url("closed-winner", number))
+                self.assertGreaterEqual(len(page.body), 150000)
+                self.assertLess(len(page.body), 200000)
+                self.assertEqual([cells(r) for r in list_rows(page, "closed-winner")],
+                                 [cells(r) for r in list_rows(small, "closed-winner")])
+                self.assertEqual(apg_links(page), apg_links(small))
+                self.assertEqual(re.findall(r"\d+件中 \d+～\d+件目", page.text),
+                                 re.findall(r"\d+件中 \d+～\d+件目", small.text))
+                self.assertEqual([a.get("href") for a in page.dom.find_all("a") if "mystatus?" in a.get("href", "")],
+                                 [a.get("href") for a in small.dom.find_all("a") if "mystatus?" in a.get("href", "")])
+
+
 if __name__ == "__main__":
     unittest.main()

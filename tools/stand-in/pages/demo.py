@@ -3,7 +3,10 @@
 Lists: "selling" (ascending end time), "closed-winner", "closed-nowinner"
 and "won" (descending end time). Times are seconds since the epoch, placed
 around the clock: selling items end within a week after it, the others
-ended within four weeks before it.
+ended within four weeks before it. The scenario value "list_counts"
+({list: number}) gives every demo account's list that many items instead:
+the first ones as without it, the rest after them, their times closer
+together where the list would not fit in its week or four weeks.
 
 Each item has one record of what the service knows about it (detail()):
 the full title and description, prices, quantity, condition, shipping and
@@ -63,18 +66,31 @@ SELLERS = ["shop_kurashiki", "Vintage_Store", "hokkaido-farm", "used_books_sato"
 PREFIX = {"selling": "s", "closed-winner": "c", "closed-nowinner": "n", "won": "w"}
 
 HOUR = 3600
+WEEK = 7 * 24 * HOUR
 
 
-def items(user, name, now):
+def list_count(user, name, counts=None):
+    """How many items a list of a demo account holds; counts: the scenario's "list_counts"."""
+    own = COUNTS.get(user)
+    if own is None or name not in own:
+        return 0
+    if not counts or name not in counts:
+        return own[name]
+    count = counts[name]
+    if not isinstance(count, int) or isinstance(count, bool) or count < 0:
+        raise ValueError("list_counts: the number of items of %s is a whole number from 0: %r" % (name, count))
+    return count
+
+
+def items(user, name, now, counts=None):
     """The items of one list of a demo account, in the order the list shows them."""
-    counts = COUNTS.get(user)
-    if counts is None or name not in counts:
+    total = list_count(user, name, counts)
+    if not total:
         return []
     number = sorted(COUNTS).index(user) + 1
     rng = random.Random("%s/%s" % (user, name))
     make = {"selling": selling_item, "closed-winner": closed_winner_item,
             "closed-nowinner": closed_nowinner_item, "won": won_item}[name]
-    total = counts[name]
     result = []
     for index in range(total):
         item = {
@@ -111,8 +127,15 @@ def remaining_text(seconds):
     return "%d分" % max(seconds // 60, 1)
 
 
+def spread(index, total, apart, within, rng):
+    """How far an item's end lies from the first one's: apart seconds after the item before, closer where
+    the list would not fit in within; up to an hour later (as much of a closer step)."""
+    step = min(apart, within // total)
+    return index * step + rng.randrange(60) * 60 * step // apart
+
+
 def selling_item(item, index, total, now, rng):
-    item["end"] = now + 20 * 60 + index * 75 * 60 + rng.randrange(60) * 60
+    item["end"] = now + 20 * 60 + spread(index, total, 75 * 60, WEEK, rng)
     item["remaining"] = remaining_text(item["end"] - now)
     item["bids"] = 0 if index % 3 == 0 else bid_count(rng)
     item["bidder"] = rng.choice(BIDDERS) if item["bids"] else None
@@ -124,7 +147,7 @@ def selling_item(item, index, total, now, rng):
 
 
 def closed_winner_item(item, index, total, now, rng):
-    item["end"] = now - (30 * 60 + index * 6 * HOUR + rng.randrange(60) * 60)
+    item["end"] = now - (30 * 60 + spread(index, total, 6 * HOUR, 4 * WEEK, rng))
     several = index % 10 == 3 or (total < 10 and index == total - 1)
     if several:
         item["winners"] = rng.sample(BIDDERS, rng.randrange(2, 5))
@@ -139,14 +162,14 @@ def closed_winner_item(item, index, total, now, rng):
 
 
 def closed_nowinner_item(item, index, total, now, rng):
-    item["end"] = now - (45 * 60 + index * 11 * HOUR + rng.randrange(60) * 60)
+    item["end"] = now - (45 * 60 + spread(index, total, 11 * HOUR, 4 * WEEK, rng))
     # Bids below the reserve price leave a top bidder and no winner.
     item["bids"] = bid_count(rng) if index % 4 == 1 else 0
     item["bidder"] = rng.choice(BIDDERS) if item["bids"] else None
 
 
 def won_item(item, index, total, now, rng):
-    item["end"] = now - (HOUR + index * 9 * HOUR + rng.randrange(60) * 60)
+    item["end"] = now - (HOUR + spread(index, total, 9 * HOUR, 4 * WEEK, rng))
     item["seller"] = rng.choice(SELLERS)
     item["bids"] = bid_count(rng)
 
@@ -285,23 +308,24 @@ def detail(user, name, index, item):
 _index_cache = {}
 
 
-def index(now):
+def index(now, counts=None):
     """Every demo item by auction ID: (user, list, position, list item)."""
-    found = _index_cache.get(now)
+    key = (now, tuple(sorted((counts or {}).items())))
+    found = _index_cache.get(key)
     if found is None:
         found = {}
         for user in sorted(COUNTS):
             for name in LIST_NAMES:
-                for position, item in enumerate(items(user, name, now)):
+                for position, item in enumerate(items(user, name, now, counts)):
                     found[item["id"]] = (user, name, position, item)
         _index_cache.clear()
-        _index_cache[now] = found
+        _index_cache[key] = found
     return found
 
 
-def find(aid, now):
+def find(aid, now, counts=None):
     """The record of the item with that auction ID, or None."""
-    entry = index(now).get(aid or "")
+    entry = index(now, counts).get(aid or "")
     if entry is None:
         return None
     user, name, position, item = entry

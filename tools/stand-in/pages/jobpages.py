@@ -125,7 +125,7 @@ def signed_in(req):
 
 def find_item(req, aid):
     """The service's record of an item (demo.detail), or None."""
-    return demo.find(aid, clock(req))
+    return demo.find(aid, clock(req), req.state.get("list_counts"))
 
 
 def hidden(name, value):

@@ -4,7 +4,9 @@ and the removal of items from the closed and won lists.
 openlist host    ?select=selling&alocale=0jp&s1=end&o1=a
 closedlist host  ?select=closed&hasWinner=1, ?select=closed&hasWinner=0, ?select=won
 From the second page on "&apg=n"; 50 rows a page. Without a session the
-service sends its log-in page.
+service sends its log-in page. The lists hold the demo items (demo.py; the
+scenario value "list_counts" makes them longer or shorter); "page_bytes"
+gives the pages the service's weight (jobpages.frame).
 
 closedlist host  POST /jp/config/removeclosed (closed lists, by "hasWinner")
                  and /jp/config/removebid (won list): the page's removal form
@@ -17,7 +19,7 @@ closedlist host  POST /jp/config/removeclosed (closed lists, by "hasWinner")
 from urllib.parse import quote
 
 from . import demo
-from .jobpages import error_box, record, records_read, signed_in, switch, title_bar
+from .jobpages import error_box, record, records_read, service_weight, signed_in, switch, title_bar
 from .service import ACCOUNTS, auction_name, charset_name, clock, list_date, masthead, page, to_login, visit
 from .site import Response, html_escape, not_found
 
@@ -69,7 +71,7 @@ def list_items(req, user, name, now):
     with req.standin.lock:
         gone = set(record(req, "removals").get(name, {}).get("ids", []))
         featured = {aid for aid, entry in record(req, "featured").items() if entry.get("amounts")}
-    rows = [item for item in demo.items(user, name, now) if item["id"] not in gone]
+    rows = [item for item in demo.items(user, name, now, req.state.get("list_counts")) if item["id"] not in gone]
     if name == "selling":
         for item in rows:
             item["featured"] = item["featured"] or item["id"] in featured
@@ -130,8 +132,9 @@ def mystatus(req):
     if where not in ("both", "header", "meta"):
         raise ValueError("status_charset_in is both, header or meta: %r" % where)
     body = masthead(req, v.user) + tabs(req, name) + list_body(req, name, rows, number)
-    return page("%s - マイ・オークション - %s" % (auction_name(req), LISTS[name][2]), body, charset, where,
-                headers=v.headers)
+    head, foot = service_weight(int(state.get("page_bytes") or 0) - len(body))
+    return page("%s - マイ・オークション - %s" % (auction_name(req), LISTS[name][2]), body + foot, charset, where,
+                headers=v.headers, head=head)
 
 
 def tabs(req, current):
