@@ -1,6 +1,7 @@
 // The removal job against the stand-in: the list's form posted 50 IDs at a
 // time, the memos of the items removed gone from the file, a refused post
-// that keeps its items and their memos, and the won list's own path.
+// and one whose answer was lost that keep their items and memos, and the
+// won list's own path.
 
 #include <gtest/gtest.h>
 
@@ -14,6 +15,7 @@
 #include "client/DataFileTestSupport.h"
 #include "client/DataSetFiles.h"
 #include "client/TanzoAuctionItemUserEdit.h"
+#include "client/TanzoOperation.h"
 #include "client/actions/FeedbackResourceIds.h"
 #include "client/actions/RemoveFromListOperation.h"
 #include "net/HttpComm.h"
@@ -142,32 +144,70 @@ TEST_F(RemovalJob, FiftyOneItemsGoInTwoPostsAndTheirMemosLeaveTheFile)
     EXPECT_EQ("memo " + std::string((LPCTSTR)items[51]->GetAuctionID()), MemoOf(*again, *items[51]));
 }
 
-TEST_F(RemovalJob, ARefusedSecondPostKeepsItsItemAndMemo)
+TEST_F(RemovalJob, ASecondPostRefusedOrUnansweredStopsTheJobKeepingItsItemAndMemo)
 {
     Items items = ReadList("closed-winner", 2);
     ASSERT_GE(items.size(), 51u);
     std::vector<TanzoAuctionItem*> targets;
     for (size_t i = 0; i < 51; ++i)
         targets.push_back(items[i].get());
-    StoreMemos(targets);
-    const std::string refused = (LPCTSTR)targets[50]->GetAuctionID();
-    ASSERT_TRUE(StandIn::SetState("{\"remove_error\": [\"" + refused + "\"]}"));
-
-    EXPECT_FALSE(RunJob("closed-winner", CRemoveFromListOperation::RemoveClosedWithWinner, targets));
-    ASSERT_EQ(1u, sink.messages.size());
-    EXPECT_NE(std::string::npos, sink.messages[0].find("選択されたオークションを削除できませんでした。"))
-        << sink.messages[0];
-
-    const Removals removed = Removed("closed-winner");
     const std::vector<TanzoAuctionItem*> firstBatch(targets.begin(), targets.begin() + 50);
-    EXPECT_EQ(IdsOf(firstBatch), removed.ids);
-    EXPECT_EQ(2, removed.posts);
-    EXPECT_EQ(1, removed.errors);
+    const std::string second = (LPCTSTR)targets[50]->GetAuctionID();
+    CString secondLine;
+    targets[50]->FormatTitleWithID(secondLine, FALSE);
+    const char kSecondPostLost[] =
+        "{\"path\": \"/jp/config/removeclosed\", \"action\": \"lost\", \"nth\": 2}";
+    const struct
+    {
+        const char* name;
+        std::string state;
+        const char* fault;
+        std::string shown;
+        bool namesItem;
+        bool storedByService; // the second post's item is off the service's list
+        int errors;
+    } cases[] = {
+        {"refused", "{\"remove_error\": [\"" + second + "\"]}", nullptr,
+         "選択されたオークションを削除できませんでした。", false, false, 1},
+        // Sent once: whether it was taken is the service's to know.
+        {"answer lost after the service stored it", "{}", kSecondPostLost,
+         LoadText(CTanzoOperation::IDS_MAYBE_FAILED), true, true, 0},
+    };
+    for (const auto& c : cases)
+    {
+        SCOPED_TRACE(c.name);
+        ASSERT_TRUE(StandIn::Reset());
+        ASSERT_TRUE(StandIn::SetState(kStartState));
+        ASSERT_TRUE(StandIn::SetState(c.state));
+        if (c.fault != nullptr)
+        {
+            ASSERT_TRUE(StandIn::AddFault(c.fault));
+        }
+        sink = CJobRecordingSink();
+        StoreMemos(targets);
 
-    std::unique_ptr<CTestDocData> again = OpenDocument(folder.Path());
-    for (TanzoAuctionItem* pItem : firstBatch)
-        EXPECT_EQ("(none)", MemoOf(*again, *pItem)) << (LPCTSTR)pItem->GetAuctionID();
-    EXPECT_EQ("memo " + refused, MemoOf(*again, *targets[50]));
+        EXPECT_FALSE(RunJob("closed-winner", CRemoveFromListOperation::RemoveClosedWithWinner, targets));
+        ASSERT_EQ(1u, sink.messages.size());
+        EXPECT_NE(std::string::npos, sink.messages[0].find(c.shown)) << sink.messages[0];
+        if (c.namesItem)
+        {
+            EXPECT_NE(std::string::npos, sink.messages[0].find((LPCTSTR)secondLine)) << sink.messages[0];
+        }
+
+        EXPECT_EQ(2u, StandIn::Log("/jp/config/removeclosed").size());
+        const Removals removed = Removed("closed-winner");
+        std::vector<std::string> gone = IdsOf(firstBatch);
+        if (c.storedByService)
+            gone.push_back(second);
+        EXPECT_EQ(gone, removed.ids);
+        EXPECT_EQ(2, removed.posts);
+        EXPECT_EQ(c.errors, removed.errors);
+
+        std::unique_ptr<CTestDocData> again = OpenDocument(folder.Path());
+        for (TanzoAuctionItem* pItem : firstBatch)
+            EXPECT_EQ("(none)", MemoOf(*again, *pItem)) << (LPCTSTR)pItem->GetAuctionID();
+        EXPECT_EQ("memo " + second, MemoOf(*again, *targets[50]));
+    }
 }
 
 TEST_F(RemovalJob, AnItemWithoutAnIdTakesNoPlaceAndTheWonListPostsToItsOwnPath)
