@@ -4,14 +4,13 @@
 // feedback job rates the one winner of each closed item (the items cycled
 // to 500 targets) through the item page and the three feedback pages, its
 // marks kept in a document whose file it writes at the end. The removal
-// runs the jobs of the three lists (every item once) over and over, the
-// stand-in reset between the rounds, until 500 items went in posts of up
-// to 50. Printed: the whole run, the time spent waiting for the service
-// and the client's own time (the CPU time of its thread) per item, for
-// the first and the last hundred items.
+// job takes the 500 items of a closed list with a winner that long off
+// it in posts of 50, dropping the memo of each. Printed: the whole run,
+// the time spent waiting for the service and the client's own time (the
+// CPU time of its thread) per item, for the first and the last hundred
+// items.
 #include <windows.h>
 
-#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <memory>
@@ -174,68 +173,56 @@ int BenchFeedback()
 
 int BenchRemoval()
 {
-    const char* lists[] = {"closed-winner", "closed-nowinner", "won"};
-    const int kinds[] = {CRemoveFromListOperation::RemoveClosedWithWinner,
-                         CRemoveFromListOperation::RemoveClosedWithoutWinner,
-                         CRemoveFromListOperation::RemoveWon};
-    CTempFolder folder;
-    std::vector<double> wall, cpu;
-    int nRounds = 0;
-    while ((int)wall.size() < kItems)
+    char state[160];
+    std::snprintf(state, sizeof(state),
+                  "{\"page_bytes\": %d, \"auto_login\": \"%s\", \"list_counts\": {\"closed-winner\": %d}}",
+                  kPageBytes, kSeller, kItems);
+    if (!StandIn::Reset() || !StandIn::SetState(state))
     {
-        ++nRounds;
-        if (!StartStandIn())
-            return 1;
-        for (int l = 0; l < 3 && (int)wall.size() < kItems; ++l)
-        {
-            Items items = ReadList(lists[l], 3);
-            if (items.empty())
-            {
-                std::printf("bench_removal: the stand-in's list %s is empty\n", lists[l]);
-                return 1;
-            }
-            while ((int)(wall.size() + items.size()) > kItems)
-                items.pop_back();
-            // Every item has a memo, which its removal drops.
-            CBenchDocData doc(folder.Path(), kSeller);
-            doc.EnsureDataSetLoaded(dataSetUserEdits);
-            for (auto& item : items)
-            {
-                item->SetMemo("削除前のメモ");
-                doc.StoreUserEdit(TanzoAuctionItemUserEdit(*item));
-            }
-            CHttpComm http;
-            http.Add(CHttpComm::flagQuiet);
-            CStepClock clock;
-            CRemoveFromListOperation job(ListUrl(lists[l]).c_str(), kinds[l], &http, &clock);
-            job.SetOwner(&doc);
-            for (auto& item : items)
-                job.AddTarget(item.get());
-            const BOOL bDone = job.Run();
-            clock.Note();
-            if (!bDone || doc.GetUserEditCount() != 0)
-            {
-                std::printf("bench_removal: the removal from %s stopped: %s\n", lists[l],
-                            clock.messages.empty() ? "" : clock.messages.back().c_str());
-                return 1;
-            }
-            // Posts of 50 but the last: each post's time over its items.
-            for (size_t i = 0; i + 1 < clock.wall.size(); ++i)
-            {
-                const size_t nFirst = i * RemovalBatchSize;
-                const size_t nInPost = std::min<size_t>(RemovalBatchSize, items.size() - nFirst);
-                for (size_t k = 0; k < nInPost; ++k)
-                {
-                    wall.push_back((clock.wall[i + 1] - clock.wall[i]) / nInPost);
-                    cpu.push_back((clock.cpu[i + 1] - clock.cpu[i]) / nInPost);
-                }
-            }
-        }
+        std::printf("bench_removal: the stand-in refused its scenario\n");
+        return 1;
     }
+    Items items = ReadList("closed-winner", (kItems + RemovalBatchSize - 1) / RemovalBatchSize);
+    if ((int)items.size() != kItems)
+    {
+        std::printf("bench_removal: the closed list with a winner shows %d items, not %d\n",
+                    (int)items.size(), kItems);
+        return 1;
+    }
+    // Every item has a memo, which its removal drops.
+    CTempFolder folder;
+    CBenchDocData doc(folder.Path(), kSeller);
+    doc.EnsureDataSetLoaded(dataSetUserEdits);
+    for (auto& item : items)
+    {
+        item->SetMemo("削除前のメモ");
+        doc.StoreUserEdit(TanzoAuctionItemUserEdit(*item));
+    }
+    CHttpComm http;
+    http.Add(CHttpComm::flagQuiet);
+    CStepClock clock;
+    CRemoveFromListOperation job(ListUrl("closed-winner").c_str(),
+                                 CRemoveFromListOperation::RemoveClosedWithWinner, &http, &clock);
+    job.SetOwner(&doc);
+    for (auto& item : items)
+        job.AddTarget(item.get());
+    const BOOL bDone = job.Run();
+    clock.Note(); // the end of the last post, the file written
+
     std::printf(
-        "Removal job, %d items against the stand-in in %d rounds of its three lists, posts of up to %d, "
-        "pages of %d KB\n",
-        kItems, nRounds, (int)RemovalBatchSize, kPageBytes / 1000);
+        "Removal job, %d items of the closed list with a winner against the stand-in in one job, posts of "
+        "up to %d, pages of %d KB\n",
+        kItems, (int)RemovalBatchSize, kPageBytes / 1000);
+    const Removals removed = Removed("closed-winner");
+    if (!bDone || doc.GetUserEditCount() != 0 || (int)removed.ids.size() != kItems)
+    {
+        std::printf("  the job stopped: %d items removed on the service, %d memos left: %s\n",
+                    (int)removed.ids.size(), doc.GetUserEditCount(),
+                    clock.messages.empty() ? "" : clock.messages.back().c_str());
+        return 1;
+    }
+    std::vector<double> wall, cpu;
+    clock.Spread(RemovalBatchSize, wall, cpu);
     PrintRun(wall, cpu);
     return 0;
 }
