@@ -11,13 +11,13 @@
 // items.
 #include <windows.h>
 
-#include <chrono>
 #include <cstdio>
 #include <memory>
 #include <string>
 #include <vector>
 
 #include "BenchDocData.h"
+#include "JobClock.h"
 #include "actions/win32/FeedbackStandIn.h"
 #include "client/DataFileTestSupport.h"
 #include "client/DataSetFiles.h"
@@ -40,20 +40,6 @@ const int kBand = 100;
 const int kPageBytes = 150000;
 const char kSeller[] = "demo_seller1";
 const char kState[] = "{\"page_bytes\": 150000, \"auto_login\": \"demo_seller1\"}";
-
-double ThreadSeconds()
-{
-    FILETIME created, exited, kernel, user;
-    ::GetThreadTimes(::GetCurrentThread(), &created, &exited, &kernel, &user);
-    auto seconds = [](const FILETIME& ft)
-    { return (double)(((ULONGLONG)ft.dwHighDateTime << 32) | ft.dwLowDateTime) / 1e7; };
-    return seconds(kernel) + seconds(user);
-}
-
-double WallSeconds()
-{
-    return std::chrono::duration<double>(std::chrono::steady_clock::now().time_since_epoch()).count();
-}
 
 // Notes the clocks as each step starts (the job sets its caption then):
 // an item of the feedback job, a post of the removal job.
