@@ -2161,5 +2161,24 @@ class LongListTest(ServiceTest):
                                  [a.get("href") for a in small.dom.find_all("a") if "mystatus?" in a.get("href", "")])
 
 
+class RelistFixedPriceTest(JobPagesTest):
+    def test_a_fixed_price_form_may_hold_its_price_as_the_start_price_alone(self):
+        """relist_fixed_price "start": only fixed-price items lose their buy-now price, and only in the form."""
+        records = [self.record(i["id"]) for i in self.items("closed-winner")[:12]]
+        offer = next(r for r in records if r["sales_mode"] == "offer")
+        buynow = next(r for r in records if r["sales_mode"] == "buynow")
+        auction = next(r for r in records if r["sales_mode"] == "auction" and r["buynow_price"])
+        self.control("POST", "/control/state", {"relist_fixed_price": {offer["id"]: "start", buynow["id"]: "start",
+                                                                       auction["id"]: "start"}})
+        for record, shown in ((offer, ""), (buynow, ""), (auction, str(auction["buynow_price"]))):
+            with self.subTest(record["sales_mode"]):
+                page = self.browser.open("%s/jp/show/resubmit?aID=%s" % (self.sell, record["id"]))
+                values = values_of(form_pairs(page.dom.find("form", name="auction")))
+                self.assertEqual(values["salesmode"], [record["sales_mode"]])
+                self.assertEqual(values["StartPrice"], [str(record["start_price"])])
+                self.assertEqual(values["BidOrBuyPrice"], [shown])
+                self.assertEqual(self.record(record["id"])["buynow_price"], record["buynow_price"])
+
+
 if __name__ == "__main__":
     unittest.main()

@@ -95,7 +95,7 @@ def resubmit(req):
     dialog = switch(req, "relist_dialog", aid, "none")
     if fnavi and dialog in ("old_method", "registration"):
         dialog = "none"  # the easy-transaction listing it asked for
-    body = title_bar("出品") + insertion_dialog(dialog) + listing_form(req, d, initial_values(d, fnavi), {}, fnavi)
+    body = title_bar("出品") + insertion_dialog(dialog) + listing_form(req, d, initial_values(req, d, fnavi), {}, fnavi)
     return frame(req, v, "出品", body, charset)
 
 
@@ -152,16 +152,23 @@ def insertion_dialog(how):
 
 
 # The listing form: what it holds, by field name (a list: several checked values).
-def initial_values(d, easy):
-    """The values the form shows for the item; easy: the new shipping inputs."""
+def initial_values(req, d, easy):
+    """The values the form shows for the item; easy: the new shipping inputs.
+
+    relist_fixed_price: "both" (default) or "start": a fixed-price item's one
+    price stands in "StartPrice" alone, "BidOrBuyPrice" left empty.
+    """
     new_style = easy or d["style"] == "new"
+    buynow = d["buynow_price"]
+    if d["sales_mode"] != "auction" and switch(req, "relist_fixed_price", d["id"], "both") == "start":
+        buynow = 0
     on = lambda flag, value: [value] if flag else []  # noqa: E731
     values = {
         "aID": [d["id"]], "category": [d["category"]], "fnavi": ["1" if easy else "0"],
         "Title": [d["title"]], "Description": [d["description"]],
         "salesmode": [d["sales_mode"]], "Offer": on(d["sales_mode"] == "offer", "1"),
         "StartPrice": [str(d["start_price"])],
-        "BidOrBuyPrice": [str(d["buynow_price"]) if d["buynow_price"] else ""],
+        "BidOrBuyPrice": [str(buynow) if buynow else ""],
         "Quantity": [str(d["quantity"])], "istatus": [d["condition"]], "istatus_comment": [d["condition_comment"]],
         "Duration": [str(d["duration"])], "ClosingTime": [str(d["closing_time"])],
         "numResubmit": [str(d["num_resubmit"])], "CloseEarly": on(d["close_early"], "yes"),
