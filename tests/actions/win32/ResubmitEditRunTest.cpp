@@ -1,13 +1,16 @@
 // Re-listing from the main window's closed list with the items edited in
 // the edit hub first, against the stand-in: what the service gets for each
-// item, an item whose edits the listing checks refuse, and the job's
-// questions answered in the shipping and condition dialogs.
+// item, the second item's edits refused by each of the listing checks,
+// and the job's questions answered in the shipping and condition dialogs.
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstdio>
 #include <functional>
 #include <map>
 #include <memory>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -19,6 +22,7 @@
 #include "auction/ShipMethod.h"
 #include "auction/UserAccount.h"
 #include "auction/UserAccountList.h"
+#include "client/OptionSettings.h"
 #include "client/TanzoResourceIds.h"
 #include "client/actions/ResubmitConfirmDialog.h"
 #include "client/actions/ResubmitItemEditResourceIds.h"
@@ -302,72 +306,172 @@ TEST_F(ResubmitEditedFromList, ThreeRowsEditedTogetherGoUpWithTheirEditsAsTyped)
     }
 }
 
-TEST_F(ResubmitEditedFromList, TheSecondItemsRefusedEditsStopTheRunBeforeItsPost)
+namespace
 {
-    // A second row whose form has a buy-now price: a start price above it
-    // is refused when the edits are written to the form.
-    CTanzoListCtrl* pList = ShowTab(1, 3);
-    ASSERT_NE(nullptr, pList);
-    int nSecond = -1;
-    LONGLONG buyNow = 0;
-    for (int nRow = 1; nRow + 1 < pList->GetItemCount() && nSecond < 0; ++nRow)
-    {
-        buyNow = _atoi64(ReadServedItem((LPCTSTR)pList->GetRowRecord(nRow)->GetAuctionID())
-                             .record.at("buynow_price")
-                             .c_str());
-        if (buyNow > 0)
-            nSecond = nRow;
-    }
-    ASSERT_GT(nSecond, 0);
-    // Its rows first in the list's order: the one before it, it, the one after.
-    const std::string startPrice = std::to_string(buyNow + 1000);
-    const size_t nLogged = StandIn::Log().size();
-    std::vector<std::string> ids;
-    {
-        CTanzoListCtrl& list = *pList;
-        Select(list, {nSecond - 1, nSecond, nSecond + 1});
-        ids = {(LPCTSTR)list.GetRowRecord(nSecond - 1)->GetAuctionID(),
-               (LPCTSTR)list.GetRowRecord(nSecond)->GetAuctionID(),
-               (LPCTSTR)list.GetRowRecord(nSecond + 1)->GetAuctionID()};
-    }
-    m_boxes.nAnswer = IDYES;
-    WhenDialogShows(IDC_CONFIRM_LIST,
-                    [&](HWND hConfirm)
-                    {
-                        CResubmitConfirmDialog* pConfirm =
-                            dynamic_cast<CResubmitConfirmDialog*>(CWnd::FromHandlePermanent(hConfirm));
-                        Select(pConfirm->GetList(), {1});
-                        EditSelected(hConfirm, [&](HWND hHub)
-                                     { SetControlText(hHub, IDC_EDIT_START_PRICE, startPrice.c_str()); });
-                        WhenDialogShows(IDC_RESUBMIT_TYPE_KEEP,
-                                        [](HWND hSettings) { Click(hSettings, IDOK); });
-                        Click(hConfirm, IDOK);
-                    });
-    Frame()->SendMessage(WM_COMMAND, ID_ITEM_RESUBMIT, 0);
+// The warning of a seller who pays shipping sent cash on delivery on, the
+// questions about paid options and price cuts off.
+class ResubmitRefusedEditsFromList : public ResubmitEditedFromList
+{
+protected:
+    ResubmitRefusedEditsFromList() { SetSetting("OptionValue", COptionSettings::OptionWarnCashOnDelivery); }
+};
 
-    CString format, start, buy, message;
-    format.LoadString(904);
-    FormatAmountWithUnit(buyNow + 1000, start);
-    FormatAmountWithUnit(buyNow, buy);
-    message.Format(format, (LPCTSTR)start, (LPCTSTR)buy);
-    std::string boxes;
-    for (const std::string& text : m_boxes.texts)
-        boxes += text + "\n";
-    EXPECT_NE(std::string::npos, boxes.find((LPCTSTR)message)) << boxes;
-    EXPECT_EQ(1, Relisted(ids[0]).count);
-    EXPECT_EQ(0, Relisted(ids[1]).attempts);
-    EXPECT_EQ(0, Relisted(ids[2]).attempts);
-    // The first item's confirmation and final post only; nothing asked of the third.
-    int nPreviews = 0, nSubmits = 0;
-    const std::vector<LoggedRequest> log = StandIn::Log();
-    for (size_t i = nLogged; i < log.size(); ++i)
+LONGLONG RecordPrice(const ServedItem& served, const char* key)
+{
+    return _atoi64(served.record.at(key).c_str());
+}
+
+void TypeStartPrice(HWND hHub, LONGLONG price)
+{
+    SetControlText(hHub, IDC_EDIT_START_PRICE, std::to_string(price).c_str());
+}
+
+std::string PriceMessage(UINT nID, LONGLONG start, LONGLONG buyNow)
+{
+    CString format, startText, buyNowText, message;
+    format.LoadString(nID);
+    FormatAmountWithUnit(start, startText);
+    FormatAmountWithUnit(buyNow, buyNowText);
+    message.Format(format, (LPCTSTR)startText, (LPCTSTR)buyNowText);
+    return (LPCTSTR)message;
+}
+
+// What makes the listing checks refuse the edits of the second of three items.
+struct RefusalCase
+{
+    const char* name;
+    bool (*fits)(const ServedItem& second);
+    // The service's form of the second item by a scenario ("%s" its ID), or none.
+    const char* formState;
+    // The user's steps in the hub over the second row alone.
+    void (*edit)(HWND hHub, const ServedItem& second);
+    std::string (*message)(const ServedItem& second);
+    // How the run's questions are answered.
+    int nAnswer;
+};
+
+const RefusalCase kRefusals[] = {
+    {"904: a start price above the form's buy-now price",
+     [](const ServedItem& s)
+     { return s.record.at("sales_mode") == "auction" && RecordPrice(s, "buynow_price") > 0; },
+     nullptr,
+     [](HWND hHub, const ServedItem& s) { TypeStartPrice(hHub, RecordPrice(s, "buynow_price") + 1000); },
+     [](const ServedItem& s)
+     { return PriceMessage(904, RecordPrice(s, "buynow_price") + 1000, RecordPrice(s, "buynow_price")); },
+     IDYES},
+    // An offer sells at one price: the form keeps it as the buy-now price.
+    {"1060: a lower start price for an offer",
+     [](const ServedItem& s) { return s.record.at("sales_mode") == "offer"; }, nullptr,
+     [](HWND hHub, const ServedItem& s) { TypeStartPrice(hHub, RecordPrice(s, "start_price") / 2); },
+     [](const ServedItem& s)
+     { return PriceMessage(1060, RecordPrice(s, "start_price") / 2, RecordPrice(s, "buynow_price")); },
+     IDYES},
+    {"1059: an offer whose form has no buy-now price",
+     [](const ServedItem& s) { return s.record.at("sales_mode") == "offer"; },
+     "{\"relist_fixed_price\": {\"%s\": \"start\"}}",
+     [](HWND hHub, const ServedItem& s) { TypeStartPrice(hHub, RecordPrice(s, "start_price") / 2); },
+     [](const ServedItem&) { return LoadText(1059); }, IDYES},
+    // An easy-transaction listing whose seller pays shipping, sent cash on
+    // delivery only: the question answered No.
+    {"1321: cash on delivery where the seller pays shipping",
+     [](const ServedItem& s)
+     { return s.style == "new" && s.record.at("shipping") == "seller" && s.serviceCount == 0; },
+     nullptr,
+     [](HWND hHub, const ServedItem&)
+     {
+         ClickAnswered(hHub, IDC_EDIT_SHIPPING_CHANGE,
+                       [](HWND hShip)
+                       {
+                           // The service's methods read first, then replaced.
+                           CallWhen([hShip] { return WindowText(hShip) != LoadText(1216); },
+                                    [hShip]
+                                    {
+                                        HWND hList = FindControl(hShip, IDC_SHIP_LIST);
+                                        for (int n = ListView_GetItemCount(hList); n > 0; --n)
+                                        {
+                                            ListView_SetItemState(hList, 0, LVIS_SELECTED | LVIS_FOCUSED,
+                                                                  LVIS_SELECTED | LVIS_FOCUSED);
+                                            ClickControl(hShip, IDC_SHIP_DELETE);
+                                        }
+                                        AddMethod(hShip, "佐川急便", nullptr, CShipMethod::FeeClient);
+                                        ClickControl(hShip, IDOK);
+                                    });
+                       });
+     },
+     [](const ServedItem&) { return LoadText(1321); }, IDNO},
+};
+} // namespace
+
+TEST_F(ResubmitRefusedEditsFromList, TheSecondItemsRefusedEditsStopTheRunBeforeItsPost)
+{
+    std::set<std::string> used;
+    for (const RefusalCase& c : kRefusals)
     {
-        nPreviews += log[i].method == "POST" && log[i].path == "/jp/show/preview";
-        nSubmits += log[i].method == "POST" && log[i].path == "/jp/config/submit";
-        EXPECT_EQ(std::string::npos, log[i].target.find(ids[2])) << log[i].target;
+        SCOPED_TRACE(c.name);
+        CTanzoListCtrl* pList = ShowTab(1, 3);
+        ASSERT_NE(nullptr, pList);
+        // Three rows in the list's order, none of an earlier case's.
+        const std::vector<std::string> rows = RowIds(*pList);
+        ServedItem second;
+        int nSecond = -1;
+        for (int nRow = 1; nRow + 1 < (int)rows.size() && nSecond < 0; ++nRow)
+        {
+            if (used.count(rows[nRow - 1]) + used.count(rows[nRow]) + used.count(rows[nRow + 1]) != 0)
+                continue;
+            second = ReadServedItem(rows[nRow]);
+            if (c.fits(second))
+                nSecond = nRow;
+        }
+        ASSERT_GT(nSecond, 0);
+        const std::vector<std::string> ids(rows.begin() + nSecond - 1, rows.begin() + nSecond + 2);
+        used.insert(ids.begin(), ids.end());
+        Select(*pList, {nSecond - 1, nSecond, nSecond + 1});
+        if (c.formState != nullptr)
+        {
+            char state[256];
+            sprintf(state, c.formState, second.id.c_str());
+            ASSERT_TRUE(StandIn::SetState(state));
+        }
+
+        m_boxes.texts.clear();
+        m_boxes.nAnswer = IDYES;
+        const size_t nLogged = StandIn::Log().size();
+        WhenDialogShows(IDC_CONFIRM_LIST,
+                        [&](HWND hConfirm)
+                        {
+                            CResubmitConfirmDialog* pConfirm =
+                                dynamic_cast<CResubmitConfirmDialog*>(CWnd::FromHandlePermanent(hConfirm));
+                            Select(pConfirm->GetList(), {1});
+                            EditSelected(hConfirm, [&](HWND hHub) { c.edit(hHub, second); });
+                            WhenDialogShows(IDC_RESUBMIT_TYPE_KEEP,
+                                            [&](HWND hSettings)
+                                            {
+                                                m_boxes.nAnswer = c.nAnswer;
+                                                Click(hSettings, IDOK);
+                                            });
+                            Click(hConfirm, IDOK);
+                        });
+        Frame()->SendMessage(WM_COMMAND, ID_ITEM_RESUBMIT, 0);
+
+        std::string boxes;
+        for (const std::string& text : m_boxes.texts)
+            boxes += text + "\n";
+        EXPECT_EQ(1, std::count(m_boxes.texts.begin(), m_boxes.texts.end(), c.message(second))) << boxes;
+        EXPECT_EQ(1, Relisted(ids[0]).count);
+        EXPECT_EQ(0, Relisted(ids[1]).attempts);
+        EXPECT_EQ(0, Relisted(ids[2]).attempts);
+        // The first item's confirmation and final post only; nothing asked of the third.
+        int nPreviews = 0, nSubmits = 0;
+        const std::vector<LoggedRequest> log = StandIn::Log();
+        for (size_t i = nLogged; i < log.size(); ++i)
+        {
+            nPreviews += log[i].method == "POST" && log[i].path == "/jp/show/preview";
+            nSubmits += log[i].method == "POST" && log[i].path == "/jp/config/submit";
+            EXPECT_EQ(std::string::npos, log[i].target.find(ids[2])) << log[i].target;
+        }
+        EXPECT_EQ(1, nPreviews);
+        EXPECT_EQ(1, nSubmits);
     }
-    EXPECT_EQ(1, nPreviews);
-    EXPECT_EQ(1, nSubmits);
 }
 
 TEST_F(ResubmitEditedFromList, RefusedNormalListingAsksTheMethodsOnceForAll)

@@ -64,6 +64,8 @@ ServedItem ReadServedItem(const std::string& id)
     item.style = MemberText(pItem, "style");
     const CJsonValue* pMethods = Member(pItem, "methods");
     item.methodCount = pMethods != nullptr ? pMethods->GetCount() : 0;
+    const CJsonValue* pServices = Member(pItem, "services");
+    item.serviceCount = pServices != nullptr ? pServices->GetCount() : 0;
     for (int i = 0; pItem != nullptr && i < pItem->GetCount(); ++i)
     {
         const auto* pMember = dynamic_cast<const CJsonKeyValue*>(pItem->GetAt(i));

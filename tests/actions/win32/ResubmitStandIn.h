@@ -31,6 +31,7 @@ struct ServedItem
     std::string description;
     std::string style; // "new" or "old"
     int methodCount = 0;
+    int serviceCount = 0; // the service's own shipping ticked
     // Its plain values by their keys (numbers and texts as written).
     std::map<std::string, std::string> record;
 };
