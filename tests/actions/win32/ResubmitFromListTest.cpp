@@ -2,7 +2,9 @@
 // a user does it: the rows selected, the question, the confirmation (a row
 // moved, paid options on three), the common settings changed for this run
 // only, the run behind its progress dialog; then what the service holds and
-// what the list shows. Cancel on either dialog sends nothing.
+// what the list shows. Cancel on either dialog sends nothing. One row's
+// field dialogs read the service's values, and 中止 while one reads leaves
+// it as it was given.
 
 #include <gtest/gtest.h>
 
@@ -381,4 +383,87 @@ TEST_F(ResubmitFromList, OneRowsDialogsReadTheServicesCurrentValues)
     // The form read once for each dialog, nothing posted.
     EXPECT_EQ(3, nGets);
     EXPECT_EQ(0, nPosts);
+}
+
+TEST_F(ResubmitFromList, StopWhileTheDescriptionIsReadLeavesTheTextItWasGiven)
+{
+    ASSERT_TRUE(StandIn::Available()) << "run under tools/stand-in/with-stand-in";
+    ASSERT_TRUE(Start());
+    CTanzoListCtrl* pList = ShowTab(1, 1);
+    ASSERT_NE(nullptr, pList);
+    const std::string id = (LPCTSTR)pList->GetRowRecord(0)->GetAuctionID();
+    m_boxes.nAnswer = IDYES;
+
+    size_t nLogged = 0;
+    std::string heldTarget, textAfterStop, textAfterAnswer, shown;
+    bool bStoppedHeld = false, bRunnerGone = false, bUsable = false;
+    WhenDialogShows(
+        IDC_CONFIRM_LIST,
+        [&](HWND hConfirm)
+        {
+            WhenDialogShows(
+                IDC_EDIT_TITLE_CHANGE,
+                [&](HWND hHub)
+                {
+                    // The entry leads to the form's page, which the service holds.
+                    nLogged = StandIn::Log().size();
+                    EXPECT_TRUE(StandIn::AddFault("{\"host\": \"sell\", \"path\": \"/jp/show/resubmit\", "
+                                                  "\"action\": \"hold\", \"nth\": 2}"));
+                    WhenDialogShows(
+                        IDC_DESCRIPTION_TEXT,
+                        [&](HWND hText)
+                        {
+                            CallWhen([] { return !Held().empty(); },
+                                     [&, hText]
+                                     {
+                                         heldTarget = StandIn::Log().back().target;
+                                         Click(FindDialogWith(IDC_PREPARE_ABORT), IDC_PREPARE_ABORT);
+                                     });
+                            // OK usable again; if it never is, the dialog still goes.
+                            const DWORD dwStart = ::GetTickCount();
+                            CallWhen(
+                                [hText, dwStart] {
+                                    return ::IsWindowEnabled(FindControl(hText, IDOK)) != FALSE ||
+                                           ::GetTickCount() - dwStart > 25000;
+                                },
+                                [&, hText]
+                                {
+                                    bStoppedHeld = Held().size() == 1;
+                                    bRunnerGone = FindDialogWith(IDC_PREPARE_ABORT) == nullptr;
+                                    textAfterStop = ControlText(hText, IDC_DESCRIPTION_TEXT);
+                                    bUsable = ::IsWindowEnabled(FindControl(hText, IDC_DESCRIPTION_TEXT)) &&
+                                              ::IsWindowEnabled(FindControl(hText, IDOK));
+                                    // The page answered late reaches nothing.
+                                    ReleaseAll();
+                                    CallWhen([] { return Held().empty(); },
+                                             [&, hText]
+                                             {
+                                                 textAfterAnswer = ControlText(hText, IDC_DESCRIPTION_TEXT);
+                                                 SetControlText(hText, IDC_DESCRIPTION_TEXT,
+                                                                "手で書いた説明");
+                                                 Click(hText, IDOK);
+                                             });
+                                });
+                        });
+                    Click(hHub, IDC_EDIT_DESCRIPTION_CHANGE);
+                    shown = DrawnText(FindControl(hHub, IDC_EDIT_DESCRIPTION));
+                    Click(hHub, IDCANCEL);
+                });
+            Click(hConfirm, IDC_CONFIRM_EDIT);
+            Click(hConfirm, IDCANCEL);
+        });
+    Frame()->SendMessage(WM_COMMAND, ID_ITEM_RESUBMIT, 0);
+
+    EXPECT_NE(std::string::npos, heldTarget.find("select=old")) << heldTarget;
+    EXPECT_TRUE(bStoppedHeld);
+    EXPECT_TRUE(bRunnerGone);
+    // The text given: the row has no description of its own yet.
+    EXPECT_EQ("", textAfterStop);
+    EXPECT_TRUE(bUsable);
+    EXPECT_EQ("", textAfterAnswer);
+    EXPECT_EQ("手で書いた説明", shown);
+    const std::vector<LoggedRequest> log = StandIn::Log();
+    for (size_t i = nLogged; i < log.size(); ++i)
+        EXPECT_EQ("GET", log[i].method) << log[i].target;
+    EXPECT_EQ(0, Relisted(id).attempts);
 }
