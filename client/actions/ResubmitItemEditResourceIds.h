@@ -61,6 +61,7 @@
 #define IDC_SIZE_COMBO 2209
 #define IDC_WEIGHT_COMBO 2210
 #define IDC_SIZE_WEIGHT_NOTE 2211
+#define IDI_SIZE_WEIGHT 231
 
 // The shipping-method dialog, its pages and the method entry.
 #define IDD_EDIT_SHIP_JOB 249
@@ -69,6 +70,7 @@
 #define IDH_EDIT_SHIP 226
 #define IDC_SHIP_TABS 2381
 #define IDC_SHIP_FOLLOWING 2383
+#define IDI_SHIP_METHODS 228
 #define IDD_SHIP_LIST_PAGE 222
 #define IDD_SHIP_LIST_HOST 3002
 #define IDC_SHIP_LIST 2213

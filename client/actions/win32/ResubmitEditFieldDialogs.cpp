@@ -494,6 +494,7 @@ void CResubmitEditSizeWeightDialog::DoDataExchange(CDataExchange* pDX)
 BOOL CResubmitEditSizeWeightDialog::OnInitDialog()
 {
     CShipSizeWeightDialog::OnInitDialog();
+    SetAppIcon(IDI_SIZE_WEIGHT);
     AddToolTip(&m_sizeCombo, IDS_SIZE_TIP);
     AddToolTip(&m_weightCombo, IDS_WEIGHT_TIP);
     return TRUE;

@@ -679,6 +679,7 @@ BOOL CResubmitEditShipMethodControlTabbedBaseDialog::OnInitDialog()
     AddPages();
     LoadPages();
     CTabbedDialog::OnInitDialog();
+    SetAppIcon(IDI_SHIP_METHODS);
     UpdateCaption();
     if (m_nMode == ModeJob)
     {

@@ -4,7 +4,7 @@
 // only, the run behind its progress dialog; then what the service holds and
 // what the list shows. Cancel on either dialog sends nothing. One row's
 // field dialogs read the service's values, and 中止 while one reads leaves
-// it as it was given.
+// it as it was given; the shipping and size dialogs carry their icons.
 
 #include <gtest/gtest.h>
 
@@ -466,4 +466,50 @@ TEST_F(ResubmitFromList, StopWhileTheDescriptionIsReadLeavesTheTextItWasGiven)
     for (size_t i = nLogged; i < log.size(); ++i)
         EXPECT_EQ("GET", log[i].method) << log[i].target;
     EXPECT_EQ(0, Relisted(id).attempts);
+}
+
+TEST_F(ResubmitFromList, TheShippingAndSizeDialogsShowTheirOwnIcons)
+{
+    ASSERT_TRUE(Start());
+    // Two rows edited together: nothing read from the service.
+    ASSERT_NE(nullptr, ShowTab(1, 2));
+    m_boxes.nAnswer = IDYES;
+    HICON hShip = nullptr, hSize = nullptr;
+    WhenDialogShows(
+        IDC_CONFIRM_LIST,
+        [&](HWND hConfirm)
+        {
+            ::SendMessageA(hConfirm, WM_COMMAND, ID_CONFIRM_SELECT_ALL, 0);
+            WhenDialogShows(
+                IDC_EDIT_TITLE_CHANGE,
+                [&](HWND hHub)
+                {
+                    const struct
+                    {
+                        int nButton;
+                        HICON* pIcon;
+                    } dialogs[] = {{IDC_EDIT_SHIPPING_CHANGE, &hShip}, {IDC_EDIT_SIZE_WEIGHT_CHANGE, &hSize}};
+                    for (const auto& d : dialogs)
+                    {
+                        HICON* pIcon = d.pIcon;
+                        CallWhen([hHub] { return FindOwnedWindow(hHub) != nullptr; },
+                                 [hHub, pIcon]
+                                 {
+                                     HWND h = FindOwnedWindow(hHub);
+                                     *pIcon = (HICON)::SendMessageA(h, WM_GETICON, ICON_SMALL, 0);
+                                     Click(h, IDCANCEL);
+                                 });
+                        Click(hHub, d.nButton);
+                    }
+                    Click(hHub, IDCANCEL);
+                });
+            Click(hConfirm, IDC_CONFIRM_EDIT);
+            Click(hConfirm, IDCANCEL);
+        });
+    Frame()->SendMessage(WM_COMMAND, ID_ITEM_RESUBMIT, 0);
+
+    EXPECT_NE(nullptr, hShip);
+    EXPECT_EQ(m_app.LoadIcon(IDI_SHIP_METHODS), hShip);
+    EXPECT_NE(nullptr, hSize);
+    EXPECT_EQ(m_app.LoadIcon(IDI_SIZE_WEIGHT), hSize);
 }
