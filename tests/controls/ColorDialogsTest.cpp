@@ -18,7 +18,9 @@ class ColorDialogsTest : public ::testing::Test
 protected:
     ColorDialogsTest()
     {
-        m_app.SetRegistryKey(g_szCompanyName);
+        // Not the client's own key: other test programs running beside
+        // this one empty that whole key.
+        m_app.SetRegistryKey("Tanzo Color Dialogs Test");
         m_app.InitProfileName();
         Cleanup();
     }

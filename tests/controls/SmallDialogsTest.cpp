@@ -8,7 +8,6 @@
 #include "afx/MessageBox.h"
 #include "afx/Profile.h"
 #include "afx/Time.h"
-#include "app/AppComm.h"
 #include "app/DialogProfile.h"
 #include "app/ProfileTestUtil.h"
 #include "controls/ControlsRes.h"
@@ -40,7 +39,9 @@ class SmallDialogsTest : public ::testing::Test
 protected:
     SmallDialogsTest()
     {
-        app.SetRegistryKey(g_szCompanyName);
+        // Not the client's own key: other test programs running beside
+        // this one empty that whole key.
+        app.SetRegistryKey("Tanzo Small Dialogs Test");
         app.InitProfileName();
         Cleanup();
         g_boxes.clear();
