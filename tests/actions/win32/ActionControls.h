@@ -62,19 +62,12 @@ inline void SetControlText(HWND hWnd, int nID, const char* lpszText)
     ::SetWindowTextA(FindControl(hWnd, nID), lpszText);
 }
 
-// A click on a button: check boxes and radios change first, the parent is
-// told as a click tells it.
+// A click on a button, as the button takes it from the mouse: a check box
+// turns over, a radio button is ticked and the others of its group are
+// not, and the parent is told.
 inline void ClickControl(HWND hWnd, int nID)
 {
-    HWND hButton = FindControl(hWnd, nID);
-    const LONG style = ::GetWindowLongA(hButton, GWL_STYLE) & BS_TYPEMASK;
-    if (style == BS_AUTOCHECKBOX)
-        ::SendMessageA(
-            hButton, BM_SETCHECK,
-            ::SendMessageA(hButton, BM_GETCHECK, 0, 0) == BST_CHECKED ? BST_UNCHECKED : BST_CHECKED, 0);
-    else if (style == BS_AUTORADIOBUTTON)
-        ::SendMessageA(hButton, BM_SETCHECK, BST_CHECKED, 0);
-    ::SendMessageA(::GetParent(hButton), WM_COMMAND, MAKEWPARAM(nID, BN_CLICKED), (LPARAM)hButton);
+    ::SendMessageA(FindControl(hWnd, nID), BM_CLICK, 0, 0);
 }
 
 inline BOOL IsControlChecked(HWND hWnd, int nID)

@@ -2,9 +2,9 @@
 // (what each listing kind gets, the OR of the pages, what saving and the
 // reset reach, the version an older release kept, the choice lists, what
 // is taken over once from older sections), then in the common settings
-// dialog as a user drives it (the questions about tabs never opened, the
-// range messages and the payment's order, the 48th place, the nested tabs
-// placed over their marks).
+// dialog as a user drives it (the way clicked, the questions about tabs
+// never opened, the range messages and the payment's order, the 48th
+// place, the nested tabs placed over their marks).
 
 #include <gtest/gtest.h>
 
@@ -451,7 +451,35 @@ TEST_F(DetailSettings, TheWayKeptFromBeforeAsksNothing)
     PressOK(dlg);
     EXPECT_FALSE(IsOpen(dlg));
     EXPECT_TRUE(boxes.texts.empty());
+    EXPECT_EQ("0", profile.Stored(IDD_RESUBMIT_SETTING, "ResubmitType"));
     EXPECT_EQ("3", profile.Stored(IDD_DETAIL_PAY_NORMAL, "RegVersion"));
+}
+
+TEST_F(DetailSettings, TheWayClickedIsTheWaySaved)
+{
+    const struct
+    {
+        int stored;
+        int click;
+        const char* saved;
+        std::vector<std::string> questions;
+    } cases[] = {
+        {0, IDC_RESUBMIT_TYPE_NEW, "1", {LoadText(1100), LoadText(1101)}},
+        {1, IDC_RESUBMIT_TYPE_KEEP, "0", {}},
+    };
+    boxes.nAnswer = IDYES;
+    for (const auto& c : cases)
+    {
+        boxes.texts.clear();
+        WriteDialogProfileInt(IDD_RESUBMIT_SETTING, "ResubmitType", c.stored);
+        CResubmitSettingDialog dlg(CResubmitSettingDialog::ModeSettings);
+        Open(dlg);
+        ClickControl(dlg.m_hWnd, c.click);
+        PressOK(dlg);
+        EXPECT_FALSE(IsOpen(dlg)) << c.click;
+        EXPECT_EQ(c.questions, boxes.texts) << c.click;
+        EXPECT_EQ(c.saved, profile.Stored(IDD_RESUBMIT_SETTING, "ResubmitType")) << c.click;
+    }
 }
 
 TEST_F(DetailSettings, WrongEntriesAreRefusedWithTheirMessages)
