@@ -7,6 +7,9 @@
 
 #include "client/ItemJobs.h"
 
+class CRunOperationDialog;
+class CTanzoOperation;
+
 class CActionJobs : public CItemJobs
 {
 public:
@@ -23,6 +26,14 @@ public:
     // Description additions and featured amounts (ItemUpdateJobs.cpp).
     CItemJobResult AddDescription(CTanzoTabbedPage& page, const CItemSelection& items) override;
     CItemJobResult SetFeaturedAmount(CTanzoTabbedPage& page, const CItemSelection& items) override;
+
+private:
+    // The job over the items behind the run dialog over the page
+    // (ActionJobs.cpp).
+    static CItemJobResult RunJob(CTanzoOperation& job, CTanzoTabbedPage& page, const CItemSelection& items);
+    // The run dialog of the job, to its end: whether the job ran to its end
+    // and whether it sent a final post.
+    static CItemJobResult RunDialog(CRunOperationDialog& run, const CTanzoOperation& job);
 };
 
 #endif // TANZO_CLIENT_ACTIONS_ACTIONJOBS_H

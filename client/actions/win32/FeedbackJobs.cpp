@@ -1,6 +1,5 @@
 #include "client/actions/ActionJobs.h"
 
-#include "client/RunOperationDialog.h"
 #include "client/TanzoAuctionItem.h"
 #include "client/TanzoDoc.h"
 #include "client/TanzoTabbedPage.h"
@@ -19,18 +18,6 @@ void AskForPartners(CTanzoSendTargetSelectBaseDialog& dialog, TanzoAuctionItem& 
     dialog.SetItem(&item);
     if (namedWinner || HasWinnerListLink(item))
         dialog.SetOptions(CSendTargetSelectBaseDialog::OptionRefreshOnShow);
-}
-
-// Runs the job over the items behind the run dialog.
-CItemJobResult RunJob(CTanzoOperation& job, CTanzoTabbedPage& page, const CItemSelection& items)
-{
-    for (int i = 0; i < items.GetSize(); ++i)
-        job.AddTarget(items[i]);
-    CRunOperationDialog run(&job, &page);
-    CItemJobResult result;
-    result.runResult = run.DoModal() == IDOK ? 1 : 0;
-    result.done = job.TestFlag2() ? 1 : 0;
-    return result;
 }
 } // namespace
 

@@ -12,23 +12,22 @@
 
 CItemJobResult CActionJobs::Resubmit(CTanzoTabbedPage& page, const CItemSelection& items, int listKind)
 {
-    CItemJobResult result;
     if (items.GetSize() == 0 || (listKind != ListKind::ClosedWinner && listKind != ListKind::ClosedNoWinner))
-        return result;
+        return CItemJobResult();
 
     CResubmitConfirmDialog confirm(listKind, &page);
     for (int i = 0; i < items.GetSize(); ++i)
         confirm.AddItem(*items[i]);
     confirm.StoreSortState(page.GetList());
     if (confirm.DoModal() != IDOK)
-        return result;
+        return CItemJobResult();
     CResubmitConfirmDialog::ItemList confirmed;
     confirm.GetItems(confirmed);
 
     // The settings pane lives with the dialog: the job uses it to its end.
     CResubmitSettingDialog settings(CResubmitSettingDialog::ModeBeforeResubmit, &page);
     if (settings.DoModal() != IDOK)
-        return result;
+        return CItemJobResult();
 
     CResubmitOperation job(settings.GetSelectedSettings());
     if (COptionSettings* pOptions = GetOptionSettings())
@@ -42,7 +41,5 @@ CItemJobResult CActionJobs::Resubmit(CTanzoTabbedPage& page, const CItemSelectio
     CRunOperationDialog run(&job, &page);
     CResubmitWindowPrompt prompt(&run);
     job.SetPrompt(&prompt);
-    result.runResult = run.DoModal() == IDOK ? 1 : 0;
-    result.done = job.TestFlag2() ? 1 : 0;
-    return result;
+    return RunDialog(run, job);
 }
