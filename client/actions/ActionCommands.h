@@ -16,8 +16,9 @@ public:
 protected:
     // The common re-listing settings, edited and stored only.
     afx_msg void OnResubmitSettings();
-    // The templates of description additions, kept in the document.
-    afx_msg void OnDescriptionTemplates();
+    // The manager of one of the document's template sets: description
+    // additions, ratings as seller or as buyer.
+    afx_msg void OnTemplates(UINT nID);
 
     DECLARE_MESSAGE_MAP()
 };

@@ -51,7 +51,6 @@ public:
     // The 定型文 menu over the document's templates of additions.
     CTanzoTemplateMenu& GetTemplateMenu() { return m_templateMenu; }
 
-    CTemplateListBaseDialog* CreateTemplateManager(CWnd* pParent) override;
     CTemplateStringItem* CreateTemplateFromInput() override;
     void ApplyTemplate(const CTemplateStringItem& item) override;
 

@@ -22,10 +22,6 @@ public:
 
     explicit CDescriptionTemplateListDialog(CWnd* pParentWnd = nullptr);
 
-    // The manager over the document's templates of additions, which take
-    // the rows after OK; TRUE then.
-    static BOOL EditDocumentTemplates(CWnd* pParentWnd, CTanzoDocData& doc);
-
 protected:
     void DoDataExchange(CDataExchange* pDX) override;
     BOOL OnCommand(WPARAM wParam, LPARAM lParam) override;

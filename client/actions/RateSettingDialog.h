@@ -20,17 +20,12 @@ class AuctionItem;
 class CTanzoDocData;
 
 // The rating templates of one role in the document's set, for the rating
-// dialog's template menu; it brings the role's manager with it.
+// dialog's template menu.
 class CRateTemplateMenu : public CTanzoTemplateMenu
 {
 public:
     // bAsSeller: the seller's set, else the buyer's.
     CRateTemplateMenu(CTanzoDocData* pDocument, BOOL bAsSeller, CWnd* pOwner = nullptr);
-
-    CTemplateListBaseDialog* CreateListDialog(CWnd* pOwner) override;
-
-private:
-    BOOL m_bAsSeller;
 };
 
 class CRateSettingDialog : public CBaseDialog, public CTemplateMenuOwner

@@ -2,9 +2,10 @@
 #define TANZO_CLIENT_ACTIONS_TANZOTEMPLATEMENU_H
 
 // The template menu over one of the document's template sets (Windows
-// builds): descriptions 0, ratings as seller 1, as buyer 2. The window
-// that owns it shows it, passes it the menu's commands and supplies, as a
-// CTemplateMenuOwner, what depends on its input.
+// builds): descriptions 0, ratings as seller 1, as buyer 2, each managed in
+// its own list dialog. The window that owns it shows it, passes it the
+// menu's commands and supplies, as a CTemplateMenuOwner, what depends on
+// its input.
 
 #include "auction/TemplateTextMenu.h"
 
@@ -14,8 +15,6 @@ class CTemplateMenuOwner
 {
 public:
     virtual ~CTemplateMenuOwner();
-    // The set's manager over pParent, or null; the caller deletes it.
-    virtual CTemplateListBaseDialog* CreateTemplateManager(CWnd* pParent);
     // A new template of what the user has entered, or null (told why).
     virtual CTemplateStringItem* CreateTemplateFromInput() = 0;
     // The template goes into the owner's input.

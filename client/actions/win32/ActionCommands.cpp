@@ -1,14 +1,14 @@
 #include "client/actions/ActionCommands.h"
 
+#include "client/DataSetFiles.h"
 #include "client/MainFrame.h"
-#include "client/TanzoDoc.h"
 #include "client/TanzoResourceIds.h"
-#include "client/actions/DescriptionTemplateListDialog.h"
 #include "client/actions/ResubmitSettingDialog.h"
+#include "client/actions/TanzoTemplateMenu.h"
 
 BEGIN_MESSAGE_MAP(CActionCommands, CCmdTarget)
 ON_COMMAND(ID_RESUBMIT_SETTINGS, OnResubmitSettings)
-ON_COMMAND(ID_TEMPLATES_DESCRIPTION, OnDescriptionTemplates)
+ON_COMMAND_RANGE(ID_TEMPLATES_DESCRIPTION, ID_TEMPLATES_RATE_AS_BUYER, OnTemplates)
 END_MESSAGE_MAP()
 
 CActionCommands::CActionCommands() {}
@@ -21,9 +21,12 @@ void CActionCommands::OnResubmitSettings()
     dialog.DoModal();
 }
 
-void CActionCommands::OnDescriptionTemplates()
+void CActionCommands::OnTemplates(UINT nID)
 {
-    CTanzoDoc* pDoc = GetTanzoDoc(nullptr);
-    if (pDoc != nullptr)
-        CDescriptionTemplateListDialog::EditDocumentTemplates(GetMainFrame(), *pDoc);
+    const int nSet = nID == ID_TEMPLATES_RATE_AS_SELLER  ? dataSetSellerRatingTemplates
+                     : nID == ID_TEMPLATES_RATE_AS_BUYER ? dataSetBuyerRatingTemplates
+                                                         : dataSetDescriptionTemplates;
+    CTanzoTemplateMenu menu(nSet, GetMainFrame());
+    if (menu.GetDocument() != nullptr)
+        menu.RunManagementDialog();
 }

@@ -7,7 +7,6 @@
 #include "client/actions/AddDescriptionConfirmDialog.h"
 #include "client/actions/AddDescriptionPages.h"
 #include "client/actions/AddDescriptionResourceIds.h"
-#include "client/actions/DescriptionTemplateListDialog.h"
 
 namespace
 {
@@ -98,11 +97,6 @@ BOOL CAddDescriptionDialog::OnCommand(WPARAM wParam, LPARAM lParam)
     if (lParam == 0 && m_templateMenu.HandleCommand(nID))
         return TRUE;
     return CTabbedDialog::OnCommand(wParam, lParam);
-}
-
-CTemplateListBaseDialog* CAddDescriptionDialog::CreateTemplateManager(CWnd* pParent)
-{
-    return new CDescriptionTemplateListDialog(pParent);
 }
 
 CTemplateStringItem* CAddDescriptionDialog::CreateTemplateFromInput()

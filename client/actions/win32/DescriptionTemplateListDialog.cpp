@@ -88,23 +88,6 @@ void CDescriptionTemplateListDialog::SetRowTexts(int nRow, const CTemplateString
     m_list.SetItemText(nRow, 0, MakeTemplateMenuText(item.GetText()));
 }
 
-BOOL CDescriptionTemplateListDialog::EditDocumentTemplates(CWnd* pParentWnd, CTanzoDocData& doc)
-{
-    CDescriptionTemplateListDialog dialog(pParentWnd);
-    for (int i = 0; i < doc.GetTemplateCount(kAdditionSet); ++i)
-    {
-        CTemplateStringItem item;
-        if (doc.GetTemplate(kAdditionSet, i, item))
-            dialog.AddItemCopy(item);
-    }
-    if (dialog.DoModal() != IDOK)
-        return FALSE;
-    doc.RemoveAllTemplates(kAdditionSet);
-    for (int i = 0; i < dialog.GetItemCount(); ++i)
-        doc.AddTemplate(kAdditionSet, dialog.GetItem(i));
-    return TRUE;
-}
-
 BOOL CDescriptionTemplateListDialog::RunTextDialog(int nMode, CString& text)
 {
     CAddDescriptionDialog dialog(this, nMode);

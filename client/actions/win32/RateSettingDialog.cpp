@@ -9,7 +9,6 @@
 #include "client/TanzoDocData.h"
 #include "client/TemplateRateEditItem.h"
 #include "client/actions/FeedbackResourceIds.h"
-#include "client/actions/RateTemplateListDialog.h"
 #include "client/actions/RateValues.h"
 #include "controls/ControlsRes.h"
 #include "text/MbcsString.h"
@@ -40,16 +39,9 @@ CString LoadText(UINT nID)
 } // namespace
 
 CRateTemplateMenu::CRateTemplateMenu(CTanzoDocData* pDocument, BOOL bAsSeller, CWnd* pOwner)
-    : CTanzoTemplateMenu(bAsSeller ? dataSetSellerRatingTemplates : dataSetBuyerRatingTemplates, pOwner),
-      m_bAsSeller(bAsSeller)
+    : CTanzoTemplateMenu(bAsSeller ? dataSetSellerRatingTemplates : dataSetBuyerRatingTemplates, pOwner)
 {
     SetDocument(pDocument);
-}
-
-CTemplateListBaseDialog* CRateTemplateMenu::CreateListDialog(CWnd* pOwner)
-{
-    return new CRateTemplateListDialog(
-        m_bAsSeller ? CRateTemplateListDialog::KindSeller : CRateTemplateListDialog::KindBuyer, pOwner);
 }
 
 IMPLEMENT_DYNAMIC(CRateSettingDialog, CBaseDialog)

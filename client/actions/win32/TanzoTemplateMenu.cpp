@@ -4,14 +4,11 @@
 #include "client/DataSetFiles.h"
 #include "client/TanzoDoc.h"
 #include "client/TanzoTemplateList.h"
+#include "client/actions/DescriptionTemplateListDialog.h"
+#include "client/actions/RateTemplateListDialog.h"
 #include "client/actions/TemplateMenuResourceIds.h"
 
 CTemplateMenuOwner::~CTemplateMenuOwner() {}
-
-CTemplateListBaseDialog* CTemplateMenuOwner::CreateTemplateManager(CWnd*)
-{
-    return nullptr;
-}
 
 CTanzoTemplateMenu::CTanzoTemplateMenu(int nSet, CWnd* pOwner)
     : CTemplateTextMenu(pOwner), m_nSet(nSet), m_pDocument(GetTanzoDoc(nullptr))
@@ -52,8 +49,17 @@ void CTanzoTemplateMenu::DeleteAll()
 
 CTemplateListBaseDialog* CTanzoTemplateMenu::CreateListDialog(CWnd* pOwner)
 {
-    CTemplateMenuOwner* pMenuOwner = GetMenuOwner();
-    return pMenuOwner != nullptr ? pMenuOwner->CreateTemplateManager(pOwner) : nullptr;
+    switch (m_nSet)
+    {
+    case dataSetDescriptionTemplates:
+        return new CDescriptionTemplateListDialog(pOwner);
+    case dataSetSellerRatingTemplates:
+        return new CRateTemplateListDialog(CRateTemplateListDialog::KindSeller, pOwner);
+    case dataSetBuyerRatingTemplates:
+        return new CRateTemplateListDialog(CRateTemplateListDialog::KindBuyer, pOwner);
+    default:
+        return nullptr;
+    }
 }
 
 CTemplateStringItem* CTanzoTemplateMenu::CreateScratchItem()

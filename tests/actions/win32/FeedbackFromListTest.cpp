@@ -24,7 +24,10 @@
 #include "client/TanzoAuctionItemUserEdit.h"
 #include "client/TanzoResourceIds.h"
 #include "client/TanzoTabbedPage.h"
+#include "client/TanzoTemplateList.h"
 #include "client/TemplateRateEditItem.h"
+#include "client/actions/ActionCommands.h"
+#include "client/actions/AddDescriptionResourceIds.h"
 #include "client/actions/FeedbackResourceIds.h"
 #include "client/actions/TanzoSendTargetSelectBaseDialog.h"
 #include "net/win32/StandIn.h"
@@ -368,5 +371,103 @@ TEST_F(FeedbackFromList, RemovedWonItemsLeaveTheListAndTheirMemos)
         EXPECT_EQ(-1, RowOf(Page(3)->GetList(), id)) << id;
         TanzoAuctionItemUserEdit record;
         EXPECT_FALSE(StoredRecord(id, record)) << id;
+    }
+}
+
+namespace
+{
+// The submenu of hMenu, at any depth, that holds command nID, or null.
+HMENU SubMenuOf(HMENU hMenu, UINT nID)
+{
+    for (int i = 0; i < ::GetMenuItemCount(hMenu); ++i)
+    {
+        HMENU hSub = ::GetSubMenu(hMenu, i);
+        if (hSub == nullptr)
+            continue;
+        if (::GetMenuState(hSub, nID, MF_BYCOMMAND) != (UINT)-1)
+        {
+            HMENU hDeeper = SubMenuOf(hSub, nID);
+            return hDeeper != nullptr ? hDeeper : hSub;
+        }
+    }
+    return nullptr;
+}
+} // namespace
+
+TEST_F(FeedbackFromList, TheMainMenuManagesEachTemplateSetOfTheDocument)
+{
+    // The frame's commands of the item actions, as the program hands them over.
+    struct CommandsHandedOver
+    {
+        CActionCommands commands;
+        CommandsHandedOver() { SetActionCommandTarget(&commands); }
+        ~CommandsHandedOver() { SetActionCommandTarget(nullptr); }
+    } handedOver;
+    ASSERT_TRUE(Start());
+    const struct
+    {
+        UINT nCommand;
+        int set;
+        int nList; // the manager's list
+        std::string caption;
+    } cases[] = {
+        {ID_TEMPLATES_DESCRIPTION, dataSetDescriptionTemplates, IDC_DESCRIPTION_TEMPLATE_LIST, ""},
+        {ID_TEMPLATES_RATE_AS_SELLER, dataSetSellerRatingTemplates, IDC_RATE_TEMPLATE_LIST,
+         LoadText(IDS_RATE_TEMPLATES_AS_SELLER)},
+        {ID_TEMPLATES_RATE_AS_BUYER, dataSetBuyerRatingTemplates, IDC_RATE_TEMPLATE_LIST,
+         LoadText(IDS_RATE_TEMPLATES_AS_BUYER)},
+    };
+    for (const auto& c : cases)
+    {
+        SCOPED_TRACE(c.nCommand);
+        HMENU hMenu = SubMenuOf(::GetMenu(Frame()->m_hWnd), c.nCommand);
+        ASSERT_NE(nullptr, hMenu);
+        Frame()->SendMessage(WM_INITMENUPOPUP, (WPARAM)hMenu, 0);
+        EXPECT_EQ(0u, ::GetMenuState(hMenu, c.nCommand, MF_BYCOMMAND) & MF_GRAYED);
+
+        // A rating template keeps its comment as its title, a description its text.
+        const bool rated = c.set != dataSetDescriptionTemplates;
+        Doc()->RemoveAllTemplates(c.set);
+        for (const char* text : {"残す定型文", "消す定型文"})
+        {
+            const CTemplateRateEditItem rating(1, text);
+            const CTemplateStringItem description(nullptr, text);
+            Doc()->AddTemplate(c.set, rated ? &rating : &description);
+        }
+        int nRows = -1;
+        std::string caption;
+        m_boxes.nAnswer = IDYES;
+        WhenDialogShows(c.nList,
+                        [&](HWND hManager)
+                        {
+                            char szCaption[256] = {};
+                            ::GetWindowTextA(hManager, szCaption, sizeof(szCaption));
+                            caption = szCaption;
+                            HWND hList = ::GetDlgItem(hManager, c.nList);
+                            nRows = ListView_GetItemCount(hList);
+                            ListView_SetItemState(hList, -1, 0, LVIS_SELECTED);
+                            ListView_SetItemState(hList, 1, LVIS_SELECTED | LVIS_FOCUSED,
+                                                  LVIS_SELECTED | LVIS_FOCUSED);
+                            Click(hManager, c.nList == IDC_RATE_TEMPLATE_LIST ? IDC_RATE_TEMPLATE_DELETE
+                                                                              : IDC_DESCRIPTION_TEMPLATE_DELETE);
+                            Click(hManager, IDOK);
+                        });
+        Frame()->SendMessage(WM_COMMAND, c.nCommand, 0);
+        EXPECT_EQ(2, nRows);
+        if (!c.caption.empty())
+        {
+            EXPECT_EQ(c.caption, caption);
+        }
+        ASSERT_EQ(1, Doc()->GetTemplateCount(c.set));
+        std::unique_ptr<CTemplateStringItem> item(CreateTemplateItem(c.set, nullptr));
+        ASSERT_NE(nullptr, item);
+        EXPECT_TRUE(Doc()->GetTemplate(c.set, 0, *item));
+        EXPECT_EQ(std::string("残す定型文"), (LPCTSTR)(rated ? item->GetTitle() : item->GetText()));
+        if (rated)
+        {
+            auto* pRating = dynamic_cast<CTemplateRateEditItem*>(item.get());
+            ASSERT_NE(nullptr, pRating);
+            EXPECT_EQ(1, pRating->GetRating());
+        }
     }
 }

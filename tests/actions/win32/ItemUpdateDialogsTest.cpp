@@ -21,6 +21,7 @@
 #include "client/actions/DescriptionTemplateListDialog.h"
 #include "client/actions/FeaturedAmountDialog.h"
 #include "client/actions/FeaturedAmountResourceIds.h"
+#include "client/actions/TanzoTemplateMenu.h"
 #include "client/actions/TemplateMenuResourceIds.h"
 #include "text/Charset.h"
 
@@ -352,7 +353,9 @@ TEST_F(ItemUpdateDialogs, TheTemplateManagerAddsAndEditsThroughTheAdditionDialog
             ClickButton(*pManager, IDOK);
         },
         100);
-    EXPECT_TRUE(CDescriptionTemplateListDialog::EditDocumentTemplates(nullptr, doc));
+    CTanzoTemplateMenu menu(0);
+    menu.SetDocument(&doc);
+    menu.RunManagementDialog();
     EXPECT_EQ("一つ目の定型文|二つ目の定型文|", rows);
     EXPECT_EQ(LoadText(CAddDescriptionDialog::IDS_CAPTION_ADD_TEMPLATE), addCaption);
     EXPECT_EQ("二つ目の定型文", editShown);
