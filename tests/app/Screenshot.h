@@ -3,12 +3,12 @@
 
 // Screenshots of windows for the tests (Windows builds, run under Wine):
 // a window is shown on a desktop of its own, which Wine shows as a virtual
-// desktop, so that its frame and caption are drawn and no other program's
-// window covers it; it is captured as a PNG in the test program's folder
-// ("screenshots"), and its texts are checked for characters its font has
-// no glyph for. Once a process has used a virtual desktop, Wine makes its
-// later windows there too: each screenshot test runs in a process of its
-// own, a second copy of the test program.
+// desktop, so that its frame and caption are drawn; it is captured from its
+// own pixels, whatever covers it on the display, as a PNG in the test
+// program's folder ("screenshots"), and its texts are checked for
+// characters its font has no glyph for. Once a process has used a virtual
+// desktop, Wine makes its later windows there too: each screenshot test
+// runs in a process of its own, a second copy of the test program.
 //
 //   TEST(MyScreens, Dialog)
 //   {
@@ -210,8 +210,9 @@ inline std::string ScreenshotFolder()
     return folder;
 }
 
-// Captures the window with its frame from its desktop into
-// <ScreenshotFolder>\<name>.png.
+// Captures the window with its frame into <ScreenshotFolder>\<name>.png,
+// from the pixels Wine shows for it rather than from the display, where
+// the windows of the test programs running beside it may lie over it.
 inline ScreenshotResult SaveWindowScreenshot(HWND hWnd, const char* name)
 {
     ScreenshotResult result;
@@ -220,8 +221,8 @@ inline ScreenshotResult SaveWindowScreenshot(HWND hWnd, const char* name)
         return result;
     result.nWidth = rc.right - rc.left;
     result.nHeight = rc.bottom - rc.top;
-    HDC hScreen = ::GetDC(nullptr);
-    HDC hMem = ::CreateCompatibleDC(hScreen);
+    HDC hWindow = ::GetWindowDC(hWnd);
+    HDC hMem = ::CreateCompatibleDC(hWindow);
     BITMAPINFO info = {};
     info.bmiHeader.biSize = sizeof(info.bmiHeader);
     info.bmiHeader.biWidth = result.nWidth;
@@ -230,9 +231,9 @@ inline ScreenshotResult SaveWindowScreenshot(HWND hWnd, const char* name)
     info.bmiHeader.biBitCount = 32;
     info.bmiHeader.biCompression = BI_RGB;
     void* pBits = nullptr;
-    HBITMAP hBitmap = ::CreateDIBSection(hScreen, &info, DIB_RGB_COLORS, &pBits, nullptr, 0);
+    HBITMAP hBitmap = ::CreateDIBSection(hWindow, &info, DIB_RGB_COLORS, &pBits, nullptr, 0);
     HGDIOBJ hOld = ::SelectObject(hMem, hBitmap);
-    ::BitBlt(hMem, 0, 0, result.nWidth, result.nHeight, hScreen, rc.left, rc.top, SRCCOPY);
+    ::BitBlt(hMem, 0, 0, result.nWidth, result.nHeight, hWindow, 0, 0, SRCCOPY);
     ::GdiFlush();
     std::vector<BYTE> rgb;
     std::vector<DWORD> colours;
@@ -250,7 +251,7 @@ inline ScreenshotResult SaveWindowScreenshot(HWND hWnd, const char* name)
     ::SelectObject(hMem, hOld);
     ::DeleteObject(hBitmap);
     ::DeleteDC(hMem);
-    ::ReleaseDC(nullptr, hScreen);
+    ::ReleaseDC(hWnd, hWindow);
     result.path = ScreenshotFolder() + "\\" + name + ".png";
     result.bSaved = pPixels != nullptr && WritePngFile(result.path, result.nWidth, result.nHeight, rgb);
     return result;
