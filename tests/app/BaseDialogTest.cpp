@@ -314,6 +314,7 @@ TEST_F(HelpTest, ContextMenuOffersHelp)
 
 TEST_F(BaseDialogTest, RightClickOverAnExcludedControlGoesToTheControl)
 {
+    RUN_WHERE_THE_CURSOR_MOVES();
     CTestBaseDialog dlg(IDD_TEST_BASE, 77);
     dlg.m_bCountMenus = TRUE;
     ASSERT_TRUE(dlg.CreateModeless(nullptr));

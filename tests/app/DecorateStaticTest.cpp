@@ -114,6 +114,7 @@ TEST_F(DecorateStaticTest, LongTextIsShortenedAndItsTipIsTheWholeText)
 
 TEST_F(DecorateStaticTest, LinkOpensOnlyByAClickOnItsText)
 {
+    RUN_WHERE_THE_CURSOR_MOVES();
     CURLStatic& link = m_dlg.m_link;
     // The template gave no SS_NOTIFY: the first paint adds it.
     EXPECT_NE(0u, link.GetStyle() & SS_NOTIFY);

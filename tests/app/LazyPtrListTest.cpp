@@ -73,6 +73,8 @@ TEST(LazyPtrList, ATruncatedArchiveThrowsEndOfFile)
 }
 
 #ifdef _WIN32
+#include "WinTestUtil.h"
+
 #include "afx/Wnd.h"
 
 namespace
@@ -109,6 +111,7 @@ protected:
 
 TEST_F(LazyPtrListWindow, CursorOverAListedVisibleControl)
 {
+    RUN_WHERE_THE_CURSOR_MOVES();
     CLazyPtrList list;
     EXPECT_TRUE(list.IsCursorOutside()); // nothing allocated, nothing listed
     EXPECT_EQ(nullptr, list.GetList());

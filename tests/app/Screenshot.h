@@ -8,7 +8,8 @@
 // program's folder ("screenshots"), and its texts are checked for
 // characters its font has no glyph for. Once a process has used a virtual
 // desktop, Wine makes its later windows there too: each screenshot test
-// runs in a process of its own, a second copy of the test program.
+// runs in a process of its own, a copy of the test program on the
+// display's own desktop.
 //
 //   TEST(MyScreens, Dialog)
 //   {
@@ -21,6 +22,7 @@
 #ifdef _WIN32
 
 #include "DialogTestUtil.h"
+#include "TestDesktop.h"
 
 #include "afx/Dialog.h"
 #include "afx/wintypes.h"
@@ -34,52 +36,9 @@
 #include <string>
 #include <vector>
 
-#define TANZO_SCREENSHOT_PROCESS_VARIABLE "TANZO_SCREENSHOT_PROCESS"
-
-// TRUE in the copy of the test program that runs one screenshot test.
-inline BOOL IsScreenshotProcess()
-{
-    char szValue[8] = {};
-    return ::GetEnvironmentVariableA(TANZO_SCREENSHOT_PROCESS_VARIABLE, szValue, sizeof(szValue)) > 0;
-}
-
-// Runs the current test in a second copy of the test program; TRUE when it
-// passed there (its output goes to this program's).
-inline BOOL RunCurrentTestInOwnProcess(int nTimeoutMs = 120000)
-{
-    const ::testing::TestInfo* pInfo = ::testing::UnitTest::GetInstance()->current_test_info();
-    char szExe[MAX_PATH] = {};
-    ::GetModuleFileNameA(nullptr, szExe, sizeof(szExe));
-    std::string command = std::string("\"") + szExe +
-                          "\" --gtest_brief=1 --gtest_filter=" + pInfo->test_suite_name() + "." +
-                          pInfo->name();
-    ::SetEnvironmentVariableA(TANZO_SCREENSHOT_PROCESS_VARIABLE, "1");
-    STARTUPINFOA startup = {};
-    startup.cb = sizeof(startup);
-    PROCESS_INFORMATION process = {};
-    const BOOL bStarted = ::CreateProcessA(nullptr, &command[0], nullptr, nullptr, TRUE, 0, nullptr, nullptr,
-                                           &startup, &process);
-    ::SetEnvironmentVariableA(TANZO_SCREENSHOT_PROCESS_VARIABLE, nullptr);
-    if (!bStarted)
-        return FALSE;
-    DWORD dwExit = 1;
-    if (::WaitForSingleObject(process.hProcess, (DWORD)nTimeoutMs) == WAIT_OBJECT_0)
-        ::GetExitCodeProcess(process.hProcess, &dwExit);
-    else
-        ::TerminateProcess(process.hProcess, 1);
-    ::CloseHandle(process.hThread);
-    ::CloseHandle(process.hProcess);
-    return dwExit == 0;
-}
-
-// The first statement of a screenshot test: outside its own process, the
-// test runs there and passes or fails with it.
-#define RUN_IN_SCREENSHOT_PROCESS()                                                                          \
-    if (!IsScreenshotProcess())                                                                              \
-    {                                                                                                        \
-        EXPECT_TRUE(RunCurrentTestInOwnProcess()) << "the screenshot process failed";                        \
-        return;                                                                                              \
-    }
+// The first statement of a screenshot test: it runs in a copy of the test
+// program on the display's own desktop, and passes or fails with it.
+#define RUN_IN_SCREENSHOT_PROCESS() RUN_ON_DISPLAY_DESKTOP("a screenshot in a process of its own")
 
 // Runs fn on a thread of its own whose windows live on a desktop of their
 // own (one per process, 1024 x 768). FALSE when the desktop or the thread
@@ -94,15 +53,7 @@ inline BOOL RunInVirtualDesktop(const std::function<void()>& fn, int nTimeoutMs 
         static DWORD WINAPI Run(LPVOID pParam)
         {
             auto* pJob = (Job*)pParam;
-            // Wine shows a desktop as a virtual one when its size is named.
-            HKEY hKey = nullptr;
-            if (::RegCreateKeyExA(HKEY_CURRENT_USER, "Software\\Wine\\Explorer\\Desktops", 0, nullptr, 0,
-                                  KEY_SET_VALUE, nullptr, &hKey, nullptr) == ERROR_SUCCESS)
-            {
-                ::RegSetValueExA(hKey, pJob->szName, 0, REG_SZ, (const BYTE*)"1024x768", 9);
-                ::RegCloseKey(hKey);
-            }
-            HDESK hDesktop = ::CreateDesktopA(pJob->szName, nullptr, nullptr, 0, GENERIC_ALL, nullptr);
+            HDESK hDesktop = CreateVirtualDesktop(pJob->szName, 1024, 768);
             pJob->bOnDesktop = hDesktop != nullptr && ::SetThreadDesktop(hDesktop);
             if (pJob->bOnDesktop)
                 (*pJob->pFn)();
@@ -115,6 +66,8 @@ inline BOOL RunInVirtualDesktop(const std::function<void()>& fn, int nTimeoutMs 
         return FALSE;
     const BOOL bEnded = ::WaitForSingleObject(hThread, (DWORD)nTimeoutMs) == WAIT_OBJECT_0;
     ::CloseHandle(hThread);
+    if (bEnded)
+        ForgetVirtualDesktop(job.szName);
     return bEnded && job.bOnDesktop;
 }
 

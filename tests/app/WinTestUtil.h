@@ -6,6 +6,8 @@
 // system's or the program's own) and tells what it said.
 #ifdef _WIN32
 
+#include "TestDesktop.h"
+
 #include "afx/String.h"
 #include "afx/wintypes.h"
 
@@ -72,6 +74,13 @@ class CCursorTestLock : public CTestProgramsLock
 public:
     CCursorTestLock() : CTestProgramsLock("TanzoTestsCursor") {}
 };
+
+// The first statement of a test that moves the mouse cursor. Wine moves
+// the display's pointer for a program on a virtual desktop only while that
+// desktop's window is uppermost where the pointer is, and the desktop
+// windows of the other test programs cover it at any time; from the
+// display's own desktop it always moves it.
+#define RUN_WHERE_THE_CURSOR_MOVES() RUN_ON_DISPLAY_DESKTOP("the cursor moves from there")
 
 // A top-level window of a class of its own (DefWindowProc) that counts the
 // WM_SETTEXT and WM_APP messages it gets.
