@@ -42,8 +42,16 @@ void StealTheForeground(DWORD dwVictim)
     {
         HWND hWnd = ::CreateWindowExA(0, "#32770", "泥棒", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 40 + 10 * i,
                                       40 + 10 * i, 400, 300, nullptr, nullptr, nullptr, nullptr);
-        ::SetForegroundWindow(hWnd);
-        if (PumpUntil([&] { return ::GetForegroundWindow() == hWnd && ::GetFocus() == hWnd; }, 5000))
+        // On the display's desktop the other programs' windows take the
+        // foreground too: the thief takes it back.
+        if (PumpUntil(
+                [&]
+                {
+                    if (::GetForegroundWindow() != hWnd)
+                        ::SetForegroundWindow(hWnd);
+                    return ::GetForegroundWindow() == hWnd && ::GetFocus() == hWnd;
+                },
+                5000))
             ++nTaken;
         ::DestroyWindow(hWnd);
     }
