@@ -14,6 +14,7 @@
 
 #include "ActionDialogTestSupport.h"
 #include "ResubmitStandIn.h"
+#include "app/WinTestUtil.h"
 #include "auction/AuctionListingForm.h"
 #include "auction/OperationResourceIds.h"
 #include "auction/PrepareProgressDialog.h"
@@ -89,7 +90,8 @@ protected:
             job->AddTarget(item.get());
     }
 
-    CProfileScope profile{kRegistryKey};
+    // This process's own: test_actions_stop runs the fixture at the same time.
+    CProfileScope profile{UniqueName(kRegistryKey)};
     CHttpComm http;
     CJobRecordingSink sink;
     CScriptedPrompt prompt;
