@@ -217,14 +217,18 @@ TEST_F(MessageBoxTest, LongLinkIsShortenedButOpenedAndTippedWhole)
     box.SetUrl(url.c_str());
     box.SetHeading("お知らせ");
     std::string tip, shown, heading;
-    CallSoon(
+    CallWhenShown(
+        &box.m_hWnd,
         [&]
         {
             auto* pLink = dynamic_cast<CURLStatic*>(
                 CWnd::FromHandlePermanent(::GetDlgItem(box.m_hWnd, IDC_MESSAGE_URL)));
             ASSERT_NE(nullptr, pLink);
             tip = ToolTipText(box.GetToolTip().GetCtrl(), pLink);
+            // The link knows where its text is once it has painted.
+            pLink->RedrawWindow(nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
             const CRect rcText = pLink->GetTextRect();
+            EXPECT_FALSE(rcText.IsRectEmpty());
             pLink->SendMessage(WM_LBUTTONDOWN, MK_LBUTTON,
                                MAKELPARAM(rcText.left + 2, rcText.CenterPoint().y));
             pLink->SendMessage(WM_LBUTTONUP, 0, MAKELPARAM(rcText.left + 2, rcText.CenterPoint().y));
@@ -234,8 +238,7 @@ TEST_F(MessageBoxTest, LongLinkIsShortenedButOpenedAndTippedWhole)
             ::GetDlgItemTextA(box.m_hWnd, IDC_MESSAGE_HEADING, szText, sizeof(szText));
             heading = szText;
             box.EndDialog(IDOK);
-        },
-        100);
+        });
     EXPECT_EQ(IDOK, box.DoModal());
     SetShellOpenHook(pfnOld);
     EXPECT_EQ(url.substr(0, 120) + "...", shown);
