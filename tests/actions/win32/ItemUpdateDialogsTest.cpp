@@ -13,6 +13,7 @@
 #include "auction/AuctionListingForm.h"
 #include "auction/TemplateStringItem.h"
 #include "client/DataFileTestSupport.h"
+#include "client/DataSetFiles.h"
 #include "client/TanzoDocData.h"
 #include "client/actions/AddDescriptionConfirmDialog.h"
 #include "client/actions/AddDescriptionDialog.h"
@@ -353,7 +354,7 @@ TEST_F(ItemUpdateDialogs, TheTemplateManagerAddsAndEditsThroughTheAdditionDialog
             ClickButton(*pManager, IDOK);
         },
         100);
-    CTanzoTemplateMenu menu(0);
+    CTanzoTemplateMenu menu(dataSetDescriptionTemplates);
     menu.SetDocument(&doc);
     menu.RunManagementDialog();
     EXPECT_EQ("一つ目の定型文|二つ目の定型文|", rows);
