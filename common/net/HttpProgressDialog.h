@@ -45,6 +45,9 @@ public:
     void OnInternetStatus(DWORD dwInternetStatus, LPVOID lpvStatusInformation,
                           DWORD dwStatusInformationLength) override;
     void OnRetry() override;
+    // No question once the work is stopped: a stop the user pressed while
+    // a request kept the window from its input is taken first.
+    int ShowMessage(LPCTSTR lpszText, UINT nType, UINT nIDHelp) override;
 
 protected:
     BOOL OnInitDialog() override;

@@ -1,5 +1,7 @@
 #include "net/HttpProgressDialog.h"
 
+#include "afx/WinApp.h"
+#include "app/AppComm.h"
 #include "net/ProgressMarkStatic.h"
 
 #include <cstring>
@@ -60,6 +62,17 @@ void CHttpProgressDialog::OnInternetStatus(DWORD, LPVOID, DWORD)
         m_comm.SetCancel(TRUE);
     if (CProgressMarkStatic* pMarks = GetMarkStatic())
         pMarks->AddMark(CProgressMarkStatic::markStatus);
+}
+
+int CHttpProgressDialog::ShowMessage(LPCTSTR lpszText, UINT nType, UINT nIDHelp)
+{
+    // A request that waited for its answer took no input meanwhile: a 中止
+    // pressed then is still queued, and asking whether to try again would
+    // outlive it.
+    PumpMessages(AfxGetApp());
+    if (IsCancelled())
+        return IDCANCEL;
+    return CHttpStatusSink::ShowMessage(lpszText, nType, nIDHelp);
 }
 
 void CHttpProgressDialog::OnRetry()

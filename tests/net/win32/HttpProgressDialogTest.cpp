@@ -1,7 +1,9 @@
 // The HTTP progress dialog against the stand-in: its work starts once it
 // is shown, each status of a request adds one ">" to the mark line (a new
 // request starts the line afresh, a full line starts again from empty),
-// and once cancelled its requests fail without reaching the service.
+// once cancelled its requests fail without reaching the service, and a
+// Cancel pressed while a request held the window back spares the user the
+// failure's question.
 
 #include <gtest/gtest.h>
 
@@ -12,6 +14,7 @@
 
 #include "afx/DataExchange.h"
 #include "net/HttpProgressDialog.h"
+#include "net/HttpTestSupport.h"
 #include "net/ProgressMarkStatic.h"
 
 #include "StandIn.h"
@@ -159,6 +162,39 @@ TEST_F(HttpProgressDialogTest, AfterCancelTheWorksOwnRequestsFailToo)
     EXPECT_EQ(IDCANCEL, dlg.DoModal());
     EXPECT_FALSE(bRead);
     EXPECT_TRUE(dlg.IsCancelled());
+}
+
+TEST_F(HttpProgressDialogTest, ACancelWaitingInTheQueueIsTakenBeforeTheFailureIsAsked)
+{
+    // A request that waited for its answer let no input through: the
+    // user's Cancel is still queued when the failure is to be told.
+    const struct
+    {
+        bool bCancelQueued;
+        int nAnswer;
+        size_t nBoxes;
+        int nResult;
+    } cases[] = {{true, IDCANCEL, 0, IDCANCEL}, {false, IDRETRY, 1, IDOK}};
+    for (const auto& c : cases)
+    {
+        SCOPED_TRACE(c.bCancelQueued);
+        CMessageBoxes boxes({IDRETRY});
+        CTestProgressDialog dlg;
+        int nAnswer = 0;
+        dlg.m_work = [&](CTestProgressDialog* p)
+        {
+            if (c.bCancelQueued)
+                p->PostMessage(WM_COMMAND, IDCANCEL, 0);
+            CHttpStatusSink& sink = *p;
+            nAnswer = sink.ShowMessage("通信に失敗しました", kRetryCancelBox, 0);
+            if (!c.bCancelQueued)
+                p->EndDialog(IDOK);
+        };
+        EXPECT_EQ(c.nResult, dlg.DoModal());
+        EXPECT_EQ(c.nAnswer, nAnswer);
+        EXPECT_EQ(c.nBoxes, boxes.texts.size());
+        EXPECT_EQ(c.bCancelQueued, (bool)dlg.IsCancelled());
+    }
 }
 
 TEST_F(HttpProgressDialogTest, FullMarkLineStartsAgainFromEmpty)
