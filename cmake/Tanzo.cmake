@@ -82,9 +82,9 @@ function(tanzo_string_table target)
 endfunction()
 
 # One test program per source folder: every .cpp of the folder is a part of it.
-# tanzo_add_test(NAME <name> DIR <folder> [LIBS ...] [STRINGS rc...] [SOURCES ...])
+# tanzo_add_test(NAME <name> DIR <folder> [LIBS ...] [STRINGS rc...] [SOURCES ...] [LOCK <resource lock>])
 function(tanzo_add_test)
-  cmake_parse_arguments(T "" "NAME;DIR" "LIBS;STRINGS;SOURCES" ${ARGN})
+  cmake_parse_arguments(T "" "NAME;DIR;LOCK" "LIBS;STRINGS;SOURCES" ${ARGN})
   file(GLOB srcs CONFIGURE_DEPENDS ${T_DIR}/*.cpp)
   if(NOT srcs AND NOT T_SOURCES)
     return()
@@ -101,9 +101,48 @@ function(tanzo_add_test)
     # Tests are console programs: their output reaches CTest through Wine.
     target_link_options(${T_NAME} PRIVATE -mconsole)
   endif()
-  add_test(NAME ${T_NAME} COMMAND ${T_NAME} --gtest_brief=1)
-  set_tests_properties(${T_NAME} PROPERTIES TIMEOUT ${TANZO_TEST_TIMEOUT}
-    ENVIRONMENT "TZ=JST-9")
+  if(WIN32)
+    tanzo_add_test_entries(${T_NAME} COMMAND ${TANZO_SOURCE_ROOT}/tools/wine-run $<TARGET_FILE:${T_NAME}>
+      LOCK "${T_LOCK}")
+  else()
+    tanzo_add_test_entries(${T_NAME} COMMAND ${T_NAME})
+  endif()
+endfunction()
+
+# The CTest entries of a test program. A Windows program is split into
+# TANZO_SHARDS_<name> entries (set in tests/CMakeLists.txt; one when unset)
+# that GoogleTest's sharding variables give a share of its cases each: CTest
+# spreads them over the cores, and none nears its timeout.
+# tanzo_add_test_entries(<name> COMMAND <command...> [FILTER <gtest filter>]
+#                        [LOCK <resource lock>] [TIMEOUT <seconds>])
+function(tanzo_add_test_entries name)
+  cmake_parse_arguments(E "" "FILTER;LOCK;TIMEOUT" "COMMAND" ${ARGN})
+  set(command ${E_COMMAND} --gtest_brief=1)
+  if(E_FILTER)
+    list(APPEND command --gtest_filter=${E_FILTER})
+  endif()
+  set(shards 1)
+  if(WIN32 AND TANZO_SHARDS_${name})
+    set(shards ${TANZO_SHARDS_${name}})
+  endif()
+  if(NOT E_TIMEOUT)
+    set(E_TIMEOUT ${TANZO_TEST_TIMEOUT})
+  endif()
+  set(extra)
+  if(E_LOCK)
+    set(extra RESOURCE_LOCK ${E_LOCK})
+  endif()
+  if(shards EQUAL 1)
+    add_test(NAME ${name} COMMAND ${command})
+    set_tests_properties(${name} PROPERTIES TIMEOUT ${E_TIMEOUT} ENVIRONMENT "TZ=JST-9" ${extra})
+    return()
+  endif()
+  math(EXPR last "${shards} - 1")
+  foreach(i RANGE ${last})
+    add_test(NAME ${name}_${i} COMMAND ${command})
+    set_tests_properties(${name}_${i} PROPERTIES TIMEOUT ${E_TIMEOUT}
+      ENVIRONMENT "TZ=JST-9;GTEST_TOTAL_SHARDS=${shards};GTEST_SHARD_INDEX=${i}" ${extra})
+  endforeach()
 endfunction()
 
 # A static library made of every .cpp of a folder (portable part) plus, in

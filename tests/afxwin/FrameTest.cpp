@@ -378,6 +378,20 @@ TEST_F(FrameTest, EndOfSessionDestroysFrameAndViewAndEndsTheApplication)
     EXPECT_GT(CTestDoc::s_nDeleteContents, nDeleteContents);
     EXPECT_EQ(nExit + 1, theApp.m_nExitInstance);
 }
+
+// The user chooses Exit a moment later, when the loop has been idle.
+void CALLBACK ChooseExit(HWND, UINT, UINT_PTR nID, DWORD)
+{
+    ::KillTimer(nullptr, nID);
+    AfxGetMainWnd()->PostMessage(WM_COMMAND, ID_APP_EXIT);
+}
+
+// A loop that never ends would hang the test program.
+void CALLBACK QuitHungLoop(HWND, UINT, UINT_PTR, DWORD)
+{
+    ::PostQuitMessage(99);
+}
+
 // The whole program: WinMain's work runs the start-up, then the message
 // loop with its accelerators and idle time, until the main window closes.
 TEST(AppRun, LoopRunsUntilTheMainWindowCloses)
@@ -393,18 +407,10 @@ TEST(AppRun, LoopRunsUntilTheMainWindowCloses)
             return FALSE;
         CFrameWnd* pFrame = static_cast<CFrameWnd*>(theApp.m_pMainWnd);
         pFrame->GetActiveView()->PostMessage(WM_KEYDOWN, VK_F7, 1);
-        // The user chooses Exit a moment later, when the loop has been idle.
-        ::SetTimer(nullptr, 0, 300,
-                   [](HWND, UINT, UINT_PTR nID, DWORD)
-                   {
-                       ::KillTimer(nullptr, nID);
-                       AfxGetMainWnd()->PostMessage(WM_COMMAND, ID_APP_EXIT);
-                   });
+        ::SetTimer(nullptr, 0, 300, ChooseExit);
         return TRUE;
     };
-    // A loop that never ends would hang the test program.
-    UINT_PTR nGuard =
-        ::SetTimer(nullptr, 0, 20000, [](HWND, UINT, UINT_PTR, DWORD) { ::PostQuitMessage(99); });
+    UINT_PTR nGuard = ::SetTimer(nullptr, 0, 20000, QuitHungLoop);
     int nCommands = CTestView::s_nAllViewCommands;
     int nIdle = theApp.m_nIdle;
     int nResult = AfxWinMain(::GetModuleHandleA(nullptr), nullptr, const_cast<LPSTR>(""), SW_SHOWNORMAL);

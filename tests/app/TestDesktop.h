@@ -168,12 +168,26 @@ inline BOOL StartCurrentTestInCopy(PROCESS_INFORMATION& process, BOOL bOnDisplay
     if (bOnDisplayDesktop && start.hDesktop == nullptr)
         return FALSE;
     ::SetEnvironmentVariableA(TANZO_TEST_COPY_VARIABLE, "1");
+    // The copy runs its one test whatever shard of the cases this program
+    // was given: sharding would leave it to the first shard alone.
+    const char* const shardVariables[] = {"GTEST_TOTAL_SHARDS", "GTEST_SHARD_INDEX"};
+    std::string shardValues[2];
+    for (int i = 0; i < 2; ++i)
+    {
+        char szValue[32] = {};
+        if (::GetEnvironmentVariableA(shardVariables[i], szValue, sizeof(szValue)) > 0)
+            shardValues[i] = szValue;
+        ::SetEnvironmentVariableA(shardVariables[i], nullptr);
+    }
     HANDLE hThread = ::CreateThread(nullptr, 0, Start::Run, &start, 0, nullptr);
     if (hThread != nullptr)
     {
         ::WaitForSingleObject(hThread, INFINITE);
         ::CloseHandle(hThread);
     }
+    for (int i = 0; i < 2; ++i)
+        if (!shardValues[i].empty())
+            ::SetEnvironmentVariableA(shardVariables[i], shardValues[i].c_str());
     ::SetEnvironmentVariableA(TANZO_TEST_COPY_VARIABLE, nullptr);
     if (start.hDesktop != nullptr)
         ::CloseDesktop(start.hDesktop);

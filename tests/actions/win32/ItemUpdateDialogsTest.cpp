@@ -331,11 +331,11 @@ TEST_F(ItemUpdateDialogs, TheTemplateManagerAddsAndEditsThroughTheAdditionDialog
         doc.AddTemplate(0, &item);
     }
     std::string rows, addCaption, editShown;
-    CallSoon(
+    CallWhen(
+        [] { return FindShownDialog<CDescriptionTemplateListDialog>() != nullptr; },
         [&]
         {
             auto* pManager = FindShownDialog<CDescriptionTemplateListDialog>();
-            ASSERT_NE(nullptr, pManager);
             HWND hList = FindControl(pManager->m_hWnd, IDC_DESCRIPTION_TEMPLATE_LIST);
             for (int i = 0; i < ListView_GetItemCount(hList); ++i)
             {
@@ -352,8 +352,7 @@ TEST_F(ItemUpdateDialogs, TheTemplateManagerAddsAndEditsThroughTheAdditionDialog
             AnswerTextDialog(pManager->m_hWnd, "直した定型文", nullptr, &editShown);
             ClickButton(*pManager, IDC_DESCRIPTION_TEMPLATE_EDIT);
             ClickButton(*pManager, IDOK);
-        },
-        100);
+        });
     CTanzoTemplateMenu menu(dataSetDescriptionTemplates);
     menu.SetDocument(&doc);
     menu.RunManagementDialog();
@@ -511,11 +510,11 @@ TEST_F(ItemUpdateDialogs, TheManagersChangesFromTheMenuReachTheDocumentsFile)
     RunModal(dialog,
              [&]
              {
-                 CallSoon(
+                 CallWhen(
+                     [] { return FindShownDialog<CDescriptionTemplateListDialog>() != nullptr; },
                      [&]
                      {
                          auto* pManager = FindShownDialog<CDescriptionTemplateListDialog>();
-                         ASSERT_NE(nullptr, pManager);
                          bManaged = true;
                          HWND hList = FindControl(pManager->m_hWnd, IDC_DESCRIPTION_TEMPLATE_LIST);
                          ListView_SetItemState(hList, -1, 0, LVIS_SELECTED);
@@ -526,8 +525,7 @@ TEST_F(ItemUpdateDialogs, TheManagersChangesFromTheMenuReachTheDocumentsFile)
                          AnswerTextDialog(pManager->m_hWnd, "足した定型文 & <i>印</i>", nullptr);
                          ClickButton(*pManager, IDC_DESCRIPTION_TEMPLATE_ADD);
                          ClickButton(*pManager, IDOK);
-                     },
-                     100);
+                     });
                  SendMenuCommand(dialog, ID_TEMPLATE_MANAGE);
                  ClickButton(dialog, IDCANCEL);
              });

@@ -42,30 +42,30 @@ std::string TextOf(HWND hWnd)
     return text;
 }
 
+struct DialogSearch
+{
+    int nControlId;
+    HWND found;
+};
+
+BOOL CALLBACK TakeDialogWithControl(HWND hWnd, LPARAM lParam)
+{
+    DialogSearch* pSearch = reinterpret_cast<DialogSearch*>(lParam);
+    char name[64] = {};
+    ::GetClassNameA(hWnd, name, sizeof(name));
+    if (std::string(name) == "#32770" && ::IsWindowVisible(hWnd) && ::GetDlgItem(hWnd, pSearch->nControlId) != nullptr)
+    {
+        pSearch->found = hWnd;
+        return FALSE;
+    }
+    return TRUE;
+}
+
 // A shown dialog of this thread that holds the control; null for none.
 HWND FindDialog(int nControlId)
 {
-    struct Search
-    {
-        int nControlId;
-        HWND found;
-    } search{nControlId, nullptr};
-    ::EnumThreadWindows(
-        ::GetCurrentThreadId(),
-        [](HWND hWnd, LPARAM lParam) -> BOOL
-        {
-            Search* pSearch = reinterpret_cast<Search*>(lParam);
-            char name[64] = {};
-            ::GetClassNameA(hWnd, name, sizeof(name));
-            if (std::string(name) == "#32770" && ::IsWindowVisible(hWnd) &&
-                ::GetDlgItem(hWnd, pSearch->nControlId) != nullptr)
-            {
-                pSearch->found = hWnd;
-                return FALSE;
-            }
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&search));
+    DialogSearch search{nControlId, nullptr};
+    ::EnumThreadWindows(::GetCurrentThreadId(), TakeDialogWithControl, reinterpret_cast<LPARAM>(&search));
     return search.found;
 }
 

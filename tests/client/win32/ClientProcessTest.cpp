@@ -237,21 +237,20 @@ std::string TextOf(HWND hWnd)
     return szText;
 }
 
+BOOL CALLBACK AddStaticText(HWND hChild, LPARAM lParam)
+{
+    char szClass[64] = {};
+    ::GetClassNameA(hChild, szClass, sizeof(szClass));
+    if (CString(szClass).CompareNoCase("Static") == 0 && ::IsWindowVisible(hChild))
+        *(std::string*)lParam += TextOf(hChild);
+    return TRUE;
+}
+
 // The statics of a message box, as the user reads them.
 std::string BoxText(HWND hBox)
 {
     std::string text;
-    ::EnumChildWindows(
-        hBox,
-        [](HWND hChild, LPARAM lParam)
-        {
-            char szClass[64] = {};
-            ::GetClassNameA(hChild, szClass, sizeof(szClass));
-            if (CString(szClass).CompareNoCase("Static") == 0 && ::IsWindowVisible(hChild))
-                *(std::string*)lParam += TextOf(hChild);
-            return TRUE;
-        },
-        (LPARAM)&text);
+    ::EnumChildWindows(hBox, AddStaticText, (LPARAM)&text);
     return text;
 }
 

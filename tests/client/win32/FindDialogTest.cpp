@@ -43,22 +43,21 @@ private:
     CCommListCtrl& m_list;
 };
 
+BOOL CALLBACK TakeFindDialog(HWND hWnd, LPARAM lParam)
+{
+    if (::IsWindowVisible(hWnd) && ::GetDlgItem(hWnd, IDC_FIND_SEARCH) != nullptr)
+    {
+        *(HWND*)lParam = hWnd;
+        return FALSE;
+    }
+    return TRUE;
+}
+
 // The find dialog of this thread once it shows.
 HWND FindDialogWindow()
 {
     HWND hFound = nullptr;
-    ::EnumThreadWindows(
-        ::GetCurrentThreadId(),
-        [](HWND hWnd, LPARAM lParam)
-        {
-            if (::IsWindowVisible(hWnd) && ::GetDlgItem(hWnd, IDC_FIND_SEARCH) != nullptr)
-            {
-                *(HWND*)lParam = hWnd;
-                return FALSE;
-            }
-            return TRUE;
-        },
-        (LPARAM)&hFound);
+    ::EnumThreadWindows(::GetCurrentThreadId(), TakeFindDialog, (LPARAM)&hFound);
     return hFound;
 }
 

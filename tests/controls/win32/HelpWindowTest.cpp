@@ -59,27 +59,29 @@ CString HelpCaption()
     return caption;
 }
 
+struct HelpWindowSearch
+{
+    CString caption;
+    std::vector<HWND> found;
+};
+
+BOOL CALLBACK NoteHelpWindow(HWND hWnd, LPARAM lParam)
+{
+    auto* pSearch = reinterpret_cast<HelpWindowSearch*>(lParam);
+    DWORD dwProcess = 0;
+    ::GetWindowThreadProcessId(hWnd, &dwProcess);
+    char szText[256] = {};
+    ::GetWindowTextA(hWnd, szText, sizeof(szText));
+    if (dwProcess == ::GetCurrentProcessId() && pSearch->caption == szText)
+        pSearch->found.push_back(hWnd);
+    return TRUE;
+}
+
 // The top-level windows of this process with the help window's caption.
 std::vector<HWND> HelpWindows()
 {
-    struct Search
-    {
-        CString caption;
-        std::vector<HWND> found;
-    } search{HelpCaption(), {}};
-    ::EnumWindows(
-        [](HWND hWnd, LPARAM lParam) -> BOOL
-        {
-            auto* pSearch = reinterpret_cast<Search*>(lParam);
-            DWORD dwProcess = 0;
-            ::GetWindowThreadProcessId(hWnd, &dwProcess);
-            char szText[256] = {};
-            ::GetWindowTextA(hWnd, szText, sizeof(szText));
-            if (dwProcess == ::GetCurrentProcessId() && pSearch->caption == szText)
-                pSearch->found.push_back(hWnd);
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&search));
+    HelpWindowSearch search{HelpCaption(), {}};
+    ::EnumWindows(NoteHelpWindow, reinterpret_cast<LPARAM>(&search));
     return search.found;
 }
 
@@ -251,18 +253,17 @@ TEST(HelpPagesResourceTest, EveryHelpIdOfTheDialogsHasItsPageLinkingTheStyleShee
     EXPECT_FALSE(LoadHelpPage(hModule, 30999, missing));
 }
 
+static BOOL CALLBACK NoteResourceId(HMODULE, LPCSTR, LPSTR lpName, LONG_PTR lParam)
+{
+    if (IS_INTRESOURCE(lpName))
+        reinterpret_cast<std::vector<UINT>*>(lParam)->push_back((UINT)(UINT_PTR)lpName);
+    return TRUE;
+}
+
 TEST(HelpPagesResourceTest, EveryPageOfTheProgramLinksTheStyleSheet)
 {
     std::vector<UINT> ids;
-    ::EnumResourceNamesA(
-        AfxGetResourceHandle(), RT_HTML,
-        [](HMODULE, LPCSTR, LPSTR lpName, LONG_PTR lParam) -> BOOL
-        {
-            if (IS_INTRESOURCE(lpName))
-                reinterpret_cast<std::vector<UINT>*>(lParam)->push_back((UINT)(UINT_PTR)lpName);
-            return TRUE;
-        },
-        reinterpret_cast<LONG_PTR>(&ids));
+    ::EnumResourceNamesA(AfxGetResourceHandle(), RT_HTML, NoteResourceId, reinterpret_cast<LONG_PTR>(&ids));
     ASSERT_FALSE(ids.empty());
     for (UINT nId : ids)
     {
