@@ -81,7 +81,7 @@ void CTanzoAItemBaseListCtrl::PostNotifyToParent(int nRow, int nColumn)
     }
     CString strLink;
     if (GetCellLink(nRow, nColumn, strLink) && IsOpenableLink(strLink))
-        ShellOpen(strLink, m_hWnd);
+        OpenInBrowser(strLink, m_hWnd);
 }
 
 HICON CTanzoAItemBaseListCtrl::GetCellIcon(int nRow, int nColumn, BOOL)
@@ -199,7 +199,7 @@ BOOL CTanzoAItemBaseListCtrl::OpenItemPage(int nRow)
     const CString strUrl = pItem->GetItemURL();
     if (!IsOpenableLink(strUrl))
         return FALSE;
-    ShellOpen(strUrl, m_hWnd);
+    OpenInBrowser(strUrl, m_hWnd);
     return TRUE;
 }
 

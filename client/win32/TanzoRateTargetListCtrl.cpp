@@ -104,7 +104,7 @@ BOOL OpenWebLink(const CString& strLink, HWND hWnd)
 {
     if (!HasUrlScheme(strLink, URL_SCHEME_HTTP | URL_SCHEME_HTTPS))
         return FALSE;
-    ShellOpen(strLink, hWnd);
+    OpenInBrowser(strLink, hWnd);
     return TRUE;
 }
 } // namespace

@@ -15,12 +15,27 @@
 
 namespace
 {
-// What the one-time-password step came to.
-enum OneTimePasswordOutcome
+// For as long as it lives, a redirect the client refuses is the log-in's to
+// report: the client shows nothing for it.
+class CRefusedRedirectScope
 {
-    NoOneTimePasswordForm,
-    OneTimePasswordFailed,
-    OneTimePasswordSignedIn,
+public:
+    explicit CRefusedRedirectScope(CHttpComm& comm)
+        : m_comm(comm), m_bWasSet(comm.TestAny(CHttpComm::flagCallerReportsRefusedRedirect) != 0)
+    {
+        m_comm.Add(CHttpComm::flagCallerReportsRefusedRedirect);
+    }
+    ~CRefusedRedirectScope()
+    {
+        if (!m_bWasSet)
+            m_comm.Remove(CHttpComm::flagCallerReportsRefusedRedirect);
+    }
+    CRefusedRedirectScope(const CRefusedRedirectScope&) = delete;
+    CRefusedRedirectScope& operator=(const CRefusedRedirectScope&) = delete;
+
+private:
+    CHttpComm& m_comm;
+    BOOL m_bWasSet;
 };
 } // namespace
 
@@ -99,10 +114,10 @@ BOOL CAuctionLoginController::HttpLogin(LPCTSTR url, const CUserAccount& account
         CString nextUrl;
         if (nDepth < MaxLoginPageDepth && RunCaptchaStep(pParent, nextUrl))
             return HttpLogin(nextUrl, account, pParent, nDepth + 1);
-        const int outcome = RunOneTimePasswordStep(account, pParent);
-        if (outcome != OneTimePasswordSignedIn && !IsCancelled())
-            ShowMessageId(outcome == NoOneTimePasswordForm ? IDS_LOGIN_NO_FORM : IDS_LOGIN_FAILED);
-        return outcome == OneTimePasswordSignedIn;
+        const BOOL bSignedIn = RunOneTimePasswordStep(account, pParent);
+        if (!bSignedIn && !IsCancelled() && !m_bReported)
+            ShowMessageId(IDS_LOGIN_NO_FORM);
+        return bSignedIn;
     }
 
     // The page's own inputs first: it must not be able to replace the
@@ -146,8 +161,16 @@ BOOL CAuctionLoginController::HttpLogin(LPCTSTR url, const CUserAccount& account
     }
     CString body;
     fields.BuildBody(body);
-    if (!Fetch(target, body))
-        return FALSE;
+    {
+        // A redirect may not carry the password off the log-in origin.
+        CRefusedRedirectScope refusal(*pComm);
+        if (!Fetch(target, body))
+        {
+            if (pComm->IsRedirectRefused() && !IsCancelled())
+                ShowMessageId(IDS_LOGIN_FAILED);
+            return FALSE;
+        }
+    }
 
     CString finalUrl;
     pComm->GetUrl(finalUrl);
@@ -162,7 +185,7 @@ BOOL CAuctionLoginController::HttpLogin(LPCTSTR url, const CUserAccount& account
             CString nextUrl;
             if (nDepth < MaxLoginPageDepth && RunCaptchaStep(pParent, nextUrl))
                 return HttpLogin(nextUrl, account, pParent, nDepth + 1);
-            bSuccess = RunOneTimePasswordStep(account, pParent) == OneTimePasswordSignedIn;
+            bSuccess = RunOneTimePasswordStep(account, pParent);
         }
         else
             bSuccess = InteractiveLogin(account, LoginScript, pParent);
@@ -298,25 +321,25 @@ BOOL CAuctionLoginController::RunCaptchaStep(CWnd* pParent, CString& nextUrl)
     return bResult;
 }
 
-int CAuctionLoginController::RunOneTimePasswordStep(const CUserAccount& account, CWnd* pParent)
+BOOL CAuctionLoginController::RunOneTimePasswordStep(const CUserAccount& account, CWnd* pParent)
 {
     CString formHtml, done, snapshot;
     if (!FindOneTimePasswordForm(*m_progress.GetHttpComm(), formHtml))
-        return NoOneTimePasswordForm;
+        return FALSE;
     if (!ReadOneTimePasswordDoneValue(formHtml, done) || !MakeSnapshot(snapshot))
-        return OneTimePasswordFailed;
+        return FALSE;
     std::unique_ptr<CLoginStepDialog> pDialog(
         CreateLoginDialog(CLoginStepDialog::KindOneTimePassword, snapshot, done, pParent));
     if (!pDialog)
-        return OneTimePasswordFailed;
+        return FALSE;
     if (GetOneTimePasswordTimeout() > 0)
         pDialog->SetTimeout(GetOneTimePasswordTimeout());
     Remove(flagCancelled);
     // The dialog's OK means the service went on; whether it signed in as
     // this account the service's pages tell.
     if (RunDialog(*pDialog) != IDOK)
-        return OneTimePasswordFailed;
-    return IsSignedInAs(account, IDS_LOGIN_STATUS_CHECK) ? OneTimePasswordSignedIn : OneTimePasswordFailed;
+        return FALSE;
+    return IsSignedInAs(account, IDS_LOGIN_STATUS_CHECK);
 }
 
 BOOL CAuctionLoginController::Fetch(LPCTSTR url, LPCTSTR body)

@@ -92,9 +92,9 @@ protected:
 private:
     // The captcha step: TRUE with the address to go on with.
     BOOL RunCaptchaStep(CWnd* pParent, CString& nextUrl);
-    // The one-time-password step: whether the page had its form, and
-    // whether, after the dialog's OK, the service shows the account's ID.
-    int RunOneTimePasswordStep(const CUserAccount& account, CWnd* pParent);
+    // The one-time-password step: TRUE when the page had its form and,
+    // after the dialog's OK, the service shows the account's ID.
+    BOOL RunOneTimePasswordStep(const CUserAccount& account, CWnd* pParent);
     // One request (retried once when it has no body); a request the user
     // stopped makes the log-in a cancelled one.
     BOOL Fetch(LPCTSTR url, LPCTSTR body);

@@ -53,6 +53,11 @@ BOOL IsLoginDialogLoginPage(LPCTSTR url)
     return FALSE;
 }
 
+BOOL IsLoginFormPage(LPCTSTR url)
+{
+    return IsLoginDialogLoginPage(url) && BeginsWithOrigin(url, GetServiceOrigin(HostLogin));
+}
+
 BOOL IsProtectedLoginPage(LPCTSTR url)
 {
     CString rest;
@@ -119,8 +124,11 @@ int DecideBrowserLoginNavigation(DWORD state, const LoginNavigation& navigation,
     if (IsLoginDialogLoginPage(navigation.url))
     {
         seenId.Empty();
-        if (navigation.postData != nullptr && *navigation.postData != '\0')
-            GetQueryParameter(CString("?") + navigation.postData, "login", seenId, TRUE);
+        if (navigation.postData == nullptr || *navigation.postData == '\0')
+            return LoginNavigationPass;
+        if (!IsLoginFormPage(navigation.url))
+            return LoginNavigationFail;
+        GetQueryParameter(CString("?") + navigation.postData, "login", seenId, TRUE);
         return LoginNavigationPass;
     }
     if (IsProtectedLoginPage(navigation.url) || IsSupportRegistrationPage(navigation.url))
@@ -151,7 +159,9 @@ int DecideManualDocument(DWORD state, const LoginDocument& document, LPCTSTR don
     if (IsLoginDoneAddress(document.url, done))
         return LoginDocumentDone;
     if (IsLoginDialogLoginPage(document.url))
-        return (state & CLoginStepDialog::StateSucceeded) != 0 ? LoginDocumentNothing : LoginDocumentFillForm;
+        return (state & CLoginStepDialog::StateSucceeded) != 0 || !IsLoginFormPage(document.url)
+                   ? LoginDocumentNothing
+                   : LoginDocumentFillForm;
     if (!document.hasLoginForm && !document.hasCaptchaForm)
         return LoginDocumentDeclareSuccess;
     return LoginDocumentNothing;
@@ -167,9 +177,15 @@ int DecideScriptDocument(DWORD state, const LoginDocument& document, LPCTSTR don
     return IsLoginDialogLoginPage(document.url) ? LoginDocumentLoginPageAgain : LoginDocumentFail;
 }
 
-int DecideScriptStartDocument(int filled, BOOL hasStartUrl)
+int DecideScriptStartDocument(LPCTSTR url, BOOL hasStartUrl)
 {
-    if ((filled & (LoginFilledId | LoginFilledPassword)) == (LoginFilledId | LoginFilledPassword))
-        return LoginDocumentSubmit;
+    if (IsLoginFormPage(url))
+        return LoginDocumentFillForm;
     return hasStartUrl ? LoginDocumentFail : LoginDocumentNothing;
+}
+
+int DecideScriptFilledForm(int filled)
+{
+    const int both = LoginFilledId | LoginFilledPassword;
+    return (filled & both) == both ? LoginDocumentSubmit : LoginDocumentFail;
 }

@@ -14,6 +14,10 @@
 // before them), the pages of the protected log-in host, the support
 // registration the service may put in between, and the done address.
 BOOL IsLoginDialogLoginPage(LPCTSTR url);
+// A log-in page the account may be filled into: one on the configured
+// log-in origin itself, its scheme included (never an http:// page of an
+// https:// host).
+BOOL IsLoginFormPage(LPCTSTR url);
 BOOL IsProtectedLoginPage(LPCTSTR url);
 BOOL IsSupportRegistrationPage(LPCTSTR url);
 BOOL IsLoginDoneAddress(LPCTSTR url, LPCTSTR done);
@@ -30,6 +34,7 @@ enum LoginNavigationAction
     LoginNavigationPass,        // let it go
     LoginNavigationOpenOutside, // cancel it, stop the browser, open the address outside
     LoginNavigationDone,        // cancel it: the log-in succeeded, end with OK
+    LoginNavigationFail,        // cancel it: the log-in failed, end with Cancel
 };
 
 struct LoginNavigation
@@ -42,7 +47,9 @@ struct LoginNavigation
 int DecideCaptchaNavigation(DWORD state, const LoginNavigation& navigation);
 int DecideOneTimePasswordNavigation(DWORD state, const LoginNavigation& navigation, LPCTSTR done);
 // The browser log-in also learns the ID the user sends: a log-in page
-// empties seenId and, when it posts a form, takes its "login" value.
+// empties seenId and, when it posts a form, takes its "login" value. A
+// form posted to a log-in page off the configured origin is not sent: it
+// carries the password.
 int DecideBrowserLoginNavigation(DWORD state, const LoginNavigation& navigation, LPCTSTR done,
                                  CString& seenId);
 
@@ -81,9 +88,13 @@ enum
     LoginFilledId = 0x1,
     LoginFilledPassword = 0x2,
 };
-// The scripted log-in's first document, once the form was filled (filled:
-// LoginFilled... bits): send it when both went in; without a start
-// address there is nothing to lose by waiting; else give up.
-int DecideScriptStartDocument(int filled, BOOL hasStartUrl);
+// The scripted log-in's first document (url): the account goes only into a
+// log-in page of the configured origin (LoginDocumentFillForm); any other
+// page ends the log-in, and without a start address there is nothing to
+// lose by waiting.
+int DecideScriptStartDocument(LPCTSTR url, BOOL hasStartUrl);
+// The filled-in form (filled: LoginFilled... bits): send it when both went
+// in, else give up.
+int DecideScriptFilledForm(int filled);
 
 #endif // TANZO_AUCTION_LOGINDIALOGRULES_H

@@ -5,7 +5,7 @@
 // builds). It writes its HTML to a temporary file of the program's work
 // area, shows the file in a browser frame it places over a placeholder of
 // its owner, and listens to that browser: the page's own navigations stay,
-// a link the user clicks opens in a browser of its own (ShellOpen), right
+// a link the user clicks opens in a browser of its own (OpenInBrowser), right
 // clicks do nothing, and link addresses go to the status window.
 
 #include "afx/Wnd.h"

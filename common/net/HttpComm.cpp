@@ -91,6 +91,11 @@ void CHttpComm::GetUrl(CString& out) const
     out = m_strUrl;
 }
 
+BOOL CHttpComm::IsRedirectRefused() const
+{
+    return m_state.TestAny(stateRedirectRefused) != 0;
+}
+
 BOOL CHttpComm::GetSchemeAndHost(CString& out) const
 {
     return ::GetSchemeAndHost(m_strUrl, out);
@@ -194,16 +199,28 @@ BOOL CHttpComm::RunSend(HttpRequestState& state, CString strUrl, LPCVOID pBody, 
                     ShowMessageId(IDS_HTTP_TOO_MANY_REDIRECTS, MB_OK);
                 return FALSE;
             }
-            // Resolved against the URL that answered, by the next round.
-            strUrl = exchange.strTarget;
-            ++nDepth;
-            if (!RedirectKeepsBody(exchange.dwStatus))
+            const BOOL bHasBody = pBody != nullptr && dwLength > 0;
+            const HttpRedirectStep step = DecideRedirectStep(exchange.dwStatus, bHasBody, m_strUrl,
+                                                             ResolveHttpUrl(m_strUrl, exchange.strTarget));
+            if (step != HttpRedirectRefused)
             {
-                pBody = nullptr;
-                dwLength = 0;
-                pszHeaders = nullptr;
+                // Resolved against the URL that answered, by the next round.
+                strUrl = exchange.strTarget;
+                ++nDepth;
+                if (step == HttpRedirectAsGet)
+                {
+                    pBody = nullptr;
+                    dwLength = 0;
+                    pszHeaders = nullptr;
+                }
+                continue;
             }
-            continue;
+            // Nothing goes to the new address; the request failed here.
+            m_state.Add(stateRedirectRefused);
+            if (TestAny(flagCallerReportsRefusedRedirect))
+                return FALSE;
+            exchange.failure = HttpFailConnection;
+            exchange.strErrorText.Empty();
         }
 
         const BOOL bHasBody = pBody != nullptr && dwLength > 0;

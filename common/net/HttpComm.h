@@ -25,11 +25,15 @@ public:
     enum
     {
         flagQuiet = 0x01, // no message box at all; failures are only returned
+        // A redirect refused for its body (IsRedirectRefused) ends the
+        // request without a message: the caller tells the user itself.
+        flagCallerReportsRefusedRedirect = 0x02,
     };
     // Bits of the state word.
     enum
     {
-        stateCharsetKnown = 0x02, // charset determined (header, meta tag or guess)
+        stateCharsetKnown = 0x02,    // charset determined (header, meta tag or guess)
+        stateRedirectRefused = 0x04, // a 307/308 would have taken the body off its origin
     };
     // INTERNET_FLAG_RELOAD, INTERNET_FLAG_EXISTING_CONNECT,
     // INTERNET_FLAG_NO_CACHE_WRITE and INTERNET_FLAG_NO_AUTO_REDIRECT.
@@ -73,6 +77,9 @@ public:
     DWORD GetStatusCode() const { return m_dwStatusCode; }
     // The WinInet error of the last failed request, 0 when none.
     DWORD GetLastError() const { return m_dwLastError; }
+    // The last request failed because a redirect would have sent its body
+    // to another origin (DecideRedirectStep); nothing was sent there.
+    BOOL IsRedirectRefused() const;
 
     // The page's source is the answer: it cannot be set from outside.
     void SetSource(LPCTSTR text) override;

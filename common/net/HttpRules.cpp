@@ -1,6 +1,7 @@
 #include "net/HttpRules.h"
 
 #include "afx/Collections.h"
+#include "afx/ParseUrl.h"
 #include "text/Charset.h"
 #include "text/HtmlParser.h"
 #include "text/MarkupNode.h"
@@ -228,6 +229,27 @@ BOOL IsRedirectStatus(DWORD status)
 BOOL RedirectKeepsBody(DWORD status)
 {
     return status == 307 || status == 308;
+}
+
+BOOL IsSameHttpOrigin(LPCTSTR url, LPCTSTR otherUrl)
+{
+    DWORD service = 0, otherService = 0;
+    CString server, otherServer, object;
+    INTERNET_PORT port = 0, otherPort = 0;
+    if (url == nullptr || otherUrl == nullptr || !AfxParseURL(url, service, server, object, port) ||
+        !AfxParseURL(otherUrl, otherService, otherServer, object, otherPort))
+        return FALSE;
+    if (service != AFX_INET_SERVICE_HTTP && service != AFX_INET_SERVICE_HTTPS)
+        return FALSE;
+    return service == otherService && port == otherPort && !server.IsEmpty() &&
+           server.CompareNoCase(otherServer) == 0;
+}
+
+HttpRedirectStep DecideRedirectStep(DWORD status, BOOL hasBody, LPCTSTR fromUrl, LPCTSTR toUrl)
+{
+    if (!hasBody || !RedirectKeepsBody(status))
+        return HttpRedirectAsGet;
+    return IsSameHttpOrigin(fromUrl, toUrl) ? HttpRedirectWithBody : HttpRedirectRefused;
 }
 
 HttpStatusOutcome ClassifyHttpStatus(DWORD status, LPCTSTR rawHeaders, CString& target)

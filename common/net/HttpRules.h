@@ -79,6 +79,24 @@ BOOL IsRedirectStatus(DWORD status);
 // request into a GET.
 BOOL RedirectKeepsBody(DWORD status);
 
+// TRUE when both are absolute http or https addresses of one origin: the
+// same scheme, host (in any letter case) and port (a default port written
+// or not).
+BOOL IsSameHttpOrigin(LPCTSTR url, LPCTSTR otherUrl);
+
+enum HttpRedirectStep
+{
+    HttpRedirectAsGet,    // follow it without the body
+    HttpRedirectWithBody, // follow it with the same body and headers
+    HttpRedirectRefused,  // the body would leave its origin: follow nothing
+};
+
+// How a redirect (status, to the absolute toUrl) of a request to fromUrl is
+// followed. A body goes again only to the origin it was sent to: what a
+// form posts (a password) must reach no other host, nor the same host over
+// plain http.
+HttpRedirectStep DecideRedirectStep(DWORD status, BOOL hasBody, LPCTSTR fromUrl, LPCTSTR toUrl);
+
 enum HttpStatusOutcome
 {
     HttpStatusDone,        // an answer below 400 that is not a redirect

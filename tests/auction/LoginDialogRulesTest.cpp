@@ -234,7 +234,62 @@ TEST_F(LoginDialogRules, Documents)
         EXPECT_EQ(c.action, action) << c.dialog << " " << c.state << " " << c.url;
     }
 
-    EXPECT_EQ(LoginDocumentSubmit, DecideScriptStartDocument(LoginFilledId | LoginFilledPassword, TRUE));
-    EXPECT_EQ(LoginDocumentFail, DecideScriptStartDocument(LoginFilledId, TRUE));
-    EXPECT_EQ(LoginDocumentNothing, DecideScriptStartDocument(0, FALSE));
+    EXPECT_EQ(LoginDocumentSubmit, DecideScriptFilledForm(LoginFilledId | LoginFilledPassword));
+    EXPECT_EQ(LoginDocumentFail, DecideScriptFilledForm(LoginFilledId));
+    EXPECT_EQ(LoginDocumentFail, DecideScriptFilledForm(0));
+}
+
+// The account goes only into a log-in page of the configured origin, with
+// its scheme: wherever else the first document came from, the scripted
+// log-in ends without filling anything in.
+TEST_F(LoginDialogRules, AccountGoesOnlyIntoTheConfiguredLogInPage)
+{
+    struct Case
+    {
+        const char* url;
+        BOOL fill;
+    } cases[] = {
+        {kLogin, TRUE},
+        {"HTTPS://LOGIN.YAHOO.CO.JP/config/login?.src=auc", TRUE},
+        {"https://login.yahoo.co.jp/config/login_verify2?.ct=1", TRUE},
+        {"https://login.yahoo.co.jp/logincushion/", TRUE},
+        {"http://login.yahoo.co.jp/config/login?.src=auc", FALSE}, // plain http of the https host
+        {"https://login.example.com/config/login", FALSE},
+        {"https://login.yahoo.co.jp.example.com/config/login", FALSE},
+        {"https://login.yahoo.co.jp:8443/config/login", FALSE},
+        {"https://ads.example.com/?r=https://login.yahoo.co.jp/config/login", FALSE},
+        {"https://login.yahoo.co.jp/", FALSE},
+        {kProtected, FALSE},
+        {kDone, FALSE},
+        {"about:blank", FALSE},
+        {"", FALSE},
+    };
+    const LoginNavigation kAnyPost = {nullptr, "", "login=demo&passwd=secret"};
+    for (const Case& c : cases)
+    {
+        EXPECT_EQ(c.fill, IsLoginFormPage(c.url)) << c.url;
+        EXPECT_EQ(c.fill ? LoginDocumentFillForm : LoginDocumentFail, DecideScriptStartDocument(c.url, TRUE))
+            << c.url;
+        const LoginDocument document = {c.url, TRUE, FALSE, FALSE};
+        const int manual = DecideManualDocument(kRequested, document, kDone);
+        EXPECT_EQ(c.fill, manual == LoginDocumentFillForm) << c.url;
+        // A form posted to a log-in page passes only on the origin itself.
+        LoginNavigation post = kAnyPost;
+        post.url = c.url;
+        CString seen;
+        if (IsLoginDialogLoginPage(c.url))
+        {
+            EXPECT_EQ(c.fill ? LoginNavigationPass : LoginNavigationFail,
+                      DecideBrowserLoginNavigation(kRequested, post, kDone, seen))
+                << c.url;
+        }
+    }
+    EXPECT_EQ(LoginDocumentNothing, DecideScriptStartDocument("about:blank", FALSE));
+
+    // With the stand-in's plain http origin, that origin is the one.
+    ASSERT_TRUE(SetServiceOrigin(HostLogin, "http://127.0.0.1:4000"));
+    EXPECT_EQ(LoginDocumentFillForm, DecideScriptStartDocument("http://127.0.0.1:4000/config/login?x", TRUE));
+    EXPECT_EQ(LoginDocumentFail, DecideScriptStartDocument("https://127.0.0.1:4000/config/login?x", TRUE));
+    EXPECT_EQ(LoginDocumentFail, DecideScriptStartDocument("http://127.0.0.1:4001/config/login?x", TRUE));
+    EXPECT_EQ(LoginDocumentFail, DecideScriptStartDocument("http://127.0.0.2:4000/config/login?x", TRUE));
 }

@@ -67,27 +67,97 @@ TEST(HttpComm, RedirectAfterPostTurnsIntoGetUnless307Or308)
 {
     const char body[] = "a=1&b=2";
     const char headers[] = "Content-type: text/plain\r\n";
-    for (DWORD status : {301u, 302u, 303u, 307u, 308u})
+    for (const char* target : {"http://h/done", "done"})
+    {
+        for (DWORD status : {301u, 302u, 303u, 307u, 308u})
+        {
+            CFakeNetwork net(
+                [status, target](const SentRequest& sent, HttpExchange& x, HttpRequestState&)
+                {
+                    if (sent.url == "http://h/form")
+                        Respond(x, status, target);
+                    else
+                        Respond(x, 200, "", "ok");
+                });
+            CHttpComm comm;
+            EXPECT_TRUE(comm.Send("http://h/form", body, 7, headers, TRUE, 0)) << status;
+            ASSERT_EQ(2u, net.requests.size());
+            EXPECT_TRUE(net.requests[0].post);
+            EXPECT_EQ(headers, net.requests[0].headers);
+            bool keeps = status == 307 || status == 308;
+            EXPECT_EQ(keeps, net.requests[1].post) << status;
+            EXPECT_EQ(keeps ? body : "", net.requests[1].body) << status;
+            EXPECT_EQ(keeps ? headers : "", net.requests[1].headers) << status;
+            EXPECT_EQ("http://h/done", UrlOf(comm));
+            EXPECT_FALSE(comm.IsRedirectRefused());
+        }
+    }
+}
+
+// A 307 or 308 that would take a posted body to another origin is not
+// followed at all; a GET goes wherever the redirect leads.
+TEST(HttpComm, RedirectNeverTakesABodyOffItsOrigin)
+{
+    struct
+    {
+        const char* from;
+        const char* to;
+        DWORD status;
+        bool post;
+        bool followed;
+    } cases[] = {
+        {"http://h/form", "http://other:81/done", 307, true, false},
+        {"https://h/form", "http://h/form", 308, true, false},
+        {"https://h/form", "https://h:8443/form", 307, true, false},
+        {"http://h/form", "//other/done", 307, true, false},
+        {"http://h/form", "http://other:81/done", 302, true, true},
+        {"http://h/page", "http://other:81/done", 307, false, true},
+    };
+    for (const auto& c : cases)
     {
         CFakeNetwork net(
-            [status](const SentRequest& sent, HttpExchange& x, HttpRequestState&)
+            [&c](const SentRequest& sent, HttpExchange& x, HttpRequestState&)
             {
-                if (sent.url == "http://h/form")
-                    Respond(x, status, "http://other:81/done");
+                if (sent.url == c.from)
+                    Respond(x, c.status, c.to);
                 else
                     Respond(x, 200, "", "ok");
             });
+        CMessageBoxes boxes;
         CHttpComm comm;
-        EXPECT_TRUE(comm.Send("http://h/form", body, 7, headers, TRUE, 0)) << status;
-        ASSERT_EQ(2u, net.requests.size());
-        EXPECT_TRUE(net.requests[0].post);
-        EXPECT_EQ(headers, net.requests[0].headers);
-        bool keeps = status == 307 || status == 308;
-        EXPECT_EQ(keeps, net.requests[1].post) << status;
-        EXPECT_EQ(keeps ? body : "", net.requests[1].body) << status;
-        EXPECT_EQ(keeps ? headers : "", net.requests[1].headers) << status;
-        EXPECT_EQ("http://other:81/done", UrlOf(comm));
+        EXPECT_EQ(c.followed, comm.Request(c.from, c.post ? "passwd=secret" : nullptr) != FALSE) << c.to;
+        EXPECT_EQ(c.followed ? 2u : 1u, net.requests.size()) << c.to;
+        for (const SentRequest& sent : net.requests)
+            EXPECT_TRUE(sent.url == c.from || !sent.post) << c.to;
+        EXPECT_EQ(!c.followed, comm.IsRedirectRefused() != FALSE) << c.to;
+        // Refused: a failure the client reports (Cancel chosen: no second try).
+        ASSERT_EQ(c.followed ? 0u : 1u, boxes.texts.size()) << c.to;
+        if (!c.followed)
+        {
+            EXPECT_EQ(LoadText(IDS_HTTP_CONNECT_FAILED), boxes.texts[0]);
+            EXPECT_EQ((UINT)(MB_RETRYCANCEL | MB_ICONEXCLAMATION | MB_DEFBUTTON2), boxes.types[0]);
+        }
     }
+
+    // The caller that reports it itself gets no box; the next request
+    // starts clean.
+    CFakeNetwork net(
+        [](const SentRequest& sent, HttpExchange& x, HttpRequestState&)
+        {
+            if (sent.url == "http://h/form")
+                Respond(x, 307, "http://other/form");
+            else
+                Respond(x, 200, "", "ok");
+        });
+    CMessageBoxes boxes;
+    CHttpComm comm;
+    comm.Add(CHttpComm::flagCallerReportsRefusedRedirect);
+    EXPECT_FALSE(comm.Request("http://h/form", "passwd=secret"));
+    EXPECT_TRUE(comm.IsRedirectRefused());
+    EXPECT_TRUE(boxes.texts.empty());
+    EXPECT_EQ(1u, net.requests.size());
+    EXPECT_TRUE(comm.Request("http://h/page"));
+    EXPECT_FALSE(comm.IsRedirectRefused());
 }
 
 TEST(HttpComm, FormPostWithoutHeadersSendsTheFormContentType)

@@ -222,6 +222,43 @@ TEST(HttpRules, ClassifiesStatusCodes)
     EXPECT_FALSE(RedirectKeepsBody(303));
 }
 
+// A body goes again only to the origin that it was sent to.
+TEST(HttpRules, RedirectKeepsABodyOnlyOnItsOrigin)
+{
+    const char kFrom[] = "https://login.example.jp/config/login";
+    struct
+    {
+        DWORD status;
+        BOOL body;
+        const char* to;
+        HttpRedirectStep step;
+    } cases[] = {
+        {307, TRUE, "https://login.example.jp/config/login2", HttpRedirectWithBody},
+        {308, TRUE, "https://LOGIN.Example.JP/x?y", HttpRedirectWithBody},
+        {307, TRUE, "https://login.example.jp:443/x", HttpRedirectWithBody},
+        {307, TRUE, "http://login.example.jp/config/login", HttpRedirectRefused}, // https to http
+        {308, TRUE, "https://other.example.jp/config/login", HttpRedirectRefused},
+        {307, TRUE, "https://login.example.jp:8443/config/login", HttpRedirectRefused},
+        {307, TRUE, "https://login.example.jp.other.jp/", HttpRedirectRefused},
+        {307, TRUE, "https://login.example.jp@other.jp/", HttpRedirectRefused},
+        {307, TRUE, "ftp://login.example.jp/", HttpRedirectRefused},
+        {307, TRUE, "", HttpRedirectRefused},
+        // Without a body, or turned into a GET, nothing of it goes along.
+        {307, FALSE, "http://other.example.jp/", HttpRedirectAsGet},
+        {302, TRUE, "http://other.example.jp/", HttpRedirectAsGet},
+        {303, TRUE, "https://login.example.jp/done", HttpRedirectAsGet},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(c.step, DecideRedirectStep(c.status, c.body, kFrom, c.to)) << c.status << " " << c.to;
+
+    EXPECT_TRUE(IsSameHttpOrigin("http://127.0.0.1:4000/a", "HTTP://127.0.0.1:4000?b"));
+    EXPECT_TRUE(IsSameHttpOrigin("http://h/a", "http://h:80/b"));
+    EXPECT_FALSE(IsSameHttpOrigin("http://127.0.0.1:4000/a", "http://127.0.0.2:4000/a"));
+    EXPECT_FALSE(IsSameHttpOrigin("http://127.0.0.1:4000/a", "http://127.0.0.1:4001/a"));
+    EXPECT_FALSE(IsSameHttpOrigin("/a", "/a"));
+    EXPECT_FALSE(IsSameHttpOrigin(nullptr, "http://h/"));
+}
+
 TEST(HttpRules, RetriesOnlyBodylessRequestsAfterTransientFailures)
 {
     struct

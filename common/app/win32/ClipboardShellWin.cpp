@@ -1,6 +1,7 @@
 #include "app/ClipboardShell.h"
 
 #include "afx/ScopedWin.h"
+#include "app/WebAddress.h"
 
 #include <shellapi.h>
 
@@ -65,9 +66,16 @@ SHELL_OPEN_HOOK SetShellOpenHook(SHELL_OPEN_HOOK pfnHook)
     return pfnOld;
 }
 
-INT_PTR ShellOpen(LPCTSTR target, HWND window)
+BOOL OpenInBrowser(LPCTSTR url, HWND window)
 {
-    if (g_pfnShellOpenHook != nullptr)
-        return g_pfnShellOpenHook(target, window);
-    return (INT_PTR)::ShellExecuteA(window, "open", target, nullptr, nullptr, SW_SHOWNORMAL);
+    // The shell would run a program, open a file or a share, or hand the
+    // text to any registered protocol: only the browser's addresses go.
+    if (!IsWebAddress(url))
+        return FALSE;
+    const INT_PTR nResult =
+        g_pfnShellOpenHook != nullptr
+            ? g_pfnShellOpenHook(url, window)
+            : (INT_PTR)::ShellExecuteA(window, "open", url, nullptr, nullptr, SW_SHOWNORMAL);
+    // ShellExecute's success is a value above 32.
+    return nResult > 32;
 }

@@ -145,7 +145,7 @@ void CDecorateStatic::DrawLabelText(CDC* pDC, CRect rect, UINT nFormat)
 void CDecorateStatic::OnLButtonDown(UINT nFlags, CPoint point)
 {
     if (HasLink() && IsPointInText(point))
-        ShellOpen(m_strLink, m_hWnd);
+        OpenInBrowser(m_strLink, m_hWnd);
     Default();
 }
 

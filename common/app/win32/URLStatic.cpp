@@ -67,7 +67,7 @@ void CURLStatic::OnCopyLink()
 void CURLStatic::OnOpenLink()
 {
     if (HasLink())
-        ShellOpen(m_strLink, m_hWnd);
+        OpenInBrowser(m_strLink, m_hWnd);
 }
 
 void CURLStatic::OnUpdateLinkCommand(CCmdUI* pCmdUI)

@@ -1,6 +1,7 @@
 #include "auction/ShipMethodListCtrl.h"
 
 #include "app/ClipboardShell.h"
+#include "app/WebAddress.h"
 #include "auction/AuctionShipMethodControlBaseDialog.h"
 
 IMPLEMENT_DYNAMIC(CShipMethodListCtrl, CCommListCtrl)
@@ -37,14 +38,15 @@ const CShipMethod* CShipMethodListCtrl::GetRowMethod(int nRow) const
 BOOL CShipMethodListCtrl::IsLinkCell(int nRow, int nColumn) const
 {
     const CShipMethod* pMethod = GetRowMethod(nRow);
-    return nColumn == kFeeColumn && pMethod != nullptr && !pMethod->GetLink().IsEmpty();
+    // Only what the browser may open is offered as a link.
+    return nColumn == kFeeColumn && pMethod != nullptr && IsWebAddress(pMethod->GetLink());
 }
 
 void CShipMethodListCtrl::PostNotifyToParent(int nRow, int nColumn)
 {
     const CShipMethod* pMethod = GetRowMethod(nRow);
     if (IsLinkCell(nRow, nColumn))
-        ShellOpen(pMethod->GetLink(), m_hWnd);
+        OpenInBrowser(pMethod->GetLink(), m_hWnd);
 }
 
 COLORREF CShipMethodListCtrl::GetColumnTextColor(int nRow, int nColumn, BOOL bSelected)

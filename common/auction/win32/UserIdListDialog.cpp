@@ -159,7 +159,7 @@ LRESULT CUserIdListBaseDialog::OnLinkClicked(WPARAM wParam, LPARAM lParam)
 {
     CString strURL;
     if (lParam == 0 && GetRowLinkURL((int)wParam, strURL) && !strURL.IsEmpty())
-        ShellOpen(strURL, m_hWnd);
+        OpenInBrowser(strURL, m_hWnd);
     return 0;
 }
 

@@ -110,7 +110,7 @@ void CYahooLoginBaseImplDialog::OpenOutside(LPCTSTR lpszURL)
 {
     if (CHtmlFrame* pFrame = GetFrame())
         pFrame->Stop();
-    ShellOpen(lpszURL, m_hWnd);
+    OpenInBrowser(lpszURL, m_hWnd);
 }
 
 BOOL CYahooLoginBaseImplDialog::ApplyNavigation(int nAction, LPCTSTR lpszURL)
@@ -121,6 +121,11 @@ BOOL CYahooLoginBaseImplDialog::ApplyNavigation(int nAction, LPCTSTR lpszURL)
         return FALSE;
     case LoginNavigationDone:
         EndWithSuccess();
+        return TRUE;
+    case LoginNavigationFail:
+        if (CHtmlFrame* pFrame = GetFrame())
+            pFrame->Stop();
+        EndDialog(IDCANCEL);
         return TRUE;
     default:
         OpenOutside(lpszURL);

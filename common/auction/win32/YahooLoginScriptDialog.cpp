@@ -34,8 +34,14 @@ void CYahooLoginScriptDialog::OnDocumentComplete(LPCTSTR lpszURL)
     if (m_state.TestAny(StateStart))
     {
         m_state.Remove(StateStart);
-        const int filled = pPage ? FillLoginForm(*pPage, m_account.GetID(), m_account.GetPassword()) : 0;
-        const int nAction = DecideScriptStartDocument(filled, !m_strStartUrl.IsEmpty());
+        // The first document may come from anywhere a redirect led: the
+        // account is not put into it unless it is the log-in page.
+        int nAction = DecideScriptStartDocument(lpszURL, !m_strStartUrl.IsEmpty());
+        if (nAction == LoginDocumentFillForm)
+        {
+            const int filled = pPage ? FillLoginForm(*pPage, m_account.GetID(), m_account.GetPassword()) : 0;
+            nAction = DecideScriptFilledForm(filled);
+        }
         if (nAction == LoginDocumentSubmit)
             ApplyDocument(SubmitPageForm(*pPage, "login_form") ? LoginDocumentNothing : LoginDocumentFail);
         else

@@ -55,7 +55,7 @@ BOOL CListCellMenu::OpenCellLink(CCommListCtrl* pList)
     CString strText;
     BOOL bDone = GetCellLinkText(pList, strText) && !strText.IsEmpty();
     if (bDone)
-        ShellOpen(strText, pList != nullptr ? pList->m_hWnd : nullptr);
+        OpenInBrowser(strText, pList != nullptr ? pList->m_hWnd : nullptr);
     Reset();
     return bDone;
 }

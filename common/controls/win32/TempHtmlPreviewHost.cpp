@@ -84,7 +84,7 @@ BOOL CTempHtmlPreviewHost::OnBeforeNavigate2(LPCTSTR lpszURL, DWORD nFlags, LPCT
 {
     if (DecidePreviewNavigation(*this, lpszURL, nFlags) == PREVIEW_NAV_PASS)
         return FALSE;
-    ShellOpen(lpszURL, m_pOwner != nullptr ? m_pOwner->GetSafeHwnd() : nullptr);
+    OpenInBrowser(lpszURL, m_pOwner != nullptr ? m_pOwner->GetSafeHwnd() : nullptr);
     return TRUE;
 }
 

@@ -265,6 +265,23 @@ TEST_F(LoginDialogs, ManualDialogWithoutAStartTellsTheUser)
     EXPECT_FALSE(dlg.TestState(CLoginStepDialog::StateAborted));
 }
 
+// The hidden browser's first page came from another host (a redirect led
+// there): nothing goes into it, and the dialog ends as a failed log-in.
+TEST_F(LoginDialogs, ScriptedDialogFillsNoPageOfAnotherHost)
+{
+    UseStandIn();
+    CYahooLoginScriptDialog dlg;
+    dlg.SetStartUrl(GetLoginUrl());
+    dlg.SetAccount(Account());
+    const std::string elsewhere = StandIn::Origin("PORTAL") + "/config/login?.src=auc";
+    WhenVisible(dlg, [&] { dlg.OnDocumentComplete(elsewhere.c_str()); });
+    EXPECT_EQ(IDCANCEL, dlg.RunModal());
+    EXPECT_FALSE(dlg.TestState(CLoginStepDialog::StateAborted));
+    EXPECT_FALSE(dlg.TestState(CLoginStepDialog::StateLoginPageAgain));
+    for (const LoggedRequest& request : StandIn::Log())
+        EXPECT_NE("POST", request.method) << request.host << request.target;
+}
+
 // The log-in page answers late; the dialog gives up after its second and
 // says why, and the controller adds nothing.
 TEST_F(LoginDialogs, TimeOutShowsItsOwnMessageOnly)

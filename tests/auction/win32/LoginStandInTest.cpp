@@ -108,6 +108,78 @@ TEST_F(LoginStandIn, RefusesToPostToAnotherOrigin)
     EXPECT_FALSE(controller.IsCancelled());
 }
 
+// The service answers the post with a redirect that keeps the body: the
+// password goes again only to the log-in origin itself.
+TEST_F(LoginStandIn, PasswordFollowsNoRedirectOffTheLogInOrigin)
+{
+    const std::string login = StandIn::Origin("LOGIN");
+    const std::string portal = StandIn::Origin("PORTAL");
+    // "https:" on the log-in host's own address is another origin too.
+    const std::string secure = "https" + login.substr(login.find(':'));
+    struct Case
+    {
+        std::string location;
+        int status;
+    } cases[] = {
+        {portal + "/config/login", 307},
+        {portal + "/config/login", 308},
+        {"//" + portal.substr(portal.find("//") + 2) + "/config/login", 307},
+        {secure + "/config/login", 307},
+    };
+    for (const Case& c : cases)
+    {
+        SCOPED_TRACE(c.location + " " + std::to_string(c.status));
+        ASSERT_TRUE(StandIn::Reset());
+        sink.messages.clear();
+        ASSERT_TRUE(StandIn::AddFault("{\"host\": \"login\", \"path\": \"/config/login\", \"method\": "
+                                      "\"POST\", \"action\": \"redirect\", \"status\": " +
+                                      std::to_string(c.status) + ", \"location\": \"" + c.location + "\"}"));
+        EXPECT_FALSE(controller.Login(Account(), nullptr));
+        ASSERT_EQ(1u, sink.messages.size());
+        EXPECT_EQ(LoadText(CAuctionLoginController::IDS_LOGIN_FAILED), sink.messages[0]);
+        EXPECT_FALSE(controller.IsCancelled());
+        const std::vector<LoggedRequest> log = StandIn::Log();
+        EXPECT_EQ(1u, Count(log, "POST"));
+        EXPECT_EQ(1u, Count(log, "POST", "login"));
+        size_t withPassword = 0;
+        for (const LoggedRequest& request : log)
+        {
+            const bool carries = request.body.find(kPassword) != std::string::npos;
+            withPassword += carries;
+            EXPECT_TRUE(!carries || request.host == "login") << request.host << request.target;
+        }
+        EXPECT_EQ(1u, withPassword);
+        EXPECT_EQ(0u, Count(log, "GET", "portal") + Count(log, "POST", "portal"));
+        EXPECT_EQ("", ShownId());
+    }
+
+    // On the origin itself the body goes along, and the log-in goes on.
+    ASSERT_TRUE(StandIn::Reset());
+    sink.messages.clear();
+    ASSERT_TRUE(StandIn::AddFault("{\"host\": \"login\", \"path\": \"/config/login\", \"method\": "
+                                  "\"POST\", \"times\": 1, \"action\": \"redirect\", \"status\": 307, "
+                                  "\"location\": \"" +
+                                  login + "/config/login\"}"));
+    EXPECT_TRUE(controller.Login(Account(), nullptr));
+    EXPECT_TRUE(sink.messages.empty());
+    EXPECT_EQ(2u, Count(StandIn::Log("/config/login"), "POST", "login"));
+    EXPECT_EQ(kUser, ShownId());
+}
+
+// The log-in page leads to a page without any form: one message says so.
+TEST_F(LoginStandIn, PageWithoutALogInFormSaysSoOnce)
+{
+    ASSERT_TRUE(
+        StandIn::AddFault("{\"host\": \"login\", \"path\": \"/config/login\", \"method\": \"GET\", "
+                          "\"times\": 1, \"action\": \"redirect\", \"status\": 302, \"location\": \"" +
+                          StandIn::Origin("PORTAL") + "/\"}"));
+    EXPECT_FALSE(controller.Login(Account(), nullptr));
+    ASSERT_EQ(1u, sink.messages.size());
+    EXPECT_EQ(LoadText(CAuctionLoginController::IDS_LOGIN_NO_FORM), sink.messages[0]);
+    EXPECT_TRUE(controller.calls.empty());
+    EXPECT_EQ(0u, Count(StandIn::Log(), "POST"));
+}
+
 TEST_F(LoginStandIn, WrongPasswordShowsTheServicesTextOrTheOwnMessage)
 {
     EXPECT_FALSE(controller.Login(Account(kUser, "wrong"), nullptr));

@@ -222,6 +222,33 @@ TEST_F(ShipEditorDialogs, LinkFeeIsBlueUnderlinedAndOpens)
     EXPECT_EQ("https://example.jp/rates", s_opened[0]);
 }
 
+// A rate link that is no web address (a file, a share) is shown as text and
+// never reaches the shell.
+TEST_F(ShipEditorDialogs, LinkFeeOtherThanAWebAddressIsPlainText)
+{
+    CTestShipMethodsDialog dlg;
+    CShipMethodList methods;
+    methods.AddTail(Method("ファイル", CShipMethod::FeeLink, -1, "file:///C:/Windows/notepad.exe"));
+    methods.AddTail(Method("共有", CShipMethod::FeeLink, -1, "\\\\host\\share\\rates.exe"));
+    dlg.SetShipMethods(methods);
+    EXPECT_EQ(IDOK, RunModal(dlg,
+                             [&]
+                             {
+                                 CShipMethodListCtrl& list = dlg.List();
+                                 for (int nRow = 0; nRow < 2; ++nRow)
+                                 {
+                                     EXPECT_NE(RGB(0, 0, 255), list.GetColumnTextColor(nRow, 1, FALSE));
+                                     EXPECT_EQ(0, list.GetCellStyle(nRow, 1, FALSE) & 0x10004);
+                                     CRect rcCell;
+                                     ASSERT_TRUE(list.GetCellRect(nRow, 1, LVIR_BOUNDS, &rcCell));
+                                     ClickAt(list, rcCell.CenterPoint());
+                                     PumpPending();
+                                 }
+                                 ClickButton(dlg, IDOK);
+                             }));
+    EXPECT_TRUE(s_opened.empty());
+}
+
 TEST_F(ShipEditorDialogs, DeleteAsksWithTheNameAndKeepsASelection)
 {
     CTestShipMethodsDialog dlg;
