@@ -111,8 +111,10 @@ endfunction()
 
 # The CTest entries of a test program. A Windows program is split into
 # TANZO_SHARDS_<name> entries (set in tests/CMakeLists.txt; one when unset)
-# that GoogleTest's sharding variables give a share of its cases each: CTest
-# spreads them over the cores, and none nears its timeout.
+# that run a share of its suites each (tests/app/main/TestMain.cpp): CTest
+# spreads them over the cores, and none nears its timeout. Entries under a
+# resource lock run one after another anyway: they share the cases out one
+# by one (GoogleTest's sharding), which splits a long suite too.
 # tanzo_add_test_entries(<name> COMMAND <command...> [FILTER <gtest filter>]
 #                        [LOCK <resource lock>] [TIMEOUT <seconds>])
 function(tanzo_add_test_entries name)
@@ -142,9 +144,13 @@ function(tanzo_add_test_entries name)
   endif()
   math(EXPR last "${shards} - 1")
   foreach(i RANGE ${last})
+    if(E_LOCK)
+      set(share "GTEST_TOTAL_SHARDS=${shards};GTEST_SHARD_INDEX=${i}")
+    else()
+      set(share "TANZO_SUITE_SHARDS=${shards};TANZO_SUITE_SHARD=${i}")
+    endif()
     add_test(NAME ${name}_${i} COMMAND ${command})
-    set_tests_properties(${name}_${i} PROPERTIES TIMEOUT ${E_TIMEOUT}
-      ENVIRONMENT "TZ=JST-9;GTEST_TOTAL_SHARDS=${shards};GTEST_SHARD_INDEX=${i}" ${extra})
+    set_tests_properties(${name}_${i} PROPERTIES TIMEOUT ${E_TIMEOUT} ENVIRONMENT "TZ=JST-9;${share}" ${extra})
   endforeach()
 endfunction()
 
