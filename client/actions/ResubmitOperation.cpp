@@ -10,6 +10,7 @@
 #include "client/actions/ItemPageShipping.h"
 #include "client/actions/ListingFormPage.h"
 #include "client/actions/ListingResultPage.h"
+#include "client/actions/PageForm.h"
 #include "client/actions/ResubmitPrompt.h"
 #include "net/HttpComm.h"
 #include "net/ServiceHosts.h"
@@ -532,18 +533,20 @@ int CResubmitOperation::PostItem(AuctionItem* pItem, CAuctionListingForm& form, 
         FormatFailure(IDS_CONFIRMATION_FORM_MISSING, text, bServerText);
         return RetryItem(pItem, text);
     }
-    // That form alone: the page may hold others before it.
-    CHtmlDocument confirmation;
-    confirmation.SetFromElement(static_cast<CMarkupNode*>(forms.GetHead())->Clone());
+    CMarkupNode* pConfirm = static_cast<CMarkupNode*>(forms.GetHead());
+    CHtmlDocument trimmed;
     if (IsNewStyleForm())
     {
+        // Of the contract's inputs only the last is read.
+        trimmed.SetFromElement(pConfirm->Clone());
         CPtrList contracts;
-        confirmation.FindElements("input", contracts, "name", "salesContract");
+        trimmed.FindElements("input", contracts, "name", "salesContract");
         while (contracts.GetCount() > 1)
             delete static_cast<CMarkupNode*>(contracts.RemoveHead());
+        pConfirm = trimmed.FindElement("form", nullptr, nullptr, 0);
     }
     form.Reset();
-    if (!form.ReadFormInputs(&confirmation))
+    if (!TakePageForm(pHttp, pConfirm, form, nullptr))
     {
         ReportFailure(IDS_NO_PARAMETERS);
         return 0;
@@ -567,16 +570,8 @@ int CResubmitOperation::PostItem(AuctionItem* pItem, CAuctionListingForm& form, 
     if (nCharset != 0)
         form.SetCharset(nCharset);
 
-    if (!PostFinal(buttonUrl, form))
-    {
-        ForgetFinalPost();
-        CString message = LoadText(IDS_MAYBE_FAILED);
-        CString item;
-        pItem->FormatTitleWithID(item, FALSE);
-        message += "\r\n\r\n" + item;
-        ShowError(message);
+    if (!PostFinal(buttonUrl, form, *pItem))
         return 0;
-    }
 
     const int nResult = CheckSubmitResult(text);
     if (!text.IsEmpty() && nResult != SubmitSucceeded)
