@@ -538,12 +538,12 @@ int CResubmitOperation::PostItem(AuctionItem* pItem, CAuctionListingForm& form, 
     if (IsNewStyleForm())
     {
         // Of the contract's inputs only the last is read.
-        trimmed.SetFromElement(pConfirm->Clone());
+        pConfirm = pConfirm->Clone();
+        trimmed.SetFromElement(pConfirm);
         CPtrList contracts;
         trimmed.FindElements("input", contracts, "name", "salesContract");
         while (contracts.GetCount() > 1)
             delete static_cast<CMarkupNode*>(contracts.RemoveHead());
-        pConfirm = trimmed.FindElement("form", nullptr, nullptr, 0);
     }
     form.Reset();
     if (!TakePageForm(pHttp, pConfirm, form, nullptr))
