@@ -4,12 +4,12 @@
 #include "auction/OperationPageReaders.h"
 #include "client/actions/FeaturedAmountForm.h"
 #include "client/actions/FeaturedAmountPages.h"
+#include "client/actions/FinalPost.h"
 #include "client/actions/ItemJobRun.h"
-#include "client/actions/ListingFormPage.h"
+#include "client/actions/PageForm.h"
 #include "net/HttpComm.h"
 #include "net/ServiceHosts.h"
 #include "text/Charset.h"
-#include "text/HtmlDocument.h"
 #include "text/MarkupNode.h"
 
 namespace
@@ -105,15 +105,9 @@ int CFeaturedAmountOperation::SetItemAmount(AuctionItem* pItem)
         ShowError(IDS_NUMBER_NOT_WRITTEN);
         return 0;
     }
-    CString pageUrl;
-    pHttp->GetUrl(pageUrl);
     CString action;
-    if (!pForm->GetAttribute("action", action) || action.IsEmpty())
-    {
-        ShowError(IDS_NO_PARAMETERS);
+    if (!GetAction(pForm, action))
         return 0;
-    }
-    action = ResolvePageAddress(pageUrl, action);
     CString body;
     input.BuildBody(body);
 
@@ -147,23 +141,11 @@ int CFeaturedAmountOperation::SetItemAmount(AuctionItem* pItem)
 
     CopyFeaturedSubmitValue(confirmation, pForm);
     GetProgress().SetStatusId(IDS_POSTING);
-    pHttp->GetUrl(pageUrl);
-    if (!pForm->GetAttribute("action", action) || action.IsEmpty())
-    {
-        ShowError(IDS_NO_PARAMETERS);
+    if (!GetAction(pForm, action))
         return 0;
-    }
-    action = ResolvePageAddress(pageUrl, action);
     confirmation.BuildBody(body);
-    AddFlags(flag2);
-    if (!PostOnce(action, body))
-    {
-        CString message;
-        message.LoadString(IDS_MAYBE_FAILED);
-        message += "\r\n\r\n" + heading;
-        GetProgress().ShowMessage(message, kErrorBox);
+    if (!SendFinalPost(*this, action, body, *pItem))
         return 0;
-    }
     if (!IsDone())
         return 0;
     SaveItemState(pItem, FeaturedActionBit);
@@ -172,25 +154,20 @@ int CFeaturedAmountOperation::SetItemAmount(AuctionItem* pItem)
 
 BOOL CFeaturedAmountOperation::ReadForm(CMarkupNode* pForm, CFeaturedAmountForm& form)
 {
-    CHtmlDocument formOnly;
-    formOnly.SetFromElement(pForm->Clone());
-    if (form.ReadFormInputs(&formOnly))
+    if (TakePageForm(GetHttpComm(), pForm, form, nullptr))
         return TRUE;
     ShowError(IDS_NO_PARAMETERS);
     return FALSE;
 }
 
-BOOL CFeaturedAmountOperation::PostOnce(LPCTSTR url, LPCTSTR body)
+BOOL CFeaturedAmountOperation::GetAction(CMarkupNode* pForm, CString& out)
 {
-    CHttpComm* pHttp = GetHttpComm();
-    // Whether a post that got no answer was taken is the service's to
-    // know: the HTTP layer must not send it again.
-    const BOOL bWasQuiet = pHttp->TestAny(CHttpComm::flagQuiet) != 0;
-    pHttp->Add(CHttpComm::flagQuiet);
-    const BOOL bAnswered = Get(url, body);
-    if (!bWasQuiet)
-        pHttp->Remove(CHttpComm::flagQuiet);
-    return bAnswered;
+    CString pageUrl;
+    GetHttpComm()->GetUrl(pageUrl);
+    if (GetFormActionUrl(pForm, pageUrl, out))
+        return TRUE;
+    ShowError(IDS_NO_PARAMETERS);
+    return FALSE;
 }
 
 BOOL CFeaturedAmountOperation::IsDone()

@@ -35,8 +35,9 @@ private:
     // The form of the current page read into form; FALSE (told) when it
     // has no values.
     BOOL ReadForm(CMarkupNode* pForm, CFeaturedAmountForm& form);
-    // The final post, sent once; FALSE when no answer came.
-    BOOL PostOnce(LPCTSTR url, LPCTSTR body);
+    // Where the form of the current page posts to; FALSE (told) for a
+    // form without action.
+    BOOL GetAction(CMarkupNode* pForm, CString& out);
     // The final answer: a page of the service that neither refuses nor
     // shows the form again.
     BOOL IsDone();

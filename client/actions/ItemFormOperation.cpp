@@ -5,8 +5,10 @@
 #include "client/OptionSettings.h"
 #include "client/TanzoAuctionItem.h"
 #include "client/actions/CallbackSink.h"
+#include "client/actions/FinalPost.h"
 #include "client/actions/ListingFormPage.h"
 #include "client/actions/ListingResultPage.h"
+#include "client/actions/PageForm.h"
 #include "net/HttpComm.h"
 #include "net/ServiceHosts.h"
 #include "text/MarkupNode.h"
@@ -56,16 +58,13 @@ int CItemFormOperation::ReadListingForm(CAuctionListingForm& form, CString& acti
         m_formFlags.Add(formNewStyle);
         ApplyServiceStateInputs(pFormElement);
     }
-    CString action;
-    if (!CollectFormValues(pFormElement, form) || !pFormElement->GetAttribute("action", action) ||
-        action.IsEmpty())
+    CString pageUrl;
+    pPage->GetUrl(pageUrl);
+    if (!CollectFormValues(pFormElement, form) || !GetFormActionUrl(pFormElement, pageUrl, actionUrl))
     {
         GetProgress().ShowMessageId(IDS_NO_PARAMETERS, MB_OK | MB_ICONEXCLAMATION);
         return ReadFailed;
     }
-    CString pageUrl;
-    pPage->GetUrl(pageUrl);
-    actionUrl = ResolvePageAddress(pageUrl, action);
 
     // The page's own description only: an edited one goes as it was typed.
     CString description = form.GetAt(LF_DESCRIPTION);
@@ -144,24 +143,16 @@ void CItemFormOperation::AppendDiagnostics(CString& text)
     text += FormatSubmitDiagnostics(url, m_nSentCharset, pPage->GetCharset());
 }
 
-BOOL CItemFormOperation::PostFinal(LPCTSTR url, CAuctionListingForm& form)
+BOOL CItemFormOperation::PostFinal(LPCTSTR url, CAuctionListingForm& form, const AuctionItem& item)
 {
-    CHttpComm* pHttp = GetHttpComm();
-    if (pHttp == nullptr)
-        return FALSE;
     CString body;
     form.BuildBody(body);
-    AddFlags(flag2);
     m_nSentCharset = form.GetCharset();
     m_strExpectedTitle = form.GetAt(LF_TITLE);
-    // Whether a post that got no answer was taken is the service's to
-    // know: the HTTP layer must not send it again.
-    const BOOL bWasQuiet = pHttp->TestAny(CHttpComm::flagQuiet) != 0;
-    pHttp->Add(CHttpComm::flagQuiet);
-    const BOOL bAnswered = Get(url, body);
-    if (!bWasQuiet)
-        pHttp->Remove(CHttpComm::flagQuiet);
-    return bAnswered;
+    if (SendFinalPost(*this, url, body, item))
+        return TRUE;
+    ForgetFinalPost();
+    return FALSE;
 }
 
 void CItemFormOperation::ForgetFinalPost()

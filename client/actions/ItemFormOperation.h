@@ -84,10 +84,10 @@ public:
     void SetOptionBits(DWORD dwBits) { m_dwOptionBits = dwBits; }
 
 protected:
-    // The final post: sent once, never repeated by the HTTP layer, marked
-    // on the operation, with its charset and title kept while it is
-    // judged. FALSE when no answer came.
-    BOOL PostFinal(LPCTSTR url, CAuctionListingForm& form);
+    // The item's final post (SendFinalPost), with its charset and title
+    // kept while it is judged. FALSE when no answer came: the user has
+    // been told, and nothing is kept.
+    BOOL PostFinal(LPCTSTR url, CAuctionListingForm& form, const AuctionItem& item);
     void ForgetFinalPost();
 
     CStringList m_successTexts;

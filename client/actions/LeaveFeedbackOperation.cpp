@@ -6,12 +6,12 @@
 #include "client/TanzoAuctionItem.h"
 #include "client/actions/FeedbackPages.h"
 #include "client/actions/FeedbackResourceIds.h"
+#include "client/actions/FinalPost.h"
 #include "client/actions/FinalPostResult.h"
 #include "client/actions/LeaveFeedbackForm.h"
 #include "client/actions/ListingFormPage.h"
-#include "client/actions/SendOnceScope.h"
+#include "client/actions/PageForm.h"
 #include "net/HttpComm.h"
-#include "text/HtmlDocument.h"
 #include "text/MarkupNode.h"
 
 namespace
@@ -21,24 +21,6 @@ CString LoadText(UINT nID)
     CString text;
     text.LoadString(nID);
     return text;
-}
-
-// The form element alone as a document, so that its inputs are read and
-// not those of another form of the page.
-void MakeFormDocument(CMarkupNode* pForm, CHtmlDocument& out)
-{
-    out.SetFromElement(pForm->Clone());
-}
-
-// The form's action resolved against the page; FALSE when it has none.
-BOOL GetFormAction(CMarkupNode* pForm, CHttpComm* pPage, CString& out)
-{
-    CString action, pageUrl;
-    if (pForm == nullptr || !pForm->GetAttribute("action", action))
-        return FALSE;
-    pPage->GetUrl(pageUrl);
-    out = ResolvePageAddress(pageUrl, action);
-    return !out.IsEmpty();
 }
 
 BOOL ItemHasSeveralWinners(const AuctionItem* pItem)
@@ -194,11 +176,8 @@ BOOL CLeaveFeedbackOperation::PostInputForm(AuctionItem* pItem)
         return FALSE;
     }
     CLeaveFeedbackForm form(pHttp, pHttp->GetCharset());
-    CHtmlDocument formPage;
-    MakeFormDocument(pForm, formPage);
     CString action;
-    const BOOL bRead = form.ReadFormInputs(&formPage);
-    if (!bRead || !GetFormAction(pForm, pHttp, action))
+    if (!TakePageForm(pHttp, pForm, form, &action))
     {
         ShowError(IDS_JOB_NO_PARAMETERS);
         return FALSE;
@@ -221,10 +200,8 @@ BOOL CLeaveFeedbackOperation::PostConfirmation(AuctionItem* pItem)
         return FALSE;
     }
     CLeaveFeedbackForm form(pHttp, pHttp->GetCharset());
-    CHtmlDocument formPage;
-    MakeFormDocument(pForm, formPage);
     CString action;
-    if (!form.ReadFormInputs(&formPage) || !GetFormAction(pForm, pHttp, action))
+    if (!TakePageForm(pHttp, pForm, form, &action))
     {
         ShowError(IDS_JOB_NO_PARAMETERS);
         return FALSE;
@@ -244,18 +221,8 @@ BOOL CLeaveFeedbackOperation::PostConfirmation(AuctionItem* pItem)
     // What the page carried, rating and comment as confirmed.
     CString body;
     form.BuildBody(body);
-    AddFlags(flag2);
-    BOOL bAnswered;
-    {
-        CSendOnceScope once(pHttp);
-        bAnswered = Get(action, body);
-    }
-    if (!bAnswered)
-    {
-        if (!pHttp->IsCancelled())
-            ShowFinalPostUnanswered(GetProgress(), *pItem);
+    if (!SendFinalPost(*this, action, body, *pItem))
         return FALSE;
-    }
     if (!CheckCompletion())
         return FALSE;
     CString error;

@@ -5,12 +5,11 @@
 #include "client/TanzoDocData.h"
 #include "client/actions/AuctionListForm.h"
 #include "client/actions/FeedbackResourceIds.h"
+#include "client/actions/FinalPost.h"
 #include "client/actions/FinalPostResult.h"
-#include "client/actions/ListingFormPage.h"
+#include "client/actions/PageForm.h"
 #include "client/actions/RemovalBatches.h"
-#include "client/actions/SendOnceScope.h"
 #include "net/HttpComm.h"
-#include "text/HtmlDocument.h"
 #include "text/MarkupNode.h"
 
 namespace
@@ -111,12 +110,8 @@ BOOL CRemoveFromListOperation::PostBatch(const CStringList& ids, const AuctionIt
         return FALSE;
     }
     CAuctionListForm form(pHttp, pHttp->GetCharset());
-    CHtmlDocument formPage;
-    formPage.SetFromElement(pForm->Clone());
-    CString action, pageUrl;
-    pHttp->GetUrl(pageUrl);
-    if (!form.ReadFormInputs(&formPage) || !pForm->GetAttribute("action", action) ||
-        (action = ResolvePageAddress(pageUrl, action)).IsEmpty())
+    CString action;
+    if (!TakePageForm(pHttp, pForm, form, &action))
     {
         GetProgress().ShowMessageId(IDS_JOB_NO_PARAMETERS, MB_OK);
         return FALSE;
@@ -130,18 +125,8 @@ BOOL CRemoveFromListOperation::PostBatch(const CStringList& ids, const AuctionIt
 
     CString body;
     form.BuildBody(body);
-    AddFlags(flag2);
-    BOOL bAnswered;
-    {
-        CSendOnceScope once(pHttp);
-        bAnswered = Get(action, body);
-    }
-    if (!bAnswered)
-    {
-        if (!pHttp->IsCancelled())
-            ShowFinalPostUnanswered(GetProgress(), first);
+    if (!SendFinalPost(*this, action, body, first))
         return FALSE;
-    }
     if (!CheckCompletion())
         return FALSE;
     CString error;

@@ -10,6 +10,7 @@
 #include "client/actions/ItemPageShipping.h"
 #include "client/actions/ListingFormPage.h"
 #include "client/actions/ListingResultPage.h"
+#include "client/actions/PageForm.h"
 #include "client/actions/ResubmitPrompt.h"
 #include "net/HttpComm.h"
 #include "net/ServiceHosts.h"
@@ -212,7 +213,7 @@ BOOL CResubmitOperation::Run()
             GetProgress().SetTitle(caption);
 
         m_nRetryCount = 0;
-        m_itemState.Remove(0xFFFF0000);
+        m_itemState.Remove(StatePerItem);
         if (m_nItemIndex == m_nItemCount)
             m_itemState.Add(StateLastItem);
         if (ResubmitItem(pItem) == 0)
@@ -238,9 +239,31 @@ void CResubmitOperation::MarkRelisted(int nSucceeded)
 
 int CResubmitOperation::ResubmitItem(AuctionItem* pItem)
 {
+    for (;;)
+    {
+        CString reason;
+        switch (RunRoad(pItem, reason))
+        {
+        case StepDone:
+            return 1;
+        case StepSwitch:
+            m_itemState.Add(StateSwitching);
+            break;
+        case StepRetry:
+            if (!TakeRetry(reason))
+                return 0;
+            break;
+        default:
+            return 0;
+        }
+    }
+}
+
+CResubmitOperation::RoadStep CResubmitOperation::RunRoad(AuctionItem* pItem, CString& reason)
+{
     CHttpComm* pHttp = GetHttpComm();
     if (pItem == nullptr || pHttp == nullptr)
-        return 0;
+        return StepFailed;
     const BOOL bSwitching = m_itemState.TestAny(StateSwitching) != 0;
     CString heading;
     pItem->FormatTitleWithID(heading, FALSE);
@@ -251,25 +274,21 @@ int CResubmitOperation::ResubmitItem(AuctionItem* pItem)
     if (!BuildItemUrl(*pItem, url))
     {
         ShowErrorId(IDS_NO_ITEM_ADDRESS);
-        return 0;
+        return StepFailed;
     }
     if (bSwitching)
         url += "&fnavi=1";
     if (!Get(url))
-        return 0;
+        return StepFailed;
 
-    CString text;
-    const int nOpened = OpenOldForm(pItem, text);
-    if (nOpened == 0)
-        return 0;
-    if (nOpened < 0)
-        return RetryItem(pItem, text);
+    const RoadStep opened = OpenOldForm(reason);
+    if (opened != StepGoOn)
+        return opened;
 
     CMarkupNode* pFormElement = FindListingFormElement(pHttp);
-    BOOL bGoOn = FALSE;
-    const int nDialog = CheckDialog(pItem, HasServiceShippingInputs(pFormElement), bGoOn);
-    if (!bGoOn)
-        return nDialog;
+    const RoadStep dialog = CheckDialog(HasServiceShippingInputs(pFormElement));
+    if (dialog != StepGoOn)
+        return dialog;
 
     CAuctionListingForm form(pHttp, CHARSET_UTF8);
     if (m_itemState.TestAny(StateSwitching))
@@ -282,11 +301,11 @@ int CResubmitOperation::ResubmitItem(AuctionItem* pItem)
     case ReadNoForm:
     {
         BOOL bServerText = FALSE;
-        FormatFailure(m_nRetryCount <= 0 ? IDS_INPUT_FORM_MISSING : IDS_INPUT_FORM_GONE, text, bServerText);
-        return RetryItem(pItem, text);
+        FormatFailure(m_nRetryCount <= 0 ? IDS_INPUT_FORM_MISSING : IDS_INPUT_FORM_GONE, reason, bServerText);
+        return StepRetry;
     }
     default:
-        return 0;
+        return StepFailed;
     }
 
     if (IsEditMode())
@@ -305,26 +324,26 @@ int CResubmitOperation::ResubmitItem(AuctionItem* pItem)
         {
             m_strFetchedTitle = form.GetAt(LF_TITLE);
         }
-        return 1;
+        return StepDone;
     }
 
     if (m_itemState.TestAny(StateSwitching))
     {
         if (!FixSwitchedShipping(form))
-            return 0;
+            return StepFailed;
     }
     else if (IsNewStyleForm() && !CompleteShipping(pItem, form))
     {
-        return 0;
+        return StepFailed;
     }
     if (!CompleteCondition(form))
-        return 0;
+        return StepFailed;
     if (form.GetInt64(LF_INTL_AUCTION) != 0)
         form.SetAt(LF_USE_INTL, "1");
-    return PostItem(pItem, form, actionUrl);
+    return PostItem(pItem, form, actionUrl, reason);
 }
 
-int CResubmitOperation::OpenOldForm(AuctionItem*, CString& text)
+CResubmitOperation::RoadStep CResubmitOperation::OpenOldForm(CString& reason)
 {
     CHttpComm* pHttp = GetHttpComm();
     CString pageUrl;
@@ -332,28 +351,27 @@ int CResubmitOperation::OpenOldForm(AuctionItem*, CString& text)
     if (QueryParameterIs(pageUrl, "select", "non_premium"))
     {
         ShowError(kNonPremium);
-        return 0;
+        return StepFailed;
     }
     if (QueryParameterIs(pageUrl, "select", "old"))
-        return 1;
+        return StepGoOn;
     CString link;
     if (FindOldFormLink(pHttp, pageUrl, m_oldFormSearch.Get(), link))
     {
         GetProgress().SetStatus(kOpeningOldForm);
-        return Get(link) ? 1 : 0;
+        return Get(link) ? StepGoOn : StepFailed;
     }
     if (FindListingFormElement(pHttp) != nullptr)
     {
         ShowError(kOldFormLinkMissing);
-        return 0;
+        return StepFailed;
     }
-    text = kOldFormLinkMissing;
-    return -1;
+    reason = kOldFormLinkMissing;
+    return StepRetry;
 }
 
-int CResubmitOperation::CheckDialog(AuctionItem* pItem, BOOL bNewStyle, BOOL& bGoOn)
+CResubmitOperation::RoadStep CResubmitOperation::CheckDialog(BOOL bNewStyle)
 {
-    bGoOn = FALSE;
     DWORD dwResult = 0;
     CString text;
     CheckInsertionDialog(GetHttpComm(), bNewStyle, dwResult, text);
@@ -366,27 +384,26 @@ int CResubmitOperation::CheckDialog(AuctionItem* pItem, BOOL bNewStyle, BOOL& bG
         CString link;
         MakeServiceURL(HostAuctions, kSellerInfoPath, link);
         Prompt().ShowLinkedMessage(GetProgress(), message, link, LoadText(IDS_SELLER_INFO_LINK), kErrorBox);
-        return 0;
+        return StepFailed;
     }
     if (dwResult & InsertionOldMethodNotice)
     {
+        // Switched once already: the service refuses the new way too.
         if (m_itemState.TestAny(StateSwitching))
         {
             ShowErrorId(IDS_SWITCH_FAILED);
-            return 0;
+            return StepFailed;
         }
         if (!IsEditMode())
             Prompt().ShowHeadedMessage(GetProgress(), kSwitchNotice, kSwitchHeading, kInfoBox);
-        m_itemState.Add(StateSwitching);
-        return ResubmitItem(pItem);
+        return StepSwitch;
     }
     if (!(dwResult & InsertionAccepted) && !text.IsEmpty())
     {
         ReportServerError(text);
-        return 0;
+        return StepFailed;
     }
-    bGoOn = TRUE;
-    return 1;
+    return StepGoOn;
 }
 
 BOOL CResubmitOperation::FixSwitchedShipping(CAuctionListingForm& form)
@@ -515,38 +532,40 @@ BOOL CResubmitOperation::CompleteCondition(CAuctionListingForm& form)
     return TRUE;
 }
 
-int CResubmitOperation::PostItem(AuctionItem* pItem, CAuctionListingForm& form, LPCTSTR actionUrl)
+CResubmitOperation::RoadStep CResubmitOperation::PostItem(AuctionItem* pItem, CAuctionListingForm& form,
+                                                          LPCTSTR actionUrl, CString& reason)
 {
     CHttpComm* pHttp = GetHttpComm();
     GetProgress().SetStatusId(IDS_OPENING_CONFIRMATION);
     CString body;
     form.BuildBody(body);
     if (!Get(actionUrl, body))
-        return 0;
+        return StepFailed;
 
-    CString text;
     CPtrList forms;
     if (!pHttp->FindElements("form", forms, "name", "auction", MARKUP_FIND_FIRST))
     {
         BOOL bServerText = FALSE;
-        FormatFailure(IDS_CONFIRMATION_FORM_MISSING, text, bServerText);
-        return RetryItem(pItem, text);
+        FormatFailure(IDS_CONFIRMATION_FORM_MISSING, reason, bServerText);
+        return StepRetry;
     }
-    // That form alone: the page may hold others before it.
-    CHtmlDocument confirmation;
-    confirmation.SetFromElement(static_cast<CMarkupNode*>(forms.GetHead())->Clone());
+    CMarkupNode* pConfirm = static_cast<CMarkupNode*>(forms.GetHead());
+    CHtmlDocument trimmed;
     if (IsNewStyleForm())
     {
+        // Of the contract's inputs only the last is read.
+        pConfirm = pConfirm->Clone();
+        trimmed.SetFromElement(pConfirm);
         CPtrList contracts;
-        confirmation.FindElements("input", contracts, "name", "salesContract");
+        trimmed.FindElements("input", contracts, "name", "salesContract");
         while (contracts.GetCount() > 1)
             delete static_cast<CMarkupNode*>(contracts.RemoveHead());
     }
     form.Reset();
-    if (!form.ReadFormInputs(&confirmation))
+    if (!TakePageForm(pHttp, pConfirm, form, nullptr))
     {
         ReportFailure(IDS_NO_PARAMETERS);
-        return 0;
+        return StepFailed;
     }
 
     GetProgress().SetStatusId(IDS_SUBMITTING);
@@ -556,7 +575,7 @@ int CResubmitOperation::PostItem(AuctionItem* pItem, CAuctionListingForm& form, 
                               IDS_SUBMIT_BUTTON_TEXT, &onclick))
     {
         ReportFailure(IDS_FINAL_ADDRESS_MISSING);
-        return 0;
+        return StepFailed;
     }
     CString pageUrl;
     pHttp->GetUrl(pageUrl);
@@ -567,41 +586,36 @@ int CResubmitOperation::PostItem(AuctionItem* pItem, CAuctionListingForm& form, 
     if (nCharset != 0)
         form.SetCharset(nCharset);
 
-    if (!PostFinal(buttonUrl, form))
-    {
-        ForgetFinalPost();
-        CString message = LoadText(IDS_MAYBE_FAILED);
-        CString item;
-        pItem->FormatTitleWithID(item, FALSE);
-        message += "\r\n\r\n" + item;
-        ShowError(message);
-        return 0;
-    }
+    if (!PostFinal(buttonUrl, form, *pItem))
+        return StepFailed;
 
+    CString text;
     const int nResult = CheckSubmitResult(text);
     if (!text.IsEmpty() && nResult != SubmitSucceeded)
     {
         if (nResult == SubmitServiceError && m_nRetryCount <= 0)
-            return RetryItem(pItem, text);
+        {
+            reason = text;
+            return StepRetry;
+        }
         AppendDiagnostics(text);
     }
     ForgetFinalPost();
     if (!text.IsEmpty())
         GetProgress().ShowMessage(text, nResult == SubmitSucceeded ? kInfoBox : kErrorBox);
-    return nResult == SubmitSucceeded ? 1 : 0;
+    return nResult == SubmitSucceeded ? StepDone : StepFailed;
 }
 
-int CResubmitOperation::RetryItem(AuctionItem* pItem, LPCTSTR text)
+BOOL CResubmitOperation::TakeRetry(const CString& reason)
 {
     CHttpComm* pHttp = GetHttpComm();
     if (pHttp == nullptr || pHttp->IsCancelled() || pHttp->GetLastError() == kTimedOut)
-        return 0;
-    const CString reason(text != nullptr ? text : "");
-    if (pItem == nullptr || m_nRetryCount > 0)
+        return FALSE;
+    if (m_nRetryCount > 0)
     {
         if (!reason.IsEmpty())
             ShowError(reason);
-        return 0;
+        return FALSE;
     }
     if (!reason.IsEmpty())
     {
@@ -611,5 +625,5 @@ int CResubmitOperation::RetryItem(AuctionItem* pItem, LPCTSTR text)
     }
     ++m_nRetryCount;
     ForgetFinalPost();
-    return ResubmitItem(pItem);
+    return TRUE;
 }

@@ -32,8 +32,9 @@ public:
     {
         StateHeldCondition = 0x4,
         StateLastItem = 0x10000,
-        StateSwitching = 0x20000,   // to the easy-transaction listing
-        StateHacoboonOnly = 0x40000 // the item's only method is the box service
+        StateSwitching = 0x20000,    // to the easy-transaction listing
+        StateHacoboonOnly = 0x40000, // the item's only method is the box service
+        StatePerItem = 0xFFFF0000    // the bits that live for one item
     };
     enum : UINT
     {
@@ -71,29 +72,44 @@ public:
     void GetSuccessTexts(CStringList& texts) override;
     BOOL GetErrorMessage(CString& out) override;
 
-    // One item's road: 1 when it was re-listed (or read), 0 when it failed
-    // or was stopped.
+    // One item: its road, again as an easy-transaction listing when the
+    // service asks for one, and once more after a failure the service
+    // explained. 1 when it was re-listed (or read), 0 when it failed or
+    // was stopped.
     int ResubmitItem(AuctionItem* pItem);
-    // Once per item, the road again after a failure that the service
-    // explained; text tells why.
-    int RetryItem(AuctionItem* pItem, LPCTSTR text);
 
 private:
+    // How a step of an item's road ends.
+    enum RoadStep
+    {
+        StepGoOn,   // to the road's next step
+        StepDone,   // re-listed, or read in an edit mode
+        StepFailed, // told, or stopped
+        StepSwitch, // the road again as an easy-transaction listing
+        StepRetry   // the road once more; the reason says why
+    };
+    // One pass over the item's road: StepDone, StepFailed, StepSwitch or
+    // StepRetry.
+    RoadStep RunRoad(AuctionItem* pItem, CString& reason);
+    // Whether the item's road may go once more: the first time, with the
+    // reason shown under the heading 1192; after that FALSE, the reason
+    // shown as the failure; FALSE silently after a stop or a time-out.
+    BOOL TakeRetry(const CString& reason);
     BOOL IsEditMode() const { return m_editMode.TestAny(EditFetchModes) != 0; }
     CResubmitPrompt& Prompt();
     void ShowError(LPCTSTR text);
     void ShowErrorId(UINT nID);
     // From the page found at the item's address to the form of the old
-    // listing method: 1 there, 0 failed, -1 go to the retry step with text.
-    int OpenOldForm(AuctionItem* pItem, CString& text);
-    // The service's dialog on the page: 1 go on, 0 failed, else the road's
-    // result after switching to the easy-transaction listing.
-    int CheckDialog(AuctionItem* pItem, BOOL bNewStyle, BOOL& bGoOn);
+    // listing method: StepGoOn there, StepFailed, or StepRetry with reason.
+    RoadStep OpenOldForm(CString& reason);
+    // The service's dialog on the page: StepGoOn, StepFailed or StepSwitch.
+    RoadStep CheckDialog(BOOL bNewStyle);
     BOOL FixSwitchedShipping(CAuctionListingForm& form);
     BOOL CompleteShipping(AuctionItem* pItem, CAuctionListingForm& form);
     BOOL CompleteCondition(CAuctionListingForm& form);
     BOOL FetchItemPage(AuctionItem* pItem);
-    int PostItem(AuctionItem* pItem, CAuctionListingForm& form, LPCTSTR actionUrl);
+    // Confirmation and final post: StepDone, StepFailed or StepRetry.
+    RoadStep PostItem(AuctionItem* pItem, CAuctionListingForm& form, LPCTSTR actionUrl, CString& reason);
     void MarkRelisted(int nLastSucceeded);
 
     int m_nRetryCount;

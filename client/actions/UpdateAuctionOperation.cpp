@@ -3,10 +3,10 @@
 #include "auction/AuctionItem.h"
 #include "auction/AuctionListingForm.h"
 #include "client/actions/ItemJobRun.h"
+#include "client/actions/PageForm.h"
 #include "client/actions/UpdateAuctionPages.h"
 #include "net/HttpComm.h"
 #include "text/Charset.h"
-#include "text/HtmlDocument.h"
 #include "text/MarkupNode.h"
 
 namespace
@@ -123,12 +123,10 @@ int CUpdateAuctionOperation::UpdateItem(AuctionItem* pItem)
         GetProgress().ShowMessageId(IDS_CONFIRM_FORM_MISSING, kErrorBox);
         return 0;
     }
-    // That form alone: the page may hold others before it. Its values are
-    // decoded once by the reader; the addition goes out as it was typed.
-    CHtmlDocument confirmation;
-    confirmation.SetFromElement(pConfirm->Clone());
+    // Its values are decoded once by the reader; the addition goes out as
+    // it was typed.
     form.Reset();
-    if (!form.ReadFormInputs(&confirmation))
+    if (!TakePageForm(pHttp, pConfirm, form, nullptr))
     {
         ReportFailure(IDS_NO_PARAMETERS);
         return 0;
@@ -147,15 +145,8 @@ int CUpdateAuctionOperation::UpdateItem(AuctionItem* pItem)
     if (nCharset != CHARSET_UNKNOWN)
         form.SetCharset(nCharset);
 
-    if (!PostFinal(finalUrl, form))
-    {
-        ForgetFinalPost();
-        CString message;
-        message.LoadString(IDS_MAYBE_FAILED);
-        message += "\r\n\r\n" + heading;
-        ShowError(message);
+    if (!PostFinal(finalUrl, form, *pItem))
         return 0;
-    }
     CString text;
     const int nResult = CheckSubmitResult(text);
     if (!text.IsEmpty() && nResult != SubmitSucceeded)

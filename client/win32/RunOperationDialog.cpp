@@ -38,8 +38,7 @@ int CRunOperationDialog::ShowMessageId(UINT nID, UINT nType)
     UINT nIDLinkText = 0;
     if (!GetMessageLink(nID, strUrl, nIDLinkText))
         return CPrepareProgressDialog::ShowMessageId(nID, nType);
-    // Nothing more is told once the user stopped the job.
-    if (IsCancelled())
+    if (!MayTell())
         return IDCANCEL;
     CChoiceMessageDialog dialog(nID, this);
     dialog.SetStyle(nType);

@@ -29,13 +29,22 @@ public:
     void SetStatus(LPCTSTR lpszText) override;
     void SetTitle(LPCTSTR lpszText) override;
     void SetSubStatus(LPCTSTR lpszText) override;
-    // In message boxes; none once the user stopped the work.
+    // In message boxes, while the operation may tell (MayTell).
     int ShowMessage(LPCTSTR lpszText, UINT nType) override;
     using CHttpProgressDialog::ShowMessage;
+    // One request of the operation; a post is known to be on its way
+    // while it runs.
+    BOOL Send(LPCTSTR lpszUrl, LPCVOID pBody, DWORD dwLength, LPCTSTR lpszHeaders) override;
 
     CAuctionOperationBase* GetOperation() const { return m_pOperation; }
 
 protected:
+    // Once the user stopped the work nothing more is told, no question
+    // and no error of what was still to come; only when the stop came
+    // while a post was on its way may the operation still say that the
+    // service may have taken it.
+    BOOL MayTell() const;
+
     BOOL OnInitDialog() override;
     void DoDataExchange(CDataExchange* pDX) override;
     void OnCancel() override;
@@ -48,6 +57,8 @@ protected:
     CStatic m_status;
     CProgressMarkStatic m_marks;
     CAuctionOperationBase* m_pOperation;
+    BOOL m_bPosting = FALSE;
+    BOOL m_bStoppedWhilePosting = FALSE;
 
     DECLARE_MESSAGE_MAP()
 };

@@ -89,9 +89,23 @@ void CPrepareProgressDialog::SetSubStatus(LPCTSTR lpszText)
 
 int CPrepareProgressDialog::ShowMessage(LPCTSTR lpszText, UINT nType)
 {
-    if (IsCancelled())
+    if (!MayTell())
         return IDCANCEL;
     return AfxMessageBox(lpszText, nType);
+}
+
+BOOL CPrepareProgressDialog::MayTell() const
+{
+    return !IsCancelled() || m_bStoppedWhilePosting;
+}
+
+BOOL CPrepareProgressDialog::Send(LPCTSTR lpszUrl, LPCVOID pBody, DWORD dwLength, LPCTSTR lpszHeaders)
+{
+    const BOOL bWasPosting = m_bPosting;
+    m_bPosting = pBody != nullptr && dwLength > 0;
+    const BOOL bAnswered = CHttpProgressDialog::Send(lpszUrl, pBody, dwLength, lpszHeaders);
+    m_bPosting = bWasPosting;
+    return bAnswered;
 }
 
 void CPrepareProgressDialog::DoWork()
@@ -115,6 +129,8 @@ void CPrepareProgressDialog::DoWork()
 
 void CPrepareProgressDialog::OnCancel()
 {
+    if (!IsCancelled() && m_bPosting)
+        m_bStoppedWhilePosting = TRUE;
     CancelWork();
     CHttpProgressDialog::OnCancel();
 }

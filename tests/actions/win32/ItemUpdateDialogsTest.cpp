@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -102,6 +103,22 @@ template <class TDialog> TDialog* FindShownDialog()
     } finder;
     ::EnumThreadWindows(::GetCurrentThreadId(), Finder::Check, (LPARAM)&finder);
     return finder.pFound;
+}
+
+// Runs fn with the dialog of that class from inside its modal loop once it
+// shows; null when it never did (1000 tries, 20 ms apart).
+template <class TDialog> void WhenShown(std::function<void(TDialog*)> fn, int nTries = 1000)
+{
+    CallSoon(
+        [=]
+        {
+            TDialog* pDialog = FindShownDialog<TDialog>();
+            if (pDialog != nullptr || nTries == 0)
+                fn(pDialog);
+            else
+                WhenShown<TDialog>(fn, nTries - 1);
+        },
+        20);
 }
 
 // Types the text into the next addition dialog over the owner and clicks
@@ -331,11 +348,10 @@ TEST_F(ItemUpdateDialogs, TheTemplateManagerAddsAndEditsThroughTheAdditionDialog
         doc.AddTemplate(0, &item);
     }
     std::string rows, addCaption, editShown;
-    CallWhen(
-        [] { return FindShownDialog<CDescriptionTemplateListDialog>() != nullptr; },
-        [&]
+    WhenShown<CDescriptionTemplateListDialog>(
+        [&](CDescriptionTemplateListDialog* pManager)
         {
-            auto* pManager = FindShownDialog<CDescriptionTemplateListDialog>();
+            ASSERT_NE(nullptr, pManager);
             HWND hList = FindControl(pManager->m_hWnd, IDC_DESCRIPTION_TEMPLATE_LIST);
             for (int i = 0; i < ListView_GetItemCount(hList); ++i)
             {
@@ -510,11 +526,10 @@ TEST_F(ItemUpdateDialogs, TheManagersChangesFromTheMenuReachTheDocumentsFile)
     RunModal(dialog,
              [&]
              {
-                 CallWhen(
-                     [] { return FindShownDialog<CDescriptionTemplateListDialog>() != nullptr; },
-                     [&]
+                 WhenShown<CDescriptionTemplateListDialog>(
+                     [&](CDescriptionTemplateListDialog* pManager)
                      {
-                         auto* pManager = FindShownDialog<CDescriptionTemplateListDialog>();
+                         ASSERT_NE(nullptr, pManager);
                          bManaged = true;
                          HWND hList = FindControl(pManager->m_hWnd, IDC_DESCRIPTION_TEMPLATE_LIST);
                          ListView_SetItemState(hList, -1, 0, LVIS_SELECTED);
