@@ -91,7 +91,7 @@ protected:
             job->AddTarget(item.get());
     }
 
-    // This process's own: test_actions_stop runs the fixture at the same time.
+    // This process's own: other shares of the test program run the fixture at the same time.
     CProfileScope profile{UniqueName(kRegistryKey)};
     CHttpComm http;
     CJobRecordingSink sink;
