@@ -171,6 +171,8 @@ void CMyAuctionListPage::FillField(TanzoAuctionItem& item, int code, const CMark
     case FieldBids:
         if (HasDigit(text))
             item.SetBidCount(ParseNumberText(text));
+        else if (text == "-") // nobody has bid
+            item.SetBidCount(0);
         break;
     case FieldHighestBidder:
     case FieldHighestWinner:
