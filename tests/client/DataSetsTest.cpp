@@ -311,10 +311,11 @@ TEST(DataFileSystem, OnlyWhatIsNotThereIsMissing)
         {folder / "no folder\\none", CDataFileSystem::fileMissing},
         // A file where a folder should be.
         {folder / "file\\none", CDataFileSystem::fileMissing},
-        // Errors that are no answer: a name the system refuses.
 #ifdef _WIN32
+        // An error that is no answer: a name the system refuses.
         {folder / "a<b>", CDataFileSystem::fileUnknown},
 #else
+        // An error that is no answer: a name too long.
         {folder / CString('n', 300), CDataFileSystem::fileUnknown},
 #endif
     };

@@ -82,5 +82,6 @@ TEST_F(ClientAppTest, AHeldDataFileIsLeftAsItWasWhenTheWindowCloses)
 
     held.Release();
     EXPECT_EQ(ToHex(old), ToHex(ReadFileBytes(file)));
-    EXPECT_EQ(std::vector<std::string>{"TanzoAuctionItem.useredit"}, FolderEntries(m_folder / "demo_seller1"));
+    EXPECT_EQ(std::vector<std::string>{"TanzoAuctionItem.useredit"},
+              FolderEntries(m_folder / "demo_seller1"));
 }
