@@ -33,6 +33,11 @@ public:
         CFile::Write(lpBuf, nCount);
         m_written += nCount;
     }
+    void Flush() override
+    {
+        CheckStep(dataFileFlush, m_written, m_strFileName);
+        CFile::Flush();
+    }
     void Close() override
     {
         if (m_hFile != hFileNull)
@@ -103,14 +108,31 @@ BOOL RemoveTreeAt(const CString& path)
 class CDiskFileSystem : public CDataFileSystem
 {
 public:
-    BOOL FileExists(LPCTSTR path) override
+    FileQuery QueryFile(LPCTSTR path, CFileException* pError) override
     {
 #ifdef _WIN32
-        return ::FileExists(path);
+        if (::GetFileAttributesA(path) != INVALID_FILE_ATTRIBUTES)
+            return fileFound;
+        const LONG error = (LONG)::GetLastError();
+        if (error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND)
+            return fileMissing;
+        const int cause = CFileException::OsErrorToException(error);
 #else
         struct stat st;
-        return ::stat(OsPath(path), &st) == 0;
+        if (::stat(OsPath(path), &st) == 0)
+            return fileFound;
+        const LONG error = errno;
+        if (error == ENOENT || error == ENOTDIR)
+            return fileMissing;
+        const int cause = CFileException::ErrnoToException((int)error);
 #endif
+        if (pError != nullptr)
+        {
+            pError->m_cause = cause == CFileException::none ? CFileException::generic : cause;
+            pError->m_lOsError = error;
+            pError->m_strFileName = path;
+        }
+        return fileUnknown;
     }
 
     BOOL EnsureFolderOfFile(LPCTSTR path) override

@@ -16,7 +16,16 @@ class CDataFileSystem
 public:
     virtual ~CDataFileSystem();
 
-    virtual BOOL FileExists(LPCTSTR path) = 0;
+    enum FileQuery
+    {
+        fileFound,
+        fileMissing,
+        fileUnknown
+    };
+    // Whether a file is at path. Missing only when the system says that
+    // neither it nor a folder above it is there; any other failure to ask
+    // is unknown, the reason in *pError.
+    virtual FileQuery QueryFile(LPCTSTR path, CFileException* pError) = 0;
     // Creates the missing folders above path.
     virtual BOOL EnsureFolderOfFile(LPCTSTR path) = 0;
     // Removes a folder with everything in it; TRUE when it is not there.
@@ -41,12 +50,13 @@ enum DataFileStep
 {
     dataFileCreate, // the temporary file is made
     dataFileWrite,  // bytes go to it; bytesSoFar counts those before them
+    dataFileFlush,  // they are forced to the disk
     dataFileClose,  // it is closed
     dataFileReplace // it is moved over the data file
 };
 // Called before each step with the data file's path (the temporary file's
-// for dataFileCreate, dataFileWrite and dataFileClose); FALSE makes the
-// step fail as a full disk would.
+// for dataFileCreate, dataFileWrite, dataFileFlush and dataFileClose);
+// FALSE makes the step fail as a full disk would.
 typedef BOOL (*DataFileFaultProc)(DataFileStep step, LPCTSTR path, DWORD bytesSoFar, void* param);
 // Null: no faults.
 void SetDataFileFaultHook(DataFileFaultProc proc, void* param = nullptr);

@@ -39,12 +39,66 @@ void CollectCells(const CMarkupNode* row, std::vector<const CMarkupNode*>& cells
     }
 }
 
-// A cell's text as the tables compare it: no line breaks, no blanks
-// around it.
+BOOL IsAsciiLetter(TCHAR ch)
+{
+    return (ch >= 'A' && ch <= 'Z') || (ch >= 'a' && ch <= 'z');
+}
+
+// Removes the markup that the parser leaves in a text as it stands (a tag
+// it does not know, such as "<o:p>", an end tag with a blank, a comment
+// or a processing instruction), as a browser does not show it. Any other
+// "<" is text, and so is a tag that never ends. "<" and ">" are never the
+// second byte of a character.
+void RemoveMarkupLeftAsText(CString& text)
+{
+    for (int from = text.Find('<'); from >= 0; from = text.Find('<', from))
+    {
+        const TCHAR next = from + 1 < text.GetLength() ? text[from + 1] : '\0';
+        const TCHAR after = from + 2 < text.GetLength() ? text[from + 2] : '\0';
+        int end = -1;
+        if (text.Mid(from, 4) == "<!--")
+        {
+            end = text.Find("-->", from + 4);
+            if (end >= 0)
+                end += 3;
+        }
+        else if (IsAsciiLetter(next) || next == '!' || next == '?' || (next == '/' && IsAsciiLetter(after)))
+        {
+            end = text.Find('>', from + 1);
+            if (end >= 0)
+                end += 1;
+        }
+        if (end < 0)
+            ++from;
+        else
+            text.Delete(from, end - from);
+    }
+}
+
+// A cell's text as the tables compare it and the items keep it: what a
+// browser shows of it (entities decoded; scripts, styles, comments and
+// markup left as text out), no line breaks, no blanks around it.
 CString CellText(const CMarkupNode* cell)
 {
     CString text;
-    GetNodePlainText(cell, text);
+    std::vector<const CMarkupNode*> stack(1, cell);
+    while (!stack.empty())
+    {
+        const CMarkupNode* node = stack.back();
+        stack.pop_back();
+        if (node->GetType() == MARKUP_TEXT)
+        {
+            CString part = static_cast<const CMarkupText*>(node)->GetText();
+            RemoveMarkupLeftAsText(part);
+            DecodeHtmlEntities(part);
+            text += part;
+            continue;
+        }
+        if (node->IsLeaf() || node->IsNamed("script") || node->IsNamed("noscript") || node->IsNamed("style"))
+            continue;
+        for (int i = node->GetChildCount() - 1; i >= 0; --i)
+            stack.push_back(node->GetChild(i));
+    }
     text.Remove('\r');
     text.Remove('\n');
     text.TrimLeft();
@@ -171,6 +225,8 @@ void CMyAuctionListPage::FillField(TanzoAuctionItem& item, int code, const CMark
     case FieldBids:
         if (HasDigit(text))
             item.SetBidCount(ParseNumberText(text));
+        else if (text == "-") // nobody has bid
+            item.SetBidCount(0);
         break;
     case FieldHighestBidder:
     case FieldHighestWinner:

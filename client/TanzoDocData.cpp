@@ -17,6 +17,7 @@
 namespace
 {
 const UINT IDS_DATA_FOLDER_NOT_MADE = 958; // "データフォルダの作成に失敗しました。"
+const UINT IDS_DATA_PATH_NOT_FOUND = 959;  // "データパスの取得に失敗しました。"
 // Enough for any reason a file error gives.
 const UINT kReasonBytes = 256;
 // The archive's buffer.
@@ -82,7 +83,21 @@ BOOL CTanzoDocData::SerializeDataFile(BOOL bSave, int set)
         return FALSE;
     CString path;
     if (!GetDataFilePath(path, set))
+    {
+        // An ID that names no folder of its own has no file: its records
+        // are kept for the run only, which is told as for any set that
+        // cannot be saved.
+        const CString id = GetCurrentUserID();
+        if (set == dataSetUserEdits && !id.IsEmpty() && !IsPlainFolderName(id))
+        {
+            CString reason;
+            reason.LoadString(IDS_DATA_PATH_NOT_FOUND);
+            MarkUnreadable(set, reason);
+            if (bSave)
+                TellUnsaved(set);
+        }
         return FALSE;
+    }
     return bSave ? WriteDataFile(set, path) : ReadDataFile(set, path);
 }
 
@@ -136,19 +151,43 @@ void CTanzoDocData::ReportFailure(UINT nIDFormat, const CString& reason)
     AfxMessageBox(text, MB_OK);
 }
 
+void CTanzoDocData::MarkUnreadable(int set, const CString& reason)
+{
+    m_unreadable |= SetBit(set);
+    m_unreadableReason[set] = reason;
+    m_unreadableReason[set].Replace("\r\n", "");
+}
+
+void CTanzoDocData::TellUnsaved(int set)
+{
+    if ((m_unsavedTold & SetBit(set)) != 0)
+        return;
+    m_unsavedTold |= SetBit(set);
+    ReportFailure(GetDataSetInfo(set)->idsSaveFailed, m_unreadableReason[set]);
+}
+
 BOOL CTanzoDocData::ReadDataFile(int set, const CString& path)
 {
     const DataSetInfo* info = GetDataSetInfo(set);
-    if (!m_pFileSystem->FileExists(path))
-        return TRUE;
-    // From here on the file is there: whatever keeps it from being read
-    // keeps it from being written over.
+    // Only a file the system says is not there is an empty set: one that
+    // cannot even be asked about (access denied, a network error) may hold
+    // the user's data, and whatever keeps it from being read keeps it from
+    // being written over.
     CFileException error;
+    switch (m_pFileSystem->QueryFile(path, &error))
+    {
+    case CDataFileSystem::fileMissing:
+        return TRUE;
+    case CDataFileSystem::fileUnknown:
+        MarkUnreadable(set, ReasonOf(&error));
+        return FALSE;
+    default:
+        break;
+    }
     std::unique_ptr<CFile> file(m_pFileSystem->OpenForReading(path, &error));
     if (!file)
     {
-        m_unreadable |= SetBit(set);
-        m_unreadableReason[set] = ReasonOf(&error);
+        MarkUnreadable(set, ReasonOf(&error));
         return FALSE;
     }
     TRY
@@ -173,15 +212,12 @@ BOOL CTanzoDocData::ReadDataFile(int set, const CString& path)
         CString text;
         text.LoadString(e->m_cause == ARCHIVE_COMM_OTHER_TYPE ? info->idsOtherType : info->idsNewerVersion);
         AfxMessageBox(text, MB_OK);
-        m_unreadable |= SetBit(set);
-        m_unreadableReason[set] = text;
-        m_unreadableReason[set].Replace("\r\n", "");
+        MarkUnreadable(set, text);
     }
     AND_CATCH_ALL(e)
     {
         file->Abort();
-        m_unreadable |= SetBit(set);
-        m_unreadableReason[set] = ReasonOf(e);
+        MarkUnreadable(set, ReasonOf(e));
         ReportFailure(info->idsReadFailed, m_unreadableReason[set]);
     }
     END_CATCH_ALL
@@ -193,11 +229,7 @@ BOOL CTanzoDocData::WriteDataFile(int set, const CString& path)
     const DataSetInfo* info = GetDataSetInfo(set);
     if (IsUnreadable(set))
     {
-        if ((m_unsavedTold & SetBit(set)) == 0)
-        {
-            m_unsavedTold |= SetBit(set);
-            ReportFailure(info->idsSaveFailed, m_unreadableReason[set]);
-        }
+        TellUnsaved(set);
         return FALSE;
     }
     if (!m_pFileSystem->EnsureFolderOfFile(path))
@@ -223,6 +255,9 @@ BOOL CTanzoDocData::WriteDataFile(int set, const CString& path)
             SerializeSet(ar, set, info->version);
             ar.Close();
         }
+        // A rename, write-through or not, does not wait for the data: on
+        // the disk before the old file goes.
+        file->Flush();
         file->Close();
         m_pFileSystem->Replace(tempPath, path);
         return TRUE;

@@ -22,9 +22,10 @@ class TanzoAuctionItemUserEdit;
 // changed: when the view closes, and for the user data also when the
 // current user changes.
 //
-// A file that exists but cannot be read (another type, a newer version, a
-// read error) is never written over in the run: its set is told as not
-// saved instead, once.
+// A file that exists, or may exist, but cannot be read (another type, a
+// newer version, a read error, a file the system cannot tell about) is
+// never written over in the run: its set is told as not saved instead,
+// once. So are the records of a user ID that names no folder.
 class CTanzoDocData : public CUserAccountList
 {
 public:
@@ -112,6 +113,11 @@ private:
     // The reason an exception gives, on one line.
     static CString ReasonOf(CException* e);
     void ReportFailure(UINT nIDFormat, const CString& reason);
+    // The set is not read and must not be written in the run; the reason
+    // on one line.
+    void MarkUnreadable(int set, const CString& reason);
+    // The set's not being saved, told once.
+    void TellUnsaved(int set);
 
     DWORD m_setFlags;
     CUserEditMap m_userEdits;

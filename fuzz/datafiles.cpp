@@ -22,7 +22,10 @@ namespace
 class CMemoryFileSystem : public CDataFileSystem
 {
 public:
-    BOOL FileExists(LPCTSTR path) override { return files.count(path) != 0; }
+    FileQuery QueryFile(LPCTSTR path, CFileException*) override
+    {
+        return files.count(path) != 0 ? fileFound : fileMissing;
+    }
     BOOL EnsureFolderOfFile(LPCTSTR) override { return TRUE; }
     BOOL RemoveFolderTree(LPCTSTR) override
     {

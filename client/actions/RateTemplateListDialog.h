@@ -5,9 +5,9 @@
 // comment, added and edited through the rating dialog's template form
 // (Windows builds).
 
-#include "auction/TemplateListBaseDialog.h"
+#include "client/actions/TanzoTemplateListDialog.h"
 
-class CRateTemplateListDialog : public CTemplateListBaseDialog
+class CRateTemplateListDialog : public CTanzoTemplateListDialog
 {
     DECLARE_DYNAMIC(CRateTemplateListDialog)
 public:
@@ -25,14 +25,13 @@ public:
 
 protected:
     int GetColumnCount() override;
-    int GetMaxCount() override;
+    int GetTemplateSet() override;
     LPCTSTR GetColumnWidthKey(int nColumn) override;
     int GetDefaultColumnWidth(int nColumn) override;
     UINT GetColumnTitleId(int nColumn) override;
     int GetColumnFormat(int nColumn) override;
     void GetRowText(int nRow, CString& strText) override;
     void SetRowTexts(int nRow, const CTemplateStringItem& item) override;
-    CTemplateStringItem* CreateItem() override;
     BOOL OnCommand(WPARAM wParam, LPARAM lParam) override;
 
     void OnAdd();

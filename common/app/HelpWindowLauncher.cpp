@@ -21,7 +21,7 @@ BOOL CHelpWindowLauncher::Show(UINT nPageId)
 {
     if (m_pWindow != nullptr)
     {
-        m_pWindow->ShowAgain();
+        m_pWindow->ShowAgain(nPageId);
         return TRUE;
     }
     if (g_pfnHelpWindowFactory == nullptr)

@@ -14,8 +14,9 @@ class CHelpWindowHandle
 public:
     // Destroys the window.
     virtual ~CHelpWindowHandle() = default;
-    // Shows the window again at its own page, active and redrawn at once.
-    virtual void ShowAgain() = 0;
+    // Shows the window again at the page, which becomes its own, active
+    // and redrawn at once.
+    virtual void ShowAgain(UINT nPageId) = 0;
 };
 
 // Makes, creates and shows the help window of a page; null when it can't.
@@ -25,8 +26,7 @@ typedef CHelpWindowHandle* (*HELP_WINDOW_FACTORY)(UINT nPageId);
 HELP_WINDOW_FACTORY SetHelpWindowFactory(HELP_WINDOW_FACTORY pfnFactory);
 
 // Owns one help window: made on the first request, shown again on later
-// ones (at the page it was made for), destroyed by Close or with the
-// launcher.
+// ones at the page each asks for, destroyed by Close or with the launcher.
 class CHelpWindowLauncher
 {
 public:

@@ -222,7 +222,7 @@ public:
     static std::vector<std::string> s_events;
     explicit CFakeHelpWindow(UINT nPageId) { s_events.push_back("made " + std::to_string(nPageId)); }
     ~CFakeHelpWindow() override { s_events.push_back("destroyed"); }
-    void ShowAgain() override { s_events.push_back("shown again"); }
+    void ShowAgain(UINT nPageId) override { s_events.push_back("shown again at " + std::to_string(nPageId)); }
     static CHelpWindowHandle* Make(UINT nPageId) { return new CFakeHelpWindow(nPageId); }
 };
 std::vector<std::string> CFakeHelpWindow::s_events;
@@ -268,8 +268,9 @@ TEST_F(HelpTest, F1HelpButtonAndCommandShowTheHelpPage)
         EXPECT_TRUE(dlg.IsCommandEnabled(ID_DIALOG_HELP));
         EXPECT_FALSE(dlg.IsCommandEnabled(ID_DIALOG_HELP + 1));
         dlg.DestroyWindow();
-        EXPECT_EQ((std::vector<std::string>{"made 77", "shown again", "shown again", "destroyed"}),
-                  CFakeHelpWindow::s_events);
+        EXPECT_EQ(
+            (std::vector<std::string>{"made 77", "shown again at 77", "shown again at 77", "destroyed"}),
+            CFakeHelpWindow::s_events);
     }
     CFakeHelpWindow::s_events.clear();
     CTestBaseDialog none(IDD_TEST_BASE, 0);

@@ -75,7 +75,7 @@ public:
     static std::vector<std::string> s_events;
     explicit CFakeHelp(UINT nPageId) { s_events.push_back("made " + std::to_string(nPageId)); }
     ~CFakeHelp() override { s_events.push_back("destroyed"); }
-    void ShowAgain() override { s_events.push_back("shown again"); }
+    void ShowAgain(UINT nPageId) override { s_events.push_back("shown again at " + std::to_string(nPageId)); }
     static CHelpWindowHandle* Make(UINT nPageId) { return new CFakeHelp(nPageId); }
 };
 std::vector<std::string> CFakeHelp::s_events;
@@ -388,6 +388,7 @@ TEST_F(MainBaseFrameTest, HelpWindowGoesWithTheFrame)
     EXPECT_TRUE(pFrame->ShowHelp(9));
     pFrame->SendMessage(WM_CLOSE);
     SetHelpWindowFactory(pfnOld);
-    EXPECT_EQ((std::vector<std::string>{"made 7", "shown again", "destroyed"}), CFakeHelp::s_events);
+    // The window made for one page follows a request for another.
+    EXPECT_EQ((std::vector<std::string>{"made 7", "shown again at 9", "destroyed"}), CFakeHelp::s_events);
 }
 #endif // _WIN32

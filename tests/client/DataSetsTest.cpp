@@ -3,6 +3,7 @@
 // switch of the current user.
 #include <gtest/gtest.h>
 
+#include <cerrno>
 #include <string>
 #include <vector>
 
@@ -189,6 +190,149 @@ TEST_F(DataSets, AFileItCannotReadIsToldAndNeverWrittenOver)
 
 namespace
 {
+// The disk, but the data file of path cannot be asked about or cannot be
+// opened, as when access is denied or the network behind a redirected
+// folder fails.
+class CFailingFileSystem : public CDataFileSystem
+{
+public:
+    enum Failure
+    {
+        failQuery,
+        failOpen
+    };
+    CFailingFileSystem(Failure failure, const CString& path) : m_failure(failure), m_path(path) {}
+
+    FileQuery QueryFile(LPCTSTR path, CFileException* pError) override
+    {
+        if (m_failure == failQuery && m_path == path)
+        {
+            Deny(path, pError);
+            return fileUnknown;
+        }
+        return Disk().QueryFile(path, pError);
+    }
+    CFile* OpenForReading(LPCTSTR path, CFileException* pError) override
+    {
+        if (m_failure == failOpen && m_path == path)
+        {
+            Deny(path, pError);
+            return nullptr;
+        }
+        return Disk().OpenForReading(path, pError);
+    }
+    BOOL EnsureFolderOfFile(LPCTSTR path) override { return Disk().EnsureFolderOfFile(path); }
+    BOOL RemoveFolderTree(LPCTSTR path) override { return Disk().RemoveFolderTree(path); }
+    CFile* CreateTemporary(LPCTSTR path, CString& tempPath, CFileException* pError) override
+    {
+        return Disk().CreateTemporary(path, tempPath, pError);
+    }
+    void Replace(LPCTSTR tempPath, LPCTSTR path) override { Disk().Replace(tempPath, path); }
+    void RemoveFile(LPCTSTR path) override { Disk().RemoveFile(path); }
+
+    // The reason the document gives for the failure.
+    static std::string Reason(LPCTSTR path)
+    {
+        CFileException error;
+        Deny(path, &error);
+        char text[256] = {};
+        error.GetErrorMessage(text, sizeof(text));
+        return text;
+    }
+
+private:
+    static CDataFileSystem& Disk() { return GetDiskFileSystem(); }
+    static void Deny(LPCTSTR path, CFileException* pError)
+    {
+        pError->m_cause = CFileException::accessDenied;
+#ifdef _WIN32
+        pError->m_lOsError = ERROR_ACCESS_DENIED;
+#else
+        pError->m_lOsError = EACCES;
+#endif
+        pError->m_strFileName = path;
+    }
+
+    Failure m_failure;
+    CString m_path;
+};
+} // namespace
+
+TEST_F(DataSets, AFileItCannotAskAboutOrOpenIsNeverWrittenOver)
+{
+    const Bytes old = UserEditFile(2, {Record("a", "the user's memo", 16)});
+    const struct
+    {
+        const char* name;
+        CFailingFileSystem::Failure failure;
+    } cases[] = {{"query", CFailingFileSystem::failQuery}, {"open", CFailingFileSystem::failOpen}};
+    for (const auto& c : cases)
+    {
+        SCOPED_TRACE(c.name);
+        ASSERT_TRUE(WriteFileBytes(AliceFile(), old));
+        CFailingFileSystem failing(c.failure, AliceFile());
+        CBoxRecorder boxes;
+        {
+            CTestDocData doc(folder.Path());
+            doc.SetFileSystem(&failing);
+            MakeAliceCurrent(doc);
+            // Read as nothing, silently, yet not taken for a missing file.
+            EXPECT_EQ(0, doc.GetUserEditCount());
+            EXPECT_TRUE(doc.IsUnreadable(dataSetUserEdits));
+            EXPECT_TRUE(boxes.texts.empty());
+            doc.StoreUserEdit(Record("b", "this run's memo"));
+
+            // The close: told once, with the reason, not written.
+            EXPECT_FALSE(doc.TransferDataSet(dataSetUserEdits, TRUE));
+            EXPECT_FALSE(doc.TransferDataSet(dataSetUserEdits, TRUE));
+            ASSERT_EQ(1u, boxes.texts.size());
+            CString told;
+            told.FormatMessage(982, CFailingFileSystem::Reason(AliceFile()).c_str());
+            EXPECT_EQ((LPCTSTR)told, boxes.texts[0]);
+        }
+        EXPECT_EQ(ToHex(old), ToHex(ReadFileBytes(AliceFile())));
+        EXPECT_EQ(std::vector<std::string>{"TanzoAuctionItem.useredit"}, FolderEntries(folder / "alice"));
+    }
+}
+
+TEST(DataFileSystem, OnlyWhatIsNotThereIsMissing)
+{
+    CTempFolder folder;
+    ASSERT_TRUE(WriteFileBytes(folder / "file", HexBytes("01")));
+    CDataFileSystem& disk = GetDiskFileSystem();
+    const struct
+    {
+        CString path;
+        CDataFileSystem::FileQuery answer;
+    } cases[] = {
+        {folder / "file", CDataFileSystem::fileFound},
+        {folder.Path(), CDataFileSystem::fileFound},
+        {folder / "none", CDataFileSystem::fileMissing},
+        {folder / "no folder\\none", CDataFileSystem::fileMissing},
+        // A file where a folder should be.
+        {folder / "file\\none", CDataFileSystem::fileMissing},
+#ifdef _WIN32
+        // An error that is no answer: a name the system refuses.
+        {folder / "a<b>", CDataFileSystem::fileUnknown},
+#else
+        // An error that is no answer: a name too long.
+        {folder / CString('n', 300), CDataFileSystem::fileUnknown},
+#endif
+    };
+    for (const auto& c : cases)
+    {
+        CFileException error;
+        EXPECT_EQ(c.answer, disk.QueryFile(c.path, &error)) << (LPCTSTR)c.path;
+        if (c.answer == CDataFileSystem::fileUnknown)
+        {
+            EXPECT_NE(CFileException::none, error.m_cause);
+            EXPECT_EQ(c.path, error.m_strFileName);
+        }
+    }
+}
+
+namespace
+{
 // Fails one step of writing, counting the failures.
 struct Fault
 {
@@ -220,8 +364,8 @@ TEST_F(DataSets, AWriteThatFailsLeavesTheOldFileAndNoTemporaryFile)
     std::vector<TanzoAuctionItemUserEdit> many;
     for (int i = 0; i < 2000; ++i)
         many.push_back(Record(("id" + std::to_string(i)).c_str(), "a memo long enough to fill the buffer"));
-    for (const Fault& fault : {Fault{dataFileCreate, 0}, Fault{dataFileWrite, 4096}, Fault{dataFileClose, 0},
-                               Fault{dataFileReplace, 0}})
+    for (const Fault& fault : {Fault{dataFileCreate, 0}, Fault{dataFileWrite, 4096}, Fault{dataFileFlush, 0},
+                               Fault{dataFileClose, 0}, Fault{dataFileReplace, 0}})
     {
         SCOPED_TRACE(fault.step);
         ASSERT_TRUE(WriteFileBytes(AliceFile(), old));
@@ -416,6 +560,36 @@ TEST_F(DataSets, WithoutACurrentUserTheRecordsHaveNoFile)
     // An ID given explicitly wins over the current one.
     EXPECT_TRUE(doc.GetDataFolder(path, dataSetUserEdits, "dave"));
     EXPECT_EQ(folder / "dave", path);
+}
+
+TEST_F(DataSets, TheRecordsOfAnIdThatNamesNoFolderAreToldOnceAsNotSaved)
+{
+    for (const char* id : {"carol.", "a\\b", "a*"})
+    {
+        SCOPED_TRACE(id);
+        CBoxRecorder boxes;
+        CTestDocData doc(folder.Path());
+        doc.Add(Account(id));
+        ASSERT_EQ(id, std::string((LPCTSTR)doc.GetCurrentUserID()));
+        doc.StoreUserEdit(Record("x", "memo"));
+        // Kept for the run.
+        EXPECT_EQ("memo", MemoOf(doc, "x"));
+        EXPECT_TRUE(boxes.texts.empty());
+
+        EXPECT_FALSE(doc.TransferDataSet(dataSetUserEdits, TRUE));
+        CString told;
+        told.FormatMessage(982, Text(959).c_str());
+        EXPECT_EQ((std::vector<std::string>{(LPCTSTR)told}), boxes.texts);
+        // Once: not at the switch to another ID either, whose records go
+        // to its folder as ever.
+        doc.Add(Account("alice"));
+        doc.SetCurrentUserID("alice");
+        doc.StoreUserEdit(Record("y", "alice's"));
+        EXPECT_TRUE(doc.TransferDataSet(dataSetUserEdits, TRUE));
+        EXPECT_EQ(1u, boxes.texts.size());
+        EXPECT_EQ(std::vector<std::string>{"alice"}, FolderEntries(folder.Path()));
+        ASSERT_TRUE(GetDiskFileSystem().RemoveFolderTree(folder / "alice"));
+    }
 }
 
 TEST(DataSetFolders, OnlyAPlainNameFormsAUserFolder)

@@ -132,6 +132,39 @@ TEST(ListReader, WonPageFromTheRemovalForm)
     EXPECT_EQ(LocalTime(2024, 1, 4, 21, 30).GetTime(), read.At(1).GetEndTime().GetTime());
 }
 
+TEST(ListReader, CellsHoldTheTextABrowserShowsNotTheMarkupLeftAsText)
+{
+    CFixtureOrigins origins;
+    CClockScope clock{LocalTime(2024, 1, 2, 12)};
+    CWonListPage reader;
+    Read read;
+    ReadFixture(reader, "won-markup.html", kWonUrl, read);
+    ASSERT_EQ(CMyAuctionListPage::PageRead, read.answer);
+    ASSERT_EQ(3, (int)read.items.GetCount());
+    const struct
+    {
+        const char* id;
+        const char* title;
+        const char* seller;
+    } rows[] = {
+        // An unknown namespaced tag, an end tag with a blank.
+        {"x300000011", "ブローチ 銀", "shop-kyoto"},
+        // Escaped brackets and a lone "<" are text; a comment is not.
+        {"x300000012", "<新品> 1<2 箱", "taro_y"},
+        {"x300000013", "時計!", "hana_k"},
+    };
+    for (int i = 0; i < 3; ++i)
+    {
+        SCOPED_TRACE(rows[i].id);
+        EXPECT_STREQ(rows[i].id, read.At(i).GetAuctionID());
+        // The headers with markup found their columns.
+        EXPECT_STREQ(rows[i].title, read.At(i).GetTitle());
+        EXPECT_STREQ(rows[i].seller, read.At(i).GetSellerID());
+    }
+    EXPECT_STREQ("http://page.example/jp/auction/x300000011", read.At(0).GetItemURL());
+    EXPECT_EQ(4500, read.At(0).GetCurrentPrice());
+}
+
 TEST(ListReader, TimeLimitEndsTheClosedLists)
 {
     CFixtureOrigins origins;
@@ -323,7 +356,7 @@ TEST(ListReader, HeaderTablesFollowTheLists)
     EXPECT_EQ(CMyAuctionListPage::FieldWinningPrice, won.GetHeaderCode(5));
 }
 
-TEST(ListReader, ADashIsNoPrice)
+TEST(ListReader, ADashIsNoPriceAndNoBids)
 {
     CFixtureOrigins origins;
     CClosedNoWinnerListPage reader;
@@ -341,5 +374,5 @@ TEST(ListReader, ADashIsNoPrice)
     EXPECT_EQ(0, read.At(0).GetBidCount());
     EXPECT_EQ(1500, read.At(1).GetCurrentPrice());
     EXPECT_EQ(0, read.At(2).GetCurrentPrice());
-    EXPECT_EQ(-1, read.At(2).GetBidCount()); // the record's "none"
+    EXPECT_EQ(0, read.At(2).GetBidCount()); // no bids, as the bid-count sort wants it
 }

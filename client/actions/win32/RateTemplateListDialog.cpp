@@ -2,25 +2,25 @@
 
 #include "afx/DataExchange.h"
 #include "auction/TemplateMenuText.h"
-#include "client/TanzoDocData.h"
+#include "client/DataSetFiles.h"
 #include "client/TemplateRateEditItem.h"
 #include "client/actions/FeedbackResourceIds.h"
 #include "client/actions/RateSettingDialog.h"
 #include "client/actions/RateValues.h"
 
-IMPLEMENT_DYNAMIC(CRateTemplateListDialog, CTemplateListBaseDialog)
+IMPLEMENT_DYNAMIC(CRateTemplateListDialog, CTanzoTemplateListDialog)
 
 CRateTemplateListDialog::CRateTemplateListDialog(int nKind, CWnd* pParentWnd)
-    : CTemplateListBaseDialog(IDD_RATE_TEMPLATES, pParentWnd, HID_TEMPLATE_LIST), m_nKind(nKind)
+    : CTanzoTemplateListDialog(IDD_RATE_TEMPLATES, pParentWnd), m_nKind(nKind)
 {
-    EnableResize(TRUE);
+    EnableResize(TRUE, 700, 400);
 }
 
 CRateTemplateListDialog::~CRateTemplateListDialog() = default;
 
 void CRateTemplateListDialog::DoDataExchange(CDataExchange* pDX)
 {
-    CTemplateListBaseDialog::DoDataExchange(pDX);
+    CTanzoTemplateListDialog::DoDataExchange(pDX);
     DDX_Control(pDX, IDC_RATE_TEMPLATE_LIST, m_list);
     DDX_Control(pDX, IDC_RATE_TEMPLATE_EDIT, m_editButton);
     DDX_Control(pDX, IDC_RATE_TEMPLATE_DELETE, m_deleteButton);
@@ -31,7 +31,7 @@ void CRateTemplateListDialog::DoDataExchange(CDataExchange* pDX)
 
 BOOL CRateTemplateListDialog::OnInitDialog()
 {
-    CTemplateListBaseDialog::OnInitDialog();
+    CTanzoTemplateListDialog::OnInitDialog();
     CString caption;
     caption.LoadString(m_nKind == KindSeller ? IDS_RATE_TEMPLATES_AS_SELLER : IDS_RATE_TEMPLATES_AS_BUYER);
     SetWindowText(caption);
@@ -44,9 +44,9 @@ int CRateTemplateListDialog::GetColumnCount()
     return 2;
 }
 
-int CRateTemplateListDialog::GetMaxCount()
+int CRateTemplateListDialog::GetTemplateSet()
 {
-    return CTanzoDocData::MaxTemplates;
+    return m_nKind == KindSeller ? dataSetSellerRatingTemplates : dataSetBuyerRatingTemplates;
 }
 
 LPCTSTR CRateTemplateListDialog::GetColumnWidthKey(int nColumn)
@@ -89,11 +89,6 @@ void CRateTemplateListDialog::SetRowTexts(int nRow, const CTemplateStringItem& i
     m_list.SetItemText(nRow, 1, item.GetTitle());
 }
 
-CTemplateStringItem* CRateTemplateListDialog::CreateItem()
-{
-    return new CTemplateRateEditItem;
-}
-
 BOOL CRateTemplateListDialog::OnCommand(WPARAM wParam, LPARAM lParam)
 {
     if (lParam != 0 && HIWORD(wParam) == BN_CLICKED)
@@ -109,7 +104,7 @@ BOOL CRateTemplateListDialog::OnCommand(WPARAM wParam, LPARAM lParam)
             return TRUE;
         }
     }
-    return CTemplateListBaseDialog::OnCommand(wParam, lParam);
+    return CTanzoTemplateListDialog::OnCommand(wParam, lParam);
 }
 
 void CRateTemplateListDialog::OnAdd()

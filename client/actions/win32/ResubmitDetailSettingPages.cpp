@@ -2,6 +2,8 @@
 
 #include "afx/DataExchange.h"
 #include "afx/MsgMap.h"
+#include "client/MainFrame.h"
+#include "client/OptionSettings.h"
 #include "client/actions/ResubmitDetailResourceIds.h"
 #include "client/actions/ResubmitDetailSettingSubDialog.h"
 
@@ -186,7 +188,13 @@ int CResubmitDetailSettingMarkdownPage::ConfirmPage(int nWhich)
 {
     if (nWhich != 1)
         return IDYES;
-    return IDYES;
+    // Asked only where these settings are the ones the re-listing uses.
+    CMainFrame* pFrame = GetMainFrame();
+    const DWORD dwAsk = COptionSettings::OptionConfirmMarkdown;
+    if (pFrame == nullptr || pFrame->GetOptionSettings().MaskOptionBits(dwAsk) == 0 || GetResubmitType() != 1)
+        return IDYES;
+    Activate(FALSE);
+    return (int)pFrame->AskQuestion(IDS_CONFIRM_MARKDOWN, dwAsk, this, FALSE);
 }
 
 void CResubmitDetailSettingMarkdownPage::DoDataExchange(CDataExchange* pDX)

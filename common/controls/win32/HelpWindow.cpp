@@ -57,23 +57,20 @@ CHelpWindowShare& Share()
     return share;
 }
 
-// What one launcher holds: the shared window, shown at the launcher's page.
+// What one launcher holds: the shared window, shown at the page it asks for.
 class CHelpWindowRef : public CHelpWindowHandle
 {
 public:
-    explicit CHelpWindowRef(UINT nPageId) : m_nPageId(nPageId) { Share().AddRef(); }
+    CHelpWindowRef() { Share().AddRef(); }
     ~CHelpWindowRef() override { Share().Release(); }
-    void ShowAgain() override { Share().Show(m_nPageId); }
-
-private:
-    UINT m_nPageId;
+    void ShowAgain(UINT nPageId) override { Share().Show(nPageId); }
 };
 
 CHelpWindowHandle* MakeHelpWindow(UINT nPageId)
 {
     if (Share().Show(nPageId) == nullptr)
         return nullptr;
-    return new CHelpWindowRef(nPageId);
+    return new CHelpWindowRef;
 }
 
 CString LoadText(UINT nID)

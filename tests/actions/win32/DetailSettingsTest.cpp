@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "ActionDialogTestSupport.h"
+#include "DetailSettingsWindows.h"
 #include "afx/Rect.h"
 #include "auction/AuctionListingForm.h"
 #include "client/actions/CallbackSink.h"
@@ -92,34 +93,6 @@ void Open(CResubmitSettingDialog& dlg)
 {
     ASSERT_TRUE(dlg.CreateModeless(nullptr));
     dlg.SetWindowPos(&CWnd::wndTop, 20, 20, 0, 0, SWP_NOSIZE | SWP_SHOWWINDOW);
-}
-
-void PressOK(CDialog& dlg)
-{
-    dlg.GotoDlgCtrl(dlg.GetDlgItem(IDOK));
-    dlg.SendMessage(WM_COMMAND, IDOK, 0);
-}
-
-BOOL IsOpen(CWnd& dlg)
-{
-    return ::IsWindow(dlg.m_hWnd) && dlg.IsWindowVisible();
-}
-
-// The detail pane inside the common settings dialog.
-CResubmitDetailSettingDialog* DetailPane(CWnd& dlg)
-{
-    for (CWnd* pChild = dlg.GetWindow(GW_CHILD); pChild != nullptr; pChild = pChild->GetWindow(GW_HWNDNEXT))
-    {
-        if (auto* pPane =
-                dynamic_cast<CResubmitDetailSettingDialog*>(CWnd::FromHandlePermanent(pChild->m_hWnd)))
-            return pPane;
-    }
-    return nullptr;
-}
-
-void ClickDetailTab(CResubmitDetailSettingDialog& pane, int nTab)
-{
-    ClickTab(pane.GetTabCtrl().m_hWnd, nTab);
 }
 
 // The last window the thread gave the focus to. The focus itself is lost

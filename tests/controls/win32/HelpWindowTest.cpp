@@ -1,7 +1,8 @@
 // The help window under Wine: one window for the whole program, opened by
 // F1 or the Help button of a dialog, taken to the page of whichever dialog
-// asks, hidden by its close button and destroyed when the main frame and
-// its dialogs are gone; and the help pages the test program's dialogs name.
+// or launcher asks, hidden by its close button and destroyed when the main
+// frame and its dialogs are gone; and the help pages the test program's
+// dialogs name.
 #include "BrowserHostTest.h"
 #include "BrowserTestResources.h"
 
@@ -198,6 +199,31 @@ TEST_F(HelpWindowTest, OneWindowForEveryDialogAtThePageOfTheDialogThatAsks)
     pHelp->SendMessage(WM_COMMAND, IDCANCEL);
     EXPECT_FALSE(::IsWindowVisible(hHelp));
     EXPECT_TRUE(::IsWindow(hHelp));
+}
+
+TEST_F(HelpWindowTest, TheOpenWindowFollowsTheLaunchersRequestForAnotherPage)
+{
+    ASSERT_TRUE(m_pFrame->m_help.Show(IDH_TEST_FIRST));
+    std::vector<HWND> windows = HelpWindows();
+    ASSERT_EQ(1u, windows.size());
+    CHelpWindow* pHelp = HelpWindowOf(windows[0]);
+    ASSERT_NE(nullptr, pHelp);
+    CHtmlFrame* pFrame = pHelp->GetFrame();
+    ASSERT_NE(nullptr, pFrame);
+    EXPECT_TRUE(PumpUntil([&] { return pFrame->GetView()->GetLocationURL() == PageUrl(IDH_TEST_FIRST); }))
+        << pFrame->GetView()->GetLocationURL();
+
+    // Hidden and behind the main frame, then asked for another page by
+    // the same launcher: the same window, at that page, in front.
+    pHelp->GetDlgItem(IDC_HELP_CLOSE)->SendMessage(BM_CLICK);
+    m_pFrame->SetActiveWindow();
+    ASSERT_TRUE(m_pFrame->m_help.Show(IDH_TEST_SECOND));
+    EXPECT_EQ(windows, HelpWindows());
+    EXPECT_TRUE(::IsWindowVisible(windows[0]));
+    EXPECT_EQ(windows[0], ::GetActiveWindow());
+    EXPECT_EQ((UINT)IDH_TEST_SECOND, pHelp->GetHelpId());
+    EXPECT_TRUE(PumpUntil([&] { return pFrame->GetView()->GetLocationURL() == PageUrl(IDH_TEST_SECOND); }))
+        << pFrame->GetView()->GetLocationURL();
 }
 
 TEST_F(HelpWindowTest, HelpStaysWhileADialogThatAskedIsOpen)
