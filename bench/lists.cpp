@@ -3,7 +3,8 @@
 // rows of a small record. In the Windows build (under Wine) also a real
 // owner-data list over the same records: filling it (item count, pointers,
 // first paint of a page), a sort by a text column each way, a scroll to the
-// end, and the heap the list takes per row beside the records.
+// end, and the heap the list takes per row beside the records; each target
+// beside its figure, and at the end one line per target, met or missed.
 #include "afx/String.h"
 #include "controls/ListSort.h"
 
@@ -12,6 +13,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <new>
+#include <string>
 #include <vector>
 
 #ifdef _WIN32
@@ -113,9 +115,21 @@ public:
     }
 };
 
-void RunList(int nCount, int nTargetFill, int nTargetSort)
+// One run's figures, in milliseconds, and the heap per row.
+struct CListFigures
 {
-    std::vector<CRecord> records = MakeRecords(nCount);
+    double fill = 0;
+    double ascending = 0;
+    double descending = 0;
+    double scroll = 0;
+    size_t nHeapPerRow = 0;
+    size_t nSortPerRow = 0;
+};
+
+CListFigures RunList(const std::vector<CRecord>& records)
+{
+    const int nCount = (int)records.size();
+    CListFigures figures;
     CWnd frame;
     frame.CreateEx(0, AfxRegisterWndClass(0), "bench", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 640, 480,
                    nullptr, nullptr);
@@ -131,11 +145,11 @@ void RunList(int nCount, int nTargetFill, int nTargetSort)
     auto start = std::chrono::steady_clock::now();
     list.SetItemCount(nCount, LVSICF_NOINVALIDATEALL);
     for (int i = 0; i < nCount; ++i)
-        list.SetItemPtr(i, &records[i]);
+        list.SetItemPtr(i, (void*)&records[i]);
     list.Invalidate(FALSE);
     list.UpdateWindow();
-    double fill = Milliseconds(start);
-    size_t nHeapPerRow = (g_nHeapNow - nBase) / nCount;
+    figures.fill = Milliseconds(start);
+    figures.nHeapPerRow = (g_nHeapNow - nBase) / nCount;
 
     g_nHeapPeak = g_nHeapNow;
     size_t nBeforeSort = g_nHeapNow;
@@ -144,30 +158,61 @@ void RunList(int nCount, int nTargetFill, int nTargetSort)
     start = std::chrono::steady_clock::now();
     list.SortByClickedColumn(0);
     list.UpdateWindow();
-    double ascending = Milliseconds(start);
+    figures.ascending = Milliseconds(start);
     list.ToggleDescending();
     start = std::chrono::steady_clock::now();
     list.SortByClickedColumn(0);
     list.UpdateWindow();
-    double descending = Milliseconds(start);
-    size_t nSortPerRow = (g_nHeapPeak - nBeforeSort) / nCount;
+    figures.descending = Milliseconds(start);
+    figures.nSortPerRow = (g_nHeapPeak - nBeforeSort) / nCount;
 
     start = std::chrono::steady_clock::now();
     list.EnsureVisible(nCount - 1);
     list.UpdateWindow();
-    double scroll = Milliseconds(start);
+    figures.scroll = Milliseconds(start);
 
-    std::printf(
-        "owner-data list, %6d rows: fill %6.1f ms (target < %d), sort ascending %6.1f ms, descending %6.1f "
-        "ms (target < %d), scroll to the end %5.1f ms\n",
-        nCount, fill, nTargetFill, ascending, descending, nTargetSort, scroll);
-    std::printf(
-        "owner-data list, %6d rows: heap %zu bytes per row beside the records (target <= 64), %zu more "
-        "per row while sorting\n",
-        nCount, nHeapPerRow, nSortPerRow);
     list.SetItemCount(0, 0);
     list.DestroyWindow();
     frame.DestroyWindow();
+    return figures;
+}
+
+// Wall-clock figures on a shared machine: the best of a few runs, each
+// in a new window, so that the first paint is measured every time.
+const int kListRuns = 3;
+
+// Prints the figures of nCount rows; appends the verdict of each target.
+void RunLists(int nCount, int nTargetFill, int nTargetSort, std::vector<std::string>& verdicts)
+{
+    std::vector<CRecord> records = MakeRecords(nCount);
+    CListFigures best = RunList(records);
+    for (int nRun = 1; nRun < kListRuns; ++nRun)
+    {
+        CListFigures run = RunList(records);
+        best.fill = run.fill < best.fill ? run.fill : best.fill;
+        best.ascending = run.ascending < best.ascending ? run.ascending : best.ascending;
+        best.descending = run.descending < best.descending ? run.descending : best.descending;
+        best.scroll = run.scroll < best.scroll ? run.scroll : best.scroll;
+    }
+    std::printf(
+        "owner-data list, %6d rows (best of %d): fill %6.1f ms (target < %d), sort ascending %6.1f ms, "
+        "descending %6.1f ms (target < %d), scroll to the end %5.1f ms\n",
+        nCount, kListRuns, best.fill, nTargetFill, best.ascending, best.descending, nTargetSort, best.scroll);
+    std::printf(
+        "owner-data list, %6d rows: heap %zu bytes per row beside the records (target <= 64), %zu more "
+        "per row while sorting\n",
+        nCount, best.nHeapPerRow, best.nSortPerRow);
+    char line[160];
+    std::snprintf(line, sizeof(line), "fill of %d rows under %d ms: %s", nCount, nTargetFill,
+                  best.fill < nTargetFill ? "met" : "missed");
+    verdicts.push_back(line);
+    const double sort = best.ascending > best.descending ? best.ascending : best.descending;
+    std::snprintf(line, sizeof(line), "sort of %d rows under %d ms: %s", nCount, nTargetSort,
+                  sort < nTargetSort ? "met" : "missed");
+    verdicts.push_back(line);
+    std::snprintf(line, sizeof(line), "heap of %d rows at most 64 bytes per row: %s", nCount,
+                  best.nHeapPerRow <= 64 ? "met" : "missed");
+    verdicts.push_back(line);
 }
 #endif
 } // namespace
@@ -178,8 +223,11 @@ int main()
     RunSortCore(100000);
 #ifdef _WIN32
     CBenchApp app;
-    RunList(10000, 100, 50);
-    RunList(100000, 100, 500);
+    std::vector<std::string> verdicts;
+    RunLists(10000, 100, 50, verdicts);
+    RunLists(100000, 100, 500, verdicts);
+    for (const std::string& verdict : verdicts)
+        std::printf("%s\n", verdict.c_str());
 #endif
     return 0;
 }
