@@ -8,6 +8,7 @@
 #include "afx/String.h"
 #include "controls/ListSort.h"
 
+#include <algorithm>
 #include <chrono>
 #include <cstdint>
 #include <cstdio>
@@ -177,41 +178,65 @@ CListFigures RunList(const std::vector<CRecord>& records)
     return figures;
 }
 
-// Wall-clock figures on a shared machine: the best of a few runs, each
-// in a new window, so that the first paint is measured every time.
+// Wall-clock figures on a shared machine: a few runs, each in a new window
+// so that every run measures a first paint. The first run of the program
+// also pays what Wine loads once (theme parts, fonts): it is shown on its
+// own, and the targets are judged on the median run.
 const int kListRuns = 3;
+
+double Median(std::vector<double> values)
+{
+    std::sort(values.begin(), values.end());
+    return values[values.size() / 2];
+}
+
+void PrintListFigures(const char* pszWhich, int nCount, const CListFigures& figures, int nTargetFill,
+                      int nTargetSort)
+{
+    std::printf("owner-data list, %6d rows, %s: fill %6.1f ms (target < %d), sort ascending %6.1f ms, "
+                "descending %6.1f ms (target < %d), scroll to the end %5.1f ms\n",
+                nCount, pszWhich, figures.fill, nTargetFill, figures.ascending, figures.descending,
+                nTargetSort, figures.scroll);
+}
 
 // Prints the figures of nCount rows; appends the verdict of each target.
 void RunLists(int nCount, int nTargetFill, int nTargetSort, std::vector<std::string>& verdicts)
 {
     std::vector<CRecord> records = MakeRecords(nCount);
-    CListFigures best = RunList(records);
-    for (int nRun = 1; nRun < kListRuns; ++nRun)
+    std::vector<CListFigures> runs;
+    for (int nRun = 0; nRun < kListRuns; ++nRun)
+        runs.push_back(RunList(records));
+    std::vector<double> fills, ascendings, descendings, scrolls;
+    for (const CListFigures& run : runs)
     {
-        CListFigures run = RunList(records);
-        best.fill = run.fill < best.fill ? run.fill : best.fill;
-        best.ascending = run.ascending < best.ascending ? run.ascending : best.ascending;
-        best.descending = run.descending < best.descending ? run.descending : best.descending;
-        best.scroll = run.scroll < best.scroll ? run.scroll : best.scroll;
+        fills.push_back(run.fill);
+        ascendings.push_back(run.ascending);
+        descendings.push_back(run.descending);
+        scrolls.push_back(run.scroll);
     }
-    std::printf(
-        "owner-data list, %6d rows (best of %d): fill %6.1f ms (target < %d), sort ascending %6.1f ms, "
-        "descending %6.1f ms (target < %d), scroll to the end %5.1f ms\n",
-        nCount, kListRuns, best.fill, nTargetFill, best.ascending, best.descending, nTargetSort, best.scroll);
+    CListFigures median = runs[0];
+    median.fill = Median(fills);
+    median.ascending = Median(ascendings);
+    median.descending = Median(descendings);
+    median.scroll = Median(scrolls);
+    PrintListFigures("first run", nCount, runs[0], nTargetFill, nTargetSort);
+    char szWhich[32];
+    std::snprintf(szWhich, sizeof(szWhich), "median of %d", kListRuns);
+    PrintListFigures(szWhich, nCount, median, nTargetFill, nTargetSort);
     std::printf(
         "owner-data list, %6d rows: heap %zu bytes per row beside the records (target <= 64), %zu more "
         "per row while sorting\n",
-        nCount, best.nHeapPerRow, best.nSortPerRow);
+        nCount, median.nHeapPerRow, median.nSortPerRow);
     char line[160];
     std::snprintf(line, sizeof(line), "fill of %d rows under %d ms: %s", nCount, nTargetFill,
-                  best.fill < nTargetFill ? "met" : "missed");
+                  median.fill < nTargetFill ? "met" : "missed");
     verdicts.push_back(line);
-    const double sort = best.ascending > best.descending ? best.ascending : best.descending;
+    const double sort = median.ascending > median.descending ? median.ascending : median.descending;
     std::snprintf(line, sizeof(line), "sort of %d rows under %d ms: %s", nCount, nTargetSort,
                   sort < nTargetSort ? "met" : "missed");
     verdicts.push_back(line);
     std::snprintf(line, sizeof(line), "heap of %d rows at most 64 bytes per row: %s", nCount,
-                  best.nHeapPerRow <= 64 ? "met" : "missed");
+                  median.nHeapPerRow <= 64 ? "met" : "missed");
     verdicts.push_back(line);
 }
 #endif
