@@ -3,15 +3,18 @@
 // rows of a small record. In the Windows build (under Wine) also a real
 // owner-data list over the same records: filling it (item count, pointers,
 // first paint of a page), a sort by a text column each way, a scroll to the
-// end, and the heap the list takes per row beside the records.
+// end, and the heap the list takes per row beside the records; each target
+// beside its figure, and at the end one line per target, met or missed.
 #include "afx/String.h"
 #include "controls/ListSort.h"
 
+#include <algorithm>
 #include <chrono>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <new>
+#include <string>
 #include <vector>
 
 #ifdef _WIN32
@@ -113,9 +116,21 @@ public:
     }
 };
 
-void RunList(int nCount, int nTargetFill, int nTargetSort)
+// One run's figures, in milliseconds, and the heap per row.
+struct CListFigures
 {
-    std::vector<CRecord> records = MakeRecords(nCount);
+    double fill = 0;
+    double ascending = 0;
+    double descending = 0;
+    double scroll = 0;
+    size_t nHeapPerRow = 0;
+    size_t nSortPerRow = 0;
+};
+
+CListFigures RunList(const std::vector<CRecord>& records)
+{
+    const int nCount = (int)records.size();
+    CListFigures figures;
     CWnd frame;
     frame.CreateEx(0, AfxRegisterWndClass(0), "bench", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 640, 480,
                    nullptr, nullptr);
@@ -131,11 +146,11 @@ void RunList(int nCount, int nTargetFill, int nTargetSort)
     auto start = std::chrono::steady_clock::now();
     list.SetItemCount(nCount, LVSICF_NOINVALIDATEALL);
     for (int i = 0; i < nCount; ++i)
-        list.SetItemPtr(i, &records[i]);
+        list.SetItemPtr(i, (void*)&records[i]);
     list.Invalidate(FALSE);
     list.UpdateWindow();
-    double fill = Milliseconds(start);
-    size_t nHeapPerRow = (g_nHeapNow - nBase) / nCount;
+    figures.fill = Milliseconds(start);
+    figures.nHeapPerRow = (g_nHeapNow - nBase) / nCount;
 
     g_nHeapPeak = g_nHeapNow;
     size_t nBeforeSort = g_nHeapNow;
@@ -144,30 +159,85 @@ void RunList(int nCount, int nTargetFill, int nTargetSort)
     start = std::chrono::steady_clock::now();
     list.SortByClickedColumn(0);
     list.UpdateWindow();
-    double ascending = Milliseconds(start);
+    figures.ascending = Milliseconds(start);
     list.ToggleDescending();
     start = std::chrono::steady_clock::now();
     list.SortByClickedColumn(0);
     list.UpdateWindow();
-    double descending = Milliseconds(start);
-    size_t nSortPerRow = (g_nHeapPeak - nBeforeSort) / nCount;
+    figures.descending = Milliseconds(start);
+    figures.nSortPerRow = (g_nHeapPeak - nBeforeSort) / nCount;
 
     start = std::chrono::steady_clock::now();
     list.EnsureVisible(nCount - 1);
     list.UpdateWindow();
-    double scroll = Milliseconds(start);
+    figures.scroll = Milliseconds(start);
 
-    std::printf(
-        "owner-data list, %6d rows: fill %6.1f ms (target < %d), sort ascending %6.1f ms, descending %6.1f "
-        "ms (target < %d), scroll to the end %5.1f ms\n",
-        nCount, fill, nTargetFill, ascending, descending, nTargetSort, scroll);
-    std::printf(
-        "owner-data list, %6d rows: heap %zu bytes per row beside the records (target <= 64), %zu more "
-        "per row while sorting\n",
-        nCount, nHeapPerRow, nSortPerRow);
     list.SetItemCount(0, 0);
     list.DestroyWindow();
     frame.DestroyWindow();
+    return figures;
+}
+
+// Wall-clock figures on a shared machine: a few runs, each in a new window
+// so that every run measures a first paint. The first run of the program
+// also pays what Wine loads once (theme parts, fonts): it is shown on its
+// own, and the targets are judged on the median run.
+const int kListRuns = 3;
+
+double Median(std::vector<double> values)
+{
+    std::sort(values.begin(), values.end());
+    return values[values.size() / 2];
+}
+
+void PrintListFigures(const char* pszWhich, int nCount, const CListFigures& figures, int nTargetFill,
+                      int nTargetSort)
+{
+    std::printf("owner-data list, %6d rows, %s: fill %6.1f ms (target < %d), sort ascending %6.1f ms, "
+                "descending %6.1f ms (target < %d), scroll to the end %5.1f ms\n",
+                nCount, pszWhich, figures.fill, nTargetFill, figures.ascending, figures.descending,
+                nTargetSort, figures.scroll);
+}
+
+// Prints the figures of nCount rows; appends the verdict of each target.
+void RunLists(int nCount, int nTargetFill, int nTargetSort, std::vector<std::string>& verdicts)
+{
+    std::vector<CRecord> records = MakeRecords(nCount);
+    std::vector<CListFigures> runs;
+    for (int nRun = 0; nRun < kListRuns; ++nRun)
+        runs.push_back(RunList(records));
+    std::vector<double> fills, ascendings, descendings, scrolls;
+    for (const CListFigures& run : runs)
+    {
+        fills.push_back(run.fill);
+        ascendings.push_back(run.ascending);
+        descendings.push_back(run.descending);
+        scrolls.push_back(run.scroll);
+    }
+    CListFigures median = runs[0];
+    median.fill = Median(fills);
+    median.ascending = Median(ascendings);
+    median.descending = Median(descendings);
+    median.scroll = Median(scrolls);
+    PrintListFigures("first run", nCount, runs[0], nTargetFill, nTargetSort);
+    char szWhich[32];
+    std::snprintf(szWhich, sizeof(szWhich), "median of %d", kListRuns);
+    PrintListFigures(szWhich, nCount, median, nTargetFill, nTargetSort);
+    std::printf(
+        "owner-data list, %6d rows: heap %zu bytes per row beside the records (target <= 64), %zu more "
+        "per row while sorting\n",
+        nCount, median.nHeapPerRow, median.nSortPerRow);
+    char line[160];
+    std::snprintf(line, sizeof(line), "fill of %d rows under %d ms: %s", nCount, nTargetFill,
+                  median.fill < nTargetFill ? "met" : "missed");
+    verdicts.push_back(line);
+    const double sort = median.ascending > median.descending ? median.ascending : median.descending;
+    std::snprintf(line, sizeof(line), "sort of %d rows under %d ms: %s", nCount, nTargetSort,
+                  sort < nTargetSort ? "met" : "missed");
+    verdicts.push_back(line);
+    std::snprintf(line, sizeof(line), "heap of %d rows at most 64 bytes per row: %s", nCount,
+                  median.nHeapPerRow <= 64 ? "met" : "missed");
+    verdicts.push_back(line);
 }
 #endif
 } // namespace
@@ -178,8 +248,11 @@ int main()
     RunSortCore(100000);
 #ifdef _WIN32
     CBenchApp app;
-    RunList(10000, 100, 50);
-    RunList(100000, 100, 500);
+    std::vector<std::string> verdicts;
+    RunLists(10000, 100, 50, verdicts);
+    RunLists(100000, 100, 500, verdicts);
+    for (const std::string& verdict : verdicts)
+        std::printf("%s\n", verdict.c_str());
 #endif
     return 0;
 }

@@ -20,6 +20,7 @@
 #include "controls/ListCellMap.h"
 #include "controls/ListGeometry.h"
 #include "controls/ListHeaderCtrl.h"
+#include "controls/ListRowBuffer.h"
 #include "controls/SelectionBandTracker.h"
 
 #include <map>
@@ -188,6 +189,7 @@ public:
     BOOL IsRowSelected(int nRow) const;
     BOOL IsSingleSelect() const;
     BOOL GetSelectedRows(CList<int, int>& rows) const;
+    std::vector<int> GetSelectedRowIndexes() const;
     BOOL EnsureSelectionVisible();
     BOOL EnsureVisible(int nRow);
     void RedrawRow(int nRow);
@@ -249,6 +251,8 @@ protected:
     int GetVisibleRowHeight() const;
     // Makes a pending delayed action of the list view (timer 42) finish.
     void FlushDelayedAction();
+    // Composes the row in pMemDC (x 0 at the row's left edge) and copies it to pDC.
+    void DrawRow(CDC* pDC, CDC* pMemDC, LPDRAWITEMSTRUCT lpDrawItemStruct, const CRect& rcItem);
     void DrawCell(CDC* pDC, int nRow, int nColumn, const CRect& rcItem, BOOL bSelected, COLORREF crRowText,
                   COLORREF crRowBack, int nRowStyle);
     // FALSE when the row is not drawn now (it is measured again first).
@@ -291,6 +295,7 @@ protected:
     // A re-measure was asked for since the height last changed.
     BOOL m_bRemeasured = FALSE;
     CDialogFont m_font;
+    CListRowBuffer m_rowBuffer;
     CImeModeSwitch m_ime;
     std::map<int, CListColumnInfo> m_columns;
     CListCellMap<CCellInsets> m_links;

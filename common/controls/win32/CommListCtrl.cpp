@@ -100,6 +100,7 @@ void CCommListCtrl::OnDestroy()
     EndDrag();
     KillTimer(LIST_TIMER_HOOK);
     KillTimer(LIST_TIMER_AUTOSCROLL);
+    m_rowBuffer.Release();
     CListCtrl::OnDestroy();
 }
 
@@ -725,7 +726,8 @@ int CCommListCtrl::SelectSingleItem(int nRow)
 
 int CCommListCtrl::GetFirstSelected() const
 {
-    return GetNextItem(-1, LVNI_SELECTED);
+    // The list view walks every row when none is selected.
+    return GetSelectedCount() > 0 ? GetNextItem(-1, LVNI_SELECTED) : -1;
 }
 
 int CCommListCtrl::GetFocusedSelected() const
@@ -763,10 +765,22 @@ BOOL CCommListCtrl::IsSingleSelect() const
     return (GetStyle() & LVS_SINGLESEL) != 0;
 }
 
+std::vector<int> CCommListCtrl::GetSelectedRowIndexes() const
+{
+    // The list view walks the rows to find the next selected one: counted,
+    // the walk ends at the last selected row instead of the last row.
+    std::vector<int> rows;
+    int nLeft = (int)GetSelectedCount();
+    rows.reserve(nLeft > 0 ? nLeft : 0);
+    for (int nRow = -1; nLeft > 0 && (nRow = GetNextItem(nRow, LVNI_SELECTED)) >= 0; --nLeft)
+        rows.push_back(nRow);
+    return rows;
+}
+
 BOOL CCommListCtrl::GetSelectedRows(CList<int, int>& rows) const
 {
     rows.RemoveAll();
-    for (int nRow = GetNextItem(-1, LVNI_SELECTED); nRow >= 0; nRow = GetNextItem(nRow, LVNI_SELECTED))
+    for (int nRow : GetSelectedRowIndexes())
         rows.AddTail(nRow);
     return !rows.IsEmpty();
 }

@@ -6,7 +6,6 @@
 
 #include "afx/DC.h"
 #include "afx/ScopedWin.h"
-#include "app/MemoryDC.h"
 #include "text/Colors.h"
 
 #include <cstring>
@@ -160,7 +159,6 @@ void CCommListCtrl::DoCustomDraw(LPDRAWITEMSTRUCT lpDrawItemStruct)
     if (nClip == NULLREGION || nClip == ERROR || rcClip.IsRectEmpty())
         return;
     const int nRow = (int)lpDrawItemStruct->itemID;
-    const BOOL bSelected = (lpDrawItemStruct->itemState & ODS_SELECTED) != 0;
     // The row's own rectangle gives the x range: not every list view puts
     // the item rectangle's left edge at the row's.
     CRect rcItem(lpDrawItemStruct->rcItem);
@@ -170,11 +168,18 @@ void CCommListCtrl::DoCustomDraw(LPDRAWITEMSTRUCT lpDrawItemStruct)
         rcItem.left = rcBounds.left;
         rcItem.right = rcBounds.right;
     }
-    CMemoryDC buffer(pDC);
-    CDC* pMemDC = buffer.Create(rcItem.Width(), rcItem.Height());
+    CDC* pMemDC = m_rowBuffer.Begin(pDC, rcItem.Width(), rcItem.Height());
     if (pMemDC == nullptr)
         return;
-    buffer.Fill(GetGridColor(nRow, bSelected));
+    DrawRow(pDC, pMemDC, lpDrawItemStruct, rcItem);
+    m_rowBuffer.End();
+}
+
+void CCommListCtrl::DrawRow(CDC* pDC, CDC* pMemDC, LPDRAWITEMSTRUCT lpDrawItemStruct, const CRect& rcItem)
+{
+    const int nRow = (int)lpDrawItemStruct->itemID;
+    const BOOL bSelected = (lpDrawItemStruct->itemState & ODS_SELECTED) != 0;
+    pMemDC->FillSolidRect(0, 0, rcItem.Width(), rcItem.Height(), GetGridColor(nRow, bSelected));
     // Bitmap x 0 is the row's left edge.
     pMemDC->SetViewportOrg(-rcItem.left, 0);
     COLORREF crLine = GetRowLineColor(nRow, bSelected);

@@ -90,16 +90,15 @@ BOOL CCommListCtrlOwnerData::GetSelectedItemPtrs(CPtrList* pItems, CList<int, in
         pItems->RemoveAll();
     if (pRows != nullptr)
         pRows->RemoveAll();
-    BOOL bAny = FALSE;
-    for (int nRow = GetNextItem(-1, LVNI_SELECTED); nRow >= 0; nRow = GetNextItem(nRow, LVNI_SELECTED))
+    const std::vector<int> rows = GetSelectedRowIndexes();
+    for (int nRow : rows)
     {
         if (pItems != nullptr)
             pItems->AddTail(GetItemPtr(nRow));
         if (pRows != nullptr)
             pRows->AddTail(nRow);
-        bAny = TRUE;
     }
-    return bAny;
+    return !rows.empty();
 }
 
 void* CCommListCtrlOwnerData::GetFirstSelectedItemPtr()
@@ -242,9 +241,12 @@ BOOL CCommListCtrlOwnerData::SortByColumn()
     std::vector<CListSortEntry> entries(nCount);
     for (int nRow = 0; nRow < nCount; ++nRow)
         entries[nRow] = {m_items[nRow], 0, nRow};
-    for (int nRow = GetNextItem(-1, LVNI_SELECTED); nRow >= 0 && nRow < nCount;
-         nRow = GetNextItem(nRow, LVNI_SELECTED))
-        entries[nRow].nState |= LVIS_SELECTED;
+    const std::vector<int> selected = GetSelectedRowIndexes();
+    for (int nRow : selected)
+    {
+        if (nRow < nCount)
+            entries[nRow].nState |= LVIS_SELECTED;
+    }
     int nFocused = GetFocusedRow();
     if (nFocused >= 0 && nFocused < nCount)
         entries[nFocused].nState |= LVIS_FOCUSED;
@@ -270,7 +272,9 @@ BOOL CCommListCtrlOwnerData::SortByColumn()
     }
     std::vector<CString>().swap(keys);
 
-    SetItemStateMasked(-1, 0, LVIS_FOCUSED | LVIS_SELECTED);
+    // Clearing the states walks every row: only done when a row has one.
+    if (!selected.empty() || nFocused >= 0)
+        SetItemStateMasked(-1, 0, LVIS_FOCUSED | LVIS_SELECTED);
     std::vector<int> oldRows(nCount);
     for (int nRow = 0; nRow < nCount; ++nRow)
     {
