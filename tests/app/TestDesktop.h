@@ -136,8 +136,9 @@ inline BOOL IsTestCopy()
 // test program (on a desktop of its own); its output goes to this
 // program's. Started from a thread of its own: a process takes the desktop
 // of the thread that starts it, and a thread with windows can't change its
-// desktop.
-inline BOOL StartCurrentTestInCopy(PROCESS_INFORMATION& process, BOOL bOnDisplayDesktop = TRUE)
+// desktop. When it can't start, *pWhy (if given) tells which step failed.
+inline BOOL StartCurrentTestInCopy(PROCESS_INFORMATION& process, BOOL bOnDisplayDesktop = TRUE,
+                                   std::string* pWhy = nullptr)
 {
     const ::testing::TestInfo* pInfo = ::testing::UnitTest::GetInstance()->current_test_info();
     char szExe[MAX_PATH] = {};
@@ -148,25 +149,39 @@ inline BOOL StartCurrentTestInCopy(PROCESS_INFORMATION& process, BOOL bOnDisplay
         HDESK hDesktop;
         PROCESS_INFORMATION* pProcess;
         BOOL bStarted;
+        std::string why;
         static DWORD WINAPI Run(LPVOID pParam)
         {
             auto* pStart = (Start*)pParam;
             if (pStart->hDesktop != nullptr && !::SetThreadDesktop(pStart->hDesktop))
+            {
+                pStart->why = "the starting thread did not get onto the desktop, error " +
+                              std::to_string(::GetLastError());
                 return 0;
+            }
             char szDesktop[] = "WinSta0\\Default";
             STARTUPINFOA startup = {};
             startup.cb = sizeof(startup);
             startup.lpDesktop = pStart->hDesktop != nullptr ? szDesktop : nullptr;
             pStart->bStarted = ::CreateProcessA(nullptr, &pStart->command[0], nullptr, nullptr, TRUE, 0,
                                                 nullptr, nullptr, &startup, pStart->pProcess);
+            if (!pStart->bStarted)
+                pStart->why = "CreateProcess failed, error " + std::to_string(::GetLastError());
             return 0;
         }
     } start = {std::string("\"") + szExe + "\" --gtest_brief=1 --gtest_filter=" + pInfo->test_suite_name() +
                    "." + pInfo->name(),
-               bOnDisplayDesktop ? ::OpenDesktopA("Default", 0, FALSE, GENERIC_ALL) : nullptr, &process,
-               FALSE};
-    if (bOnDisplayDesktop && start.hDesktop == nullptr)
-        return FALSE;
+               nullptr, &process, FALSE, ""};
+    if (bOnDisplayDesktop)
+    {
+        start.hDesktop = ::OpenDesktopA("Default", 0, FALSE, GENERIC_ALL);
+        if (start.hDesktop == nullptr)
+        {
+            if (pWhy != nullptr)
+                *pWhy = "the display's desktop did not open, error " + std::to_string(::GetLastError());
+            return FALSE;
+        }
+    }
     ::SetEnvironmentVariableA(TANZO_TEST_COPY_VARIABLE, "1");
     // The copy runs its one test whatever shard of the cases this program
     // was given: sharding would leave it to the first shard alone.
@@ -185,29 +200,56 @@ inline BOOL StartCurrentTestInCopy(PROCESS_INFORMATION& process, BOOL bOnDisplay
         ::WaitForSingleObject(hThread, INFINITE);
         ::CloseHandle(hThread);
     }
+    else
+        start.why = "no thread to start it from, error " + std::to_string(::GetLastError());
     for (int i = 0; i < 2; ++i)
         if (!shardValues[i].empty())
             ::SetEnvironmentVariableA(shardVariables[i], shardValues[i].c_str());
     ::SetEnvironmentVariableA(TANZO_TEST_COPY_VARIABLE, nullptr);
     if (start.hDesktop != nullptr)
         ::CloseDesktop(start.hDesktop);
+    if (pWhy != nullptr)
+        *pWhy = start.why;
     return start.bStarted;
 }
 
 // Runs the current test in a copy on the display's own desktop; TRUE when
-// it passed there.
-inline BOOL RunCurrentTestInCopy(int nTimeoutMs = 120000)
+// it passed there, else *pWhy tells what failed. A start that failed is
+// tried again a few times: nothing of the test has run then.
+inline BOOL RunCurrentTestInCopy(std::string* pWhy = nullptr, int nTimeoutMs = 120000)
 {
     PROCESS_INFORMATION process = {};
-    if (!StartCurrentTestInCopy(process))
+    std::string why;
+    BOOL bStarted = FALSE;
+    for (int nTry = 0; nTry < 3 && !bStarted; ++nTry)
+    {
+        std::string failure;
+        bStarted = StartCurrentTestInCopy(process, TRUE, &failure);
+        if (!bStarted)
+            why += (why.empty() ? "" : "; ") + failure;
+    }
+    if (!bStarted)
+    {
+        if (pWhy != nullptr)
+            *pWhy = "not started: " + why;
         return FALSE;
+    }
     DWORD dwExit = 1;
     if (::WaitForSingleObject(process.hProcess, (DWORD)nTimeoutMs) == WAIT_OBJECT_0)
+    {
         ::GetExitCodeProcess(process.hProcess, &dwExit);
+        if (dwExit != 0)
+            why = "it ended with " + std::to_string(dwExit);
+    }
     else
+    {
         ::TerminateProcess(process.hProcess, 1);
+        why = "it did not end within " + std::to_string(nTimeoutMs / 1000) + " s";
+    }
     ::CloseHandle(process.hThread);
     ::CloseHandle(process.hProcess);
+    if (pWhy != nullptr)
+        *pWhy = why;
     return dwExit == 0;
 }
 
@@ -216,7 +258,9 @@ inline BOOL RunCurrentTestInCopy(int nTimeoutMs = 120000)
 #define RUN_ON_DISPLAY_DESKTOP(why)                                                                          \
     if (!IsTestCopy())                                                                                       \
     {                                                                                                        \
-        EXPECT_TRUE(RunCurrentTestInCopy()) << "the copy on the display's desktop (" why ") failed";         \
+        std::string copyFailure;                                                                             \
+        EXPECT_TRUE(RunCurrentTestInCopy(&copyFailure))                                                      \
+            << "the copy on the display's desktop (" why ") failed: " << copyFailure;                        \
         return;                                                                                              \
     }
 

@@ -14,18 +14,41 @@
 #include <objidl.h>
 #include <shlobj.h>
 
+#include <gtest/gtest.h>
+
 #include <fstream>
-#include <iterator>
 #include <string>
 #include <vector>
 
-// The bytes of a file; "(none)" when it cannot be read.
+// The bytes of a file; "(none)" when it cannot be read. Read in one go:
+// the programs compared are tens of megabytes.
 inline std::string ReadFileBytes(LPCTSTR lpszPath)
 {
-    std::ifstream in(lpszPath, std::ios::binary);
-    if (!in)
+    std::ifstream in(lpszPath, std::ios::binary | std::ios::ate);
+    const std::streamoff nSize = in ? (std::streamoff)in.tellg() : -1;
+    if (nSize < 0)
         return "(none)";
-    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    std::string bytes((size_t)nSize, '\0');
+    in.seekg(0);
+    if (nSize > 0 && !in.read(&bytes[0], nSize))
+        return "(none)";
+    return bytes;
+}
+
+// The file holds exactly these bytes. A failure names the sizes and the
+// first byte that differs instead of printing megabytes of both.
+inline ::testing::AssertionResult FileHasBytes(LPCTSTR lpszPath, const std::string& expected)
+{
+    const std::string actual = ReadFileBytes(lpszPath);
+    if (actual == expected)
+        return ::testing::AssertionSuccess();
+    if (actual == "(none)")
+        return ::testing::AssertionFailure() << lpszPath << " cannot be read";
+    size_t nAt = 0;
+    while (nAt < actual.size() && nAt < expected.size() && actual[nAt] == expected[nAt])
+        ++nAt;
+    return ::testing::AssertionFailure() << lpszPath << " has " << actual.size() << " bytes, not "
+                                         << expected.size() << "; they differ from byte " << nAt;
 }
 
 inline bool WriteFileBytes(LPCTSTR lpszPath, const std::string& bytes)

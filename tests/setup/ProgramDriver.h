@@ -182,7 +182,7 @@ public:
     }
 
     // The focused window once it is hWnd, or when the time is up.
-    HWND WaitForFocus(HWND hWnd, int nTimeoutMs = 10000) const
+    HWND WaitForFocus(HWND hWnd, int nTimeoutMs = 60000) const
     {
         auto end = std::chrono::steady_clock::now() + std::chrono::milliseconds(nTimeoutMs);
         HWND hFocus = FocusedWindow();

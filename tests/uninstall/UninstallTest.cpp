@@ -288,7 +288,6 @@ TEST_F(UninstallTest, RoundTripLeavesTheMachineAsItWasButWhatIsKept)
 TEST_F(UninstallTest, RunningClientOrNoChangesNothing)
 {
     SeedInstallation();
-    const Snapshot before = TakeSnapshot();
     {
         CChildProcess client(TANZO_CLIENT_EXE, kClientClass);
         HWND hClient = client.WaitForWindow();
@@ -427,8 +426,7 @@ TEST_F(UninstallTest, SecondStartBringsTheFirstForwardOrTellsWhyItEnds)
         ASSERT_TRUE(WaitFor([&] { return ::IsIconic(hDialog) != FALSE; }));
         CProgramDriver second(m_strUninstaller, m_strTitle);
         EXPECT_TRUE(second.AnswerUntilExit(kMessages).empty());
-        EXPECT_TRUE(
-            WaitFor([&] { return !::IsIconic(hDialog) && ::GetForegroundWindow() == hDialog; }, 5000));
+        EXPECT_TRUE(WaitFor([&] { return !::IsIconic(hDialog) && ::GetForegroundWindow() == hDialog; }));
         ::PostMessageA(first.Item(IDCANCEL), BM_CLICK, 0, 0);
         EXPECT_TRUE(first.WaitForExit());
     }

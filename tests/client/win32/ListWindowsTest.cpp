@@ -312,6 +312,9 @@ void StopWhenHeld(std::shared_ptr<StopWatch> watch, int nTries)
     ::SendMessageA(watch->hFrame, WM_CLOSE, 0, 0);
     watch->bStillOpen = ::IsWindow(watch->hFrame);
     ::SendMessageA(watch->hFrame, WM_COMMAND, ID_LIST_STOP, 0);
+    // The page held ends now, without a reply, rather than when the
+    // connection's receive time-out lapses.
+    StandIn::ReleaseHeld(true);
     watch->bDone = TRUE;
 }
 } // namespace
