@@ -1,5 +1,6 @@
 #include "client/MyAuctionListPage.h"
 
+#include <cstring>
 #include <vector>
 
 #include "auction/PageReaders.h"
@@ -45,8 +46,11 @@ CString CellText(const CMarkupNode* cell)
 {
     CString text;
     GetNodePlainText(cell, text);
-    text.Remove('\r');
-    text.Remove('\n');
+    // Most cells have no line break: no pass over them for one.
+    if (std::memchr((LPCTSTR)text, '\r', (size_t)text.GetLength()) != nullptr)
+        text.Remove('\r');
+    if (std::memchr((LPCTSTR)text, '\n', (size_t)text.GetLength()) != nullptr)
+        text.Remove('\n');
     text.TrimLeft();
     text.TrimRight();
     return text;
