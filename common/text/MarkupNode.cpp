@@ -45,6 +45,13 @@ void AppendCounted(CString& out, LPCTSTR p, int n)
     out.ReleaseBuffer(nOld + n);
 }
 
+// The bytes of a text kept in place (span not null) or in its string.
+void GetSpanOrString(LPCTSTR span, int nSpan, const CString& text, LPCTSTR& p, int& nLength)
+{
+    p = span != nullptr ? span : (LPCTSTR)text;
+    nLength = span != nullptr ? nSpan : text.GetLength();
+}
+
 // Before every node the arena it came from (null: the heap) and its size,
 // in a header that keeps the node aligned.
 struct NodeHeader
@@ -111,16 +118,7 @@ void CMarkupAttribute::TakeValue() const
 
 void CMarkupAttribute::GetValueBytes(LPCTSTR& p, int& nLength) const
 {
-    if (m_pValueSpan != nullptr)
-    {
-        p = m_pValueSpan;
-        nLength = m_nValueSpan;
-    }
-    else
-    {
-        p = m_strValue;
-        nLength = m_strValue.GetLength();
-    }
+    GetSpanOrString(m_pValueSpan, m_nValueSpan, m_strValue, p, nLength);
 }
 
 void CMarkupAttribute::SetValue(LPCTSTR value)
@@ -626,16 +624,7 @@ void CMarkupText::TakeText() const
 
 void CMarkupText::GetTextBytes(LPCTSTR& p, int& nLength) const
 {
-    if (m_pSpan != nullptr)
-    {
-        p = m_pSpan;
-        nLength = m_nSpan;
-    }
-    else
-    {
-        p = m_strText;
-        nLength = m_strText.GetLength();
-    }
+    GetSpanOrString(m_pSpan, m_nSpan, m_strText, p, nLength);
 }
 
 void CMarkupText::SetSpan(LPCTSTR p, int nLength)
