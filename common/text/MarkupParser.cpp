@@ -247,8 +247,7 @@ CMarkupParser::CMarkupParser(CMarkupElement* pContainer, int nStrictness)
 
 CMarkupParser::CMarkupParser(CMarkupElement* pContainer, int nStrictness, BOOL bHtml)
     : m_pContainer(pContainer), m_pError(nullptr), m_nStrictness(nStrictness), m_bHtml(bHtml),
-      m_pSource(nullptr), m_nLength(0), m_nLastDoubleQuote(-1), m_nLastSingleQuote(-1), m_nLastCommentEnd(-1),
-      m_pCreated(nullptr), m_nCreatedTag(-1), m_dwCreatedFlags(0)
+      m_pSource(nullptr), m_nLength(0), m_nLastDoubleQuote(-1), m_nLastSingleQuote(-1), m_nLastCommentEnd(-1)
 {
 }
 

@@ -82,9 +82,9 @@ protected:
     // those that CreateNode noted for the node it made last without a
     // second lookup.
     int TagOf(const CMarkupNode* pNode, DWORD* pFlags = nullptr) const;
-    const CMarkupNode* m_pCreated;
-    int m_nCreatedTag;
-    DWORD m_dwCreatedFlags;
+    const CMarkupNode* m_pCreated = nullptr;
+    int m_nCreatedTag = -1;
+    DWORD m_dwCreatedFlags = 0;
 
     // The open elements: [0] is the container, the last is the current one.
     std::vector<OpenElement> m_open;
