@@ -17,6 +17,7 @@
 #include "client/TanzoDocData.h"
 
 #include "BenchDocData.h"
+#include "Targets.h"
 
 #include <unistd.h>
 
@@ -101,7 +102,13 @@ int main()
     }
     std::printf("user-edit data file, %d records (median of %d runs; target under 50 ms each)\n", kRecords,
                 kRuns);
-    std::printf("  save (temporary file and rename)  %8.2f ms\n", Median(saves));
-    std::printf("  load                              %8.2f ms\n", Median(loads));
+    bench::Targets targets;
+    const double save = Median(saves), load = Median(loads);
+    std::printf("  save (temporary file and rename)  %8.2f ms (target < 50: %s)\n", save,
+                targets.Check("saving the data file under 50 ms", save < 50) ? "met" : "missed");
+    std::printf("  load                              %8.2f ms (target < 50: %s)\n", load,
+                targets.Check("loading the data file under 50 ms", load < 50) ? "met" : "missed");
+    std::printf("\n");
+    targets.Print();
     return 0;
 }

@@ -1,10 +1,9 @@
 // Reading a 500-row status page of each list into item records (the
 // readers' ReadPage, the page parsed once on the way), beside one parse of
 // the same page by CHtmlDocument. The pages are generated as the service
-// writes them, the same bytes on every run. Target: under 100 ms a page,
-// at most three parses' time.
+// writes them, the same bytes on every run. Targets: under 100 ms a page,
+// under 1.3 times the page's parse.
 #include <algorithm>
-#include <chrono>
 #include <cstdlib>
 #include <ctime>
 #include <cstdio>
@@ -19,11 +18,10 @@
 #include "text/HtmlDocument.h"
 
 #include "StatusPages.h"
+#include "Targets.h"
 
 namespace
 {
-using Clock = std::chrono::steady_clock;
-
 const int kRows = 500;
 
 enum Kind
@@ -145,14 +143,16 @@ std::string StatusPage(Kind kind)
     return page + "</body></html>\n";
 }
 
+// Processor time: the reading runs on one thread, and on a machine that
+// others load too it counts its own work alone.
 template <class Run> double Milliseconds(Run run)
 {
     std::vector<double> times;
     for (int i = 0; i < 15; ++i)
     {
-        auto start = Clock::now();
+        const std::clock_t start = std::clock();
         run();
-        times.push_back(std::chrono::duration<double, std::milli>(Clock::now() - start).count());
+        times.push_back((double)(std::clock() - start) * 1000.0 / CLOCKS_PER_SEC);
     }
     std::sort(times.begin(), times.end());
     return times[times.size() / 2];
@@ -183,6 +183,7 @@ int main()
     };
     std::printf("Reading a %d-row status page into records (median of 15 runs)\n", kRows);
     std::printf("%-24s %8s %7s %10s %10s %8s\n", "list", "KB", "items", "parse ms", "read ms", "parses");
+    bench::Targets targets;
     for (const auto& list : lists)
     {
         const std::string text = StatusPage(list.kind);
@@ -203,8 +204,13 @@ int main()
                 items = (int)records.GetCount();
                 CMyAuctionListPage::FreeItems(records);
             });
-        std::printf("%-24s %8.0f %7d %10.1f %10.1f %8.2f\n", list.name, text.size() / 1024.0, items, parse,
-                    read, read / parse);
+        const bool fast = targets.Check("reading a page under 100 ms", read < 100);
+        const bool cheap = targets.Check("reading a page under 1.3 times its parse", read < 1.3 * parse);
+        std::printf("%-24s %8.0f %7d %10.1f %10.1f (target < 100: %s) %8.2f (target < 1.3: %s)\n", list.name,
+                    text.size() / 1024.0, items, parse, read, fast ? "met" : "missed", read / parse,
+                    cheap ? "met" : "missed");
     }
+    std::printf("\n");
+    targets.Print();
     return 0;
 }

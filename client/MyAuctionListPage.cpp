@@ -1,5 +1,6 @@
 #include "client/MyAuctionListPage.h"
 
+#include <cstring>
 #include <vector>
 
 #include "auction/PageReaders.h"
@@ -88,7 +89,18 @@ CString CellText(const CMarkupNode* cell)
         stack.pop_back();
         if (node->GetType() == MARKUP_TEXT)
         {
-            CString part = static_cast<const CMarkupText*>(node)->GetText();
+            // Most texts have neither an entity nor markup: those go as
+            // the parse holds them, without a copy.
+            const CMarkupText* pText = static_cast<const CMarkupText*>(node);
+            LPCTSTR bytes;
+            int n;
+            pText->GetTextBytes(bytes, n);
+            if (std::memchr(bytes, '&', (size_t)n) == nullptr && std::memchr(bytes, '<', (size_t)n) == nullptr)
+            {
+                pText->AppendTextTo(text);
+                continue;
+            }
+            CString part(bytes, n);
             RemoveMarkupLeftAsText(part);
             DecodeHtmlEntities(part);
             text += part;
@@ -99,8 +111,11 @@ CString CellText(const CMarkupNode* cell)
         for (int i = node->GetChildCount() - 1; i >= 0; --i)
             stack.push_back(node->GetChild(i));
     }
-    text.Remove('\r');
-    text.Remove('\n');
+    // Most cells have no line break: no pass over them for one.
+    if (std::memchr((LPCTSTR)text, '\r', (size_t)text.GetLength()) != nullptr)
+        text.Remove('\r');
+    if (std::memchr((LPCTSTR)text, '\n', (size_t)text.GetLength()) != nullptr)
+        text.Remove('\n');
     text.TrimLeft();
     text.TrimRight();
     return text;

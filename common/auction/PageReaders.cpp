@@ -350,7 +350,17 @@ void GetNodePlainText(const CMarkupNode* pNode, CString& out, LPCTSTR lineBreak)
             {
             case MARKUP_TEXT:
             {
-                CString text = static_cast<const CMarkupText*>(p)->GetText();
+                // Most texts have no entity: those go as they are.
+                const CMarkupText* pText = static_cast<const CMarkupText*>(p);
+                LPCTSTR bytes;
+                int n;
+                pText->GetTextBytes(bytes, n);
+                if (std::memchr(bytes, '&', (size_t)n) == nullptr)
+                {
+                    pText->AppendTextTo(out);
+                    return false;
+                }
+                CString text(bytes, n);
                 DecodeHtmlEntities(text);
                 out += text;
                 return false;

@@ -49,9 +49,15 @@ CMarkupNode* CHtmlParser::CreateNode(LPCTSTR name)
     if (nTag < 0)
         return nullptr;
     CString written(name, n);
+    CMarkupNode* pNode;
     if ((dwFlags & HTML_TAG_EMPTY) != 0)
-        return new CMarkupTag(written);
-    return new CMarkupTagElement(written);
+        pNode = new CMarkupTag(written);
+    else
+        pNode = new CMarkupTagElement(written);
+    m_pCreated = pNode;
+    m_nCreatedTag = nTag;
+    m_dwCreatedFlags = dwFlags;
+    return pNode;
 }
 
 int CHtmlParser::PlaceNode(CMarkupNode* pNode)
@@ -61,7 +67,7 @@ int CHtmlParser::PlaceNode(CMarkupNode* pNode)
     const OpenElement parent = Current();
     if (pNode->GetType() == MARKUP_TAG_ELEMENT)
     {
-        int nTag = LookupHtmlTag(pNode->GetNameText());
+        int nTag = TagOf(pNode);
         if (m_open.size() > 1 && (parent.dwFlags & HTML_TAG_OPTIONAL_END) != 0 &&
             !CanContainTag(parent.nTag, nTag))
             PopTo(m_open.size() - 1);
@@ -80,5 +86,6 @@ int CHtmlParser::PlaceNode(CMarkupNode* pNode)
     Append(pNode);
     if (!pNode->IsLeaf())
         Push(static_cast<CMarkupElement*>(pNode));
+    m_pCreated = nullptr;
     return MARKUP_PARSE_DONE;
 }

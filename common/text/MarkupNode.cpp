@@ -1,8 +1,12 @@
 #include "text/MarkupNode.h"
 
 #include <algorithm>
+#include <cstdlib>
+#include <cstring>
+#include <new>
 #include <utility>
 
+#include "text/MarkupArena.h"
 #include "text/MarkupWalk.h"
 #include "text/MbcsString.h"
 #include "text/NumberText.h"
@@ -30,6 +34,34 @@ BOOL AppendLeafText(CString& strText, LPCTSTR text)
     return TRUE;
 }
 
+// out += the bytes, with no string made of them first.
+void AppendCounted(CString& out, LPCTSTR p, int n)
+{
+    if (n <= 0)
+        return;
+    const int nOld = out.GetLength();
+    char* pBuffer = out.GetBuffer(nOld + n);
+    std::memcpy(pBuffer + nOld, p, (size_t)n);
+    out.ReleaseBuffer(nOld + n);
+}
+
+// The bytes of a text kept in place (span not null) or in its string.
+void GetSpanOrString(LPCTSTR span, int nSpan, const CString& text, LPCTSTR& p, int& nLength)
+{
+    p = span != nullptr ? span : (LPCTSTR)text;
+    nLength = span != nullptr ? nSpan : text.GetLength();
+}
+
+// Before every node the arena it came from (null: the heap) and its size,
+// in a header that keeps the node aligned.
+struct NodeHeader
+{
+    CMarkupArena* pArena;
+    size_t nBytes;
+};
+const size_t kNodeHeader = alignof(std::max_align_t);
+static_assert(kNodeHeader >= sizeof(NodeHeader), "node header");
+
 void AppendStartTag(CString& out, const CString& name, const CMarkupAttributeList& attributes)
 {
     out += '<';
@@ -54,9 +86,45 @@ CMarkupAttribute::CMarkupAttribute(CString&& name, CString&& value, BOOL bHasVal
         m_strValue.Empty();
 }
 
+CMarkupAttribute::CMarkupAttribute(CString&& name, LPCTSTR value, int nLength)
+    : m_strName(std::move(name)), m_pValueSpan(nLength > 0 ? value : nullptr), m_nValueSpan(nLength),
+      m_bHasValue(TRUE)
+{
+}
+
+CMarkupAttribute::CMarkupAttribute(const CMarkupAttribute& other)
+    : m_strName(other.m_strName), m_strValue(other.GetValue()), m_bHasValue(other.m_bHasValue)
+{
+}
+
+CMarkupAttribute& CMarkupAttribute::operator=(const CMarkupAttribute& other)
+{
+    if (this != &other)
+    {
+        m_strName = other.m_strName;
+        m_strValue = other.GetValue();
+        m_pValueSpan = nullptr;
+        m_nValueSpan = 0;
+        m_bHasValue = other.m_bHasValue;
+    }
+    return *this;
+}
+
+void CMarkupAttribute::TakeValue() const
+{
+    m_strValue = CString(m_pValueSpan, m_nValueSpan);
+    m_pValueSpan = nullptr;
+}
+
+void CMarkupAttribute::GetValueBytes(LPCTSTR& p, int& nLength) const
+{
+    GetSpanOrString(m_pValueSpan, m_nValueSpan, m_strValue, p, nLength);
+}
+
 void CMarkupAttribute::SetValue(LPCTSTR value)
 {
     m_strValue = value;
+    m_pValueSpan = nullptr;
     m_bHasValue = value != nullptr;
 }
 
@@ -67,11 +135,14 @@ void CMarkupAttribute::AppendMarkup(CString& out) const
     if (!m_bHasValue)
         return;
     out += "=\"";
-    if (m_strValue.Find('"') < 0)
-        out += m_strValue;
+    LPCTSTR p;
+    int n;
+    GetValueBytes(p, n);
+    if (std::memchr(p, '"', (size_t)n) == nullptr)
+        AppendCounted(out, p, n);
     else
     {
-        CString value(m_strValue);
+        CString value(p, n);
         value.Replace("\"", "&quot;");
         out += value;
     }
@@ -123,6 +194,37 @@ void CMarkupAttributeList::AppendMarkup(CString& out) const
 }
 
 // --- every node -------------------------------------------------------------
+
+void* CMarkupNode::operator new(size_t nBytes)
+{
+    CMarkupArena* pArena = CMarkupArena::Current();
+    char* p;
+    if (pArena != nullptr)
+        p = static_cast<char*>(pArena->Allocate(nBytes + kNodeHeader));
+    else
+    {
+        p = static_cast<char*>(std::malloc(nBytes + kNodeHeader));
+        if (p == nullptr)
+            throw std::bad_alloc();
+    }
+    NodeHeader* pHeader = reinterpret_cast<NodeHeader*>(p);
+    pHeader->pArena = pArena;
+    pHeader->nBytes = nBytes;
+    return p + kNodeHeader;
+}
+
+void CMarkupNode::operator delete(void* p) noexcept
+{
+    if (p == nullptr)
+        return;
+    char* pBlock = static_cast<char*>(p) - kNodeHeader;
+    const NodeHeader* pHeader = reinterpret_cast<const NodeHeader*>(pBlock);
+    CMarkupArena* pArena = pHeader->pArena;
+    if (pArena != nullptr)
+        pArena->Free(pBlock, pHeader->nBytes + kNodeHeader);
+    else
+        std::free(pBlock);
+}
 
 CMarkupNode::~CMarkupNode()
 {
@@ -192,9 +294,15 @@ BOOL CMarkupNode::Matches(LPCTSTR name, LPCTSTR attrName, LPCTSTR attrValue, BOO
         return FALSE;
     if (attrValue == nullptr)
         return TRUE;
+    LPCTSTR value;
+    int nValue;
+    pAttribute->GetValueBytes(value, nValue);
+    // Compared as a terminated string: up to a NUL it may hold.
+    if (const void* pNul = std::memchr(value, '\0', (size_t)nValue))
+        nValue = (int)(static_cast<LPCTSTR>(pNul) - value);
     if (!bSubstring)
-        return MbsCompareNoCase(pAttribute->GetValue(), attrValue) == 0;
-    return *attrValue == '\0' || MbsFind(pAttribute->GetValue(), attrValue) >= 0;
+        return MbsCompareNoCase(value, nValue, attrValue, (int)std::strlen(attrValue)) == 0;
+    return *attrValue == '\0' || MbsFind(value, nValue, attrValue, (int)std::strlen(attrValue), 0) >= 0;
 }
 
 BOOL CMarkupNode::ContainsText(LPCTSTR text, BOOL bCaseSensitive) const
@@ -508,30 +616,73 @@ BOOL CMarkupNode::HasAttribute(LPCTSTR name) const
 
 // --- leaves -----------------------------------------------------------------
 
+void CMarkupText::TakeText() const
+{
+    m_strText = CString(m_pSpan, m_nSpan);
+    m_pSpan = nullptr;
+}
+
+void CMarkupText::GetTextBytes(LPCTSTR& p, int& nLength) const
+{
+    GetSpanOrString(m_pSpan, m_nSpan, m_strText, p, nLength);
+}
+
+void CMarkupText::SetSpan(LPCTSTR p, int nLength)
+{
+    m_strText.Empty();
+    m_pSpan = nLength > 0 ? p : nullptr;
+    m_nSpan = nLength;
+}
+
+void CMarkupText::AppendBytes(LPCTSTR p, int nLength)
+{
+    if (m_pSpan != nullptr && m_pSpan + m_nSpan == p)
+    {
+        m_nSpan += nLength;
+        return;
+    }
+    if (m_pSpan != nullptr)
+        TakeText();
+    AppendCounted(m_strText, p, nLength);
+}
+
 void CMarkupText::GetMarkup(CString& out, BOOL) const
 {
-    out = m_strText;
+    if (m_pSpan != nullptr)
+        out = CString(m_pSpan, m_nSpan);
+    else
+        out = m_strText;
 }
 
 void CMarkupText::AppendOpen(CString& out) const
 {
-    out += m_strText;
+    if (m_pSpan != nullptr)
+        AppendCounted(out, m_pSpan, m_nSpan);
+    else
+        out += m_strText;
 }
 
 BOOL CMarkupText::SetText(LPCTSTR text)
 {
+    if (text != nullptr)
+        m_pSpan = nullptr;
     return ReplaceLeafText(m_strText, text);
 }
 
 BOOL CMarkupText::AppendText(LPCTSTR text)
 {
+    if (!IsEmptyText(text) && m_pSpan != nullptr)
+        TakeText();
     return AppendLeafText(m_strText, text);
 }
 
 CMarkupNode* CMarkupText::Clone() const
 {
     CMarkupText* pCopy = new CMarkupText;
-    pCopy->m_strText = m_strText;
+    LPCTSTR p;
+    int n;
+    GetTextBytes(p, n);
+    pCopy->m_strText = CString(p, n);
     return pCopy;
 }
 

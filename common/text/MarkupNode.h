@@ -1,6 +1,7 @@
 #ifndef TANZO_TEXT_MARKUPNODE_H
 #define TANZO_TEXT_MARKUPNODE_H
 
+#include <cstddef>
 #include <vector>
 
 #include "afx/Collections.h"
@@ -26,16 +27,31 @@ class CMarkupElement;
 class CMarkupParser;
 
 // One attribute of a tag, written with or without a value (such as nowrap).
+// A parsed value stays where it lies in the parse's source until someone
+// asks for it as a string; a copy of the attribute carries its own string.
 class CMarkupAttribute
 {
 public:
     CMarkupAttribute(LPCTSTR name, LPCTSTR value); // value null: no value
     CMarkupAttribute(CString&& name, CString&& value, BOOL bHasValue);
+    // The value in place: bytes that live as long as the attribute's node.
+    CMarkupAttribute(CString&& name, LPCTSTR value, int nLength);
+    CMarkupAttribute(const CMarkupAttribute& other);
+    CMarkupAttribute(CMarkupAttribute&& other) noexcept = default;
+    CMarkupAttribute& operator=(const CMarkupAttribute& other);
+    CMarkupAttribute& operator=(CMarkupAttribute&& other) noexcept = default;
 
     const CString& GetName() const { return m_strName; }
     BOOL HasValue() const { return m_bHasValue; }
     // Empty for an attribute without a value.
-    const CString& GetValue() const { return m_strValue; }
+    const CString& GetValue() const
+    {
+        if (m_pValueSpan != nullptr)
+            TakeValue();
+        return m_strValue;
+    }
+    // The value's bytes without making a string of them.
+    void GetValueBytes(LPCTSTR& p, int& nLength) const;
     void SetValue(LPCTSTR value);
 
     // A blank and the name, then ="value" when it has one; a double quote
@@ -43,8 +59,12 @@ public:
     void AppendMarkup(CString& out) const;
 
 private:
+    void TakeValue() const;
+
     CString m_strName;
-    CString m_strValue;
+    mutable CString m_strValue;
+    mutable LPCTSTR m_pValueSpan = nullptr; // the value in place, when not yet taken
+    int m_nValueSpan = 0;
     BOOL m_bHasValue;
 };
 
@@ -74,6 +94,11 @@ class CMarkupNode
 {
 public:
     virtual ~CMarkupNode(); // detaches the node from its parent
+
+    // The nodes a parse makes come from its arena (MarkupArena.h), any
+    // other from the heap; delete is right for both.
+    static void* operator new(size_t nBytes);
+    static void operator delete(void* p) noexcept;
 
     // Text and comment replace out; tags and containers append to it.
     // Without bDeep a container writes its own start and end tags only.
@@ -195,6 +220,8 @@ protected:
     CMarkupLeaf() = default;
 };
 
+// A parsed text stays where it lies in the parse's source until someone
+// asks for it as a string.
 class CMarkupText : public CMarkupLeaf
 {
 public:
@@ -208,13 +235,30 @@ public:
     CMarkupNode* Clone() const override;
     LPCTSTR GetNameText() const override { return "text"; }
 
-    const CString& GetText() const { return m_strText; }
+    const CString& GetText() const
+    {
+        if (m_pSpan != nullptr)
+            TakeText();
+        return m_strText;
+    }
+    // The text's bytes without making a string of them.
+    void GetTextBytes(LPCTSTR& p, int& nLength) const;
+    // out += the text, without making a string of it first.
+    void AppendTextTo(CString& out) const { AppendOpen(out); }
 
 protected:
     void AppendOpen(CString& out) const override;
 
 private:
-    CString m_strText;
+    void TakeText() const;
+    // The parser's text in place (bytes as long-lived as the node), and
+    // more of it: right after the span it extends it.
+    void SetSpan(LPCTSTR p, int nLength);
+    void AppendBytes(LPCTSTR p, int nLength);
+
+    mutable CString m_strText;
+    mutable LPCTSTR m_pSpan = nullptr; // the text in place, when not yet taken
+    int m_nSpan = 0;
 
     friend class CMarkupParser;
 };

@@ -7,6 +7,7 @@
 
 #include "text/CharClass.h"
 #include "text/HtmlTagTable.h"
+#include "text/MarkupArena.h"
 #include "text/MbcsString.h"
 
 namespace
@@ -120,34 +121,34 @@ private:
 class TagTokenizer
 {
 public:
-    TagTokenizer(LPCTSTR p, int n) : m_p(p), m_n(n), m_i(0) {}
+    TagTokenizer(LPCTSTR p, int n) : m_p(p), m_n(n), m_i(0), m_nRunStart(0), m_nRunEnd(-1) {}
 
     bool Next(std::string& token)
     {
         token.clear();
+        m_nRunEnd = -1;
         int nEquals = 0;
         char quote = 0;
         while (m_i < m_n)
         {
             if (IsPairAt(m_p, m_i, m_n))
             {
-                token.append(m_p + m_i, 2);
-                m_i += 2;
+                Take(token, 2);
                 continue;
             }
             char c = m_p[m_i];
             if (quote != 0)
             {
-                ++m_i;
                 if (c == quote)
                 {
+                    ++m_i;
                     quote = 0;
                     if (!token.empty())
                         return true;
                 }
                 else
                 {
-                    token += c;
+                    Take(token, 1);
                     nEquals += c == '=';
                 }
                 continue;
@@ -164,46 +165,77 @@ public:
                     return true;
                 continue;
             }
-            ++m_i;
             if (c == '"' || c == '\'')
             {
+                ++m_i;
                 quote = c;
                 continue;
             }
-            token += c;
+            Take(token, 1);
             nEquals += c == '=';
         }
         return !token.empty();
     }
 
+    // Where the last nBytes of the token lie in the tag text, when they
+    // stand there in one piece; null when not.
+    LPCTSTR TailInText(size_t nBytes) const
+    {
+        return m_nRunEnd >= 0 && (size_t)(m_nRunEnd - m_nRunStart) >= nBytes ? m_p + m_nRunEnd - nBytes : nullptr;
+    }
+
 private:
+    // The bytes at m_i join the token; the run is the token's tail that
+    // stands in the text as it is.
+    void Take(std::string& token, int k)
+    {
+        token.append(m_p + m_i, (size_t)k);
+        if (m_nRunEnd != m_i)
+            m_nRunStart = m_i;
+        m_i += k;
+        m_nRunEnd = m_i;
+    }
+
     LPCTSTR m_p;
     int m_n;
     int m_i;
+    int m_nRunStart; // [m_nRunStart, m_nRunEnd): the token's tail as written
+    int m_nRunEnd;   // -1: the token is empty
 };
 
-// An attribute written as name, name=value, name= or =name.
-void AddAttributeFromToken(CMarkupAttributeList& list, const std::string& token)
+// An attribute written as name, name=value, name= or =name. With
+// bInPlace the value is kept where the tokenizer read it (a parse's
+// source, which lives as long as the nodes).
+void AddAttributeFromToken(CMarkupAttributeList& list, const std::string& token, const TagTokenizer& words,
+                           bool bInPlace)
 {
     size_t equals = token.find('=');
     std::string name;
-    std::string value;
     BOOL bHasValue = FALSE;
     if (equals == std::string::npos)
         name = token;
     else if (equals == 0)
-        name = token.substr(std::min(token.find_first_not_of('='), token.size()));
+        name.assign(token, std::min(token.find_first_not_of('='), token.size()), std::string::npos);
     else
     {
-        name = token.substr(0, equals);
-        value = token.substr(equals + 1);
+        name.assign(token, 0, equals);
         bHasValue = TRUE;
     }
     RemoveLineBreaks(name);
     if (name.empty())
         return;
-    list.Add(CMarkupAttribute(CString(name.data(), (int)name.size()),
-                              CString(value.data(), (int)value.size()), bHasValue));
+    CString strName(name.data(), (int)name.size());
+    if (!bHasValue)
+    {
+        list.Add(CMarkupAttribute(std::move(strName), CString(), FALSE));
+        return;
+    }
+    const size_t nValue = token.size() - equals - 1;
+    LPCTSTR inText = bInPlace ? words.TailInText(nValue) : nullptr;
+    if (inText != nullptr)
+        list.Add(CMarkupAttribute(std::move(strName), inText, (int)nValue));
+    else
+        list.Add(CMarkupAttribute(std::move(strName), CString(token.data() + equals + 1, (int)nValue), TRUE));
 }
 
 } // namespace
@@ -246,9 +278,13 @@ CMarkupNode* CMarkupParser::CreateNodeFromTagText(LPCTSTR tagText, int nLength)
     if (pNode == nullptr || IsCompleteComment(tagText, nLength) || IsInstruction(tagText, nLength))
         return pNode;
     CMarkupAttributeList* pList = pNode->GetMutableAttributeList();
+    // Values stay in the source of the parse that runs, if the tag is in it.
+    CMarkupArena* pArena = CMarkupArena::Current();
+    const bool bInPlace = pArena != nullptr && pArena->HoldsSource(tagText) &&
+                          pArena->HoldsSource(tagText + nLength);
     if (pList != nullptr)
         while (words.Next(token))
-            AddAttributeFromToken(*pList, token);
+            AddAttributeFromToken(*pList, token, words, bInPlace);
     return pNode;
 }
 
@@ -280,7 +316,7 @@ CMarkupNode* CMarkupParser::CreateNode(LPCTSTR name)
     CMarkupNode* pTag = new CMarkupTag(("?" + word).c_str());
     CMarkupAttributeList* pList = pTag->GetMutableAttributeList();
     while (words.Next(word))
-        AddAttributeFromToken(*pList, word);
+        AddAttributeFromToken(*pList, word, words, false);
     return pTag;
 }
 
@@ -289,13 +325,29 @@ int CMarkupParser::PlaceNode(CMarkupNode* pNode)
     Append(pNode);
     if (!pNode->IsLeaf())
         Push(static_cast<CMarkupElement*>(pNode));
+    m_pCreated = nullptr;
     return MARKUP_PARSE_DONE;
+}
+
+int CMarkupParser::TagOf(const CMarkupNode* pNode, DWORD* pFlags) const
+{
+    if (pNode == m_pCreated && pNode != nullptr)
+    {
+        if (pFlags != nullptr)
+            *pFlags = m_dwCreatedFlags;
+        return m_nCreatedTag;
+    }
+    return LookupHtmlTag(pNode->GetNameText(), pFlags);
 }
 
 void CMarkupParser::Append(CMarkupNode* pNode)
 {
     CMarkupElement* pParent = Current().pElement;
-    pParent->m_children.m_nodes.push_back(pNode);
+    std::vector<CMarkupNode*>& nodes = pParent->m_children.m_nodes;
+    // Room for the few children most elements have, in one allocation.
+    if (nodes.capacity() == 0)
+        nodes.reserve(4);
+    nodes.push_back(pNode);
     pNode->m_pParent = pParent;
 }
 
@@ -306,7 +358,7 @@ void CMarkupParser::Push(CMarkupElement* pElement)
     OpenElement open = {pElement, -1, 0, (int)m_open.size(), -1};
     if (m_bHtml)
     {
-        open.nTag = LookupHtmlTag(pElement->GetNameText(), &open.dwFlags);
+        open.nTag = TagOf(pElement, &open.dwFlags);
         // An end tag may close open elements across those whose end tag
         // is optional and across inline ones (strictness 2: only the
         // former), never across any other.
@@ -342,9 +394,14 @@ void CMarkupParser::AddText(int nStart, int nEnd)
     CMarkupElement* pParent = Current().pElement;
     CMarkupNode* pLast = pParent->m_children.GetLast();
     if (pLast != nullptr && pLast->GetType() == MARKUP_TEXT)
-        static_cast<CMarkupText*>(pLast)->m_strText += CString(m_pSource + nStart, nEnd - nStart);
+        static_cast<CMarkupText*>(pLast)->AppendBytes(m_pSource + nStart, nEnd - nStart);
     else
-        Append(new CMarkupText(CString(m_pSource + nStart, nEnd - nStart)));
+    {
+        // The text stays in the parse's copy of the source.
+        CMarkupText* pText = new CMarkupText;
+        pText->SetSpan(m_pSource + nStart, nEnd - nStart);
+        Append(pText);
+    }
 }
 
 // In raw text a '<' starts a tag only when a '>' comes before the next
@@ -394,8 +451,18 @@ int CMarkupParser::RunParse(LPCTSTR source, int nLength)
     if (nLength < 0)
         nLength = (int)std::strlen(source);
 
+    // The nodes, and the texts they keep in place, live in the arena; each
+    // node holds it, this run only while it lasts.
+    struct ArenaHold
+    {
+        CMarkupArena* pArena;
+        ~ArenaHold() { pArena->Release(); }
+    } hold = {CMarkupArena::Create(source, nLength)};
+    CMarkupArena::Scope scope(hold.pArena);
+    source = hold.pArena->GetSource();
     m_pSource = source;
     m_nLength = nLength;
+    m_pCreated = nullptr;
     m_nLastDoubleQuote = kNotSought;
     m_nLastSingleQuote = kNotSought;
     m_nLastCommentEnd = kNotSought;

@@ -78,6 +78,14 @@ protected:
     // Closes open elements until nDepth remain; the container stays.
     void PopTo(size_t nDepth);
 
+    // The table index and flags of an element's name (-1 when not there),
+    // those that CreateNode noted for the node it made last without a
+    // second lookup.
+    int TagOf(const CMarkupNode* pNode, DWORD* pFlags = nullptr) const;
+    const CMarkupNode* m_pCreated = nullptr;
+    int m_nCreatedTag = -1;
+    DWORD m_dwCreatedFlags = 0;
+
     // The open elements: [0] is the container, the last is the current one.
     std::vector<OpenElement> m_open;
     // Per tag of the table: depth of its deepest open element, -1 none.

@@ -160,8 +160,17 @@ BOOL AnsiToUtf8(const char* data, int length, CString& out, BOOL* pSubstituted)
                          [&map](const BYTE*& p, const BYTE* end, CConvertWriter& w, bool& substituted)
                          {
                              int size;
-                             const char16_t u = ReadCp932(map, p, end, size, substituted);
+                             char16_t u = ReadCp932(map, p, end, size, substituted);
                              p += size;
+                             // 0xFD-0xFF decode to private-use units that no
+                             // code comes back from (text routines take a lone
+                             // one for a lead byte): undecodable, as a lead
+                             // byte alone is, so the text reads back the same.
+                             if (map.FromWide(u) == 0)
+                             {
+                                 substituted = true;
+                                 u = CCp932Map::kUndecodable;
+                             }
                              w.Ensure(3);
                              PutUtf8(u, w);
                          });

@@ -10,7 +10,9 @@ class CWideCharBuffer;
 // with the platform's code page 932 mapping (afx/CodePage.h). Undecodable
 // input becomes U+30FB (code page 932) or U+FFFD (UTF-8); a character
 // without a code in code page 932 becomes '?'. *pSubstituted is set when
-// either happened. No output holds a NUL.
+// either happened. No output holds a NUL. In UTF-8 the single bytes
+// 0xFD-0xFF are undecodable too (U+30FB), since nothing converts back to
+// them; to UTF-16 they keep the platform's private-use units.
 
 // FALSE for an empty text or an empty result.
 BOOL Utf8ToAnsi(LPCTSTR text, CString& out, BOOL* pSubstituted = nullptr);

@@ -256,6 +256,61 @@ TEST(JisConvert, WhatHasNoPlaceBecomesTheGetaMark)
     }
 }
 
+// The single bytes that code page 932 decodes to U+0080 or to private-use
+// units (0x80, 0xA0, 0xFD-0xFF): what each converter writes for them, and
+// that a text through a converter, back and again is what it was the first
+// time. ISO-2022-JP and EUC-JP carry none of them; UTF-8 keeps only 0xA0,
+// the one of them that a code comes back to.
+TEST(JisConvert, PrivateUseBytesConvertTheSameEachRound)
+{
+    typedef BOOL (*Converter)(LPCTSTR, CString&, BOOL*);
+    const std::string geta = "\x1b$B\".\x1b(B";
+    const std::string dot = "\xe3\x83\xbb"; // U+30FB
+    struct Case
+    {
+        const char* name;
+        const char* in;
+        std::string jis, euc, utf8;
+        BOOL utf8Substituted;
+    } cases[] = {
+        {"0x80", "\x80", geta, "\xa2\xae", dot, TRUE},
+        {"0xA0", "\xa0", geta, "\xa2\xae", "\xef\xa3\xb0", FALSE},
+        {"0xFD", "\xfd", geta, "\xa2\xae", dot, TRUE},
+        {"0xFE", "\xfe", geta, "\xa2\xae", dot, TRUE},
+        {"0xFF", "\xff", geta, "\xa2\xae", dot, TRUE},
+    };
+    const struct
+    {
+        const char* name;
+        Converter to, back;
+    } pairs[] = {
+        {"ISO-2022-JP", SjisToJis, JisToSjis},
+        {"EUC-JP", SjisToEuc, EucToSjis},
+        {"UTF-8", AnsiToUtf8, Utf8ToAnsi},
+    };
+    for (const Case& c : cases)
+    {
+        const std::string* expected[] = {&c.jis, &c.euc, &c.utf8};
+        const BOOL flags[] = {TRUE, TRUE, c.utf8Substituted};
+        for (int k = 0; k < 3; ++k)
+        {
+            // The byte alone and between ASCII, where it takes nothing with it.
+            for (const std::string& around : {std::string(), std::string("a")})
+            {
+                const std::string in = around + c.in + around;
+                CString once, back, twice;
+                BOOL substituted = !flags[k];
+                EXPECT_TRUE(pairs[k].to(in.c_str(), once, &substituted));
+                EXPECT_EQ(around + *expected[k] + around, Bytes(once)) << c.name << " " << pairs[k].name;
+                EXPECT_EQ(flags[k], substituted) << c.name << " " << pairs[k].name;
+                EXPECT_TRUE(pairs[k].back(once, back, nullptr));
+                EXPECT_TRUE(pairs[k].to(back, twice, nullptr));
+                EXPECT_EQ(Bytes(once), Bytes(twice)) << c.name << " " << pairs[k].name;
+            }
+        }
+    }
+}
+
 TEST(JisConvert, EucJpFaultsStayAligned)
 {
     struct Case

@@ -351,6 +351,58 @@ TEST(HtmlDocument, SourceTreeAndClear)
     EXPECT_TRUE(doc.GetRoot()->HasNoChildren());
 }
 
+// Parsed texts and values stay in the parse's own copy of the source: a
+// node taken out of its tree outlives the document, its source and a
+// parse again, and a copy of it or of its attributes carries its own text.
+TEST(HtmlDocument, NodesTakenOutOutliveTheirDocument)
+{
+    std::string source = "<div><p class=\"lead note\" id=first title=\"a=b\">some &amp; text<br>more</p>"
+                         "<p>second</p></div>";
+    CMarkupNode* pTaken = nullptr;
+    CMarkupNode* pCopy = nullptr;
+    CMarkupAttributeList attributes;
+    {
+        CHtmlDocument doc(source.c_str());
+        CPtrList paragraphs;
+        ASSERT_TRUE(doc.FindElements("p", paragraphs));
+        pTaken = static_cast<CMarkupNode*>(paragraphs.GetHead());
+        pTaken->GetParent()->RemoveChild(pTaken);
+        pCopy = static_cast<CMarkupNode*>(paragraphs.GetTail())->Clone();
+        attributes = *pTaken->GetAttributeList();
+        doc.SetSource("<p>another page</p>");
+        EXPECT_TRUE(doc.HasElement("p"));
+    }
+    source.assign(source.size(), 'x');
+
+    CString markup;
+    pTaken->GetMarkup(markup, TRUE);
+    EXPECT_STREQ("<p class=\"lead note\" id=\"first\" title=\"a=b\">some &amp; text<br>more</p>", markup);
+    CString value;
+    EXPECT_TRUE(pTaken->GetAttribute("title", value));
+    EXPECT_STREQ("a=b", value);
+    EXPECT_FALSE(pTaken->Matches("p", "class", "NOTE", TRUE));
+    EXPECT_TRUE(pTaken->Matches("p", "class", "note", TRUE));
+    EXPECT_TRUE(pTaken->Matches("p", "ID", "FIRST", FALSE));
+    const CMarkupText* pText = static_cast<const CMarkupText*>(pTaken->FindByType(MARKUP_TEXT));
+    ASSERT_NE(nullptr, pText);
+    EXPECT_STREQ("some &amp; text", pText->GetText());
+    CMarkupNode* pTextCopy = pText->Clone();
+    pTaken->SetText("changed");
+    EXPECT_STREQ("changed", pText->GetText());
+    CString copied;
+    pTextCopy->GetMarkup(copied, FALSE);
+    EXPECT_STREQ("some &amp; text", copied);
+    delete pTextCopy;
+    delete pTaken;
+
+    ASSERT_EQ(3, attributes.GetCount());
+    EXPECT_STREQ("lead note", attributes.GetAt(0).GetValue());
+    CString second;
+    pCopy->GetMarkup(second, TRUE);
+    EXPECT_STREQ("<p>second</p>", second);
+    delete pCopy;
+}
+
 TEST(HtmlDocument, PlainTextWithoutScripts)
 {
     CHtmlDocument doc("<div id=d>a<script>var x = 1;</script>b<noscript>c</noscript>"
