@@ -101,7 +101,9 @@ class UserIdDialogTest : public ::testing::Test
 protected:
     UserIdDialogTest()
     {
-        m_app.SetRegistryKey(g_szCompanyName);
+        // A key of this process alone: the suites may run in processes
+        // side by side.
+        m_app.SetRegistryKey(UniqueName(g_szCompanyName));
         m_app.InitProfileName();
         Cleanup();
         g_editScripts.clear();
@@ -113,11 +115,7 @@ protected:
         Cleanup();
         g_editScripts.clear();
     }
-    void Cleanup()
-    {
-        for (UINT id : {IDD_TEST_USERID_LIST, IDD_TEST_USERID_LIST_PLAIN, IDD_TEST_USERID_EDIT})
-            AfxProfileDelete(m_app.GetProfileSectionKey(GetDialogProfileSection(id)), nullptr);
-    }
+    void Cleanup() { AfxProfileDelete(CString("Software\\") + m_app.m_pszRegistryKey, nullptr); }
 
     CTestAppComm m_app;
 };

@@ -15,6 +15,7 @@
 #include "afx/WinApp.h"
 #include "app/ClipboardShell.h"
 #include "app/DialogProfile.h"
+#include "app/WinTestUtil.h"
 
 class EditorDialogs : public ::testing::Test
 {
@@ -22,7 +23,7 @@ protected:
     EditorDialogs()
     {
         AfxProfileDelete(Root(), nullptr);
-        app.SetRegistryKey(kRegistryKey);
+        app.SetRegistryKey(m_strKey);
         s_opened.clear();
         m_pfnOldHook = SetShellOpenHook(RecordOpen);
     }
@@ -54,8 +55,9 @@ protected:
     CWinApp app{"EditorDialogTest"};
 
 private:
-    static constexpr const char* kRegistryKey = "Tanzo Editor Dialog Test";
-    static CString Root() { return CString("Software\\") + kRegistryKey; }
+    // Of this process alone: the suites may run in processes side by side.
+    CString m_strKey = UniqueName("Tanzo Editor Dialog Test");
+    CString Root() const { return CString("Software\\") + m_strKey; }
     static INT_PTR RecordOpen(LPCTSTR lpszTarget, HWND)
     {
         s_opened.push_back(lpszTarget);
