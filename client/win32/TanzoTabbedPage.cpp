@@ -378,7 +378,13 @@ void CTanzoTabbedPage::AppendRows(CTanzoAuctionItemList& items)
     while (!items.IsEmpty())
         rows.push_back(items.RemoveHead());
     m_list.AppendRows(rows.data(), (int)rows.size());
-    ShowCounts();
+    // The rows show page by page while the next page is read, and the item
+    // count with them. Nothing is selected before the last page (the list
+    // is disabled, and its own notices keep the selected count); both
+    // counts are shown again after the last page.
+    CMainFrame* pFrame = GetMainFrameOf(this);
+    if (pFrame != nullptr && m_list.GetSafeHwnd() != nullptr)
+        pFrame->ShowItemCount(m_list.GetItemCount());
 }
 
 void CTanzoTabbedPage::ShowEmptyNote()
