@@ -183,6 +183,10 @@ void CTanzoTabbedPage::InsertColumns()
         if (column.style == ListColumnLinkStyle && pOptions != nullptr)
             m_list.SetColumnTextColor(nColumn, pOptions->GetColor(COptionSettings::ColorItemLinkText));
     }
+    std::vector<int> kinds((size_t)m_spec.columnCount);
+    for (int nColumn = 0; nColumn < m_spec.columnCount; ++nColumn)
+        kinds[(size_t)nColumn] = GetColumnFieldKind(nColumn);
+    m_list.SetColumnKinds(std::move(kinds));
 }
 
 void CTanzoTabbedPage::ApplyDefaultSort()
