@@ -1,5 +1,10 @@
 # Build rules shared by every target of the tree.
 
+# p->GetSafeHwnd() on a null window is the class library's idiom; without
+# this the optimiser takes p for non-null after such a call and drops the
+# caller's own null checks (a crash seen on i686 only).
+add_compile_options("$<$<COMPILE_LANGUAGE:C,CXX>:-fno-delete-null-pointer-checks>")
+
 # Narrow literals are Shift_JIS (code page 932) in every build that runs the
 # system. clang knows no other execution charset than UTF-8: its fuzz builds
 # keep UTF-8 literals, which is enough to find crashes.

@@ -88,7 +88,9 @@ BOOL CWinThread::PreTranslateMessage(MSG* pMsg)
     if (pMsg->hwnd == nullptr)
         return FALSE;
     CWnd* pMainWnd = AfxGetMainWnd();
-    if (CWnd::WalkPreTranslateTree(pMainWnd->GetSafeHwnd(), pMsg))
+    // Not pMainWnd->GetSafeHwnd(): a call through the pointer lets the
+    // compiler take it for non-null and drop the check below.
+    if (CWnd::WalkPreTranslateTree(pMainWnd != nullptr ? pMainWnd->m_hWnd : nullptr, pMsg))
         return TRUE;
     // A modeless window outside the main window still gets the main
     // window's accelerators.
