@@ -43,7 +43,8 @@ public:
         // The smallest that fits.
         size_t best = m_nCount;
         for (size_t i = 0; i < m_nCount; ++i)
-            if (m_blocks[i].second >= nBytes && (best == m_nCount || m_blocks[i].second < m_blocks[best].second))
+            if (m_blocks[i].second >= nBytes &&
+                (best == m_nCount || m_blocks[i].second < m_blocks[best].second))
                 best = i;
         if (best == m_nCount)
             return nullptr;
@@ -172,6 +173,50 @@ void CMarkupArena::Release()
 CMarkupArena* CMarkupArena::Current()
 {
     return t_pCurrent;
+}
+
+namespace
+{
+// Before every block of AllocateAny the arena it came from (null: the
+// heap) and its size, in a header that keeps the block aligned.
+struct BlockHeader
+{
+    CMarkupArena* pArena;
+    size_t nBytes;
+};
+const size_t kBlockHeader = alignof(std::max_align_t);
+static_assert(kBlockHeader >= sizeof(BlockHeader), "block header");
+} // namespace
+
+void* CMarkupArena::AllocateAny(size_t nBytes)
+{
+    CMarkupArena* pArena = t_pCurrent;
+    char* p;
+    if (pArena != nullptr)
+        p = static_cast<char*>(pArena->Allocate(nBytes + kBlockHeader));
+    else
+    {
+        p = static_cast<char*>(std::malloc(nBytes + kBlockHeader));
+        if (p == nullptr)
+            throw std::bad_alloc();
+    }
+    BlockHeader* pHeader = reinterpret_cast<BlockHeader*>(p);
+    pHeader->pArena = pArena;
+    pHeader->nBytes = nBytes;
+    return p + kBlockHeader;
+}
+
+void CMarkupArena::FreeAny(void* p) noexcept
+{
+    if (p == nullptr)
+        return;
+    char* pBlock = static_cast<char*>(p) - kBlockHeader;
+    const BlockHeader* pHeader = reinterpret_cast<const BlockHeader*>(pBlock);
+    CMarkupArena* pArena = pHeader->pArena;
+    if (pArena != nullptr)
+        pArena->Free(pBlock, pHeader->nBytes + kBlockHeader);
+    else
+        std::free(pBlock);
 }
 
 CMarkupArena::Scope::Scope(CMarkupArena* pArena) : m_pPrevious(t_pCurrent)

@@ -7,6 +7,7 @@
 #include "afx/Collections.h"
 #include "afx/String.h"
 #include "afx/wintypes.h"
+#include "text/MarkupArena.h"
 
 // The tree of a parsed page: leaves (text, comment, tag without children)
 // and containers (element with a tag name, and the root), each with a
@@ -25,6 +26,9 @@
 
 class CMarkupElement;
 class CMarkupParser;
+class CMarkupNode;
+
+typedef std::vector<CMarkupNode*, CMarkupAllocator<CMarkupNode*>> CMarkupNodeVector;
 
 // One attribute of a tag, written with or without a value (such as nowrap).
 // A parsed value stays where it lies in the parse's source until someone
@@ -79,6 +83,7 @@ public:
 
     void Add(LPCTSTR name, LPCTSTR value);
     void Add(CMarkupAttribute&& attribute) { m_list.push_back(std::move(attribute)); }
+    void Reserve(int nCount) { m_list.reserve((size_t)nCount); }
     // Changes the first of that name, else adds one.
     void Set(LPCTSTR name, LPCTSTR value);
     BOOL Remove(LPCTSTR name);
@@ -87,7 +92,7 @@ public:
     void AppendMarkup(CString& out) const;
 
 private:
-    std::vector<CMarkupAttribute> m_list;
+    std::vector<CMarkupAttribute, CMarkupAllocator<CMarkupAttribute>> m_list;
 };
 
 class CMarkupNode
@@ -324,7 +329,7 @@ public:
     int CountOfType(int nType) const;
 
 private:
-    std::vector<CMarkupNode*> m_nodes;
+    CMarkupNodeVector m_nodes;
 
     friend class CMarkupElement;
     friend class CMarkupParser;

@@ -255,8 +255,8 @@ private:
 // An attribute written as name, name=value, name= or =name. With
 // bInPlace the value is kept where the tokenizer read it (a parse's
 // source, which lives as long as the nodes).
-void AddAttributeFromToken(CMarkupAttributeList& list, const std::string& token, const TagTokenizer& words,
-                           bool bInPlace)
+void AddAttributeFromToken(std::vector<CMarkupAttribute>& list, const std::string& token,
+                           const TagTokenizer& words, bool bInPlace)
 {
     size_t equals = token.find('=');
     std::string name;
@@ -276,15 +276,25 @@ void AddAttributeFromToken(CMarkupAttributeList& list, const std::string& token,
     CString strName(name.data(), (int)name.size());
     if (!bHasValue)
     {
-        list.Add(CMarkupAttribute(std::move(strName), CString(), FALSE));
+        list.push_back(CMarkupAttribute(std::move(strName), CString(), FALSE));
         return;
     }
     const size_t nValue = token.size() - equals - 1;
     LPCTSTR inText = bInPlace ? words.TailInText(nValue) : nullptr;
     if (inText != nullptr)
-        list.Add(CMarkupAttribute(std::move(strName), inText, (int)nValue));
+        list.push_back(CMarkupAttribute(std::move(strName), inText, (int)nValue));
     else
-        list.Add(CMarkupAttribute(std::move(strName), CString(token.data() + equals + 1, (int)nValue), TRUE));
+        list.push_back(
+            CMarkupAttribute(std::move(strName), CString(token.data() + equals + 1, (int)nValue), TRUE));
+}
+
+// The attributes of a tag, gathered first so that its list is sized once.
+void MoveAttributes(std::vector<CMarkupAttribute>& from, CMarkupAttributeList& to)
+{
+    to.Reserve(to.GetCount() + (int)from.size());
+    for (CMarkupAttribute& attribute : from)
+        to.Add(std::move(attribute));
+    from.clear();
 }
 
 } // namespace
@@ -332,8 +342,12 @@ CMarkupNode* CMarkupParser::CreateNodeFromTagText(LPCTSTR tagText, int nLength)
     const bool bInPlace =
         pArena != nullptr && pArena->HoldsSource(tagText) && pArena->HoldsSource(tagText + nLength);
     if (pList != nullptr)
+    {
+        m_attributes.clear();
         while (words.Next(token))
-            AddAttributeFromToken(*pList, token, words, bInPlace);
+            AddAttributeFromToken(m_attributes, token, words, bInPlace);
+        MoveAttributes(m_attributes, *pList);
+    }
     return pNode;
 }
 
@@ -364,8 +378,10 @@ CMarkupNode* CMarkupParser::CreateNode(LPCTSTR name)
     words.Next(word);
     CMarkupNode* pTag = new CMarkupTag(("?" + word).c_str());
     CMarkupAttributeList* pList = pTag->GetMutableAttributeList();
+    std::vector<CMarkupAttribute> attributes;
     while (words.Next(word))
-        AddAttributeFromToken(*pList, word, words, false);
+        AddAttributeFromToken(attributes, word, words, false);
+    MoveAttributes(attributes, *pList);
     return pTag;
 }
 
@@ -392,7 +408,7 @@ int CMarkupParser::TagOf(const CMarkupNode* pNode, DWORD* pFlags) const
 void CMarkupParser::Append(CMarkupNode* pNode)
 {
     CMarkupElement* pParent = Current().pElement;
-    std::vector<CMarkupNode*>& nodes = pParent->m_children.m_nodes;
+    CMarkupNodeVector& nodes = pParent->m_children.m_nodes;
     // Room for the few children most elements have, in one allocation.
     if (nodes.capacity() == 0)
         nodes.reserve(4);
