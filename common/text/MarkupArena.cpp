@@ -54,19 +54,45 @@ public:
         nBytes = block.second;
         return block.first;
     }
-    // Keeps the block, or frees it when enough are kept.
+    // Keeps the block. When enough are kept, the smallest go first (the
+    // new one too when it is the smallest): a large block serves a small
+    // parse too, while small ones kept from small pages would make every
+    // parse of a large one take fresh memory from the system.
     void Give(char* p, size_t nBytes)
     {
+        if (nBytes > kMaxBytes)
+        {
+            std::free(p);
+            return;
+        }
+        char* evicted[kMaxBlocks + 1];
+        size_t nEvicted = 0;
         {
             std::lock_guard<std::mutex> lock(m_mutex);
-            if (m_nCount < kMaxBlocks && m_nBytes + nBytes <= kMaxBytes)
+            while (p != nullptr && (m_nCount == kMaxBlocks || m_nBytes + nBytes > kMaxBytes))
+            {
+                size_t smallest = m_nCount;
+                for (size_t i = 0; i < m_nCount; ++i)
+                    if (smallest == m_nCount || m_blocks[i].second < m_blocks[smallest].second)
+                        smallest = i;
+                if (smallest == m_nCount || m_blocks[smallest].second >= nBytes)
+                {
+                    evicted[nEvicted++] = p;
+                    p = nullptr;
+                    break;
+                }
+                evicted[nEvicted++] = m_blocks[smallest].first;
+                m_nBytes -= m_blocks[smallest].second;
+                m_blocks[smallest] = m_blocks[--m_nCount];
+            }
+            if (p != nullptr)
             {
                 m_blocks[m_nCount++] = {p, nBytes};
                 m_nBytes += nBytes;
-                return;
             }
         }
-        std::free(p);
+        for (size_t i = 0; i < nEvicted; ++i)
+            std::free(evicted[i]);
     }
 
 private:
