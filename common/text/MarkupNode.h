@@ -2,6 +2,7 @@
 #define TANZO_TEXT_MARKUPNODE_H
 
 #include <cstddef>
+#include <utility>
 #include <vector>
 
 #include "afx/Collections.h"
@@ -295,6 +296,7 @@ class CMarkupTag : public CMarkupLeaf
 {
 public:
     explicit CMarkupTag(LPCTSTR name) : m_strName(name) {}
+    explicit CMarkupTag(CString&& name) : m_strName(std::move(name)) {}
 
     void GetMarkup(CString& out, BOOL bDeep) const override;
     int GetType() const override { return MARKUP_TAG; }
@@ -386,6 +388,7 @@ class CMarkupTagElement : public CMarkupElement
 {
 public:
     explicit CMarkupTagElement(LPCTSTR name) : m_strName(name) {}
+    explicit CMarkupTagElement(CString&& name) : m_strName(std::move(name)) {}
 
     int GetType() const override { return MARKUP_TAG_ELEMENT; }
     BOOL SetName(LPCTSTR name) override;

@@ -258,34 +258,42 @@ private:
 void AddAttributeFromToken(std::vector<CMarkupAttribute>& list, const std::string& token,
                            const TagTokenizer& words, bool bInPlace)
 {
-    size_t equals = token.find('=');
-    std::string name;
+    const size_t equals = token.find('=');
+    size_t nameStart = 0;
+    size_t nameEnd = token.size();
     BOOL bHasValue = FALSE;
-    if (equals == std::string::npos)
-        name = token;
-    else if (equals == 0)
-        name.assign(token, std::min(token.find_first_not_of('='), token.size()), std::string::npos);
-    else
+    if (equals == 0)
+        nameStart = std::min(token.find_first_not_of('='), token.size());
+    else if (equals != std::string::npos)
     {
-        name.assign(token, 0, equals);
+        nameEnd = equals;
         bHasValue = TRUE;
     }
-    RemoveLineBreaks(name);
-    if (name.empty())
+    // A name is made straight from the token unless a line break is to go.
+    LPCTSTR pName = token.data() + nameStart;
+    const size_t nName = nameEnd - nameStart;
+    CString strName;
+    if (std::find_if(pName, pName + nName, [](char c) { return c == '\r' || c == '\n'; }) == pName + nName)
+        strName = CString(pName, (int)nName);
+    else
+    {
+        std::string name(pName, nName);
+        RemoveLineBreaks(name);
+        strName = CString(name.data(), (int)name.size());
+    }
+    if (strName.IsEmpty())
         return;
-    CString strName(name.data(), (int)name.size());
     if (!bHasValue)
     {
-        list.push_back(CMarkupAttribute(std::move(strName), CString(), FALSE));
+        list.emplace_back(std::move(strName), CString(), FALSE);
         return;
     }
     const size_t nValue = token.size() - equals - 1;
     LPCTSTR inText = bInPlace ? words.TailInText(nValue) : nullptr;
     if (inText != nullptr)
-        list.push_back(CMarkupAttribute(std::move(strName), inText, (int)nValue));
+        list.emplace_back(std::move(strName), inText, (int)nValue);
     else
-        list.push_back(
-            CMarkupAttribute(std::move(strName), CString(token.data() + equals + 1, (int)nValue), TRUE));
+        list.emplace_back(std::move(strName), CString(token.data() + equals + 1, (int)nValue), TRUE);
 }
 
 // The attributes of a tag, gathered first so that its list is sized once.
@@ -328,13 +336,14 @@ CMarkupNode* CMarkupParser::CreateNodeFromTagText(LPCTSTR tagText, int nLength)
         nLength = (int)std::strlen(tagText);
     std::string token;
     TagTokenizer words(tagText, nLength);
-    if (IsCompleteComment(tagText, nLength) || IsInstruction(tagText, nLength))
+    const bool bWhole = IsCompleteComment(tagText, nLength) || IsInstruction(tagText, nLength);
+    if (bWhole)
         token.assign(tagText, nLength);
     else if (!words.Next(token))
         return nullptr;
     RemoveLineBreaks(token);
     CMarkupNode* pNode = CreateNode(token.c_str());
-    if (pNode == nullptr || IsCompleteComment(tagText, nLength) || IsInstruction(tagText, nLength))
+    if (pNode == nullptr || bWhole)
         return pNode;
     CMarkupAttributeList* pList = pNode->GetMutableAttributeList();
     // Values stay in the source of the parse that runs, if the tag is in it.
