@@ -296,10 +296,13 @@ void AddAttributeFromToken(std::vector<CMarkupAttribute>& list, const std::strin
         list.emplace_back(std::move(strName), CString(token.data() + equals + 1, (int)nValue), TRUE);
 }
 
-// The attributes of a tag, gathered first so that its list is sized once.
+// The attributes of a tag, gathered first so that its list is sized once
+// (up to so many: then it grows by doubling).
+const size_t kGathered = 32;
 void MoveAttributes(std::vector<CMarkupAttribute>& from, CMarkupAttributeList& to)
 {
-    to.Reserve(to.GetCount() + (int)from.size());
+    if (to.GetCount() == 0)
+        to.Reserve((int)from.size());
     for (CMarkupAttribute& attribute : from)
         to.Add(std::move(attribute));
     from.clear();
@@ -352,9 +355,15 @@ CMarkupNode* CMarkupParser::CreateNodeFromTagText(LPCTSTR tagText, int nLength)
         pArena != nullptr && pArena->HoldsSource(tagText) && pArena->HoldsSource(tagText + nLength);
     if (pList != nullptr)
     {
+        // A tag of very many attributes goes on in its list, which grows
+        // as a vector does, rather than gather them all twice.
         m_attributes.clear();
         while (words.Next(token))
+        {
             AddAttributeFromToken(m_attributes, token, words, bInPlace);
+            if (m_attributes.size() == kGathered)
+                MoveAttributes(m_attributes, *pList);
+        }
         MoveAttributes(m_attributes, *pList);
     }
     return pNode;
