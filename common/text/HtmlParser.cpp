@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <utility>
 
 #include "text/HtmlTagTable.h"
 
@@ -51,9 +52,9 @@ CMarkupNode* CHtmlParser::CreateNode(LPCTSTR name)
     CString written(name, n);
     CMarkupNode* pNode;
     if ((dwFlags & HTML_TAG_EMPTY) != 0)
-        pNode = new CMarkupTag(written);
+        pNode = new CMarkupTag(std::move(written));
     else
-        pNode = new CMarkupTagElement(written);
+        pNode = new CMarkupTagElement(std::move(written));
     m_pCreated = pNode;
     m_nCreatedTag = nTag;
     m_dwCreatedFlags = dwFlags;

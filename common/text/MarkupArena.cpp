@@ -43,7 +43,8 @@ public:
         // The smallest that fits.
         size_t best = m_nCount;
         for (size_t i = 0; i < m_nCount; ++i)
-            if (m_blocks[i].second >= nBytes && (best == m_nCount || m_blocks[i].second < m_blocks[best].second))
+            if (m_blocks[i].second >= nBytes &&
+                (best == m_nCount || m_blocks[i].second < m_blocks[best].second))
                 best = i;
         if (best == m_nCount)
             return nullptr;
@@ -53,19 +54,45 @@ public:
         nBytes = block.second;
         return block.first;
     }
-    // Keeps the block, or frees it when enough are kept.
+    // Keeps the block. When enough are kept, the smallest go first (the
+    // new one too when it is the smallest): a large block serves a small
+    // parse too, while small ones kept from small pages would make every
+    // parse of a large one take fresh memory from the system.
     void Give(char* p, size_t nBytes)
     {
+        if (nBytes > kMaxBytes)
+        {
+            std::free(p);
+            return;
+        }
+        char* evicted[kMaxBlocks + 1];
+        size_t nEvicted = 0;
         {
             std::lock_guard<std::mutex> lock(m_mutex);
-            if (m_nCount < kMaxBlocks && m_nBytes + nBytes <= kMaxBytes)
+            while (p != nullptr && (m_nCount == kMaxBlocks || m_nBytes + nBytes > kMaxBytes))
+            {
+                size_t smallest = m_nCount;
+                for (size_t i = 0; i < m_nCount; ++i)
+                    if (smallest == m_nCount || m_blocks[i].second < m_blocks[smallest].second)
+                        smallest = i;
+                if (smallest == m_nCount || m_blocks[smallest].second >= nBytes)
+                {
+                    evicted[nEvicted++] = p;
+                    p = nullptr;
+                    break;
+                }
+                evicted[nEvicted++] = m_blocks[smallest].first;
+                m_nBytes -= m_blocks[smallest].second;
+                m_blocks[smallest] = m_blocks[--m_nCount];
+            }
+            if (p != nullptr)
             {
                 m_blocks[m_nCount++] = {p, nBytes};
                 m_nBytes += nBytes;
-                return;
             }
         }
-        std::free(p);
+        for (size_t i = 0; i < nEvicted; ++i)
+            std::free(evicted[i]);
     }
 
 private:
@@ -172,6 +199,50 @@ void CMarkupArena::Release()
 CMarkupArena* CMarkupArena::Current()
 {
     return t_pCurrent;
+}
+
+namespace
+{
+// Before every block of AllocateAny the arena it came from (null: the
+// heap) and its size, in a header that keeps the block aligned.
+struct BlockHeader
+{
+    CMarkupArena* pArena;
+    size_t nBytes;
+};
+const size_t kBlockHeader = alignof(std::max_align_t);
+static_assert(kBlockHeader >= sizeof(BlockHeader), "block header");
+} // namespace
+
+void* CMarkupArena::AllocateAny(size_t nBytes)
+{
+    CMarkupArena* pArena = t_pCurrent;
+    char* p;
+    if (pArena != nullptr)
+        p = static_cast<char*>(pArena->Allocate(nBytes + kBlockHeader));
+    else
+    {
+        p = static_cast<char*>(std::malloc(nBytes + kBlockHeader));
+        if (p == nullptr)
+            throw std::bad_alloc();
+    }
+    BlockHeader* pHeader = reinterpret_cast<BlockHeader*>(p);
+    pHeader->pArena = pArena;
+    pHeader->nBytes = nBytes;
+    return p + kBlockHeader;
+}
+
+void CMarkupArena::FreeAny(void* p) noexcept
+{
+    if (p == nullptr)
+        return;
+    char* pBlock = static_cast<char*>(p) - kBlockHeader;
+    const BlockHeader* pHeader = reinterpret_cast<const BlockHeader*>(pBlock);
+    CMarkupArena* pArena = pHeader->pArena;
+    if (pArena != nullptr)
+        pArena->Free(pBlock, pHeader->nBytes + kBlockHeader);
+    else
+        std::free(pBlock);
 }
 
 CMarkupArena::Scope::Scope(CMarkupArena* pArena) : m_pPrevious(t_pCurrent)

@@ -33,6 +33,11 @@ public:
     // The arena the nodes made on this thread come from (null: the heap).
     static CMarkupArena* Current();
 
+    // Memory from the current arena, else from the heap, aligned for any
+    // type; a header before it says where it came from, for FreeAny.
+    static void* AllocateAny(size_t nBytes);
+    static void FreeAny(void* p) noexcept;
+
     // Makes an arena current for the life of the scope.
     class Scope
     {
@@ -57,6 +62,21 @@ private:
     std::atomic<long> m_nRefs{1};
     LPCTSTR m_pSource = nullptr;
     int m_nSource = 0;
+};
+
+// The allocator of the nodes' child and attribute lists: a parse puts
+// them in its arena beside the nodes instead of one heap block each (and
+// more as they grow); lists made outside a parse use the heap.
+template <class T> class CMarkupAllocator
+{
+public:
+    using value_type = T;
+    CMarkupAllocator() = default;
+    template <class U> CMarkupAllocator(const CMarkupAllocator<U>&) noexcept {}
+    T* allocate(size_t n) { return static_cast<T*>(CMarkupArena::AllocateAny(n * sizeof(T))); }
+    void deallocate(T* p, size_t) noexcept { CMarkupArena::FreeAny(p); }
+    template <class U> bool operator==(const CMarkupAllocator<U>&) const noexcept { return true; }
+    template <class U> bool operator!=(const CMarkupAllocator<U>&) const noexcept { return false; }
 };
 
 #endif // TANZO_TEXT_MARKUPARENA_H

@@ -52,16 +52,6 @@ void GetSpanOrString(LPCTSTR span, int nSpan, const CString& text, LPCTSTR& p, i
     nLength = span != nullptr ? nSpan : text.GetLength();
 }
 
-// Before every node the arena it came from (null: the heap) and its size,
-// in a header that keeps the node aligned.
-struct NodeHeader
-{
-    CMarkupArena* pArena;
-    size_t nBytes;
-};
-const size_t kNodeHeader = alignof(std::max_align_t);
-static_assert(kNodeHeader >= sizeof(NodeHeader), "node header");
-
 void AppendStartTag(CString& out, const CString& name, const CMarkupAttributeList& attributes)
 {
     out += '<';
@@ -197,33 +187,12 @@ void CMarkupAttributeList::AppendMarkup(CString& out) const
 
 void* CMarkupNode::operator new(size_t nBytes)
 {
-    CMarkupArena* pArena = CMarkupArena::Current();
-    char* p;
-    if (pArena != nullptr)
-        p = static_cast<char*>(pArena->Allocate(nBytes + kNodeHeader));
-    else
-    {
-        p = static_cast<char*>(std::malloc(nBytes + kNodeHeader));
-        if (p == nullptr)
-            throw std::bad_alloc();
-    }
-    NodeHeader* pHeader = reinterpret_cast<NodeHeader*>(p);
-    pHeader->pArena = pArena;
-    pHeader->nBytes = nBytes;
-    return p + kNodeHeader;
+    return CMarkupArena::AllocateAny(nBytes);
 }
 
 void CMarkupNode::operator delete(void* p) noexcept
 {
-    if (p == nullptr)
-        return;
-    char* pBlock = static_cast<char*>(p) - kNodeHeader;
-    const NodeHeader* pHeader = reinterpret_cast<const NodeHeader*>(pBlock);
-    CMarkupArena* pArena = pHeader->pArena;
-    if (pArena != nullptr)
-        pArena->Free(pBlock, pHeader->nBytes + kNodeHeader);
-    else
-        std::free(pBlock);
+    CMarkupArena::FreeAny(p);
 }
 
 CMarkupNode::~CMarkupNode()
@@ -850,7 +819,7 @@ BOOL CMarkupElement::Insert(CMarkupNode* pNode, const CMarkupNode* pRef, BOOL bA
         return FALSE;
     if (pNode->m_pParent != nullptr)
         pNode->m_pParent->RemoveChild(pNode);
-    std::vector<CMarkupNode*>& nodes = m_children.m_nodes;
+    CMarkupNodeVector& nodes = m_children.m_nodes;
     int i = pRef != nullptr ? m_children.IndexOf(pRef) : -1;
     size_t at = i < 0 ? (bAfter ? nodes.size() : 0) : (size_t)(bAfter ? i + 1 : i);
     nodes.insert(nodes.begin() + at, pNode);
@@ -892,7 +861,7 @@ BOOL CMarkupElement::MoveChild(int nFrom, int nTo)
         return FALSE;
     if (nFrom == nTo)
         return TRUE;
-    std::vector<CMarkupNode*>& nodes = m_children.m_nodes;
+    CMarkupNodeVector& nodes = m_children.m_nodes;
     CMarkupNode* pNode = nodes[nFrom];
     nodes.erase(nodes.begin() + nFrom);
     nodes.insert(nodes.begin() + nTo, pNode);
@@ -901,7 +870,7 @@ BOOL CMarkupElement::MoveChild(int nFrom, int nTo)
 
 BOOL CMarkupElement::RemoveChild(CMarkupNode* pNode)
 {
-    std::vector<CMarkupNode*>& nodes = m_children.m_nodes;
+    CMarkupNodeVector& nodes = m_children.m_nodes;
     // Readers mostly delete what they met last: search from the end.
     auto it = std::find(nodes.rbegin(), nodes.rend(), pNode);
     if (pNode == nullptr || it == nodes.rend())
@@ -929,7 +898,7 @@ BOOL CMarkupElement::DeleteFirstMatching(LPCTSTR name, LPCTSTR attrName, LPCTSTR
 
 BOOL CMarkupElement::DeleteAllChildren()
 {
-    std::vector<CMarkupNode*> work;
+    CMarkupNodeVector work;
     work.swap(m_children.m_nodes);
     // Children go in document order: reverse the work list, which is
     // consumed from its end.
@@ -962,8 +931,8 @@ BOOL CMarkupElement::ReplaceByName(LPCTSTR name, const CMarkupNode* pReplacement
     // lie in this tree and be replaced on the way.
     CMarkupNode* pModel = pReplacement->Clone();
     BOOL bReplaced = FALSE;
-    std::vector<CMarkupNode*> dead;
-    std::vector<CMarkupNode*> stack(1, this);
+    CMarkupNodeVector dead;
+    CMarkupNodeVector stack(1, this);
     while (!stack.empty())
     {
         CMarkupNode* pElement = stack.back();

@@ -2,11 +2,13 @@
 #define TANZO_TEXT_MARKUPNODE_H
 
 #include <cstddef>
+#include <utility>
 #include <vector>
 
 #include "afx/Collections.h"
 #include "afx/String.h"
 #include "afx/wintypes.h"
+#include "text/MarkupArena.h"
 
 // The tree of a parsed page: leaves (text, comment, tag without children)
 // and containers (element with a tag name, and the root), each with a
@@ -25,6 +27,9 @@
 
 class CMarkupElement;
 class CMarkupParser;
+class CMarkupNode;
+
+typedef std::vector<CMarkupNode*, CMarkupAllocator<CMarkupNode*>> CMarkupNodeVector;
 
 // One attribute of a tag, written with or without a value (such as nowrap).
 // A parsed value stays where it lies in the parse's source until someone
@@ -79,6 +84,7 @@ public:
 
     void Add(LPCTSTR name, LPCTSTR value);
     void Add(CMarkupAttribute&& attribute) { m_list.push_back(std::move(attribute)); }
+    void Reserve(int nCount) { m_list.reserve((size_t)nCount); }
     // Changes the first of that name, else adds one.
     void Set(LPCTSTR name, LPCTSTR value);
     BOOL Remove(LPCTSTR name);
@@ -87,7 +93,7 @@ public:
     void AppendMarkup(CString& out) const;
 
 private:
-    std::vector<CMarkupAttribute> m_list;
+    std::vector<CMarkupAttribute, CMarkupAllocator<CMarkupAttribute>> m_list;
 };
 
 class CMarkupNode
@@ -290,6 +296,7 @@ class CMarkupTag : public CMarkupLeaf
 {
 public:
     explicit CMarkupTag(LPCTSTR name) : m_strName(name) {}
+    explicit CMarkupTag(CString&& name) : m_strName(std::move(name)) {}
 
     void GetMarkup(CString& out, BOOL bDeep) const override;
     int GetType() const override { return MARKUP_TAG; }
@@ -324,7 +331,7 @@ public:
     int CountOfType(int nType) const;
 
 private:
-    std::vector<CMarkupNode*> m_nodes;
+    CMarkupNodeVector m_nodes;
 
     friend class CMarkupElement;
     friend class CMarkupParser;
@@ -381,6 +388,7 @@ class CMarkupTagElement : public CMarkupElement
 {
 public:
     explicit CMarkupTagElement(LPCTSTR name) : m_strName(name) {}
+    explicit CMarkupTagElement(CString&& name) : m_strName(std::move(name)) {}
 
     int GetType() const override { return MARKUP_TAG_ELEMENT; }
     BOOL SetName(LPCTSTR name) override;

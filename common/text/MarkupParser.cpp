@@ -23,12 +23,6 @@ inline BOOL IsAsciiLetter(char c)
     return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
 }
 
-// A two-byte character starts at p[i] (MarkupCharLength).
-inline BOOL IsPairAt(LPCTSTR p, int i, int n)
-{
-    return MarkupCharLength(p + i, p + n) == 2;
-}
-
 inline BOOL StartsWith(LPCTSTR p, int n, const char* prefix, int k)
 {
     return n >= k && std::memcmp(p, prefix, k) == 0;
@@ -105,6 +99,15 @@ public:
         m_bWordEmpty = false;
     }
 
+    // A run of bytes that are neither blanks nor '=': as Add of each.
+    void AddRun(bool bLetter)
+    {
+        m_bEndsInEquals = false;
+        m_bWordEmpty = false;
+        if (bLetter)
+            m_bWordLetter = true;
+    }
+
     BOOL QuoteMayOpen() const { return m_bEndsInEquals && m_bEqualsAfterName; }
 
 private:
@@ -114,6 +117,45 @@ private:
     bool m_bEndsInEquals = false;
     bool m_bEqualsAfterName = false;
 };
+
+// The bytes a tag's words treat apart: blanks, quotes and '='. A pair
+// (MarkupCharLength) never holds one as its trail byte, which is at least
+// 0x40, so runs of other bytes are taken whole, pairs and all.
+struct TagByteTable
+{
+    bool special[256] = {};
+    TagByteTable()
+    {
+        for (unsigned char c : {' ', '\t', '\r', '\n', '"', '\'', '='})
+            special[c] = true;
+    }
+};
+const TagByteTable kTagBytes;
+
+// The bytes of a tag as its scan in RunParse sees them: those it stops at
+// (blanks, '=', quotes, '>'), letters, lead bytes of code page 932, and
+// the rest. A pair's trail byte is at least 0x40, so it is never one that
+// the scan stops at; it only may look like a letter.
+enum TagScanClass : unsigned char
+{
+    kScanPlain,
+    kScanLetter,
+    kScanLead,
+    kScanStop,
+};
+struct TagScanTable
+{
+    unsigned char cls[256];
+    TagScanTable()
+    {
+        for (int b = 0; b < 256; ++b)
+            cls[b] = IsAsciiLetter((char)b)             ? kScanLetter
+                     : !IsSingleByteChar((BYTE)b)       ? kScanLead
+                     : kTagBytes.special[b] || b == '>' ? kScanStop
+                                                        : kScanPlain;
+    }
+};
+const TagScanTable kTagScan;
 
 // The words of a tag text. Blanks end a word unless a quote is open, but
 // blanks around an attribute's '=' do not; quotes are dropped and a quote
@@ -131,11 +173,6 @@ public:
         char quote = 0;
         while (m_i < m_n)
         {
-            if (IsPairAt(m_p, m_i, m_n))
-            {
-                Take(token, 2);
-                continue;
-            }
             char c = m_p[m_i];
             if (quote != 0)
             {
@@ -145,12 +182,13 @@ public:
                     quote = 0;
                     if (!token.empty())
                         return true;
+                    continue;
                 }
-                else
-                {
-                    Take(token, 1);
-                    nEquals += c == '=';
-                }
+                // Up to the closing quote.
+                const void* pEnd = std::memchr(m_p + m_i, quote, (size_t)(m_n - m_i));
+                int k = pEnd != nullptr ? (int)((LPCTSTR)pEnd - m_p) : m_n;
+                nEquals += (int)std::count(m_p + m_i, m_p + k, '=');
+                Take(token, k - m_i);
                 continue;
             }
             if (IsBlank(c))
@@ -171,8 +209,16 @@ public:
                 quote = c;
                 continue;
             }
-            Take(token, 1);
-            nEquals += c == '=';
+            if (c == '=')
+            {
+                Take(token, 1);
+                ++nEquals;
+                continue;
+            }
+            int k = m_i + 1;
+            while (k < m_n && !kTagBytes.special[(BYTE)m_p[k]])
+                ++k;
+            Take(token, k - m_i);
         }
         return !token.empty();
     }
@@ -181,14 +227,17 @@ public:
     // stand there in one piece; null when not.
     LPCTSTR TailInText(size_t nBytes) const
     {
-        return m_nRunEnd >= 0 && (size_t)(m_nRunEnd - m_nRunStart) >= nBytes ? m_p + m_nRunEnd - nBytes : nullptr;
+        return m_nRunEnd >= 0 && (size_t)(m_nRunEnd - m_nRunStart) >= nBytes ? m_p + m_nRunEnd - nBytes
+                                                                             : nullptr;
     }
 
 private:
-    // The bytes at m_i join the token; the run is the token's tail that
+    // The k bytes at m_i join the token; the run is the token's tail that
     // stands in the text as it is.
     void Take(std::string& token, int k)
     {
+        if (k <= 0)
+            return;
         token.append(m_p + m_i, (size_t)k);
         if (m_nRunEnd != m_i)
             m_nRunStart = m_i;
@@ -206,36 +255,57 @@ private:
 // An attribute written as name, name=value, name= or =name. With
 // bInPlace the value is kept where the tokenizer read it (a parse's
 // source, which lives as long as the nodes).
-void AddAttributeFromToken(CMarkupAttributeList& list, const std::string& token, const TagTokenizer& words,
-                           bool bInPlace)
+void AddAttributeFromToken(std::vector<CMarkupAttribute>& list, const std::string& token,
+                           const TagTokenizer& words, bool bInPlace)
 {
-    size_t equals = token.find('=');
-    std::string name;
+    const size_t equals = token.find('=');
+    size_t nameStart = 0;
+    size_t nameEnd = token.size();
     BOOL bHasValue = FALSE;
-    if (equals == std::string::npos)
-        name = token;
-    else if (equals == 0)
-        name.assign(token, std::min(token.find_first_not_of('='), token.size()), std::string::npos);
-    else
+    if (equals == 0)
+        nameStart = std::min(token.find_first_not_of('='), token.size());
+    else if (equals != std::string::npos)
     {
-        name.assign(token, 0, equals);
+        nameEnd = equals;
         bHasValue = TRUE;
     }
-    RemoveLineBreaks(name);
-    if (name.empty())
+    // A name is made straight from the token unless a line break is to go.
+    LPCTSTR pName = token.data() + nameStart;
+    const size_t nName = nameEnd - nameStart;
+    CString strName;
+    if (std::find_if(pName, pName + nName, [](char c) { return c == '\r' || c == '\n'; }) == pName + nName)
+        strName = CString(pName, (int)nName);
+    else
+    {
+        std::string name(pName, nName);
+        RemoveLineBreaks(name);
+        strName = CString(name.data(), (int)name.size());
+    }
+    if (strName.IsEmpty())
         return;
-    CString strName(name.data(), (int)name.size());
     if (!bHasValue)
     {
-        list.Add(CMarkupAttribute(std::move(strName), CString(), FALSE));
+        list.emplace_back(std::move(strName), CString(), FALSE);
         return;
     }
     const size_t nValue = token.size() - equals - 1;
     LPCTSTR inText = bInPlace ? words.TailInText(nValue) : nullptr;
     if (inText != nullptr)
-        list.Add(CMarkupAttribute(std::move(strName), inText, (int)nValue));
+        list.emplace_back(std::move(strName), inText, (int)nValue);
     else
-        list.Add(CMarkupAttribute(std::move(strName), CString(token.data() + equals + 1, (int)nValue), TRUE));
+        list.emplace_back(std::move(strName), CString(token.data() + equals + 1, (int)nValue), TRUE);
+}
+
+// The attributes of a tag, gathered first so that its list is sized once
+// (up to so many: then it grows by doubling).
+const size_t kGathered = 32;
+void MoveAttributes(std::vector<CMarkupAttribute>& from, CMarkupAttributeList& to)
+{
+    if (to.GetCount() == 0)
+        to.Reserve((int)from.size());
+    for (CMarkupAttribute& attribute : from)
+        to.Add(std::move(attribute));
+    from.clear();
 }
 
 } // namespace
@@ -269,22 +339,33 @@ CMarkupNode* CMarkupParser::CreateNodeFromTagText(LPCTSTR tagText, int nLength)
         nLength = (int)std::strlen(tagText);
     std::string token;
     TagTokenizer words(tagText, nLength);
-    if (IsCompleteComment(tagText, nLength) || IsInstruction(tagText, nLength))
+    const bool bWhole = IsCompleteComment(tagText, nLength) || IsInstruction(tagText, nLength);
+    if (bWhole)
         token.assign(tagText, nLength);
     else if (!words.Next(token))
         return nullptr;
     RemoveLineBreaks(token);
     CMarkupNode* pNode = CreateNode(token.c_str());
-    if (pNode == nullptr || IsCompleteComment(tagText, nLength) || IsInstruction(tagText, nLength))
+    if (pNode == nullptr || bWhole)
         return pNode;
     CMarkupAttributeList* pList = pNode->GetMutableAttributeList();
     // Values stay in the source of the parse that runs, if the tag is in it.
     CMarkupArena* pArena = CMarkupArena::Current();
-    const bool bInPlace = pArena != nullptr && pArena->HoldsSource(tagText) &&
-                          pArena->HoldsSource(tagText + nLength);
+    const bool bInPlace =
+        pArena != nullptr && pArena->HoldsSource(tagText) && pArena->HoldsSource(tagText + nLength);
     if (pList != nullptr)
+    {
+        // A tag of very many attributes goes on in its list, which grows
+        // as a vector does, rather than gather them all twice.
+        m_attributes.clear();
         while (words.Next(token))
-            AddAttributeFromToken(*pList, token, words, bInPlace);
+        {
+            AddAttributeFromToken(m_attributes, token, words, bInPlace);
+            if (m_attributes.size() == kGathered)
+                MoveAttributes(m_attributes, *pList);
+        }
+        MoveAttributes(m_attributes, *pList);
+    }
     return pNode;
 }
 
@@ -315,8 +396,10 @@ CMarkupNode* CMarkupParser::CreateNode(LPCTSTR name)
     words.Next(word);
     CMarkupNode* pTag = new CMarkupTag(("?" + word).c_str());
     CMarkupAttributeList* pList = pTag->GetMutableAttributeList();
+    std::vector<CMarkupAttribute> attributes;
     while (words.Next(word))
-        AddAttributeFromToken(*pList, word, words, false);
+        AddAttributeFromToken(attributes, word, words, false);
+    MoveAttributes(attributes, *pList);
     return pTag;
 }
 
@@ -343,7 +426,7 @@ int CMarkupParser::TagOf(const CMarkupNode* pNode, DWORD* pFlags) const
 void CMarkupParser::Append(CMarkupNode* pNode)
 {
     CMarkupElement* pParent = Current().pElement;
-    std::vector<CMarkupNode*>& nodes = pParent->m_children.m_nodes;
+    CMarkupNodeVector& nodes = pParent->m_children.m_nodes;
     // Room for the few children most elements have, in one allocation.
     if (nodes.capacity() == 0)
         nodes.reserve(4);
@@ -500,11 +583,22 @@ int CMarkupParser::RunParse(LPCTSTR source, int nLength)
             continue;
         }
 
-        if (IsPairAt(source, i, nLength))
+        // The bytes up to the next one that counts, whole.
         {
-            context.AddPair();
-            i += 2;
-            continue;
+            const int nRun = i;
+            bool bLetter = false;
+            while (i < nLength)
+            {
+                const unsigned char k = kTagScan.cls[(BYTE)source[i]];
+                if (k == kScanStop)
+                    break;
+                bLetter = bLetter || k == kScanLetter;
+                i += k == kScanLead && i + 1 < nLength && (BYTE)source[i + 1] >= 0x40 ? 2 : 1;
+            }
+            if (i > nRun)
+                context.AddRun(bLetter);
+            if (i >= nLength)
+                break;
         }
         char c = source[i];
         if (quote != 0)

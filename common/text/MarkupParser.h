@@ -103,6 +103,8 @@ private:
 
     CMarkupElement* m_pContainer;
     CMarkupParseError* m_pError;
+    // A tag's attributes as they are read, before they go to its list.
+    std::vector<CMarkupAttribute> m_attributes;
     int m_nStrictness;
     BOOL m_bHtml;
 

@@ -11,12 +11,12 @@
 // parsed page may nest as deep as its author liked.
 struct MarkupWalk
 {
-    static std::vector<CMarkupNode*>& Children(CMarkupNode* pNode)
+    static CMarkupNodeVector& Children(CMarkupNode* pNode)
     {
         return static_cast<CMarkupElement*>(pNode)->m_children.m_nodes;
     }
 
-    static const std::vector<CMarkupNode*>& Children(const CMarkupNode* pNode)
+    static const CMarkupNodeVector& Children(const CMarkupNode* pNode)
     {
         return static_cast<const CMarkupElement*>(pNode)->m_children.m_nodes;
     }
@@ -40,7 +40,7 @@ struct MarkupWalk
         while (!stack.empty())
         {
             auto& top = stack.back();
-            const std::vector<CMarkupNode*>& nodes = Children(top.first);
+            const CMarkupNodeVector& nodes = Children(top.first);
             if (top.second == nodes.size())
             {
                 stack.pop_back();
@@ -82,7 +82,7 @@ struct MarkupWalk
         while (!stack.empty())
         {
             auto& top = stack.back();
-            const std::vector<CMarkupNode*>& nodes = Children(top.first);
+            const CMarkupNodeVector& nodes = Children(top.first);
             if (top.second == nodes.size())
             {
                 leave(top.first);
@@ -131,7 +131,7 @@ struct MarkupWalk
 
     // Deletes detached subtrees; containers hand their children over to the
     // work list first, so no destructor goes deeper than one level.
-    static void DeleteTrees(std::vector<CMarkupNode*>& work)
+    static void DeleteTrees(CMarkupNodeVector& work)
     {
         while (!work.empty())
         {
@@ -140,7 +140,7 @@ struct MarkupWalk
             pNode->m_pParent = nullptr;
             if (!pNode->IsLeaf())
             {
-                std::vector<CMarkupNode*>& children = Children(pNode);
+                CMarkupNodeVector& children = Children(pNode);
                 work.insert(work.end(), children.begin(), children.end());
                 children.clear();
             }
@@ -153,13 +153,13 @@ struct MarkupWalk
     // not searched, so nothing is deleted twice.
     template <class Doomed> static void DeleteBelow(CMarkupElement* pTop, Doomed doomed)
     {
-        std::vector<CMarkupNode*> dead;
-        std::vector<CMarkupNode*> stack(1, pTop);
+        CMarkupNodeVector dead;
+        CMarkupNodeVector stack(1, pTop);
         while (!stack.empty())
         {
             CMarkupNode* pElement = stack.back();
             stack.pop_back();
-            std::vector<CMarkupNode*>& nodes = Children(pElement);
+            CMarkupNodeVector& nodes = Children(pElement);
             size_t kept = 0;
             for (CMarkupNode* pNode : nodes)
             {
