@@ -52,6 +52,14 @@ public:
     // Appends rows for the items (the list owns them from here); equal
     // times keep this order in every sort.
     void AppendRows(TanzoAuctionItem* const* ppItems, int nCount);
+    // While on, appended rows reach the list view at most every
+    // kPacedCountMs (the first at once, the others by a timer that any
+    // message loop runs): under Wine each item count set redraws the
+    // scroll bar at once, a few ms every time. Off shows them all now.
+    void SetPacedCount(BOOL bPaced);
+    // The rows appended and not yet in the list view's count go in.
+    void ShowAppendedRows();
+    static const UINT kPacedCountMs = 100;
     // Deletes every row's item and empties the list.
     void ReleaseAllRows();
     // The selected rows' items in row order; FALSE when none.
@@ -84,12 +92,16 @@ protected:
 
     afx_msg void OnMouseMove(UINT nFlags, CPoint point);
     afx_msg void OnDestroy();
+    afx_msg void OnTimer(UINT_PTR nIDEvent);
 
     CListCellMenu* m_pCellMenu = nullptr;
     // Each row's item, by auction ID, to its place in the order the rows
     // came in.
     CTieOrderMap m_ties;
     int m_nArrivals = 0;
+    BOOL m_bPacedCount = FALSE;
+    BOOL m_bCountTimer = FALSE;
+    DWORD m_dwCountShown = 0;
     HICON m_images[ItemImage::Count] = {};
     BOOL m_bImagesLoaded = FALSE;
 

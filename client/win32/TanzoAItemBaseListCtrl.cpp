@@ -14,15 +14,19 @@ IMPLEMENT_DYNAMIC(CTanzoAItemBaseListCtrl, CCommListCtrlOwnerData)
 BEGIN_MESSAGE_MAP(CTanzoAItemBaseListCtrl, CCommListCtrlOwnerData)
 ON_WM_MOUSEMOVE()
 ON_WM_DESTROY()
+ON_WM_TIMER()
 END_MESSAGE_MAP()
 
 namespace
 {
 // The lists' own icons, images 0 to 5.
-const UINT kIconIds[ItemImage::FirstMark] = {IDI_LIST_FEATURED, IDI_LIST_FEATURED_DONE, IDI_LIST_RATED,
-                                             IDI_LIST_FORBIDDEN, IDI_LIST_SOME_RATED, IDI_LIST_BUYER_FORBIDDEN};
+const UINT kIconIds[ItemImage::FirstMark] = {IDI_LIST_FEATURED,   IDI_LIST_FEATURED_DONE,
+                                             IDI_LIST_RATED,      IDI_LIST_FORBIDDEN,
+                                             IDI_LIST_SOME_RATED, IDI_LIST_BUYER_FORBIDDEN};
 // The marks are the frame's command images 48 down to 30.
 const int kLastMarkCommandImage = 48;
+// The timer that brings paced rows into the list view's count.
+const UINT_PTR kCountTimer = 4390;
 } // namespace
 
 CTanzoAItemBaseListCtrl::CTanzoAItemBaseListCtrl() = default;
@@ -122,13 +126,55 @@ void CTanzoAItemBaseListCtrl::AppendRows(TanzoAuctionItem* const* ppItems, int n
     if (nCount <= 0)
         return;
     const int nFirst = GetItemArraySize();
-    SetItemCount(nFirst + nCount, LVSICF_NOINVALIDATEALL | LVSICF_NOSCROLL);
+    CCommListCtrlOwnerData::SetItemArraySize(nFirst + nCount);
     for (int i = 0; i < nCount; ++i)
     {
         SetItemPtr(nFirst + i, ppItems[i]);
         if (ppItems[i] != nullptr && !ppItems[i]->GetAuctionID().IsEmpty())
             m_ties.SetAt(ppItems[i]->GetAuctionID(), m_nArrivals++);
     }
+    if (!m_bPacedCount || m_hWnd == nullptr || GetItemCount() == 0)
+    {
+        ShowAppendedRows();
+        return;
+    }
+    const DWORD dwElapsed = ::GetTickCount() - m_dwCountShown;
+    if (dwElapsed >= kPacedCountMs)
+        ShowAppendedRows();
+    else if (!m_bCountTimer)
+        m_bCountTimer = SetTimer(kCountTimer, kPacedCountMs - dwElapsed, nullptr) != 0;
+}
+
+void CTanzoAItemBaseListCtrl::SetPacedCount(BOOL bPaced)
+{
+    if (!bPaced)
+        ShowAppendedRows();
+    m_bPacedCount = bPaced;
+}
+
+void CTanzoAItemBaseListCtrl::ShowAppendedRows()
+{
+    if (m_bCountTimer)
+    {
+        KillTimer(kCountTimer);
+        m_bCountTimer = FALSE;
+    }
+    if (m_hWnd == nullptr)
+        return;
+    const int nCount = GetItemArraySize();
+    if (GetItemCount() != nCount)
+        SetItemCount(nCount, LVSICF_NOINVALIDATEALL | LVSICF_NOSCROLL);
+    m_dwCountShown = ::GetTickCount();
+}
+
+void CTanzoAItemBaseListCtrl::OnTimer(UINT_PTR nIDEvent)
+{
+    if (nIDEvent == kCountTimer)
+    {
+        ShowAppendedRows();
+        return;
+    }
+    CCommListCtrlOwnerData::OnTimer(nIDEvent);
 }
 
 void CTanzoAItemBaseListCtrl::ReleaseItem(TanzoAuctionItem* pItem)

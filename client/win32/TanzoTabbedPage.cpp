@@ -3,9 +3,9 @@
 #include <vector>
 
 #include "afx/DataExchange.h"
-#include "afx/WinApp.h"
 #include "afx/Menu.h"
 #include "afx/MessageBox.h"
+#include "afx/WinApp.h"
 #include "app/BusyState.h"
 #include "app/DialogLayoutRules.h"
 #include "app/WindowHelpers.h"
@@ -246,8 +246,8 @@ BOOL CTanzoTabbedPage::PreTranslateMessage(MSG* pMsg)
 {
     // The main window's keys first (F5, Esc, Ctrl+M...).
     CMainFrame* pFrame = GetMainFrameOf(this);
-    if (m_hAccel != nullptr && pFrame != nullptr && pMsg->message >= WM_KEYFIRST && pMsg->message <= WM_KEYLAST &&
-        ::TranslateAcceleratorA(pFrame->m_hWnd, m_hAccel, pMsg))
+    if (m_hAccel != nullptr && pFrame != nullptr && pMsg->message >= WM_KEYFIRST &&
+        pMsg->message <= WM_KEYLAST && ::TranslateAcceleratorA(pFrame->m_hWnd, m_hAccel, pMsg))
         return TRUE;
     return CTabbedPage::PreTranslateMessage(pMsg);
 }
@@ -360,12 +360,14 @@ void CTanzoTabbedPage::BeginRefresh()
     m_list.ReleaseAllRows();
     ApplyDefaultSort();
     ShowCounts();
+    m_list.SetPacedCount(TRUE);
     delete m_pRefreshGuard;
     m_pRefreshGuard = new CBusyGuard(*this);
 }
 
 void CTanzoTabbedPage::EndRefresh()
 {
+    m_list.SetPacedCount(FALSE);
     delete m_pRefreshGuard;
     m_pRefreshGuard = nullptr;
 }
@@ -382,13 +384,13 @@ void CTanzoTabbedPage::AppendRows(CTanzoAuctionItemList& items)
     while (!items.IsEmpty())
         rows.push_back(items.RemoveHead());
     m_list.AppendRows(rows.data(), (int)rows.size());
-    // The rows show page by page while the next page is read, and the item
-    // count with them. Nothing is selected before the last page (the list
-    // is disabled, and its own notices keep the selected count); both
-    // counts are shown again after the last page.
+    // The rows show while the next page is read (paced by the list), and
+    // the item count of every page with them. Nothing is selected before
+    // the last page (the list is disabled, and its own notices keep the
+    // selected count); both counts are shown again after the last page.
     CMainFrame* pFrame = GetMainFrameOf(this);
     if (pFrame != nullptr && m_list.GetSafeHwnd() != nullptr)
-        pFrame->ShowItemCount(m_list.GetItemCount());
+        pFrame->ShowItemCount(m_list.GetItemArraySize());
 }
 
 void CTanzoTabbedPage::ShowEmptyNote()
@@ -399,6 +401,7 @@ void CTanzoTabbedPage::ShowEmptyNote()
 
 void CTanzoTabbedPage::OnPagesRead()
 {
+    m_list.SetPacedCount(FALSE);
     if (m_list.GetItemCount() > 0)
         m_list.SelectSingleItem(0);
     ShowCounts();
@@ -461,8 +464,8 @@ BOOL CTanzoTabbedPage::IsCommandChecked(UINT nID)
 // ---------------------------------------------------------------------------
 // Commands that hand the items to the item actions
 
-BOOL CTanzoTabbedPage::ConfirmSelection(CItemSelection& confirmed, UINT nOneId, UINT nManyId, DWORD dwExcluded,
-                                        UINT nPartialId)
+BOOL CTanzoTabbedPage::ConfirmSelection(CItemSelection& confirmed, UINT nOneId, UINT nManyId,
+                                        DWORD dwExcluded, UINT nPartialId)
 {
     confirmed.RemoveAll();
     CItemSelection selected;
@@ -743,7 +746,8 @@ int CTanzoTabbedPage::ToggleRatingState(int nWhich)
         TanzoAuctionItem& item = *items[i];
         if (TogglesThroughPartners(item, (int)items.GetSize(), bWithBuyers))
         {
-            if (!GetItemJobs().SelectPartners(this, item, GetTogglePartnerMode(nWhich), item.HasWinnerListEntry()))
+            if (!GetItemJobs().SelectPartners(this, item, GetTogglePartnerMode(nWhich),
+                                              item.HasWinnerListEntry()))
                 return 0;
             TakeToggleStateFromBuyers(item, nWhich);
         }
@@ -791,7 +795,8 @@ int CTanzoTabbedPage::SelectAll()
 
 CTanzoTabbedPage* GetTanzoTabbedPage(CWnd* pWnd)
 {
-    for (HWND hWnd = pWnd != nullptr ? pWnd->GetSafeHwnd() : nullptr; hWnd != nullptr; hWnd = ::GetParent(hWnd))
+    for (HWND hWnd = pWnd != nullptr ? pWnd->GetSafeHwnd() : nullptr; hWnd != nullptr;
+         hWnd = ::GetParent(hWnd))
     {
         if (auto* pPage = dynamic_cast<CTanzoTabbedPage*>(CWnd::FromHandlePermanent(hWnd)))
             return pPage;

@@ -103,6 +103,8 @@ public:
     // nRow -1: every row.
     virtual BOOL SetItemStateMasked(int nRow, UINT nState, UINT nMask);
     virtual CString GetCellText(int nRow, int nColumn);
+    // The text a cell is drawn with, at most nChars - 1 bytes and ended.
+    virtual void GetCellDrawText(int nRow, int nColumn, char* pszText, int nChars);
     virtual BOOL DeleteRow(int nRow);
     virtual BOOL DeleteAllRows();
     // The row's new index, -1 when it could not move.

@@ -35,6 +35,10 @@ public:
     int MoveRow(int nFrom, int nTo) override;
     BOOL RenumberRows() override;
     BOOL SortByColumn() override;
+    // Cells' texts straight from the items, without a list view message
+    // and its notice back for each (every cell drawn asks).
+    CString GetCellText(int nRow, int nColumn) override;
+    void GetCellDrawText(int nRow, int nColumn, char* pszText, int nChars) override;
 
     // The text of an item in a column, for display (nForSort 0) or for
     // sorting (1); FALSE when it gives none.

@@ -338,6 +338,11 @@ CString CCommListCtrl::GetCellText(int nRow, int nColumn)
     return GetItemText(nRow, nColumn);
 }
 
+void CCommListCtrl::GetCellDrawText(int nRow, int nColumn, char* pszText, int nChars)
+{
+    GetItemText(nRow, nColumn, pszText, nChars);
+}
+
 BOOL CCommListCtrl::DeleteRow(int nRow)
 {
     if (!DeleteItem(nRow))

@@ -218,7 +218,7 @@ void CCommListCtrl::DrawCell(CDC* pDC, int nRow, int nColumn, const CRect& rcIte
                              COLORREF crRowText, COLORREF crRowBack, int nRowStyle)
 {
     char szText[kCellTextChars + kModifySpare] = {};
-    GetItemText(nRow, nColumn, szText, kCellTextChars);
+    GetCellDrawText(nRow, nColumn, szText, kCellTextChars);
     szText[kCellTextChars - 1] = '\0';
     RemoveLineBreaks(szText);
 

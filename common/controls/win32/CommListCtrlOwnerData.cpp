@@ -135,6 +135,24 @@ void CCommListCtrlOwnerData::SetItemArraySize(int nCount)
         m_items[nRow] = nullptr;
 }
 
+CString CCommListCtrlOwnerData::GetCellText(int nRow, int nColumn)
+{
+    CString strText;
+    if (nRow >= GetItemCount() || !GetDispText(nRow, nColumn, &strText))
+        strText.Empty();
+    return strText;
+}
+
+void CCommListCtrlOwnerData::GetCellDrawText(int nRow, int nColumn, char* pszText, int nChars)
+{
+    if (pszText == nullptr || nChars <= 0)
+        return;
+    CString strText = GetCellText(nRow, nColumn);
+    // As the list view's buffer cuts it: never inside a two-byte character.
+    TruncateToBytes(strText, nChars - 1);
+    std::memcpy(pszText, (LPCTSTR)strText, strText.GetLength() + 1);
+}
+
 BOOL CCommListCtrlOwnerData::GetDispText(int nRow, int nColumn, CString* pText)
 {
     void* pItem = GetItemPtr(nRow);
@@ -272,9 +290,18 @@ BOOL CCommListCtrlOwnerData::SortByColumn()
     }
     std::vector<CString>().swap(keys);
 
-    // Clearing the states walks every row: only done when a row has one.
-    if (!selected.empty() || nFocused >= 0)
+    // Clearing every row's state walks all rows in the list view: the few
+    // rows that have one are cleared alone.
+    const size_t kFewStates = 64;
+    if (selected.size() > kFewStates)
         SetItemStateMasked(-1, 0, LVIS_FOCUSED | LVIS_SELECTED);
+    else
+    {
+        for (int nRow : selected)
+            SetItemStateMasked(nRow, 0, LVIS_FOCUSED | LVIS_SELECTED);
+        if (nFocused >= 0 && (GetItemState(nFocused, LVIS_FOCUSED) & LVIS_FOCUSED) != 0)
+            SetItemStateMasked(nFocused, 0, LVIS_FOCUSED | LVIS_SELECTED);
+    }
     std::vector<int> oldRows(nCount);
     for (int nRow = 0; nRow < nCount; ++nRow)
     {
