@@ -12,6 +12,12 @@
 // Bytes held now, and the most held since the program last set it.
 size_t g_nHeapNow = 0;
 size_t g_nHeapPeak = 0;
+// Allocations made and their bytes, and of them the large ones (a page's
+// size and more), which the heap may hand back to the system when freed.
+size_t g_nHeapAllocs = 0;
+size_t g_nHeapAllocBytes = 0;
+size_t g_nHeapLargeAllocs = 0;
+const size_t kHeapLargeBlock = 64 * 1024;
 
 namespace
 {
@@ -24,6 +30,10 @@ void* operator new(size_t nSize)
     if (p == nullptr)
         throw std::bad_alloc();
     *(size_t*)p = nSize;
+    ++g_nHeapAllocs;
+    g_nHeapAllocBytes += nSize;
+    if (nSize >= kHeapLargeBlock)
+        ++g_nHeapLargeAllocs;
     g_nHeapNow += nSize;
     if (g_nHeapNow > g_nHeapPeak)
         g_nHeapPeak = g_nHeapNow;

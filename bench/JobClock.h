@@ -1,9 +1,10 @@
 #ifndef TANZO_BENCH_JOBCLOCK_H
 #define TANZO_BENCH_JOBCLOCK_H
 
-// The clocks of a job's benchmark (Windows build): the wall and the job
-// thread's CPU time noted as each item starts, and the figures of a band
-// of items.
+// The clocks of a job's benchmark (Windows build): the wall, the job
+// thread's CPU time and the heap's counts noted as each item starts, and
+// the figures of a band of items. Include it in one source file of a
+// program only (it counts the heap).
 
 #include <windows.h>
 
@@ -12,6 +13,8 @@
 #include <string>
 #include <vector>
 
+#include "HeapCount.h"
+#include "Targets.h"
 #include "net/ProgressSink.h"
 
 inline double ThreadSeconds()
@@ -36,6 +39,9 @@ public:
     {
         wall.push_back(WallSeconds());
         cpu.push_back(ThreadSeconds());
+        allocs.push_back(g_nHeapAllocs);
+        allocBytes.push_back(g_nHeapAllocBytes);
+        largeAllocs.push_back(g_nHeapLargeAllocs);
     }
     void SetStatus(LPCTSTR) override {}
     void SetSubStatus(LPCTSTR) override {}
@@ -45,10 +51,14 @@ public:
         return IDOK;
     }
     std::vector<double> wall, cpu;
+    std::vector<size_t> allocs, allocBytes, largeAllocs;
     std::vector<std::string> messages;
 };
 
-inline void PrintBand(const char* name, const CItemClock& clock, int first, int last)
+// The band's figures; the job's own time per item is checked against
+// ownTarget (ms) under the target's name.
+inline void PrintBand(const char* name, const CItemClock& clock, int first, int last, bench::Targets& targets,
+                      const char* target, double ownTarget)
 {
     double wall = 0, cpu = 0;
     for (int i = first; i < last; ++i)
@@ -57,9 +67,37 @@ inline void PrintBand(const char* name, const CItemClock& clock, int first, int 
         cpu += clock.cpu[i + 1] - clock.cpu[i];
     }
     const int n = last - first;
+    const double own = 1000 * cpu / n;
+    const bool met = targets.Check(target, own < ownTarget);
+    std::printf("  %-16s per item: %7.1f ms in all, %7.1f ms waiting for the service, %6.1f ms the job's own "
+                "(target: under %.0f ms, %s)\n",
+                name, 1000 * wall / n, 1000 * (wall - cpu) / n, own, ownTarget, met ? "met" : "missed");
+    std::printf("  %-16s per item: %7.0f allocations, %7.0f KB allocated, %5.1f blocks of 64 KB and more\n",
+                "", (double)(clock.allocs[last] - clock.allocs[first]) / n,
+                (double)(clock.allocBytes[last] - clock.allocBytes[first]) / n / 1024,
+                (double)(clock.largeAllocs[last] - clock.largeAllocs[first]) / n);
+}
+
+// The first and the last hundred items of a job of nItems, each checked
+// against the target of the job's own time per item, and the last hundred
+// against the first: the job's own time stays flat (within 2 ms) from the
+// first items to the last.
+inline void PrintBands(const char* job, const CItemClock& clock, int nItems, bench::Targets& targets,
+                       double ownTarget)
+{
+    const int nBand = 100;
+    char target[160];
+    std::snprintf(target, sizeof(target), "%s: under %.0f ms the job's own per item", job, ownTarget);
+    PrintBand("first hundred", clock, 0, nBand, targets, target, ownTarget);
+    PrintBand("last hundred", clock, nItems - nBand, nItems, targets, target, ownTarget);
+    auto own = [&](int first, int last)
+    { return 1000 * (clock.cpu[last] - clock.cpu[first]) / (last - first); };
+    const double growth = own(nItems - nBand, nItems) - own(0, nBand);
+    std::snprintf(target, sizeof(target), "%s: flat from the first hundred items to the last", job);
+    const bool met = targets.Check(target, growth < 2.0);
     std::printf(
-        "  %-16s per item: %7.1f ms in all, %7.1f ms waiting for the service, %6.1f ms the job's own\n", name,
-        1000 * wall / n, 1000 * (wall - cpu) / n, 1000 * cpu / n);
+        "  the last hundred's own time per item %+.1f ms from the first's (target: under +2 ms, %s)\n",
+        growth, met ? "met" : "missed");
 }
 
 #endif // TANZO_BENCH_JOBCLOCK_H

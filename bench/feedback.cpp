@@ -36,6 +36,8 @@ namespace
 {
 const int kItems = 500;
 const int kBand = 100;
+// The job's own time per item (ms).
+const double kOwnTarget = 10;
 // About what a page of the service weighs.
 const int kPageBytes = 150000;
 const char kSeller[] = "demo_seller1";
@@ -43,22 +45,10 @@ const char kState[] = "{\"page_bytes\": 150000, \"auto_login\": \"demo_seller1\"
 
 // Notes the clocks as each step starts (the job sets its caption then):
 // an item of the feedback job, a post of the removal job.
-class CStepClock : public CProgressSink
+class CStepClock : public CItemClock
 {
 public:
-    void SetTitle(LPCTSTR) override { Note(); }
-    void SetStatus(LPCTSTR) override {}
-    void SetSubStatus(LPCTSTR) override {}
-    int ShowMessage(LPCTSTR lpszText, UINT) override
-    {
-        messages.push_back(lpszText != nullptr ? lpszText : "");
-        return IDOK;
-    }
-    void Note()
-    {
-        wall.push_back(WallSeconds());
-        cpu.push_back(ThreadSeconds());
-    }
+    void Note() { SetTitle(nullptr); }
     // Each step's times, spread over the items it handled.
     void Spread(int nItems, std::vector<double>& itemWall, std::vector<double>& itemCpu) const
     {
@@ -72,8 +62,6 @@ public:
             }
         }
     }
-    std::vector<double> wall, cpu;
-    std::vector<std::string> messages;
 };
 
 void PrintBand(const char* name, const std::vector<double>& wall, const std::vector<double>& cpu,
@@ -110,7 +98,7 @@ bool StartStandIn()
     return StandIn::Reset() && StandIn::UseServiceOrigins() && StandIn::SetState(kState);
 }
 
-int BenchFeedback()
+int BenchFeedback(bench::Targets& targets)
 {
     Items closed = ReadList("closed-winner", 3);
     std::vector<const TanzoAuctionItem*> single;
@@ -153,7 +141,15 @@ int BenchFeedback()
     }
     std::vector<double> wall, cpu;
     clock.Spread(1, wall, cpu);
-    PrintRun(wall, cpu);
+    double w = 0, c = 0;
+    for (size_t i = 0; i < wall.size(); ++i)
+    {
+        w += wall[i];
+        c += cpu[i];
+    }
+    std::printf("  whole run: %.2f s, of it %.2f s waiting for the service, %.2f s the client's own\n", w,
+                w - c, c);
+    PrintBands("feedback", clock, kItems, targets, kOwnTarget);
     return 0;
 }
 
@@ -221,10 +217,12 @@ int main()
         std::printf("bench_feedback: run inside tools/stand-in/with-stand-in\n");
         return 1;
     }
-    int nResult = BenchFeedback();
+    bench::Targets targets;
+    int nResult = BenchFeedback(targets);
     if (nResult == 0)
         nResult = BenchRemoval();
     StandIn::Reset();
     ResetServiceOrigins();
+    targets.Print();
     return nResult;
 }

@@ -24,12 +24,13 @@
 namespace
 {
 const int kItems = 500;
-const int kBand = 100;
+// The job's own time per item (ms).
+const double kOwnTarget = 10;
 const int kPageBytes = 150000;
 const char kAddition[] = "<b>追記</b>：送料&手数料&nbsp;込み<br>\r\n発送は平日のみです。";
 
 // One job over the items from a stand-in made new; FALSE when it stopped.
-BOOL RunJob(const char* name, const char* target, const std::vector<ResubmitStandIn::ServedItem>& served,
+BOOL RunJob(const char* name, const std::vector<ResubmitStandIn::ServedItem>& served, bench::Targets& targets,
             const std::function<std::unique_ptr<CTanzoOperation>(CHttpComm*, CProgressSink*)>& makeJob)
 {
     char state[96];
@@ -63,8 +64,8 @@ BOOL RunJob(const char* name, const char* target, const std::vector<ResubmitStan
     const double cpu = ThreadSeconds() - cpu0;
     clock.SetTitle(nullptr); // the end of the last item
 
-    std::printf("%s, %d items against the stand-in (%d distinct items on sale, pages of %d KB; target: %s)\n",
-                name, kItems, (int)served.size(), kPageBytes / 1000, target);
+    std::printf("%s, %d items against the stand-in (%d distinct items on sale, pages of %d KB)\n", name,
+                kItems, (int)served.size(), kPageBytes / 1000);
     if (!bDone || (int)clock.wall.size() != kItems + 1)
     {
         std::printf("  the job stopped after %d items: %s\n", (int)clock.wall.size() - 1,
@@ -73,8 +74,7 @@ BOOL RunJob(const char* name, const char* target, const std::vector<ResubmitStan
     }
     std::printf("  whole run: %.2f s, of it %.2f s waiting for the service, %.2f s the job's own\n", wall,
                 wall - cpu, cpu);
-    PrintBand("first hundred", clock, 0, kBand);
-    PrintBand("last hundred", clock, kItems - kBand, kItems);
+    PrintBands(name, clock, kItems, targets, kOwnTarget);
     return TRUE;
 }
 } // namespace
@@ -94,13 +94,15 @@ int main()
     }
     CDescriptionAdditionSink text;
     text.SetText(kAddition);
-    const BOOL bAdded = RunJob("Description additions", "under 20 ms the job's own per item", served,
+    bench::Targets targets;
+    const BOOL bAdded = RunJob("Description additions", served, targets,
                                [&](CHttpComm* pHttp, CProgressSink* pSink)
                                { return std::make_unique<CUpdateAuctionOperation>(&text, pHttp, pSink); });
-    const BOOL bFeatured = RunJob("Featured amounts", "under 10 ms the job's own per item", served,
+    const BOOL bFeatured = RunJob("Featured amounts", served, targets,
                                   [](CHttpComm* pHttp, CProgressSink* pSink)
                                   { return std::make_unique<CFeaturedAmountOperation>(300, pHttp, pSink); });
     StandIn::Reset();
     ResetServiceOrigins();
+    targets.Print();
     return bAdded && bFeatured ? 0 : 1;
 }

@@ -1,5 +1,7 @@
 #include "net/HttpComm.h"
 
+#include <utility>
+
 #include "afx/Collections.h"
 #include "afx/MessageBox.h"
 #include "afx/ParseUrl.h"
@@ -22,6 +24,9 @@
 namespace
 {
 const char kFormContentType[] = "Content-type: application/x-www-form-urlencoded\r\n";
+// A page's buffers up to this size stay for the next answer: the heap
+// would give them back to the system and map them anew for every page.
+const int kKeptBodyBytes = 4 * 1024 * 1024;
 
 // Marks a Send running for as long as it runs. Ended by the destructor, so
 // that an exception passing through (only WinInet's are caught) does not
@@ -139,7 +144,13 @@ BOOL CHttpComm::RunSend(HttpRequestState& state, CString strUrl, LPCVOID pBody, 
 {
     for (;;)
     {
-        m_strRawBody.Empty();
+        if (m_strRawBody.GetLength() > kKeptBodyBytes)
+            m_strRawBody.Empty();
+        else
+            m_strRawBody.GetBufferSetLength(0);
+        // The converted page's room too: Clear would free it.
+        if (m_strSource.GetLength() <= kKeptBodyBytes)
+            m_strSourceRoom = std::move(m_strSource);
         CHtmlDocument::Clear();
         state.bCancel = FALSE;
         m_nCharset = CHARSET_UNKNOWN;
@@ -153,6 +164,8 @@ BOOL CHttpComm::RunSend(HttpRequestState& state, CString strUrl, LPCVOID pBody, 
         const CString strResolved = m_strUrl;
 
         HttpExchange exchange;
+        exchange.strBody = std::move(m_strReadBuffer);
+        exchange.strBody.GetBufferSetLength(0);
         DWORD dwService = 0;
         if (!AfxParseURL(m_strUrl, dwService, exchange.strServer, exchange.strObject, exchange.nPort) ||
             (dwService != AFX_INET_SERVICE_HTTP && dwService != AFX_INET_SERVICE_HTTPS))
@@ -179,8 +192,9 @@ BOOL CHttpComm::RunSend(HttpRequestState& state, CString strUrl, LPCVOID pBody, 
         m_dwStatusCode = exchange.dwStatus;
         if (!exchange.bSucceeded && exchange.failure == HttpFailInternet)
             m_dwLastError = exchange.dwError;
-        if (!exchange.strBody.IsEmpty())
-            m_strRawBody = MakeCrLfLineEnds(exchange.strBody, exchange.strBody.GetLength());
+        MakeCrLfLineEnds(exchange.strBody, exchange.strBody.GetLength(), m_strRawBody);
+        if (exchange.strBody.GetLength() <= kKeptBodyBytes)
+            m_strReadBuffer = std::move(exchange.strBody);
         if (exchange.nCharset != CHARSET_UNKNOWN)
         {
             m_nCharset = exchange.nCharset;
@@ -262,6 +276,8 @@ void CHttpComm::ConvertBody()
     // of it costs the heap fresh memory.
     const char* data = m_strRawBody;
     int length = m_strRawBody.GetLength();
+    m_strSource = std::move(m_strSourceRoom);
+    m_strSource.GetBufferSetLength(0);
     CString& converted = m_strSource;
     switch (GetCharset())
     {

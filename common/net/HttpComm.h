@@ -103,6 +103,8 @@ private:
 
     CString m_strUrl;
     CString m_strRawBody;
+    CString m_strReadBuffer;                    // the last answer's room, kept for the next
+    CString m_strSourceRoom;                    // the last converted page's room, likewise
     std::shared_ptr<HttpRequestState> m_pState; // cancel flag and status sink
     CString m_strUserAgent;
     DWORD m_dwStatusCode;

@@ -134,15 +134,24 @@ BOOL FindLocationHeader(LPCTSTR rawHeaders, CString& target)
 
 CString MakeCrLfLineEnds(const char* data, int length)
 {
+    CString out;
+    MakeCrLfLineEnds(data, length, out);
+    return out;
+}
+
+void MakeCrLfLineEnds(const char* data, int length, CString& out)
+{
     if (data == nullptr || length <= 0)
-        return CString();
+    {
+        out.GetBufferSetLength(0);
+        return;
+    }
     // Sized once and written in place: a page is large, and every copy and
     // regrowth of it costs the heap fresh memory.
     int nAdded = 0;
     for (int i = 0; i < length; ++i)
         if (data[i] == '\n' && (i == 0 || data[i - 1] != '\r'))
             ++nAdded;
-    CString out;
     char* pOut = out.GetBufferSetLength(length + nAdded);
     for (int i = 0; i < length; ++i)
     {
@@ -150,7 +159,6 @@ CString MakeCrLfLineEnds(const char* data, int length)
             *pOut++ = '\r';
         *pOut++ = data[i];
     }
-    return out;
 }
 
 int FindMetaCharset(const char* data, int length)

@@ -57,6 +57,8 @@ BOOL FindLocationHeader(LPCTSTR rawHeaders, CString& target);
 // Every LF that does not follow a CR becomes CR LF; CR LF pairs and lone
 // CRs stay as they are. Counted bytes, NULs included.
 CString MakeCrLfLineEnds(const char* data, int length);
+// The same into out, whose buffer is used again (out must not hold data).
+void MakeCrLfLineEnds(const char* data, int length, CString& out);
 
 // The charset code (1 to 4) that a page names in a <meta http-equiv=
 // "Content-Type"> tag, looked for in its head, or anywhere when it has no

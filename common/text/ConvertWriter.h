@@ -1,6 +1,7 @@
 #ifndef TANZO_TEXT_CONVERTWRITER_H
 #define TANZO_TEXT_CONVERTWRITER_H
 
+#include <cstdint>
 #include <cstring>
 #include <utility>
 
@@ -13,12 +14,21 @@
 class CConvertWriter
 {
 public:
-    explicit CConvertWriter(int sizeHint)
+    explicit CConvertWriter(int sizeHint) { Begin(sizeHint); }
+    // The same, written into the buffer that out holds already unless the
+    // input lies in out: a page converted again and again into one string
+    // then takes no fresh memory for it.
+    CConvertWriter(int sizeHint, CString& out, const void* input, int inputLength)
     {
-        m_nCapacity = sizeHint > 16 ? sizeHint : 16;
-        m_pBegin = m_result.GetBuffer(m_nCapacity);
-        m_pNext = m_pBegin;
-        m_pEnd = m_pBegin + m_nCapacity;
+        const auto nOut = reinterpret_cast<uintptr_t>(static_cast<const char*>(out));
+        const auto nIn = reinterpret_cast<uintptr_t>(input);
+        if (input == nullptr || nIn + (uintptr_t)inputLength <= nOut ||
+            nIn >= nOut + (uintptr_t)out.GetLength())
+        {
+            m_result = std::move(out);
+            m_result.GetBufferSetLength(0);
+        }
+        Begin(sizeHint);
     }
     CConvertWriter(const CConvertWriter&) = delete;
     CConvertWriter& operator=(const CConvertWriter&) = delete;
@@ -83,6 +93,14 @@ public:
     }
 
 private:
+    void Begin(int sizeHint)
+    {
+        m_nCapacity = sizeHint > 16 ? sizeHint : 16;
+        m_pBegin = m_result.GetBuffer(m_nCapacity);
+        m_pNext = m_pBegin;
+        m_pEnd = m_pBegin + m_nCapacity;
+    }
+
     void Grow(int n)
     {
         const int used = GetLength();
@@ -115,7 +133,7 @@ BOOL ConvertByChars(const char* data, int length, int sizeHint, CString& out, BO
         return CConvertWriter::NoInput(out, pSubstituted);
     const BYTE* p = (const BYTE*)data;
     const BYTE* end = p + length;
-    CConvertWriter w(sizeHint);
+    CConvertWriter w(sizeHint, out, data, length);
     bool substituted = false;
     while (p < end)
     {

@@ -335,7 +335,7 @@ BOOL SjisToJis(const char* data, int length, CString& out, BOOL* pSubstituted)
         return CConvertWriter::NoInput(out, pSubstituted);
     const BYTE* p = (const BYTE*)data;
     const BYTE* end = p + length;
-    CConvertWriter w(length + length / 4);
+    CConvertWriter w(length + length / 4, out, data, length);
     bool substituted = false;
     JisMode mode = MODE_ASCII;
     auto shift = [&](JisMode to)
@@ -391,7 +391,7 @@ BOOL JisToSjis(const char* data, int length, CString& out, BOOL* pSubstituted)
         return CConvertWriter::NoInput(out, pSubstituted);
     const BYTE* p = (const BYTE*)data;
     const BYTE* end = p + length;
-    CConvertWriter w(length);
+    CConvertWriter w(length, out, data, length);
     bool substituted = false;
     JisMode mode = MODE_ASCII;
     while (p < end)

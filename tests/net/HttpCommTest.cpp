@@ -526,6 +526,46 @@ TEST(HttpComm, EachRequestReplacesThePage)
     EXPECT_EQ(0u, comm.GetLastError());
 }
 
+TEST(HttpComm, AShortPageAfterALongOneKeepsNothingOfIt)
+{
+    // The rooms of the body as read, as received and as converted serve
+    // the next answer: a shorter page must read as it would alone.
+    const char* text = "日本語のページ";
+    struct
+    {
+        const char* name;
+        std::string (*encode)(const char*);
+        const char* contentType;
+    } cases[] = {
+        {"euc-jp", ToEuc, "text/html; charset=EUC-JP"},
+        {"utf-8", ToUtf8, "text/html; charset=utf-8"},
+        {"shift_jis", [](const char* sjis) { return std::string(sjis); }, "text/html; charset=Shift_JIS"},
+    };
+    for (const auto& c : cases)
+    {
+        const std::string longPage = "<html><body><p id=\"text\">" + std::string(200000, 'x') +
+                                     c.encode(text) + "</p></body></html>\n";
+        const std::string shortPage = "<p id=\"text\">" + c.encode(text) + "</p>\n";
+        const std::string* pBody = &longPage;
+        CFakeNetwork net([&](const SentRequest&, HttpExchange& x, HttpRequestState&)
+                         { Respond(x, 200, "", *pBody, c.contentType); });
+        CHttpComm comm;
+        ASSERT_TRUE(comm.Request("http://h/long")) << c.name;
+        CString value;
+        ASSERT_TRUE(comm.GetElementText("p", value, "id", "text", MARKUP_FIND_INNER)) << c.name;
+        EXPECT_EQ(200000 + (int)std::strlen(text), value.GetLength()) << c.name;
+
+        pBody = &shortPage;
+        ASSERT_TRUE(comm.Request("http://h/short")) << c.name;
+        ASSERT_TRUE(comm.GetElementText("p", value, "id", "text", MARKUP_FIND_INNER)) << c.name;
+        EXPECT_STREQ(text, value) << c.name;
+        EXPECT_EQ(shortPage.substr(0, shortPage.size() - 1) + "\r\n", BodyOf(comm, TRUE)) << c.name;
+        CString converted;
+        ASSERT_TRUE(comm.GetBody(converted)) << c.name;
+        EXPECT_EQ(std::string("<p id=\"text\">") + text + "</p>\r\n", (LPCTSTR)converted) << c.name;
+    }
+}
+
 TEST(HttpComm, SetMetaCharsetRewritesTheHeadsContentType)
 {
     const char* page =
@@ -558,6 +598,13 @@ TEST(HttpAnswer, TheBodyIsReadToItsEndOrUntilACancel)
     EXPECT_TRUE(ReadHttpAnswer(whole, x, state));
     EXPECT_EQ(body.size(), (size_t)x.strBody.GetLength());
     EXPECT_EQ(CHARSET_EUCJP, x.nCharset);
+
+    // Read into the room of a longer body, it is the new body alone.
+    HttpExchange reused;
+    reused.strBody = std::string(300000, 'y').c_str();
+    CScriptedAnswer again(200, "", body, "text/html");
+    EXPECT_TRUE(ReadHttpAnswer(again, reused, state));
+    EXPECT_EQ(body, (LPCTSTR)reused.strBody);
 
     // A cancel while the body arrives ends the reading with what came.
     HttpExchange cut;

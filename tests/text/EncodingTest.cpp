@@ -445,6 +445,20 @@ TEST(JisConvert, OutputGrowsBeyondTheInputAndMayBeTheInput)
     EXPECT_EQ(std::string("\xc6\xfc\xcb\xdc"), Bytes(text));
     EXPECT_TRUE(EucToSjis(text, text));
     EXPECT_STREQ("日本", text);
+
+    // An output that holds a longer text keeps only the new one, its room
+    // used again; an input inside the output, not at its start, reads as
+    // it was.
+    CString longer = euc;
+    ASSERT_TRUE(EucToSjis("\xc6\xfc", 2, longer));
+    EXPECT_STREQ("日", longer);
+    CString tail = std::string(4000, 'x').c_str();
+    tail += "\xcb\xdc";
+    ASSERT_TRUE(EucToSjis((LPCTSTR)tail + 3998, 4, tail));
+    EXPECT_STREQ("xx本", tail);
+    CString jisRoom = jis;
+    ASSERT_TRUE(JisToSjis((LPCTSTR)jis + jis.GetLength() - 9, 9, jisRoom));
+    EXPECT_STREQ("a日", jisRoom);
 }
 
 TEST(WideConvert, Utf8ConvertsBothWays)
