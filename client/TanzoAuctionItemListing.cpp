@@ -4,18 +4,11 @@
 #include "afx/MessageBox.h"
 #include "auction/AuctionListingForm.h"
 #include "client/ShipProblemMessages.h"
+#include "client/TextResourceIds.h"
 #include "text/NumberText.h"
 
 namespace
 {
-enum : UINT
-{
-    IDS_BUY_NOW_BELOW_START = 904,
-    IDS_NUMBER_CONVERSION = 921,
-    IDS_OFFER_WITHOUT_BUY_NOW = 1059,
-    IDS_OFFER_PRICES_DIFFER = 1060,
-    IDS_ARRIVAL_WITH_SELLER_PAYS = 1321
-};
 
 const UINT kRefusal = MB_OK | MB_ICONEXCLAMATION;
 

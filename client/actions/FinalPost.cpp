@@ -51,7 +51,7 @@ BOOL SendFinalPost(CTanzoOperation& job, LPCTSTR url, LPCTSTR body, const Auctio
 void ShowFinalPostUnanswered(const CProgressSinkRef& progress, const AuctionItem& item)
 {
     CString message, line;
-    message.LoadString(CTanzoOperation::IDS_MAYBE_FAILED);
+    message.LoadString(IDS_MAYBE_FAILED);
     item.FormatTitleWithID(line, FALSE);
     progress.ShowMessage(message + "\r\n\r\n" + line, MB_OK | MB_ICONEXCLAMATION);
 }

@@ -62,7 +62,7 @@ int CItemFormOperation::ReadListingForm(CAuctionListingForm& form, CString& acti
     pPage->GetUrl(pageUrl);
     if (!CollectFormValues(pFormElement, form) || !GetFormActionUrl(pFormElement, pageUrl, actionUrl))
     {
-        GetProgress().ShowMessageId(IDS_NO_PARAMETERS, MB_OK | MB_ICONEXCLAMATION);
+        GetProgress().ShowMessageId(IDS_JOB_NO_PARAMETERS, MB_OK | MB_ICONEXCLAMATION);
         return ReadFailed;
     }
 
@@ -77,8 +77,8 @@ int CItemFormOperation::ReadListingForm(CAuctionListingForm& form, CString& acti
     if (IsTanzoAuctionItem(pItem))
     {
         const TanzoAuctionItem* pClientItem = static_cast<const TanzoAuctionItem*>(pItem);
-        if (!pClientItem->WriteEditsToListingForm(form, bNewStyle,
-                                                  (m_dwOptionBits & COptionSettings::OptionWarnCashOnDelivery) != 0))
+        if (!pClientItem->WriteEditsToListingForm(
+                form, bNewStyle, (m_dwOptionBits & COptionSettings::OptionWarnCashOnDelivery) != 0))
             return ReadFailed;
         bWritten = bWritten || pClientItem->GetEditFlags() != 0;
     }

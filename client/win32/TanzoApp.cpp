@@ -118,7 +118,7 @@ BOOL CTanzoApp::GetUserDataRoot(CString& out)
         if (!GetAppDataFolder(product, DATA_FOLDER_PRODUCT))
         {
             out.Empty();
-            AfxMessageBox(IDS_NO_DATA_PATH, MB_OK);
+            AfxMessageBox(IDS_DATA_PATH_NOT_FOUND, MB_OK);
             return FALSE;
         }
         JoinPath(m_strDataFolder, product, DATA_FOLDER_USERS);

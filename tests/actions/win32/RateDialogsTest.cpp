@@ -53,7 +53,8 @@ BOOL CALLBACK TakeDialogWithControl(HWND hWnd, LPARAM lParam)
     DialogSearch* pSearch = reinterpret_cast<DialogSearch*>(lParam);
     char name[64] = {};
     ::GetClassNameA(hWnd, name, sizeof(name));
-    if (std::string(name) == "#32770" && ::IsWindowVisible(hWnd) && ::GetDlgItem(hWnd, pSearch->nControlId) != nullptr)
+    if (std::string(name) == "#32770" && ::IsWindowVisible(hWnd) &&
+        ::GetDlgItem(hWnd, pSearch->nControlId) != nullptr)
     {
         pSearch->found = hWnd;
         return FALSE;
@@ -211,7 +212,7 @@ TEST_F(RateDialogs, TwoTargetsGoBehindTheButtonAndATemplateSetsRatingAndComment)
                  labelShown = ::IsWindowVisible(dialog.GetDlgItem(IDC_RATE_TARGETS_LABEL)->m_hWnd) != FALSE;
                  buttonShown = ::IsWindowVisible(dialog.GetDlgItem(IDC_RATE_TARGETS_BUTTON)->m_hWnd) != FALSE;
                  role = TextOf(dialog.GetDlgItem(IDC_RATE_ROLE)->m_hWnd);
-                 dialog.SendMessage(WM_COMMAND, ID_RATE_TEMPLATE_FIRST + 1, 0);
+                 dialog.SendMessage(WM_COMMAND, ID_TEMPLATE_FIRST_RATING + 1, 0);
                  comment = TextOf(dialog.GetDlgItem(IDC_RATE_COMMENT)->m_hWnd);
                  rating = TextOf(dialog.GetDlgItem(IDC_RATE_VALUE)->m_hWnd);
                  dialog.EndDialog(IDCANCEL);

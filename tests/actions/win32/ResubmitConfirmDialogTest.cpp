@@ -22,7 +22,7 @@
 #include "client/actions/ResubmitChargeOptionDialog.h"
 #include "client/actions/ResubmitConfirmDialog.h"
 #include "client/actions/ResubmitResourceIds.h"
-#include "controls/ControlsRes.h"
+#include "controls/ControlsResourceIds.h"
 
 namespace
 {
@@ -152,7 +152,7 @@ TEST_F(ResubmitConfirm, OpensOnTheRowsAsGivenWithTheirCount)
     EXPECT_EQ("再出品の設定 - 再出品", Caption(Wnd()));
     EXPECT_EQ((std::vector<std::string>{"c100000001", "c100000002", "c100000003", "c100000004"}), RowIds());
     CString count;
-    count.Format(LoadText(CResubmitConfirmDialog::IDS_ITEM_COUNT).c_str(), 4);
+    count.Format(LoadText(IDS_ITEM_COUNT).c_str(), 4);
     EXPECT_EQ((LPCTSTR)count, ControlText(Wnd(), IDC_CONFIRM_COUNT));
     EXPECT_EQ(0, List().GetFirstSelected());
     EXPECT_EQ(1u, List().GetSelectedCount());

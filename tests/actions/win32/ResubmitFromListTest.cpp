@@ -151,7 +151,7 @@ TEST_F(ResubmitFromList, TwelveRowsOfTheClosedListGoUpAgainInTheConfirmedOrder)
     question.FormatMessage(838, 12);
     ASSERT_EQ(3u, m_boxes.texts.size());
     EXPECT_EQ((LPCTSTR)question, m_boxes.texts[0]);
-    EXPECT_EQ(LoadText(CResubmitConfirmDialog::IDS_ASK_PAID_OPTIONS), m_boxes.texts[1]);
+    EXPECT_EQ(LoadText(IDS_ASK_PAID_OPTIONS), m_boxes.texts[1]);
     EXPECT_EQ(LoadText(1075), m_boxes.texts[2]);
 
     std::vector<std::string> expectedOrder = pageIds;
@@ -262,8 +262,7 @@ TEST_F(ResubmitFromList, CancelOnEitherDialogSendsNothing)
                                 m_boxes.nAnswer = IDNO;
                                 Click(hConfirm, IDOK);
                                 bAskedAboutPaid = !m_boxes.texts.empty() &&
-                                                  m_boxes.texts.back() ==
-                                                      LoadText(CResubmitConfirmDialog::IDS_ASK_PAID_OPTIONS);
+                                                  m_boxes.texts.back() == LoadText(IDS_ASK_PAID_OPTIONS);
                                 bStayedOpen = ::IsWindowVisible(hConfirm) != FALSE;
                                 Click(hConfirm, IDCANCEL);
                                 return;

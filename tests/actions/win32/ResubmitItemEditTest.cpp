@@ -348,7 +348,7 @@ TEST_F(ResubmitItemEdit, MethodEntryAndListingKindChecks)
     regional.SetRegionFee1(1200);
     methods.AppendShipMethod(regional);
     dialog.SetShipMethods(methods);
-    dialog.SetListingKind(1);
+    dialog.SetListingKind(ShipListingNormal);
     EXPECT_EQ(IDCANCEL, RunModal(dialog,
                                  [&]
                                  {

@@ -94,8 +94,8 @@ TEST_F(TemplateManagersFromList, EveryManagerHasTheClientsTipsAndListLook)
          400},
     };
     const std::vector<std::string> tips = {LoadText(IDS_TIP_TEMPLATE_ADD), LoadText(IDS_TIP_TEMPLATE_EDIT),
-                                           LoadText(IDS_TIP_TEMPLATE_DELETE), LoadText(IDS_TIP_TEMPLATE_UP),
-                                           LoadText(IDS_TIP_TEMPLATE_DOWN)};
+                                           LoadText(IDS_TIP_TEMPLATE_DELETE), LoadText(IDS_TIP_MOVE_UP),
+                                           LoadText(IDS_TIP_MOVE_DOWN)};
     for (const auto& c : cases)
     {
         SCOPED_TRACE(c.nCommand);

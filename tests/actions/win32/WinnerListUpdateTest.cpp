@@ -128,7 +128,7 @@ TEST_F(WinnerListUpdate, PagesThatGiveNoPartner)
         {"no_t", {}, 1},
         {"missing", {LoadText(IDS_WINNER_PAGE_MISSING)}, 1},
         // Another user each time: signed in again three times, then given up.
-        {"other_user", {LoadText(CUserAccountList::IDS_AUTO_LOGIN_FAILED)}, 4},
+        {"other_user", {LoadText(IDS_AUTO_LOGIN_FAILED)}, 4},
     };
     for (const Case& c : cases)
     {
