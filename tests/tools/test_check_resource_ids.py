@@ -40,6 +40,7 @@ class CheckResourceIds(unittest.TestCase):
             'res/client/client.rc:10: control id 4000 written as a number; its name is IDC_DIALOG_HELP',
             'res/client/client.rc:14: command id 33000 written as a number; its name is ID_CLIENT_OPEN or ID_CLIENT_OPEN_AGAIN',
             'res/common/common.rc:3: string id 501 written as a number; its name is IDS_SHARED_OTHER',
+            'setup/SetupIds.h:1: IDD_SETUP_EXTRA defined in SetupIds.h, not in a header named <Topic>ResourceIds.h',
         ]
         self.assertEqual(sorted(lines), sorted(expected))
 
