@@ -8,6 +8,9 @@
 
 #include "client/TanzoAItemBaseListCtrl.h"
 
+#include <utility>
+#include <vector>
+
 class CTanzoTabbedPage;
 
 class CTanzoListCtrl : public CTanzoAItemBaseListCtrl
@@ -39,14 +42,20 @@ public:
     BOOL TestOptions(DWORD dwBits) const { return (m_dwOptions & dwBits) != 0; }
     // The page the list lies on, null when its parent is none.
     CTanzoTabbedPage* GetPage() const;
+    // The field kind of each column, kept by the list once its columns are
+    // in: every cell drawn asks for its column's. Inserting or deleting a
+    // column forgets them, and the page is asked again until they are set.
+    void SetColumnKinds(std::vector<int> kinds) { m_columnKinds = std::move(kinds); }
 
 protected:
     BOOL OnNotify(WPARAM wParam, LPARAM lParam, LRESULT* pResult) override;
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
 
     afx_msg void OnRButtonDown(UINT nFlags, CPoint point);
     afx_msg BOOL OnItemChanged(NMHDR* pNMHDR, LRESULT* pResult);
 
     DWORD m_dwOptions = 0;
+    std::vector<int> m_columnKinds;
 
     DECLARE_MESSAGE_MAP()
 };

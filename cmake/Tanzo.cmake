@@ -114,11 +114,13 @@ endfunction()
 # that run a share of its suites each (tests/app/main/TestMain.cpp): CTest
 # spreads them over the cores, and none nears its timeout. Entries under a
 # resource lock run one after another anyway: they share the cases out one
-# by one (GoogleTest's sharding), which splits a long suite too.
+# by one (GoogleTest's sharding), which splits a long suite too; so do the
+# entries of a program whose command gives each entry a world of its own
+# (BY_CASE: a Wine prefix per entry).
 # tanzo_add_test_entries(<name> COMMAND <command...> [FILTER <gtest filter>]
-#                        [LOCK <resource lock>] [TIMEOUT <seconds>])
+#                        [LOCK <resource lock>] [TIMEOUT <seconds>] [BY_CASE])
 function(tanzo_add_test_entries name)
-  cmake_parse_arguments(E "" "FILTER;LOCK;TIMEOUT" "COMMAND" ${ARGN})
+  cmake_parse_arguments(E "BY_CASE" "FILTER;LOCK;TIMEOUT" "COMMAND" ${ARGN})
   set(command ${E_COMMAND} --gtest_brief=1)
   if(E_FILTER)
     list(APPEND command --gtest_filter=${E_FILTER})
@@ -144,7 +146,7 @@ function(tanzo_add_test_entries name)
   endif()
   math(EXPR last "${shards} - 1")
   foreach(i RANGE ${last})
-    if(E_LOCK)
+    if(E_LOCK OR E_BY_CASE)
       set(share "GTEST_TOTAL_SHARDS=${shards};GTEST_SHARD_INDEX=${i}")
     else()
       set(share "TANZO_SUITE_SHARDS=${shards};TANZO_SUITE_SHARD=${i}")

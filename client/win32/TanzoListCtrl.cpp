@@ -72,6 +72,9 @@ int CTanzoListCtrl::GetCellStyle(int nRow, int nColumn, BOOL bSelected)
 
 int CTanzoListCtrl::GetColumnKind(int nColumn)
 {
+    if (!m_columnKinds.empty())
+        return nColumn >= 0 && nColumn < (int)m_columnKinds.size() ? m_columnKinds[(size_t)nColumn]
+                                                                   : ItemField::None;
     CTanzoTabbedPage* pPage = GetPage();
     return pPage != nullptr ? pPage->GetColumnFieldKind(nColumn) : ItemField::None;
 }
@@ -108,6 +111,13 @@ BOOL CTanzoListCtrl::IsAlwaysResortKind(int nKind)
     if (nKind == ItemField::Buyer && pPage != nullptr && pPage->GetListKind() == ListKind::ClosedWinner)
         return TRUE;
     return CTanzoAItemBaseListCtrl::IsAlwaysResortKind(nKind);
+}
+
+LRESULT CTanzoListCtrl::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    if (message == LVM_INSERTCOLUMNA || message == LVM_INSERTCOLUMNW || message == LVM_DELETECOLUMN)
+        m_columnKinds.clear();
+    return CTanzoAItemBaseListCtrl::WindowProc(message, wParam, lParam);
 }
 
 BOOL CTanzoListCtrl::OnNotify(WPARAM wParam, LPARAM lParam, LRESULT* pResult)

@@ -183,6 +183,10 @@ void CTanzoTabbedPage::InsertColumns()
         if (column.style == ListColumnLinkStyle && pOptions != nullptr)
             m_list.SetColumnTextColor(nColumn, pOptions->GetColor(COptionSettings::ColorItemLinkText));
     }
+    std::vector<int> kinds((size_t)m_spec.columnCount);
+    for (int nColumn = 0; nColumn < m_spec.columnCount; ++nColumn)
+        kinds[(size_t)nColumn] = GetColumnFieldKind(nColumn);
+    m_list.SetColumnKinds(std::move(kinds));
 }
 
 void CTanzoTabbedPage::ApplyDefaultSort()
@@ -378,7 +382,13 @@ void CTanzoTabbedPage::AppendRows(CTanzoAuctionItemList& items)
     while (!items.IsEmpty())
         rows.push_back(items.RemoveHead());
     m_list.AppendRows(rows.data(), (int)rows.size());
-    ShowCounts();
+    // The rows show page by page while the next page is read, and the item
+    // count with them. Nothing is selected before the last page (the list
+    // is disabled, and its own notices keep the selected count); both
+    // counts are shown again after the last page.
+    CMainFrame* pFrame = GetMainFrameOf(this);
+    if (pFrame != nullptr && m_list.GetSafeHwnd() != nullptr)
+        pFrame->ShowItemCount(m_list.GetItemCount());
 }
 
 void CTanzoTabbedPage::ShowEmptyNote()

@@ -258,9 +258,11 @@ int CHttpComm::GetCharset()
 
 void CHttpComm::ConvertBody()
 {
+    // Converted straight into the source: a page is large, and each copy
+    // of it costs the heap fresh memory.
     const char* data = m_strRawBody;
     int length = m_strRawBody.GetLength();
-    CString converted;
+    CString& converted = m_strSource;
     switch (GetCharset())
     {
     case CHARSET_ISO2022JP:
@@ -282,7 +284,6 @@ void CHttpComm::ConvertBody()
         converted = m_strRawBody;
         break;
     }
-    m_strSource = converted;
 }
 
 BOOL CHttpComm::GetBody(CString& out, BOOL bRaw)
@@ -302,8 +303,9 @@ void CHttpComm::SetSource(LPCTSTR) {}
 
 BOOL CHttpComm::LoadSource()
 {
-    CString body;
-    return GetBody(body, FALSE);
+    if (m_strSource.IsEmpty() && !m_strRawBody.IsEmpty())
+        ConvertBody();
+    return !m_strSource.IsEmpty();
 }
 
 BOOL CHttpComm::SetMetaCharset(CHtmlDocument& document, int nCharset)

@@ -1,7 +1,5 @@
 #include "net/HttpExchange.h"
 
-#include <string>
-
 #include "text/Charset.h"
 
 namespace
@@ -62,15 +60,24 @@ BOOL ReadHttpAnswer(CHttpAnswer& answer, HttpExchange& exchange, const HttpReque
     CString strContentType;
     if (answer.QueryContentType(strContentType))
         exchange.nCharset = CharsetFromContentType(strContentType);
-    std::string body;
-    char buffer[kReadChunk];
+    // Read straight into the body, its room doubled as it fills: a page is
+    // large, and each copy of it costs the heap fresh memory.
+    CString& body = exchange.strBody;
+    int nLength = 0;
+    int nRoom = kReadChunk;
+    char* pBody = body.GetBufferSetLength(nRoom);
     while (!state.bCancel)
     {
-        UINT nRead = answer.Read(buffer, kReadChunk);
+        if (nRoom - nLength < (int)kReadChunk)
+        {
+            nRoom *= 2;
+            pBody = body.GetBufferSetLength(nRoom);
+        }
+        UINT nRead = answer.Read(pBody + nLength, kReadChunk);
         if (nRead == 0)
             break;
-        body.append(buffer, nRead);
+        nLength += (int)nRead;
     }
-    exchange.strBody = CString(body.data(), (int)body.size());
+    body.GetBufferSetLength(nLength);
     return TRUE;
 }

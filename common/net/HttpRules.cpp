@@ -134,17 +134,23 @@ BOOL FindLocationHeader(LPCTSTR rawHeaders, CString& target)
 
 CString MakeCrLfLineEnds(const char* data, int length)
 {
-    std::string out;
     if (data == nullptr || length <= 0)
         return CString();
-    out.reserve((size_t)length + (size_t)length / 32);
+    // Sized once and written in place: a page is large, and every copy and
+    // regrowth of it costs the heap fresh memory.
+    int nAdded = 0;
+    for (int i = 0; i < length; ++i)
+        if (data[i] == '\n' && (i == 0 || data[i - 1] != '\r'))
+            ++nAdded;
+    CString out;
+    char* pOut = out.GetBufferSetLength(length + nAdded);
     for (int i = 0; i < length; ++i)
     {
         if (data[i] == '\n' && (i == 0 || data[i - 1] != '\r'))
-            out += '\r';
-        out += data[i];
+            *pOut++ = '\r';
+        *pOut++ = data[i];
     }
-    return CString(out.data(), (int)out.size());
+    return out;
 }
 
 int FindMetaCharset(const char* data, int length)

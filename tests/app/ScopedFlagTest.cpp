@@ -44,8 +44,19 @@ TEST(ScopedFlagTest, NestedScopesEndWithTheOutermostValue)
     EXPECT_EQ(0, nFlag);
 }
 
+// A scope given no flag touches nothing, not even a flag that another
+// scope holds around it.
 TEST(ScopedFlagTest, NullFlagIsHarmless)
 {
-    CScopedFlag busy(nullptr);
+    int nFlag = 0;
+    {
+        CScopedFlag outer(&nFlag);
+        {
+            CScopedFlag none(nullptr);
+            EXPECT_EQ(1, nFlag);
+        }
+        EXPECT_EQ(1, nFlag);
+    }
+    EXPECT_EQ(0, nFlag);
 }
 } // namespace

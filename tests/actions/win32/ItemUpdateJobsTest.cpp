@@ -17,6 +17,7 @@
 #include "app/DialogProfile.h"
 #include "app/ProfileTestUtil.h"
 #include "auction/UserAccount.h"
+#include "auction/win32/StandInSellerFixture.h"
 #include "client/ListResourceIds.h"
 #include "client/TanzoAuctionItem.h"
 #include "client/TanzoAuctionItemUserEdit.h"
@@ -179,25 +180,9 @@ public:
     std::vector<UINT> types;
 };
 
-class ItemUpdateJobs : public ::testing::Test
+class ItemUpdateJobs : public StandInSellerFixture<CDocWithoutFiles>
 {
 protected:
-    void SetUp() override
-    {
-        ASSERT_TRUE(StandIn::Available()) << "run under tools/stand-in/with-stand-in";
-        ASSERT_TRUE(StandIn::Reset());
-        ASSERT_TRUE(StandIn::UseServiceOrigins());
-        http.Add(CHttpComm::flagQuiet);
-        CUserAccount account;
-        account.SetID("demo_seller1");
-        account.SetPassword("pass-seller1");
-        accounts.Add(account);
-    }
-    void TearDown() override
-    {
-        StandIn::Reset();
-        ResetServiceOrigins();
-    }
     template <class Job> void Prepare(Job& job, int nItems)
     {
         items = SellingItems(nItems);
@@ -208,9 +193,7 @@ protected:
     }
     std::string Id(size_t i) const { return (LPCTSTR)items[i]->GetAuctionID(); }
 
-    CHttpComm http;
     CJobSink sink;
-    CDocWithoutFiles accounts;
     std::vector<std::unique_ptr<TanzoAuctionItem>> items;
 };
 

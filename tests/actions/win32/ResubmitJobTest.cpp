@@ -21,6 +21,7 @@
 #include "auction/PrepareProgressDialog.h"
 #include "auction/UserAccount.h"
 #include "auction/UserAccountList.h"
+#include "auction/win32/StandInSellerFixture.h"
 #include "client/actions/ResubmitOperation.h"
 #include "client/actions/ResubmitResourceIds.h"
 #include "client/actions/ResubmitSettingDialog.h"
@@ -54,25 +55,13 @@ bool Contains(const std::vector<std::string>& texts, const std::string& part)
                        [&](const std::string& text) { return text.find(part) != std::string::npos; });
 }
 
-class ResubmitJob : public ::testing::Test
+class ResubmitJob : public StandInSellerFixture<>
 {
 protected:
-    void SetUp() override
-    {
-        ASSERT_TRUE(StandIn::Available()) << "run under tools/stand-in/with-stand-in";
-        ASSERT_TRUE(StandIn::Reset());
-        ASSERT_TRUE(StandIn::UseServiceOrigins());
-        http.Add(CHttpComm::flagQuiet);
-        CUserAccount account;
-        account.SetID("demo_seller1");
-        account.SetPassword("pass-seller1");
-        accounts.Add(account);
-    }
     void TearDown() override
     {
         ReleaseAll();
-        StandIn::Reset();
-        ResetServiceOrigins();
+        StandInSellerFixture::TearDown();
     }
 
     // The job over the first count items of a list, as a list page gives
@@ -93,10 +82,8 @@ protected:
 
     // This process's own: other shares of the test program run the fixture at the same time.
     CProfileScope profile{UniqueName(kRegistryKey)};
-    CHttpComm http;
     CJobRecordingSink sink;
     CScriptedPrompt prompt;
-    CUserAccountList accounts;
     std::vector<ServedItem> served;
     std::vector<std::unique_ptr<TanzoAuctionItem>> items;
     std::unique_ptr<CResubmitOperation> job;

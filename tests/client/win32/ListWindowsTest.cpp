@@ -171,6 +171,29 @@ TEST_F(ListWindowsTest, StartShowsTheFirstPageOfTheSellingList)
     EXPECT_FALSE(Cell(0, 0, ItemField::Title).empty());
 }
 
+// The list keeps the field kind of each of its page's columns (none outside
+// them); once its columns change it asks the page again.
+TEST_F(ListWindowsTest, TheListKeepsItsColumnsKindsUntilTheColumnsChange)
+{
+    ASSERT_TRUE(Start());
+    CTanzoTabbedPage* pPage = Page(0);
+    ASSERT_NE(nullptr, pPage);
+    CTanzoListCtrl& list = pPage->GetList();
+    const ListPageLayout& layout = *GetListPageLayout(ListKind::Selling);
+    ASSERT_EQ(layout.columnCount, list.GetColumnCount());
+    for (int nColumn = -1; nColumn <= layout.columnCount; ++nColumn)
+        EXPECT_EQ(GetColumnFieldKind(layout, nColumn), list.GetColumnKind(nColumn)) << nColumn;
+
+    list.SetColumnKinds(std::vector<int>((size_t)layout.columnCount, ItemField::Memo));
+    EXPECT_EQ(ItemField::Memo, list.GetColumnKind(0));
+    list.InsertColumn(layout.columnCount, "new");
+    EXPECT_EQ(GetColumnFieldKind(layout, 0), list.GetColumnKind(0));
+    list.SetColumnKinds(std::vector<int>((size_t)layout.columnCount + 1, ItemField::Memo));
+    list.DeleteColumn(layout.columnCount);
+    EXPECT_EQ(GetColumnFieldKind(layout, 0), list.GetColumnKind(0));
+    EXPECT_EQ(ItemField::None, list.GetColumnKind(layout.columnCount));
+}
+
 // Next page, a page of the bar's menu, all pages, and F5 after all pages.
 TEST_F(ListWindowsTest, PageCommandsReadThePagesAsked)
 {

@@ -13,6 +13,7 @@
 #include "auction/AuctionTargetListOperation.h"
 #include "auction/UserAccount.h"
 #include "auction/UserAccountList.h"
+#include "auction/win32/StandInSellerFixture.h"
 #include "net/HttpComm.h"
 #include "net/HttpTestSupport.h"
 #include "net/ProgressSink.h"
@@ -50,25 +51,13 @@ size_t Count(const std::vector<std::string>& requests, const std::string& reques
     return (size_t)std::count(requests.begin(), requests.end(), request);
 }
 
-class OperationStandIn : public ::testing::Test
+class OperationStandIn : public StandInSellerFixture<>
 {
 protected:
     void SetUp() override
     {
-        ASSERT_TRUE(StandIn::Available()) << "run under tools/stand-in/with-stand-in";
-        ASSERT_TRUE(StandIn::Reset());
-        ASSERT_TRUE(StandIn::UseServiceOrigins());
-        http.Add(CHttpComm::flagQuiet);
-        CUserAccount account;
-        account.SetID("demo_seller1");
-        account.SetPassword("pass-seller1");
-        accounts.Add(account);
+        ASSERT_NO_FATAL_FAILURE(StandInSellerFixture::SetUp());
         operation.SetOwner(&accounts);
-    }
-    void TearDown() override
-    {
-        StandIn::Reset();
-        ResetServiceOrigins();
     }
 
     // The number the operation page shows, -1 when it is another page.
@@ -80,9 +69,7 @@ protected:
                    : -1;
     }
 
-    CHttpComm http;
     CRecordingProgressSink sink;
-    CUserAccountList accounts;
     COperation operation{&http, &sink};
 };
 } // namespace
