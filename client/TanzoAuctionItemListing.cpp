@@ -10,8 +10,6 @@
 namespace
 {
 
-const UINT kRefusal = MB_OK | MB_ICONEXCLAMATION;
-
 void ShowPriceMessage(UINT id, LONGLONG start, LONGLONG buyNow)
 {
     CString format, startText, buyNowText, text;
@@ -19,7 +17,7 @@ void ShowPriceMessage(UINT id, LONGLONG start, LONGLONG buyNow)
     FormatAmountWithUnit(start, startText);
     FormatAmountWithUnit(buyNow, buyNowText);
     text.Format(format, (LPCTSTR)startText, (LPCTSTR)buyNowText);
-    AfxMessageBox(text, kRefusal);
+    AfxMessageBox(text, kErrorBox);
 }
 
 CString DecimalText(LONGLONG value)
@@ -76,7 +74,7 @@ BOOL TanzoAuctionItem::WriteEditsToListingForm(CAuctionListingForm& form, BOOL e
         m_chargeOption.WriteToListingForm(form);
         if (!CAuctionChargeOption::ValidateListingForm(form))
         {
-            AfxMessageBox(IDS_NUMBER_CONVERSION, kRefusal);
+            AfxMessageBox(IDS_NUMBER_CONVERSION, kErrorBox);
             return FALSE;
         }
     }
@@ -123,7 +121,7 @@ BOOL TanzoAuctionItem::CheckListingPrices(CAuctionListingForm& form) const
     }
     if (mode == CSalesMode::Offer && buyNow == 0)
     {
-        AfxMessageBox(IDS_OFFER_WITHOUT_BUY_NOW, kRefusal);
+        AfxMessageBox(IDS_OFFER_WITHOUT_BUY_NOW, kErrorBox);
         return FALSE;
     }
     if (mode == CSalesMode::Offer && start != buyNow)

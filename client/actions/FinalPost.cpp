@@ -1,5 +1,6 @@
 #include "client/actions/FinalPost.h"
 
+#include "afx/MessageBox.h"
 #include "auction/AuctionItem.h"
 #include "client/TanzoOperation.h"
 #include "net/HttpComm.h"
@@ -53,5 +54,5 @@ void ShowFinalPostUnanswered(const CProgressSinkRef& progress, const AuctionItem
     CString message, line;
     message.LoadString(IDS_MAYBE_FAILED);
     item.FormatTitleWithID(line, FALSE);
-    progress.ShowMessage(message + "\r\n\r\n" + line, MB_OK | MB_ICONEXCLAMATION);
+    progress.ShowMessage(message + "\r\n\r\n" + line, kErrorBox);
 }

@@ -62,7 +62,7 @@ int CItemFormOperation::ReadListingForm(CAuctionListingForm& form, CString& acti
     pPage->GetUrl(pageUrl);
     if (!CollectFormValues(pFormElement, form) || !GetFormActionUrl(pFormElement, pageUrl, actionUrl))
     {
-        GetProgress().ShowMessageId(IDS_JOB_NO_PARAMETERS, MB_OK | MB_ICONEXCLAMATION);
+        ShowError(IDS_JOB_NO_PARAMETERS);
         return ReadFailed;
     }
 
@@ -130,7 +130,7 @@ void CItemFormOperation::ReportFailure(UINT nID)
     if (GetErrorMessage(error))
         ReportServerError(error);
     else
-        GetProgress().ShowMessageId(nID, MB_OK | MB_ICONEXCLAMATION);
+        ShowError(nID);
 }
 
 void CItemFormOperation::AppendDiagnostics(CString& text)
