@@ -17,6 +17,7 @@
 #include "client/TanzoView.h"
 #include "client/TextResourceIds.h"
 #include "client/UserIdAddDialog.h"
+#include "controls/ControlsResourceIds.h"
 
 namespace
 {

@@ -9,6 +9,7 @@
 #include "client/TanzoDoc.h"
 #include "client/TanzoResourceIds.h"
 #include "client/TanzoView.h"
+#include "controls/ControlsResourceIds.h"
 #include "controls/VersionInfoDialog.h"
 #include "net/HttpComm.h"
 #include "net/ServiceHosts.h"

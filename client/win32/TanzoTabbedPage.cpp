@@ -3,9 +3,9 @@
 #include <vector>
 
 #include "afx/DataExchange.h"
-#include "afx/WinApp.h"
 #include "afx/Menu.h"
 #include "afx/MessageBox.h"
+#include "afx/WinApp.h"
 #include "app/BusyState.h"
 #include "app/DialogLayoutRules.h"
 #include "app/WindowHelpers.h"
@@ -19,6 +19,7 @@
 #include "client/TanzoAuctionItemUserEdit.h"
 #include "client/TanzoDoc.h"
 #include "client/TanzoResourceIds.h"
+#include "controls/ControlsResourceIds.h"
 #include "net/ServiceHosts.h"
 
 IMPLEMENT_DYNAMIC(CTanzoTabbedPage, CTabbedPage)
@@ -246,8 +247,8 @@ BOOL CTanzoTabbedPage::PreTranslateMessage(MSG* pMsg)
 {
     // The main window's keys first (F5, Esc, Ctrl+M...).
     CMainFrame* pFrame = GetMainFrameOf(this);
-    if (m_hAccel != nullptr && pFrame != nullptr && pMsg->message >= WM_KEYFIRST && pMsg->message <= WM_KEYLAST &&
-        ::TranslateAcceleratorA(pFrame->m_hWnd, m_hAccel, pMsg))
+    if (m_hAccel != nullptr && pFrame != nullptr && pMsg->message >= WM_KEYFIRST &&
+        pMsg->message <= WM_KEYLAST && ::TranslateAcceleratorA(pFrame->m_hWnd, m_hAccel, pMsg))
         return TRUE;
     return CTabbedPage::PreTranslateMessage(pMsg);
 }
@@ -461,8 +462,8 @@ BOOL CTanzoTabbedPage::IsCommandChecked(UINT nID)
 // ---------------------------------------------------------------------------
 // Commands that hand the items to the item actions
 
-BOOL CTanzoTabbedPage::ConfirmSelection(CItemSelection& confirmed, UINT nOneId, UINT nManyId, DWORD dwExcluded,
-                                        UINT nPartialId)
+BOOL CTanzoTabbedPage::ConfirmSelection(CItemSelection& confirmed, UINT nOneId, UINT nManyId,
+                                        DWORD dwExcluded, UINT nPartialId)
 {
     confirmed.RemoveAll();
     CItemSelection selected;
@@ -743,7 +744,8 @@ int CTanzoTabbedPage::ToggleRatingState(int nWhich)
         TanzoAuctionItem& item = *items[i];
         if (TogglesThroughPartners(item, (int)items.GetSize(), bWithBuyers))
         {
-            if (!GetItemJobs().SelectPartners(this, item, GetTogglePartnerMode(nWhich), item.HasWinnerListEntry()))
+            if (!GetItemJobs().SelectPartners(this, item, GetTogglePartnerMode(nWhich),
+                                              item.HasWinnerListEntry()))
                 return 0;
             TakeToggleStateFromBuyers(item, nWhich);
         }
@@ -791,7 +793,8 @@ int CTanzoTabbedPage::SelectAll()
 
 CTanzoTabbedPage* GetTanzoTabbedPage(CWnd* pWnd)
 {
-    for (HWND hWnd = pWnd != nullptr ? pWnd->GetSafeHwnd() : nullptr; hWnd != nullptr; hWnd = ::GetParent(hWnd))
+    for (HWND hWnd = pWnd != nullptr ? pWnd->GetSafeHwnd() : nullptr; hWnd != nullptr;
+         hWnd = ::GetParent(hWnd))
     {
         if (auto* pPage = dynamic_cast<CTanzoTabbedPage*>(CWnd::FromHandlePermanent(hWnd)))
             return pPage;

@@ -9,6 +9,7 @@
 #include "client/OptionSettings.h"
 #include "client/ResubmitConfirmColumns.h"
 #include "client/TanzoAuctionItem.h"
+#include "client/TargetListResourceIds.h"
 #include "client/actions/ResubmitChargeOptionDialog.h"
 #include "client/actions/ResubmitConfirmRules.h"
 #include "client/actions/ResubmitItemEditDialog.h"
@@ -398,7 +399,7 @@ void CResubmitConfirmDialog::OnPaidOptions()
     dialog.GetOptions().CopyFrom(selected.common.GetChargeOption());
     dialog.SetReservePriceMinimum(GetLargestStartPrice(selected.items));
     if (selected.rows.GetSize() > 1)
-        dialog.SetCaptionId(CResubmitChargeOptionDialog::IDS_CAPTION_SEVERAL);
+        dialog.SetCaptionId(IDS_CHARGE_CAPTION_SEVERAL);
     if (dialog.DoModal() != IDOK)
         return;
     for (int i = 0; i < selected.rows.GetSize(); ++i)
