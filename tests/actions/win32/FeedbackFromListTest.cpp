@@ -18,6 +18,7 @@
 #include "FeedbackStandIn.h"
 #include "ListJobFixture.h"
 #include "PartnerDialogControls.h"
+#include "afx/TestText.h"
 #include "auction/UserAccount.h"
 #include "client/DataSetFiles.h"
 #include "client/TanzoAuctionItem.h"
@@ -30,6 +31,7 @@
 #include "client/actions/AddDescriptionResourceIds.h"
 #include "client/actions/FeedbackResourceIds.h"
 #include "client/actions/TanzoSendTargetSelectBaseDialog.h"
+#include "client/actions/TemplateMenuResourceIds.h"
 #include "net/win32/StandIn.h"
 
 using namespace FeedbackStandIn;
@@ -39,13 +41,6 @@ namespace
 const char kDemoId[] = "demo_seller1";
 const char kDemoPassword[] = "pass-seller1";
 const char kTemplateComment[] = "迅速なお取引ありがとうございました。＜またよろしく＞ & \"感謝\"";
-
-std::string LoadText(UINT nID)
-{
-    CString text;
-    text.LoadString(nID);
-    return (LPCTSTR)text;
-}
 
 std::vector<DWORD> BuyerFlags(const CTanzoAuctionBuyerList& buyers)
 {

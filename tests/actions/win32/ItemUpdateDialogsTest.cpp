@@ -10,11 +10,13 @@
 #include <vector>
 
 #include "ActionDialogTestSupport.h"
+#include "afx/TestText.h"
 #include "app/DialogTestUtil.h"
 #include "auction/AuctionListingForm.h"
 #include "auction/TemplateStringItem.h"
 #include "client/DataFileTestSupport.h"
 #include "client/DataSetFiles.h"
+#include "client/ListResourceIds.h"
 #include "client/TanzoDocData.h"
 #include "client/actions/AddDescriptionConfirmDialog.h"
 #include "client/actions/AddDescriptionDialog.h"
@@ -30,13 +32,6 @@
 namespace
 {
 const char kRegistryKey[] = "Tanzo Item Update Dialogs Test";
-
-std::string LoadText(UINT nID)
-{
-    CString text;
-    text.LoadString(nID);
-    return (LPCTSTR)text;
-}
 
 std::string Formatted(UINT nID, int a)
 {
@@ -186,7 +181,7 @@ TEST_F(ItemUpdateDialogs, FeaturedAmountRefusesWhatLiesOutsideItsRangeAndAsksBef
                 ClickButton(dialog, IDOK);
                 ASSERT_TRUE(::IsWindow(dialog.m_hWnd));
                 ASSERT_EQ(1u, boxes.texts.size());
-                EXPECT_EQ(Formatted(CFeaturedAmountDialog::IDS_NUMBER_OUT_OF_RANGE, 20, 999), boxes.texts[0]);
+                EXPECT_EQ(Formatted(IDS_NUMBER_OUT_OF_RANGE, 20, 999), boxes.texts[0]);
                 EXPECT_EQ(hEdit, ::GetFocus());
                 DWORD nStart = 1, nEnd = 0;
                 ::SendMessageA(hEdit, EM_GETSEL, (WPARAM)&nStart, (LPARAM)&nEnd);

@@ -14,6 +14,7 @@
 
 #include "ListJobFixture.h"
 #include "StopWhenHeld.h"
+#include "afx/TestText.h"
 #include "app/DialogProfile.h"
 #include "app/ProfileTestUtil.h"
 #include "auction/UserAccount.h"
@@ -41,13 +42,6 @@
 
 namespace
 {
-std::string LoadText(UINT nID)
-{
-    CString text;
-    text.LoadString(nID);
-    return (LPCTSTR)text;
-}
-
 // A string's text with every escape undone (the reader's style keeps "\r"
 // and "\n" as written).
 std::string Text(const CJsonValue* pValue)
@@ -574,7 +568,7 @@ TEST_F(ItemUpdateFromList, TwelveItemsGetTheAmountOnceEachAndTheirMark)
     Frame()->SendMessage(WM_COMMAND, ID_ITEM_FEATURED_AMOUNT, 0);
 
     CString range;
-    range.FormatMessage(CFeaturedAmountDialog::IDS_NUMBER_OUT_OF_RANGE, 20, 999);
+    range.FormatMessage(IDS_NUMBER_OUT_OF_RANGE, 20, 999);
     EXPECT_EQ(
         (std::vector<std::string>{Formatted(IDS_ASK_FEATURED_MANY, 12), (LPCTSTR)range, (LPCTSTR)range}),
         refused);

@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "ActionDialogTestSupport.h"
+#include "afx/TestText.h"
 #include "app/DecorateStatic.h"
 #include "app/DialogTestUtil.h"
 #include "auction/UserAccount.h"
@@ -25,16 +26,10 @@
 #include "client/actions/FeedbackResourceIds.h"
 #include "client/actions/RateSettingDialog.h"
 #include "client/actions/RateTemplateListDialog.h"
+#include "client/actions/TemplateMenuResourceIds.h"
 
 namespace
 {
-std::string LoadText(UINT nID)
-{
-    CString text;
-    text.LoadString(nID);
-    return (LPCTSTR)text;
-}
-
 std::string TextOf(HWND hWnd)
 {
     char text[1024] = {};

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "ActionDialogTestSupport.h"
+#include "afx/TestText.h"
 #include "app/DecorateStatic.h"
 #include "app/Screenshot.h"
 #include "auction/AuctionChargeOption.h"
@@ -19,6 +20,7 @@
 #include "client/ItemFields.h"
 #include "client/ResubmitConfirmColumns.h"
 #include "client/TanzoAuctionItem.h"
+#include "client/TargetListResourceIds.h"
 #include "client/actions/ResubmitChargeOptionDialog.h"
 #include "client/actions/ResubmitConfirmDialog.h"
 #include "client/actions/ResubmitResourceIds.h"
@@ -27,13 +29,6 @@
 namespace
 {
 const char kRegistryKey[] = "Tanzo Resubmit Confirm Test";
-
-std::string LoadText(UINT nID)
-{
-    CString text;
-    text.LoadString(nID);
-    return (LPCTSTR)text;
-}
 
 struct Row
 {
@@ -299,7 +294,7 @@ TEST_F(ResubmitConfirm, PaidOptionsGoToEverySelectedRow)
             ClickControl(hOptions, IDOK);
         });
     ClickControl(Wnd(), IDC_CONFIRM_CHARGE);
-    EXPECT_EQ(LoadText(CResubmitChargeOptionDialog::IDS_CAPTION_SEVERAL), caption);
+    EXPECT_EQ(LoadText(IDS_CHARGE_CAPTION_SEVERAL), caption);
     // The largest start price of the rows is the least reserve price.
     EXPECT_EQ("2,000", reserveMinimum);
     EXPECT_TRUE(boxes.texts.empty()) << boxes.texts[0];

@@ -8,6 +8,7 @@
 #include <string>
 
 #include "ActionDialogTestSupport.h"
+#include "afx/TestText.h"
 #include "auction/AuctionChargeOption.h"
 #include "auction/AuctionListingForm.h"
 #include "client/actions/CallbackSink.h"
@@ -19,13 +20,6 @@
 namespace
 {
 const char kRegistryKey[] = "Tanzo Resubmit Dialogs Test";
-
-std::string LoadText(UINT nID)
-{
-    CString text;
-    text.LoadString(nID);
-    return (LPCTSTR)text;
-}
 
 std::string WindowText(CWnd& wnd)
 {
@@ -272,7 +266,7 @@ TEST_F(ResubmitDialogs, AStoredNewWayOpensOnIt)
 
 TEST_F(ResubmitDialogs, PaidOptionsCaptionForOneOrSeveralItems)
 {
-    for (UINT nCaption : {0u, (UINT)CResubmitChargeOptionDialog::IDS_CAPTION_SEVERAL})
+    for (UINT nCaption : {0u, (UINT)IDS_CHARGE_CAPTION_SEVERAL})
     {
         CResubmitChargeOptionDialog dlg;
         dlg.SetCaptionId(nCaption);

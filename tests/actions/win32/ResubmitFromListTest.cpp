@@ -16,10 +16,12 @@
 
 #include "ListJobFixture.h"
 #include "ResubmitStandIn.h"
+#include "afx/TestText.h"
 #include "app/DialogProfile.h"
 #include "app/ProfileTestUtil.h"
 #include "auction/OperationResourceIds.h"
 #include "client/TanzoResourceIds.h"
+#include "client/TargetListResourceIds.h"
 #include "client/actions/ResubmitChargeOptionDialog.h"
 #include "client/actions/ResubmitConfirmDialog.h"
 #include "client/actions/ResubmitItemEditResourceIds.h"
@@ -30,13 +32,6 @@ using namespace ResubmitStandIn;
 
 namespace
 {
-std::string LoadText(UINT nID)
-{
-    CString text;
-    text.LoadString(nID);
-    return (LPCTSTR)text;
-}
-
 // The settings that the common settings keep in the profile.
 std::map<std::string, std::string> StoredSettings()
 {
@@ -145,7 +140,7 @@ TEST_F(ResubmitFromList, TwelveRowsOfTheClosedListGoUpAgainInTheConfirmedOrder)
     Frame()->SendMessage(WM_COMMAND, ID_ITEM_RESUBMIT, 0);
 
     ASSERT_TRUE(bSettingsShown);
-    EXPECT_EQ(LoadText(CResubmitChargeOptionDialog::IDS_CAPTION_SEVERAL), paidCaption);
+    EXPECT_EQ(LoadText(IDS_CHARGE_CAPTION_SEVERAL), paidCaption);
     // The questions before and the closing message.
     CString question;
     question.FormatMessage(838, 12);

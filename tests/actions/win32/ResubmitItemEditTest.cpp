@@ -9,7 +9,9 @@
 #include <vector>
 
 #include "ActionDialogTestSupport.h"
+#include "afx/TestText.h"
 #include "client/TanzoAuctionItem.h"
+#include "client/TargetListResourceIds.h"
 #include "client/actions/ResubmitConfirmDialog.h"
 #include "client/actions/ResubmitEditFieldDialogs.h"
 #include "client/actions/ResubmitEditShipMethodDialog.h"
@@ -21,13 +23,6 @@
 namespace
 {
 const char kRegistryKey[] = "Tanzo Resubmit Item Edit Test";
-
-std::string LoadText(UINT nID)
-{
-    CString text;
-    text.LoadString(nID);
-    return (LPCTSTR)text;
-}
 
 std::string Caption(HWND hWnd)
 {

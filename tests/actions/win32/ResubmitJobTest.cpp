@@ -15,6 +15,7 @@
 #include "ActionDialogTestSupport.h"
 #include "ResubmitStandIn.h"
 #include "StopWhenHeld.h"
+#include "afx/TestText.h"
 #include "app/WinTestUtil.h"
 #include "auction/AuctionListingForm.h"
 #include "auction/OperationResourceIds.h"
@@ -34,13 +35,6 @@ using namespace ResubmitStandIn;
 namespace
 {
 const char kRegistryKey[] = "Tanzo Resubmit Job Test";
-
-std::string LoadText(UINT nID)
-{
-    CString text;
-    text.LoadString(nID);
-    return (LPCTSTR)text;
-}
 
 std::string Format(UINT nID, int a, int b)
 {

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "ActionControls.h"
+#include "afx/TestText.h"
 #include "app/BaseDialog.h"
 #include "client/OptionSettings.h"
 #include "client/TanzoResourceIds.h"
@@ -21,13 +22,6 @@
 
 namespace
 {
-std::string LoadText(UINT nID)
-{
-    CString text;
-    text.LoadString(nID);
-    return (LPCTSTR)text;
-}
-
 // What a manager showed before it was cancelled.
 struct Shown
 {

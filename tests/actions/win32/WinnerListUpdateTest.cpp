@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "FeedbackStandIn.h"
+#include "afx/TestText.h"
 #include "app/DialogTestUtil.h"
 #include "auction/UserAccount.h"
 #include "auction/UserAccountList.h"
@@ -26,13 +27,6 @@ namespace
 {
 const char kSeller[] = "demo_seller1";
 const char kStartState[] = "{\"clock\": \"2024-01-02 12:00\", \"auto_login\": \"demo_seller1\"}";
-
-std::string LoadText(UINT nID)
-{
-    CString text;
-    text.LoadString(nID);
-    return (LPCTSTR)text;
-}
 
 std::vector<std::string> ToVector(const CStringList& list)
 {
