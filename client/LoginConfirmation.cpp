@@ -3,19 +3,7 @@
 #include "afx/MessageBox.h"
 #include "afx/String.h"
 #include "auction/UserAccount.h"
-
-namespace
-{
-enum
-{
-    IDS_ASK_LOGIN_TEST = 873,
-    IDS_LOGIN_TEST_DONE = 874,
-    IDS_LOGIN_TEST_FAILED = 875,
-    IDS_ASK_SWITCH = 876,
-    IDS_SWITCH_DONE = 877,
-    IDS_SWITCH_FAILED = 878,
-};
-} // namespace
+#include "client/TextResourceIds.h"
 
 CLoginTestRunner::~CLoginTestRunner() {}
 
@@ -33,6 +21,6 @@ BOOL ConfirmLoginOrSwitch(const CUserAccount& account, BOOL bSwitchMode, int nLo
     if (bDone)
         AfxMessageBox(bSwitchMode ? IDS_SWITCH_DONE : IDS_LOGIN_TEST_DONE, MB_ICONINFORMATION);
     else
-        AfxMessageBox(bSwitchMode ? IDS_SWITCH_FAILED : IDS_LOGIN_TEST_FAILED, MB_OK);
+        AfxMessageBox(bSwitchMode ? IDS_USER_ID_SWITCH_FAILED : IDS_LOGIN_TEST_FAILED, MB_OK);
     return bDone;
 }

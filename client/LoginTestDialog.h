@@ -5,17 +5,12 @@
 // builds): the log-in test of a new ID, or the switch to another ID.
 
 #include "auction/OperationProgressDialog.h"
+#include "client/TextResourceIds.h"
 
 class CLoginTestDialog : public COperationProgressDialog
 {
     DECLARE_DYNAMIC(CLoginTestDialog)
 public:
-    enum
-    {
-        IDS_TESTING_CAPTION = 871,   // "%sでログインのテスト中..."
-        IDS_SWITCHING_CAPTION = 879, // "%sに切り替え中..."
-    };
-
     CLoginTestDialog(const CUserAccount& account, CWnd* pParentWnd = nullptr);
     ~CLoginTestDialog() override;
 

@@ -1,28 +1,12 @@
 #include "client/MyAuctionPage.h"
 
+#include "afx/LoadText.h"
 #include "auction/PageReaders.h"
+#include "client/TextResourceIds.h"
 #include "net/HttpComm.h"
 #include "net/ServiceHosts.h"
 #include "text/HtmlDocument.h"
 #include "text/MarkupNode.h"
-
-namespace
-{
-enum : UINT
-{
-    IDS_ADULT_CATEGORY = 706, // "アダルトカテゴリに入ろうとしています"
-    IDS_ITEM_GONE_1 = 707,    // "ドキュメントは存在しません"
-    IDS_ITEM_GONE_2 = 708,    // "オークションIDは正しいですか"
-    IDS_ITEM_GONE_3 = 709     // "商品ページが削除されている"
-};
-
-CString LoadText(UINT id)
-{
-    CString text;
-    text.LoadString(id);
-    return text;
-}
-} // namespace
 
 CMyAuctionPage::CMyAuctionPage(CHttpComm* pHttpComm, CProgressSink* pSink) : m_progress(pHttpComm, pSink) {}
 

@@ -2,14 +2,10 @@
 
 #include "client/ItemFields.h"
 #include "client/ListResourceIds.h"
+#include "client/actions/ResubmitResourceIds.h"
 
 namespace
 {
-enum : UINT
-{
-    IDS_COLUMN_START_PRICE = 843,
-    IDS_COLUMN_PAID_OPTIONS = 937
-};
 
 const ListColumnSpec kColumns[ResubmitConfirmColumnCount] = {
     {IDS_COLUMN_MARK, "ColumnWidthCommMark", 28, ListAlignCenter, ItemField::Mark, ListColumnImageStyle},

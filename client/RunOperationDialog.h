@@ -8,6 +8,7 @@
 
 #include "afx/String.h"
 #include "auction/PrepareProgressDialog.h"
+#include "client/TextResourceIds.h"
 
 class CTanzoOperation;
 
@@ -15,12 +16,6 @@ class CRunOperationDialog : public CPrepareProgressDialog
 {
     DECLARE_DYNAMIC(CRunOperationDialog)
 public:
-    enum
-    {
-        IDS_BANK_ACCOUNT_MISSING = 1174,
-        IDS_BANK_ACCOUNT_LINK = 1175,
-    };
-
     // The job is the caller's. DoModal: IDOK when the job succeeded,
     // IDCANCEL when it failed, was stopped or must not run now (no window
     // then).

@@ -1,34 +1,12 @@
 #include "client/ShipProblemMessages.h"
 
+#include "afx/LoadText.h"
 #include "afx/MessageBox.h"
 #include "auction/AuctionShipMethods.h"
+#include "client/TextResourceIds.h"
 
 namespace
 {
-enum : UINT
-{
-    IDS_SHIP_NOTHING = 1205,
-    IDS_SHIP_LINK = 1206,
-    IDS_SHIP_NO_FEE_MIXED = 1207,
-    IDS_SHIP_SERVICE_ORDINARY = 1208,
-    IDS_SHIP_REGIONAL_ORDINARY = 1209,
-    IDS_SHIP_PAIRS_DIFFER = 1244,
-    IDS_SHIP_ARRIVAL_MIXED = 1304,
-    IDS_SHIP_SERVICE_NAME = 1314,
-    IDS_SHIP_FLAT_RATE_ONE = 1315,
-    IDS_SHIP_FLAT_RATE_ALL = 1316,
-    IDS_SHIP_SET_FEES = 1317,
-    IDS_SHIP_NAME_LINE = 1318, // "・%s"
-    IDS_SHIP_NO_ARRIVAL = 1319,
-    IDS_SHIP_ARRIVAL_ORDINARY = 1320
-};
-
-CString LoadText(UINT id)
-{
-    CString text;
-    text.LoadString(id);
-    return text;
-}
 
 // The name at index of a zero-terminated id table; empty out of range.
 CString NameAt(const UINT* ids, DWORD index)

@@ -2,6 +2,8 @@
 
 #include <vector>
 
+#include "afx/LoadText.h"
+#include "client/TextResourceIds.h"
 #include "text/CharClass.h"
 #include "text/HtmlText.h"
 #include "text/NumberText.h"
@@ -9,27 +11,11 @@
 
 namespace
 {
-enum : UINT
-{
-    IDS_COUNT_TOTAL = 642, // "件中"
-    IDS_COUNT_RANGE = 643, // "件目"
-    IDS_MONTH = 702,       // "月"
-    IDS_DAY = 703,         // "日"
-    IDS_HOUR = 704,        // "時"
-    IDS_MINUTE = 705       // "分"
-};
 
 const int kRowsPerPage = 50;
 const int kCountWordsDistance = 256;
 const LONGLONG kYearBackSeconds = 10454400; // 121 days
 const LONGLONG kYearAheadSeconds = 1335600; // 15 days 11 hours
-
-CString LoadText(UINT id)
-{
-    CString text;
-    text.LoadString(id);
-    return text;
-}
 
 // The runs of ASCII digits of a code page 932 text, in order.
 std::vector<CString> DigitRuns(const CString& text)

@@ -8,6 +8,7 @@
 
 #include "afx/String.h"
 #include "app/AppShareNet.h"
+#include "client/TextResourceIds.h"
 
 class CMainFrame;
 
@@ -19,7 +20,6 @@ public:
     {
         FirstVersionYear = 2006,
         LastVersionYear = 2019,
-        IDS_NO_DATA_PATH = 959, // "データパスの取得に失敗しました。"
     };
 
     CTanzoApp();

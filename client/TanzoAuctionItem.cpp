@@ -4,26 +4,11 @@
 
 #include "client/StatusPageValues.h"
 #include "client/TanzoAuctionItemUserEdit.h"
+#include "client/TextResourceIds.h"
 
 namespace
 {
 const char kTypeName[] = "TanzoAuctionItem";
-
-enum : UINT
-{
-    IDS_DAY = 703,    // "日"
-    IDS_HOUR = 704,   // "時"
-    IDS_MINUTE = 705, // "分"
-    IDS_MARK_FEATURED = 938,
-    IDS_MARK_RESERVE = 939,
-    IDS_MARK_GIFT = 940,
-    IDS_MARK_BOLD = 941,
-    IDS_MARK_HIGHLIGHT = 942,
-    IDS_MARK_WRAPPING = 943,
-    IDS_MARK_AFFILIATE = 944,
-    IDS_MARK_CPA = 945,
-    IDS_NO_OPTIONS = 987 // "（なし）"
-};
 
 // Groups of the common record and the edit flag that guards each.
 const struct

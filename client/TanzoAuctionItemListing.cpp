@@ -4,20 +4,11 @@
 #include "afx/MessageBox.h"
 #include "auction/AuctionListingForm.h"
 #include "client/ShipProblemMessages.h"
+#include "client/TextResourceIds.h"
 #include "text/NumberText.h"
 
 namespace
 {
-enum : UINT
-{
-    IDS_BUY_NOW_BELOW_START = 904,
-    IDS_NUMBER_CONVERSION = 921,
-    IDS_OFFER_WITHOUT_BUY_NOW = 1059,
-    IDS_OFFER_PRICES_DIFFER = 1060,
-    IDS_ARRIVAL_WITH_SELLER_PAYS = 1321
-};
-
-const UINT kRefusal = MB_OK | MB_ICONEXCLAMATION;
 
 void ShowPriceMessage(UINT id, LONGLONG start, LONGLONG buyNow)
 {
@@ -26,7 +17,7 @@ void ShowPriceMessage(UINT id, LONGLONG start, LONGLONG buyNow)
     FormatAmountWithUnit(start, startText);
     FormatAmountWithUnit(buyNow, buyNowText);
     text.Format(format, (LPCTSTR)startText, (LPCTSTR)buyNowText);
-    AfxMessageBox(text, kRefusal);
+    AfxMessageBox(text, kErrorBox);
 }
 
 CString DecimalText(LONGLONG value)
@@ -83,7 +74,7 @@ BOOL TanzoAuctionItem::WriteEditsToListingForm(CAuctionListingForm& form, BOOL e
         m_chargeOption.WriteToListingForm(form);
         if (!CAuctionChargeOption::ValidateListingForm(form))
         {
-            AfxMessageBox(IDS_NUMBER_CONVERSION, kRefusal);
+            AfxMessageBox(IDS_NUMBER_CONVERSION, kErrorBox);
             return FALSE;
         }
     }
@@ -130,7 +121,7 @@ BOOL TanzoAuctionItem::CheckListingPrices(CAuctionListingForm& form) const
     }
     if (mode == CSalesMode::Offer && buyNow == 0)
     {
-        AfxMessageBox(IDS_OFFER_WITHOUT_BUY_NOW, kRefusal);
+        AfxMessageBox(IDS_OFFER_WITHOUT_BUY_NOW, kErrorBox);
         return FALSE;
     }
     if (mode == CSalesMode::Offer && start != buyNow)

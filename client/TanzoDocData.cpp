@@ -8,6 +8,7 @@
 #include "client/DataFileSystem.h"
 #include "client/TanzoAuctionItemUserEdit.h"
 #include "client/TanzoTemplateList.h"
+#include "client/TextResourceIds.h"
 #include "text/ArchiveCommException.h"
 #include "text/MbcsString.h"
 #include "text/PathUtil.h"
@@ -16,8 +17,6 @@
 
 namespace
 {
-const UINT IDS_DATA_FOLDER_NOT_MADE = 958; // "データフォルダの作成に失敗しました。"
-const UINT IDS_DATA_PATH_NOT_FOUND = 959;  // "データパスの取得に失敗しました。"
 // Enough for any reason a file error gives.
 const UINT kReasonBytes = 256;
 // The archive's buffer.

@@ -1,6 +1,7 @@
 #include "client/TanzoOperation.h"
 
 #include "afx/Collections.h"
+#include "afx/MessageBox.h"
 #include "client/DataSetFiles.h"
 #include "client/TanzoDocData.h"
 #include "text/MarkupNode.h"
@@ -63,4 +64,14 @@ BOOL CTanzoOperation::FormHasFields(CMarkupNode* pForm, const CStringList& names
         }
     }
     return unmatched.empty();
+}
+
+void CTanzoOperation::ShowError(UINT nID)
+{
+    GetProgress().ShowMessageId(nID, kErrorBox);
+}
+
+void CTanzoOperation::ShowErrorText(LPCTSTR text)
+{
+    GetProgress().ShowMessage(text, kErrorBox);
 }

@@ -3,6 +3,7 @@
 
 #include "afx/wintypes.h"
 #include "auction/AuctionTargetListOperation.h"
+#include "client/TextResourceIds.h"
 
 class AuctionItem;
 class CMarkupNode;
@@ -16,12 +17,6 @@ class CTanzoDocData;
 class CTanzoOperation : public CAuctionTargetListOperation
 {
 public:
-    enum
-    {
-        IDS_MAYBE_FAILED = 906,        // kind 3: the page was none of the service's
-        IDS_REFUSED_BY_SERVICE = 1014, // kind 4: the service's announcement page
-    };
-
     CTanzoOperation(CHttpComm* pHttpComm, CProgressSink* pSink);
     ~CTanzoOperation() override;
 
@@ -45,6 +40,13 @@ public:
     // names compared without case), each name by a field of its own. TRUE
     // for no names; FALSE without a form.
     static BOOL FormHasFields(CMarkupNode* pForm, const CStringList& names);
+
+protected:
+    // Tells the user of a failure of the job in an error box over the
+    // running dialog: a text of the string table (which the dialog may give
+    // a link), or a text made up.
+    void ShowError(UINT nID);
+    void ShowErrorText(LPCTSTR text);
 };
 
 #endif // TANZO_CLIENT_TANZOOPERATION_H

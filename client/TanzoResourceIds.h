@@ -4,8 +4,8 @@
 // Resource ids of the client's main window (res/client/tanzo.rc). Nothing
 // but #defines, one per line: the resource compilers read this file too.
 
-// Menu, accelerators, tool bar, icon and title of the main window.
-#define IDR_MAINFRAME 128
+// Menu, accelerators, tool bar, icon and title of the main window:
+// IDR_MAINFRAME (controls/ControlsResourceIds.h).
 // The tool bar's images and their greyed forms, and the other images of
 // the command image list: the marks, greyed, and the check marks.
 #define IDB_TOOLBAR_NORMAL 128
@@ -100,6 +100,18 @@
 #define IDC_COLOR_OTHER_FIRST 2231
 #define IDC_COLOR_OTHER_LAST 2242
 #define IDC_COLOR_RESET 2246
+#define IDC_COLOR_TEXT 2248
+#define IDC_COLOR_LINK 2258
+#define IDC_COLOR_BACKGROUND 2250
+#define IDC_COLOR_BORDER 2252
+#define IDC_COLOR_FOCUS_TEXT 2260
+#define IDC_COLOR_FOCUS 2254
+#define IDC_COLOR_FOCUS_FRAME 2256
+#define IDC_COLOR_PAGE_SELLING 2287
+#define IDC_COLOR_PAGE_WINNER 2289
+#define IDC_COLOR_PAGE_NO_WINNER 2262
+#define IDC_COLOR_PAGE_WON 2264
+#define IDC_COLOR_TOOLBAR 2294
 #define HID_OPTIONS 166
 #define HID_FONT_SIZE 273
 #define HID_LOGIN_SETTING 242

@@ -6,9 +6,8 @@
 // resource compilers read this file too. Where the dialogs that hold the
 // lists name the same id, the name is theirs as well.
 
-// The partner list's images: rated, and feedback forbidden.
-#define IDI_LIST_RATED 232
-#define IDI_LIST_FORBIDDEN 233
+// The partner list's images are IDI_LIST_RATED and IDI_LIST_FORBIDDEN
+// (ListResourceIds.h).
 
 // The link's two items, put on top of a list's pop-up over a link cell;
 // their commands are ID_LINK_COPY and ID_LINK_OPEN (app/DialogResourceIds.h).

@@ -4,6 +4,7 @@
 #include "afx/String.h"
 #include "afx/wintypes.h"
 #include "auction/TemplateStringItem.h"
+#include "client/TextResourceIds.h"
 
 // A feedback comment kept for reuse with its rating (1 to 5). The comment
 // is the title; the text stays empty. In the data files the rating follows
@@ -15,7 +16,6 @@ public:
     enum
     {
         DefaultRating = 5,
-        IDS_RATING_MARK_FIRST = 967 // the short mark of rating 5; 968 of 4 ... 971 of 1
     };
 
     CTemplateRateEditItem(int nRating = DefaultRating, LPCTSTR lpszTitle = nullptr,

@@ -6,6 +6,7 @@
 // it succeeded.
 
 #include "auction/UserIdEditDialog.h"
+#include "client/TextResourceIds.h"
 
 class CUserIdAddDialog : public CUserIdEditDialog
 {
@@ -14,7 +15,6 @@ public:
     {
         IDD = 154, // IDD_USERID_ADD
         SettingsId = 200,
-        IDS_EDIT_CAPTION = 872, // "ユーザーIDの編集"
     };
 
     explicit CUserIdAddDialog(CWnd* pParent = nullptr);

@@ -1,9 +1,10 @@
 #include "setup/InstallDialog.h"
 
 #include "afx/DataExchange.h"
+#include "afx/LoadText.h"
 #include "afx/Menu.h"
 #include "afx/WinApp.h"
-#include "controls/ControlsRes.h"
+#include "controls/ControlsResourceIds.h"
 #include "install/FolderPicker.h"
 #include "install/InstallResourceIds.h"
 #include "install/InstallRules.h"
@@ -43,12 +44,6 @@ VS_FIXEDFILEINFO UninstallerVersion()
     return MakeVersionBlock(ms, ls, ms, ls);
 }
 
-CString LoadText(UINT nID)
-{
-    CString strText;
-    strText.LoadString(nID);
-    return strText;
-}
 } // namespace
 
 CInstallDialog::CInstallDialog(CWnd* pParentWnd)
@@ -116,7 +111,7 @@ void CInstallDialog::SetStandardToolTips()
 void CInstallDialog::AdjustSystemMenu(CMenu* pSystemMenu)
 {
     CInstallBaseDialog::AdjustSystemMenu(pSystemMenu);
-    HICON hIcon = (HICON)::LoadImageA(AfxGetResourceHandle(), MAKEINTRESOURCEA(IDR_APP_ICON), IMAGE_ICON, 0,
+    HICON hIcon = (HICON)::LoadImageA(AfxGetResourceHandle(), MAKEINTRESOURCEA(IDR_MAINFRAME), IMAGE_ICON, 0,
                                       0, LR_DEFAULTSIZE | LR_SHARED);
     if (hIcon != nullptr)
         SendMessage(WM_SETICON, ICON_BIG, (LPARAM)hIcon);

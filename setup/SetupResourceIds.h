@@ -2,7 +2,7 @@
 #define TANZO_SETUP_SETUPRESOURCEIDS_H
 
 // Resources of the installer (res/setup). #defines only: the resource
-// compiler reads this file too. The icon is IDR_APP_ICON (128), the title
+// compiler reads this file too. The icon is IDR_MAINFRAME (128), the title
 // AFX_IDS_APP_TITLE (57344).
 
 #define IDR_CARRIED_CLIENT 129

@@ -1,5 +1,6 @@
 #include "uninstall/UninstallDialog.h"
 
+#include "afx/LoadText.h"
 #include "afx/RegKey.h"
 #include "afx/WinApp.h"
 #include "app/DialogResourceIds.h"
@@ -18,12 +19,6 @@ const char* const kOlderProductKeys[] = {"Software\\Velmar Soft\\Tanzo", "Softwa
 const char kProgramFileName[] = "tanzo.exe";
 const char kUserDataFolder[] = "UserData";
 
-CString LoadText(UINT nID)
-{
-    CString strText;
-    strText.LoadString(nID);
-    return strText;
-}
 } // namespace
 
 CUninstallDialog::CUninstallDialog(CWnd* pParentWnd)

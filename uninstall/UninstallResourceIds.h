@@ -2,7 +2,7 @@
 #define TANZO_UNINSTALL_UNINSTALLRESOURCEIDS_H
 
 // Resources of the uninstaller (res/uninstall). #defines only: the
-// resource compiler reads this file too. The icon is IDR_APP_ICON (128).
+// resource compiler reads this file too. The icon is IDR_MAINFRAME (128).
 
 #define IDD_UNINSTALL 129
 #define IDR_UNINSTALL_HELP 130

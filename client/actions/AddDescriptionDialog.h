@@ -8,8 +8,10 @@
 
 #include "afx/String.h"
 #include "app/TabbedDialog.h"
+#include "client/actions/AddDescriptionResourceIds.h"
 #include "client/actions/DescriptionAdditionSink.h"
 #include "client/actions/TanzoTemplateMenu.h"
+#include "controls/ControlsResourceIds.h"
 
 class CAddDescriptionTextPage;
 class CAddDescriptionPreviewPage;
@@ -23,12 +25,6 @@ public:
         ModeAddToItems = 0,
         ModeAddTemplate = 1,
         ModeEditTemplate = 2
-    };
-    enum : UINT
-    {
-        IDS_NOTHING_ENTERED = 517,
-        IDS_CAPTION_ADD_TEMPLATE = 948,
-        IDS_CAPTION_EDIT_TEMPLATE = 949
     };
     enum
     {

@@ -6,6 +6,7 @@
 
 #include "afx/String.h"
 #include "app/TabbedPage.h"
+#include "client/actions/AddDescriptionResourceIds.h"
 #include "controls/CommEdit.h"
 #include "controls/TempHtmlPreviewBasePage.h"
 
@@ -16,7 +17,6 @@ public:
     enum
     {
         TextByteLimit = 50999,
-        IDS_TITLE = 19400
     };
 
     explicit CAddDescriptionTextPage(CWnd* pParentWnd = nullptr);
@@ -39,11 +39,6 @@ class CAddDescriptionPreviewPage : public CTempHtmlPreviewBasePage
 {
     DECLARE_DYNAMIC(CAddDescriptionPreviewPage)
 public:
-    enum
-    {
-        IDS_TITLE = 19500
-    };
-
     explicit CAddDescriptionPreviewPage(CWnd* pParentWnd = nullptr);
 
     void GetTitle(CString& strTitle) override;

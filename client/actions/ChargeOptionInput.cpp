@@ -1,18 +1,13 @@
 #include "client/actions/ChargeOptionInput.h"
 
 #include "auction/AuctionChargeOption.h"
+#include "client/ListResourceIds.h"
+#include "client/actions/ResubmitResourceIds.h"
 #include "text/CharClass.h"
 #include "text/NumberText.h"
 
 namespace
 {
-enum : UINT
-{
-    IDS_RANGE_AMOUNT = 900,   // %I64d～%I64d
-    IDS_RANGE_NUMBER = 842,   // %1!d!～%2!d!
-    IDS_RANGE_DECIMAL = 1164, // %1!d!.%2!d!～%3!d!.%4!d!
-    IDS_TOO_MANY_DECIMALS = 1165
-};
 
 // A rate as tenths; the error kind when it cannot be one.
 int ReadTenths(const CString& text, int& tenths)
@@ -107,7 +102,7 @@ CString FormatChargeInputError(int nError, LONGLONG nReserveMinimum)
         text.Format(format, (LONGLONG)(nReserveMinimum < 1 ? 1 : nReserveMinimum), MaxReservePrice);
         break;
     case ChargeFeaturedRange:
-        text.FormatMessage(IDS_RANGE_NUMBER, (int)MinFeaturedAmount, (int)MaxFeaturedAmount);
+        text.FormatMessage(IDS_NUMBER_OUT_OF_RANGE, (int)MinFeaturedAmount, (int)MaxFeaturedAmount);
         break;
     case ChargeCpaRange:
         text.FormatMessage(IDS_RANGE_DECIMAL, MinCpaRate / 10, MinCpaRate % 10, MaxCpaRate / 10,

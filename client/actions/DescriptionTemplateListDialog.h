@@ -6,6 +6,7 @@
 // and ordered as in every template list. The caller hands the templates in
 // and takes them back after IDOK.
 
+#include "client/actions/AddDescriptionResourceIds.h"
 #include "client/actions/TanzoTemplateListDialog.h"
 
 class CTanzoDocData;
@@ -17,7 +18,6 @@ public:
     enum
     {
         DefaultColumnWidth = 400,
-        IDS_COLUMN_TITLE = 19100
     };
 
     explicit CDescriptionTemplateListDialog(CWnd* pParentWnd = nullptr);

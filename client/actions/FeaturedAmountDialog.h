@@ -6,19 +6,15 @@
 
 #include "app/BaseDialog.h"
 #include "app/DecorateStatic.h"
+#include "client/ListResourceIds.h"
+#include "client/actions/FeaturedAmountResourceIds.h"
+#include "client/actions/ResubmitResourceIds.h"
 #include "controls/NumberEdit.h"
 
 class CFeaturedAmountDialog : public CBaseDialog
 {
     DECLARE_DYNAMIC(CFeaturedAmountDialog)
 public:
-    enum : UINT
-    {
-        IDS_RANGE_NUMBER = 842, // %1!d!～%2!d!
-        IDS_CONFIRM_AMOUNT = 914,
-        IDS_AMOUNT_TIP = 1430
-    };
-
     explicit CFeaturedAmountDialog(CWnd* pParentWnd = nullptr);
 
     int GetAmount() const { return m_nAmount; }

@@ -1,9 +1,13 @@
 #include "client/actions/FeaturedAmountOperation.h"
 
+#include "afx/MessageBox.h"
 #include "auction/AuctionItem.h"
 #include "auction/OperationPageReaders.h"
+#include "client/TextResourceIds.h"
 #include "client/actions/FeaturedAmountForm.h"
 #include "client/actions/FeaturedAmountPages.h"
+#include "client/actions/FeaturedAmountResourceIds.h"
+#include "client/actions/FeedbackResourceIds.h"
 #include "client/actions/FinalPost.h"
 #include "client/actions/ItemJobRun.h"
 #include "client/actions/PageForm.h"
@@ -14,23 +18,8 @@
 
 namespace
 {
-enum : UINT
-{
-    IDS_SETTING = 846,              // "注目オプションを一日あたり%d円で設定中...(%d/%d)"
-    IDS_POSTING = 847,              //
-    IDS_OPENING_INPUT_PAGE = 848,   //
-    IDS_OPENING_CONFIRMATION = 870, //
-    IDS_REFUSED = 884,              // the service gave no reason
-    IDS_NO_ITEM_ADDRESS = 888,      //
-    IDS_INPUT_FORM_MISSING = 1089,  //
-    IDS_CONFIRM_FORM_MISSING = 1185,
-    IDS_INPUT_FIELDS_MISSING = 1223,
-    IDS_NUMBER_NOT_WRITTEN = 921,
-    IDS_NO_PARAMETERS = 814,
-};
 
 const char kFeaturedPath[] = "/jp/show/featured";
-const UINT kErrorBox = MB_OK | MB_ICONEXCLAMATION;
 } // namespace
 
 CFeaturedAmountOperation::CFeaturedAmountOperation(int nAmount, CHttpComm* pHttpComm, CProgressSink* pSink)
@@ -48,11 +37,6 @@ int CFeaturedAmountOperation::GetOperationType() const
 
 // Each item's outcome is told while the job runs.
 void CFeaturedAmountOperation::ReportResult(BOOL) {}
-
-void CFeaturedAmountOperation::ShowError(UINT nID)
-{
-    GetProgress().ShowMessageId(nID, kErrorBox);
-}
 
 BOOL CFeaturedAmountOperation::Run()
 {
@@ -75,12 +59,12 @@ int CFeaturedAmountOperation::SetItemAmount(AuctionItem* pItem)
     if (pItem == nullptr || pHttp == nullptr)
         return 0;
     CString heading;
-    ShowItemHeading(*this, *pItem, IDS_OPENING_INPUT_PAGE, heading);
+    ShowItemHeading(*this, *pItem, IDS_FEATURED_OPENING_INPUT_PAGE, heading);
 
     CString url;
     if (!pItem->MakeItemURL(GetServiceOrigin(HostAuctions), kFeaturedPath, url))
     {
-        ShowError(IDS_NO_ITEM_ADDRESS);
+        ShowError(IDS_FEATURED_NO_ITEM_ADDRESS);
         return 0;
     }
     if (!Get(url))
@@ -89,7 +73,7 @@ int CFeaturedAmountOperation::SetItemAmount(AuctionItem* pItem)
     CMarkupNode* pForm = FindFeaturedForm(pHttp);
     if (pForm == nullptr)
     {
-        ShowError(IDS_INPUT_FORM_MISSING);
+        ShowError(IDS_FEATURED_INPUT_FORM_MISSING);
         return 0;
     }
     if (!HasFeaturedFields(pForm))
@@ -102,7 +86,7 @@ int CFeaturedAmountOperation::SetItemAmount(AuctionItem* pItem)
         return 0;
     if (!PutFeaturedAmount(input, pForm, m_nAmount))
     {
-        ShowError(IDS_NUMBER_NOT_WRITTEN);
+        ShowError(IDS_NUMBER_CONVERSION);
         return 0;
     }
     CString action;
@@ -111,13 +95,13 @@ int CFeaturedAmountOperation::SetItemAmount(AuctionItem* pItem)
     CString body;
     input.BuildBody(body);
 
-    GetProgress().SetStatusId(IDS_OPENING_CONFIRMATION);
+    GetProgress().SetStatusId(IDS_FEATURED_OPENING_CONFIRMATION);
     if (!Get(action, body))
         return 0;
     pForm = FindFeaturedForm(pHttp);
     if (pForm == nullptr)
     {
-        ShowError(IDS_CONFIRM_FORM_MISSING);
+        ShowError(IDS_FEATURED_CONFIRM_FORM_MISSING);
         return 0;
     }
     CFeaturedAmountForm confirmation(pHttp, CHARSET_EUCJP);
@@ -140,7 +124,7 @@ int CFeaturedAmountOperation::SetItemAmount(AuctionItem* pItem)
     }
 
     CopyFeaturedSubmitValue(confirmation, pForm);
-    GetProgress().SetStatusId(IDS_POSTING);
+    GetProgress().SetStatusId(IDS_FEATURED_POSTING);
     if (!GetAction(pForm, action))
         return 0;
     confirmation.BuildBody(body);
@@ -156,7 +140,7 @@ BOOL CFeaturedAmountOperation::ReadForm(CMarkupNode* pForm, CFeaturedAmountForm&
 {
     if (TakePageForm(GetHttpComm(), pForm, form, nullptr))
         return TRUE;
-    ShowError(IDS_NO_PARAMETERS);
+    ShowError(IDS_JOB_NO_PARAMETERS);
     return FALSE;
 }
 
@@ -166,7 +150,7 @@ BOOL CFeaturedAmountOperation::GetAction(CMarkupNode* pForm, CString& out)
     GetHttpComm()->GetUrl(pageUrl);
     if (GetFormActionUrl(pForm, pageUrl, out))
         return TRUE;
-    ShowError(IDS_NO_PARAMETERS);
+    ShowError(IDS_JOB_NO_PARAMETERS);
     return FALSE;
 }
 

@@ -31,7 +31,6 @@ public:
     int SetItemAmount(AuctionItem* pItem);
 
 private:
-    void ShowError(UINT nID);
     // The form of the current page read into form; FALSE (told) when it
     // has no values.
     BOOL ReadForm(CMarkupNode* pForm, CFeaturedAmountForm& form);

@@ -1,7 +1,10 @@
 #include "client/actions/FeaturedAmountPages.h"
 
+#include "afx/LoadText.h"
+#include "auction/AuctionResourceIds.h"
 #include "client/TanzoOperation.h"
 #include "client/actions/FeaturedAmountForm.h"
+#include "client/actions/FeaturedAmountResourceIds.h"
 #include "text/Colors.h"
 #include "text/HtmlDocument.h"
 #include "text/MbcsString.h"
@@ -12,23 +15,8 @@
 
 namespace
 {
-enum : UINT
-{
-    IDS_YEN = 549,
-    IDS_ROW_SEPARATOR = 1186,     // "："
-    IDS_ONE_DAY = 1187,           // "1日"
-    IDS_AMOUNT = 1188,            // "金額"
-    IDS_ONE_DAY_FULLWIDTH = 1191, // "１日"
-};
 
 const LPCTSTR kFormKeywords[] = {"editfeatured", "config/featured", "config_featured"};
-
-CString LoadText(UINT nID)
-{
-    CString text;
-    text.LoadString(nID);
-    return text;
-}
 
 BOOL Contains(LPCTSTR text, const CString& part)
 {

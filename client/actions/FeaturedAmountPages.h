@@ -3,6 +3,7 @@
 
 #include "afx/String.h"
 #include "afx/wintypes.h"
+#include "client/actions/FeaturedAmountResourceIds.h"
 
 class CFeaturedAmountForm;
 class CHtmlDocument;
@@ -20,11 +21,6 @@ enum
 };
 
 // Results of CheckFeaturedAmountRow: the message that stops the job, or 0.
-enum : UINT
-{
-    IDS_FEATURED_ROW_MISSING = 1189,
-    IDS_FEATURED_ROW_DIFFERS = 1190
-};
 
 // An amount within 20..999.
 int ClampFeaturedAmount(int nAmount);

@@ -1,5 +1,6 @@
 #include "client/actions/FinalPost.h"
 
+#include "afx/MessageBox.h"
 #include "auction/AuctionItem.h"
 #include "client/TanzoOperation.h"
 #include "net/HttpComm.h"
@@ -51,7 +52,7 @@ BOOL SendFinalPost(CTanzoOperation& job, LPCTSTR url, LPCTSTR body, const Auctio
 void ShowFinalPostUnanswered(const CProgressSinkRef& progress, const AuctionItem& item)
 {
     CString message, line;
-    message.LoadString(CTanzoOperation::IDS_MAYBE_FAILED);
+    message.LoadString(IDS_MAYBE_FAILED);
     item.FormatTitleWithID(line, FALSE);
-    progress.ShowMessage(message + "\r\n\r\n" + line, MB_OK | MB_ICONEXCLAMATION);
+    progress.ShowMessage(message + "\r\n\r\n" + line, kErrorBox);
 }

@@ -62,7 +62,7 @@ int CItemFormOperation::ReadListingForm(CAuctionListingForm& form, CString& acti
     pPage->GetUrl(pageUrl);
     if (!CollectFormValues(pFormElement, form) || !GetFormActionUrl(pFormElement, pageUrl, actionUrl))
     {
-        GetProgress().ShowMessageId(IDS_NO_PARAMETERS, MB_OK | MB_ICONEXCLAMATION);
+        ShowError(IDS_JOB_NO_PARAMETERS);
         return ReadFailed;
     }
 
@@ -77,8 +77,8 @@ int CItemFormOperation::ReadListingForm(CAuctionListingForm& form, CString& acti
     if (IsTanzoAuctionItem(pItem))
     {
         const TanzoAuctionItem* pClientItem = static_cast<const TanzoAuctionItem*>(pItem);
-        if (!pClientItem->WriteEditsToListingForm(form, bNewStyle,
-                                                  (m_dwOptionBits & COptionSettings::OptionWarnCashOnDelivery) != 0))
+        if (!pClientItem->WriteEditsToListingForm(
+                form, bNewStyle, (m_dwOptionBits & COptionSettings::OptionWarnCashOnDelivery) != 0))
             return ReadFailed;
         bWritten = bWritten || pClientItem->GetEditFlags() != 0;
     }
@@ -130,7 +130,7 @@ void CItemFormOperation::ReportFailure(UINT nID)
     if (GetErrorMessage(error))
         ReportServerError(error);
     else
-        GetProgress().ShowMessageId(nID, MB_OK | MB_ICONEXCLAMATION);
+        ShowError(nID);
 }
 
 void CItemFormOperation::AppendDiagnostics(CString& text)

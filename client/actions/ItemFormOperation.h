@@ -5,6 +5,7 @@
 #include "afx/String.h"
 #include "afx/wintypes.h"
 #include "client/TanzoOperation.h"
+#include "client/actions/FeedbackResourceIds.h"
 #include "text/BitFlags.h"
 
 class CAuctionListingForm;
@@ -37,10 +38,6 @@ public:
     enum : DWORD
     {
         formNewStyle = 0x1 // the form carries the shipping-service inputs
-    };
-    enum
-    {
-        IDS_NO_PARAMETERS = 814,
     };
 
     // pSettings: the listing settings the job writes into each form, the

@@ -3,19 +3,13 @@
 
 #include "afx/Collections.h"
 #include "afx/wintypes.h"
+#include "client/actions/ResubmitResourceIds.h"
 
 class CHtmlDocument;
 
 // What an item page tells of its shipping when the listing form leaves it
 // open: the method cells, whether the buyer pays on arrival, and whether
 // the only method is the discontinued box service.
-
-enum
-{
-    IDS_SHIP_ON_ARRIVAL_SHORT = 1247, // "着払"
-    IDS_SHIP_HACOBOON = 1248,         // "はこBOON"
-    IDS_SHIP_ON_ARRIVAL = 1250        // "着払い"
-};
 
 // The "td" cells of property "DeliveryMethod" inside the page's
 // "decInfoTable" blocks, else anywhere on the page; TRUE when any.

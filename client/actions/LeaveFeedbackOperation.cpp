@@ -3,6 +3,7 @@
 #include <memory>
 
 #include "afx/Collections.h"
+#include "afx/LoadText.h"
 #include "client/TanzoAuctionItem.h"
 #include "client/actions/FeedbackPages.h"
 #include "client/actions/FeedbackResourceIds.h"
@@ -16,13 +17,6 @@
 
 namespace
 {
-CString LoadText(UINT nID)
-{
-    CString text;
-    text.LoadString(nID);
-    return text;
-}
-
 BOOL ItemHasSeveralWinners(const AuctionItem* pItem)
 {
     return IsTanzoAuctionItem(pItem) && pItem->HasSeveralWinners();
@@ -84,7 +78,7 @@ BOOL CLeaveFeedbackOperation::LeaveFeedbackForBuyers(AuctionItem* pItem)
         const CString partner = buyer.GetName();
         if (bSeveral && partner.IsEmpty())
         {
-            ShowError(IDS_FEEDBACK_NO_PARTNER_ID);
+            ShowPlainError(IDS_FEEDBACK_NO_PARTNER_ID);
             return FALSE;
         }
         const BOOL bShare = bSeveral && (pos != nullptr || !links.IsEmpty());
@@ -113,7 +107,7 @@ BOOL CLeaveFeedbackOperation::LeaveFeedback(AuctionItem* pItem, LPCTSTR partner,
         return FALSE;
     if (IsForbidden(pItem, partner))
     {
-        ShowError(IDS_FEEDBACK_FORBIDDEN);
+        ShowPlainError(IDS_FEEDBACK_FORBIDDEN);
         return FALSE;
     }
     CString line;
@@ -151,7 +145,7 @@ BOOL CLeaveFeedbackOperation::OpenFeedbackPage(AuctionItem* pItem, LPCTSTR partn
     }
     if (link.IsEmpty())
     {
-        ShowError(IDS_FEEDBACK_NO_LINK);
+        ShowPlainError(IDS_FEEDBACK_NO_LINK);
         return FALSE;
     }
     GetProgress().SetStatusId(IDS_FEEDBACK_OPENING_INPUT);
@@ -164,7 +158,7 @@ BOOL CLeaveFeedbackOperation::PostInputForm(AuctionItem* pItem)
     CMarkupNode* pForm = FindFeedbackInputForm(pHttp);
     if (pForm == nullptr)
     {
-        ShowError(pItem->IsEnded() ? IDS_FEEDBACK_NO_INPUT_FORM : IDS_FEEDBACK_NOT_ENDED);
+        ShowPlainError(pItem->IsEnded() ? IDS_FEEDBACK_NO_INPUT_FORM : IDS_FEEDBACK_NOT_ENDED);
         return FALSE;
     }
     CStringList fields;
@@ -172,14 +166,14 @@ BOOL CLeaveFeedbackOperation::PostInputForm(AuctionItem* pItem)
     fields.AddTail("formComment");
     if (!FormHasFields(pForm, fields))
     {
-        ShowError(IDS_FEEDBACK_NO_FORM_FIELDS);
+        ShowPlainError(IDS_FEEDBACK_NO_FORM_FIELDS);
         return FALSE;
     }
     CLeaveFeedbackForm form(pHttp, pHttp->GetCharset());
     CString action;
     if (!TakePageForm(pHttp, pForm, form, &action))
     {
-        ShowError(IDS_JOB_NO_PARAMETERS);
+        ShowPlainError(IDS_JOB_NO_PARAMETERS);
         return FALSE;
     }
     form.SetRating(m_nRating);
@@ -196,14 +190,14 @@ BOOL CLeaveFeedbackOperation::PostConfirmation(AuctionItem* pItem)
     CMarkupNode* pForm = FindFeedbackConfirmForm(pHttp);
     if (pForm == nullptr)
     {
-        ShowError(IDS_FEEDBACK_NO_CONFIRMATION_FORM);
+        ShowPlainError(IDS_FEEDBACK_NO_CONFIRMATION_FORM);
         return FALSE;
     }
     CLeaveFeedbackForm form(pHttp, pHttp->GetCharset());
     CString action;
     if (!TakePageForm(pHttp, pForm, form, &action))
     {
-        ShowError(IDS_JOB_NO_PARAMETERS);
+        ShowPlainError(IDS_JOB_NO_PARAMETERS);
         return FALSE;
     }
     const CString target = form.GetAt(CLeaveFeedbackForm::FieldTarget);
@@ -261,7 +255,7 @@ void CLeaveFeedbackOperation::MarkRated(AuctionItem* pItem, LPCTSTR partner)
         m_bStored = TRUE;
 }
 
-void CLeaveFeedbackOperation::ShowError(UINT nID)
+void CLeaveFeedbackOperation::ShowPlainError(UINT nID)
 {
     GetProgress().ShowMessageId(nID, MB_OK);
 }

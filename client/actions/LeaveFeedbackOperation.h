@@ -42,7 +42,9 @@ private:
     BOOL PostInputForm(AuctionItem* pItem);
     BOOL PostConfirmation(AuctionItem* pItem);
     void MarkRated(AuctionItem* pItem, LPCTSTR partner);
-    void ShowError(UINT nID);
+    // The feedback job tells its failures in a plain box, without the
+    // error icon of the other jobs.
+    void ShowPlainError(UINT nID);
 
     BOOL m_bAsSeller;
     int m_nRating;

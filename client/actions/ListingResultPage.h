@@ -3,18 +3,13 @@
 
 #include "afx/String.h"
 #include "afx/wintypes.h"
+#include "client/actions/ResubmitResourceIds.h"
 
 class CHtmlDocument;
 
 // What the service answers a listing form with: its error text, where the
 // form was wrong, whether the completion page shows the title that was
 // sent, and what a failed final post tells the user to check.
-
-enum
-{
-    IDS_SUBMIT_DIAGNOSTICS = 1162, // %1 address, %2 sent charset, %3 page charset
-    IDS_TITLE_GARBLED = 1163       // %1 the completion page's title
-};
 
 // The service's error text: the error box (with the labels of the marked
 // fields when it speaks of wrong or missing entries), the alert box's

@@ -4,6 +4,7 @@
 #include <functional>
 
 #include "afx/wintypes.h"
+#include "client/actions/ResubmitResourceIds.h"
 
 class CSubmitPayNormalSettings;
 class CSubmitPostSettings;
@@ -12,12 +13,6 @@ class CSubmitPostSettings;
 // listing in one section each. The detailed re-listing pages take them
 // over once: a page whose own section never took them copies them when
 // the older section was ever used.
-
-enum
-{
-    IDD_OLDER_PAY_SETTINGS = 147,
-    IDD_OLDER_POST_SETTINGS = 148
-};
 
 // Runs copy when the page's "InheritRegVal" is 0 and the older section's
 // "PermanentStateVal" has the value 1; then marks the page's section, so

@@ -1,6 +1,7 @@
 #include "client/actions/RemoveFromListOperation.h"
 
 #include "afx/Collections.h"
+#include "afx/LoadText.h"
 #include "auction/AuctionItem.h"
 #include "client/TanzoDocData.h"
 #include "client/actions/AuctionListForm.h"
@@ -17,12 +18,6 @@ namespace
 const TCHAR kRemoveBidPath[] = "config/removebid";
 const TCHAR kRemoveClosedPath[] = "config/removeclosed";
 
-CString LoadText(UINT nID)
-{
-    CString text;
-    text.LoadString(nID);
-    return text;
-}
 } // namespace
 
 CRemoveFromListOperation::CRemoveFromListOperation(LPCTSTR listUrl, int nRemovalKind, CHttpComm* pHttpComm,

@@ -8,16 +8,12 @@
 #include "app/DecorateStatic.h"
 #include "app/TabbedDialog.h"
 #include "auction/AuctionChargeOption.h"
+#include "client/actions/ResubmitResourceIds.h"
 
 class CResubmitChargeOptionDialog : public CTabbedDialog
 {
     DECLARE_DYNAMIC(CResubmitChargeOptionDialog)
 public:
-    enum : UINT
-    {
-        IDS_CAPTION_SEVERAL = 936
-    };
-
     explicit CResubmitChargeOptionDialog(CWnd* pParentWnd = nullptr);
 
     CAuctionChargeOption& GetOptions() { return m_options; }

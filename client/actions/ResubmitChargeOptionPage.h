@@ -6,17 +6,12 @@
 // options of its dialog and refuses values out of their ranges.
 
 #include "auction/AuctionChargeOptionPage.h"
+#include "client/actions/ResubmitResourceIds.h"
 
 class CResubmitChargeOptionPage : public CAuctionChargeOptionPage
 {
     DECLARE_DYNAMIC(CResubmitChargeOptionPage)
 public:
-    enum : UINT
-    {
-        IDS_TITLE = 934,
-        IDS_FIRST_GIFT_ICON = 1950
-    };
-
     explicit CResubmitChargeOptionPage(CWnd* pParentWnd = nullptr);
 
     void GetTitle(CString& strTitle) override;

@@ -16,6 +16,7 @@
 #include "client/ListCommandRules.h"
 #include "client/TanzoListParent.h"
 #include "client/TanzoResubmitConfirmListCtrl.h"
+#include "client/actions/ResubmitResourceIds.h"
 
 class CTanzoAItemBaseListCtrl;
 class TanzoAuctionItem;
@@ -32,11 +33,6 @@ public:
         StatusTimer = 8450,
         StatusTimedMs = 8000,
         NoSortKind = 15
-    };
-    enum : UINT
-    {
-        IDS_ITEM_COUNT = 860,       // "再出品数：%d"
-        IDS_ASK_PAID_OPTIONS = 935, // "有料オプションが設定されています。よろしいですか？"
     };
 
     explicit CResubmitConfirmDialog(int nListKind, CWnd* pParentWnd = nullptr);

@@ -1,16 +1,11 @@
 #include "client/actions/ResubmitConfirmRules.h"
 
+#include "app/DialogResourceIds.h"
 #include "auction/AuctionChargeOption.h"
 #include "client/TanzoAuctionItem.h"
+#include "client/TargetListResourceIds.h"
+#include "client/actions/ResubmitResourceIds.h"
 #include "text/NumberText.h"
-
-namespace
-{
-enum : UINT
-{
-    IDS_BUY_NOW_BELOW_START = 1084 // %s item, %s start price, %s buy-now price
-};
-} // namespace
 
 BOOL IsConfirmCommandEnabled(UINT nID, int nRows, int nSelected, int nSelectedRow)
 {
@@ -20,8 +15,8 @@ BOOL IsConfirmCommandEnabled(UINT nID, int nRows, int nSelected, int nSelectedRo
     case IDC_CONFIRM_CHARGE:
     case ID_CONFIRM_EDIT:
     case ID_CONFIRM_CHARGE:
-    case ID_CONFIRM_COPY_LINK:
-    case ID_CONFIRM_OPEN_LINK:
+    case ID_LINK_COPY:
+    case ID_LINK_OPEN:
         return nSelected > 0;
     case IDC_CONFIRM_UP:
     case ID_CONFIRM_UP:
@@ -58,7 +53,7 @@ BOOL IsBuyNowBelowStart(const TanzoAuctionItem& item, CString& message)
     item.FormatTitleWithID(title, FALSE);
     FormatAmountWithUnit(item.GetStartPrice(), start);
     FormatAmountWithUnit(item.GetBuyNowPrice(), buyNow);
-    format.LoadString(IDS_BUY_NOW_BELOW_START);
+    format.LoadString(IDS_BUY_NOW_BELOW_START_ITEM);
     message.Format(format, (LPCTSTR)title, (LPCTSTR)start, (LPCTSTR)buyNow);
     return TRUE;
 }

@@ -9,6 +9,7 @@
 #include "auction/AuctionSubmitSettingMarkdownBasePage.h"
 #include "auction/AuctionSubmitSettingReturnPolicyBasePage.h"
 #include "client/actions/ResubmitDetailPageAddOn.h"
+#include "client/actions/ResubmitDetailResourceIds.h"
 #include "client/actions/ResubmitSettingBasicPage.h"
 
 // The tab title of a sub-page: its listing kind.
@@ -65,12 +66,6 @@ class CResubmitDetailSettingMarkdownPage : public CAuctionSubmitSettingMarkdownB
 {
     DECLARE_DYNAMIC(CResubmitDetailSettingMarkdownPage)
 public:
-    enum : UINT
-    {
-        IDS_MARKDOWN_WITHOUT_RESUBMIT = 1096,
-        IDS_CONFIRM_MARKDOWN = 1097
-    };
-
     explicit CResubmitDetailSettingMarkdownPage(CWnd* pParentWnd);
 
     void GetTitle(CString& strTitle) override;

@@ -9,6 +9,7 @@
 #include "auction/AuctionSubmitSettingPayNormalSubmitBasePage.h"
 #include "auction/PayMethodEntryDialog.h"
 #include "client/actions/ResubmitDetailPageAddOn.h"
+#include "client/actions/ResubmitDetailResourceIds.h"
 
 class CResubmitDetailSettingPayPage : public CAuctionSubmitSettingPayNormalSubmitBasePage,
                                       public CResubmitDetailContainerAddOn
@@ -21,14 +22,6 @@ public:
         ErrorNormalListing = 16,
         ErrorEasyTrading = 17,
         ErrorServiceSettle = 18
-    };
-    enum : UINT
-    {
-        IDS_NO_PAYMENT = 864,
-        IDS_NO_NORMAL_PAYMENT = 1172,
-        IDS_NO_EASY_TRADING_PAYMENT = 1173,
-        IDS_CONFIRM_UNOPENED = 1100,
-        IDS_SERVICE_SETTLE_OFF = 1243
     };
 
     // Takes over an older release's settings once.

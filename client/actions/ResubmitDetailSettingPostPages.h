@@ -6,16 +6,13 @@
 
 #include "auction/AuctionSubmitSettingPostBasePage.h"
 #include "client/actions/ResubmitDetailPageAddOn.h"
+#include "client/actions/ResubmitDetailResourceIds.h"
 
 class CResubmitDetailSettingPostPage : public CAuctionSubmitSettingPostBasePage,
                                        public CResubmitDetailContainerAddOn
 {
     DECLARE_DYNAMIC(CResubmitDetailSettingPostPage)
 public:
-    enum : UINT
-    {
-        IDS_CONFIRM_UNOPENED = 1101
-    };
     // The prefectures and, last, abroad: 48 places.
     static const UINT kLocations[];
 

@@ -16,7 +16,9 @@
 #include "auction/ItemConditionDialog.h"
 #include "auction/ShipSizeWeightDialog.h"
 #include "client/TanzoAuctionItem.h"
+#include "client/actions/ResubmitItemEditResourceIds.h"
 #include "controls/CommEdit.h"
+#include "controls/ControlsResourceIds.h"
 #include "text/BitFlags.h"
 
 class CResubmitOperation;
@@ -72,12 +74,6 @@ public:
     {
         TitleBytes = 130,
         TimerFetchTitle = 0x2104
-    };
-    enum : UINT
-    {
-        IDS_EMPTY_INPUT = 517,
-        IDS_TITLE_FORBIDDEN = 908,
-        IDS_TITLE_HALF_KANA = 1076
     };
 
     explicit CResubmitEditTitleDialog(CWnd* pParentWnd = nullptr);
@@ -159,11 +155,6 @@ class CResubmitEditQuantityDialog : public CBaseDialog
 {
     DECLARE_DYNAMIC(CResubmitEditQuantityDialog)
 public:
-    enum : UINT
-    {
-        IDS_QUANTITY_TIP = 1437
-    };
-
     explicit CResubmitEditQuantityDialog(CWnd* pParentWnd = nullptr);
 
     void SetQuantity(int nQuantity) { m_nQuantity = nQuantity; }

@@ -18,6 +18,7 @@
 #include "auction/AuctionShipMethods.h"
 #include "auction/ShipServiceControlGroup.h"
 #include "client/TanzoAuctionItem.h"
+#include "client/actions/ResubmitItemEditRules.h"
 #include "controls/CommComboBox.h"
 #include "controls/CommEdit.h"
 #include "controls/NumberEdit.h"
@@ -210,7 +211,7 @@ protected:
     int m_nMode;
     BOOL m_bOfferFollowing = TRUE;
     CAuctionShipMethods m_methods;
-    int m_nListingKind = 0;
+    int m_nListingKind = ShipListingUnset;
     CBitFlags m_flags;
     std::unique_ptr<TanzoAuctionItem> m_pSource;
 

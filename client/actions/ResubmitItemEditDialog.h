@@ -10,6 +10,8 @@
 #include "app/BaseDialog.h"
 #include "app/DecorateStatic.h"
 #include "client/TanzoAuctionItem.h"
+#include "client/actions/ResubmitItemEditResourceIds.h"
+#include "client/actions/ResubmitItemEditRules.h"
 #include "controls/CommEdit.h"
 #include "controls/NumberEdit.h"
 
@@ -17,12 +19,6 @@ class CResubmitItemEditDialog : public CBaseDialog
 {
     DECLARE_DYNAMIC(CResubmitItemEditDialog)
 public:
-    enum : UINT
-    {
-        IDS_CAPTION_SEVERAL = 902,
-        IDS_TITLE_SEVERAL = 903
-    };
-
     explicit CResubmitItemEditDialog(CWnd* pParentWnd = nullptr);
     ~CResubmitItemEditDialog() override;
 
@@ -64,7 +60,7 @@ protected:
     BOOL m_bMulti = FALSE;
     TanzoAuctionItem m_result;
     TanzoAuctionItem m_working;
-    int m_nShipListingKind = 0;
+    int m_nShipListingKind = ShipListingUnset;
     CCommEdit m_title;
     CNumberEdit m_startPrice;
     CDecorateStatic m_condition;

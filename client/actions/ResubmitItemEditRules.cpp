@@ -6,50 +6,17 @@
 #include "auction/ItemCondition.h"
 #include "auction/SelectValue.h"
 #include "client/TanzoAuctionItem.h"
+#include "client/TextResourceIds.h"
 #include "client/actions/ChargeOptionInput.h"
 #include "client/actions/ItemConditionNames.h"
+#include "client/actions/ResubmitItemEditResourceIds.h"
+#include "client/actions/ResubmitResourceIds.h"
+#include "controls/ControlsResourceIds.h"
 #include "text/CharClass.h"
 #include "text/NumberText.h"
 
 namespace
 {
-enum : UINT
-{
-    IDS_EMPTY_INPUT = 517,
-    IDS_RANGE_AMOUNT = 900,
-    IDS_START_ABOVE_BUY_NOW = 901,
-    IDS_SIZE_UP_TO = 1044,
-    IDS_SIZE_OVER = 1045,
-    IDS_WEIGHT_UP_TO = 1046,
-    IDS_WEIGHT_OVER = 1047,
-    IDS_LINK_WIDE_CHARS = 478,
-    IDS_LINK_EMPTY = 1050,
-    IDS_LINK_NOT_ABSOLUTE = 1051,
-    IDS_SHIP_SEPARATOR = 1055,
-    IDS_SHIP_FORMAT = 1056,
-    IDS_SHIP_LINK_FORMAT = 1057,
-    IDS_CONDITION_WITH_COMMENT = 1058,
-    IDS_SALES_MODE_AUCTION = 1079,
-    IDS_START_PRICE_LABEL = 1082,
-    IDS_FIXED_PRICE_LABEL = 1083,
-    IDS_NO_BUY_NOW = 1085,
-    IDS_NO_SHIPPING = 1086,
-    IDS_NO_SIZE_WEIGHT = 1087,
-    IDS_SHIP_REGIONAL_ORDINARY = 1209,
-    IDS_SHIP_SERVICE_ORDINARY = 1208,
-    IDS_SHIP_REGION_WORD = 1215,
-    IDS_SHIP_CAPTION = 1216,
-    IDS_SHIP_CAPTION_KIND = 1217,
-    IDS_SHIP_KIND_NORMAL = 1218,
-    IDS_SHIP_KIND_EASY = 1219,
-    IDS_NO_REGION_FEE = 1221,
-    IDS_SHIP_ARRIVAL_WORD = 1305,
-    IDS_CONDITION_GOING_WITH_COMMENT = 1324,
-    IDS_CONDITION_GOING = 1325,
-    IDS_COMMENT_GOING = 1326,
-    IDS_TITLE_TIP_EVEN = 1515,
-    IDS_TITLE_TIP_ODD = 1516
-};
 
 // Titles the status list shows in full are no longer than this.
 const int kListTitleBytes = 53;
@@ -285,26 +252,26 @@ int ClampEditQuantity(int quantity)
 void FormatShipDialogCaption(int listingKind, CString& out)
 {
     out.LoadString(IDS_SHIP_CAPTION);
-    if (listingKind != 1 && listingKind != 2)
+    if (listingKind != ShipListingNormal && listingKind != ShipListingEasyTransaction)
         return;
     CString format;
     CString kind;
     format.LoadString(IDS_SHIP_CAPTION_KIND);
-    kind.LoadString(listingKind == 1 ? IDS_SHIP_KIND_NORMAL : IDS_SHIP_KIND_EASY);
+    kind.LoadString(listingKind == ShipListingNormal ? IDS_SHIP_KIND_NORMAL : IDS_SHIP_KIND_EASY);
     const CString caption = out;
     out.Format(format, (LPCTSTR)caption, (LPCTSTR)kind);
 }
 
 UINT CheckGeneralMethodsForKind(int listingKind, const CAuctionShipMethods& shipping)
 {
-    return listingKind == 1 && shipping.HasMethodOfFeeType(CShipMethod::FeeRegional)
+    return listingKind == ShipListingNormal && shipping.HasMethodOfFeeType(CShipMethod::FeeRegional)
                ? (UINT)IDS_SHIP_REGIONAL_ORDINARY
                : 0u;
 }
 
 UINT CheckServicesForKind(int listingKind, const CAuctionShipMethods& shipping)
 {
-    return listingKind == 1 && shipping.TestShipFlags(CAuctionShipping::ShipAllFlags)
+    return listingKind == ShipListingNormal && shipping.TestShipFlags(CAuctionShipping::ShipAllFlags)
                ? (UINT)IDS_SHIP_SERVICE_ORDINARY
                : 0u;
 }
@@ -338,7 +305,7 @@ UINT CheckShipMethodEntry(const ShipMethodEntryInput& input, LONGLONG& fee, LONG
     if (input.name.IsEmpty())
     {
         focus = ShipEntryFocusName;
-        return IDS_EMPTY_INPUT;
+        return IDS_NOTHING_ENTERED;
     }
     const int feeType = input.feeType;
     if (feeType == CShipMethod::FeeOne || feeType == CShipMethod::FeeRegional)

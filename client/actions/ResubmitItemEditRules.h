@@ -76,8 +76,15 @@ UINT GetConditionQuestion(const CItemCondition& condition, CString& question);
 // The quantity the spin control starts at.
 int ClampEditQuantity(int quantity);
 
-// The shipping dialog's caption for a listing kind (0 unset, 1 normal,
-// 2 easy-transaction).
+// The listing kind a shipping dialog checks its methods for.
+enum ShipListingKind
+{
+    ShipListingUnset = 0,
+    ShipListingNormal = 1,
+    ShipListingEasyTransaction = 2
+};
+
+// The shipping dialog's caption for a listing kind.
 void FormatShipDialogCaption(int listingKind, CString& out);
 
 // Shipping a normal listing cannot carry: 1209 with regional fees on the

@@ -1,5 +1,7 @@
 #include "client/actions/ResubmitOperation.h"
 
+#include "afx/LoadText.h"
+#include "afx/MessageBox.h"
 #include "auction/AuctionItem.h"
 #include "auction/AuctionListingForm.h"
 #include "auction/AuctionShipMethods.h"
@@ -12,6 +14,7 @@
 #include "client/actions/ListingResultPage.h"
 #include "client/actions/PageForm.h"
 #include "client/actions/ResubmitPrompt.h"
+#include "client/actions/ResubmitResourceIds.h"
 #include "net/HttpComm.h"
 #include "net/ServiceHosts.h"
 #include "text/Charset.h"
@@ -20,32 +23,6 @@
 
 namespace
 {
-enum : UINT
-{
-    IDS_OPENING_INPUT_PAGE = 839,   //
-    IDS_OPENING_CONFIRMATION = 840, //
-    IDS_SUBMITTING = 841,           //
-    IDS_NO_ITEM_ADDRESS = 887,      //
-    IDS_FETCHING_DESCRIPTION = 917,
-    IDS_SUBMIT_BUTTON_TEXT = 989, // "出品する"
-    IDS_SUCCESS_TEXT = 1012,      // "出品：完了"
-    IDS_SUCCESS_TEXT_ASCII = 1013,
-    IDS_RETRY_REASON = 1193, // "（%s）"
-    IDS_CONFIRMATION_FORM_MISSING = 1194,
-    IDS_FINAL_ADDRESS_MISSING = 1197,
-    IDS_FETCHING_SHIP_METHODS = 1199,
-    IDS_SELLER_INFO_MISSING = 1236, // %1 the user ID
-    IDS_SELLER_INFO_LINK = 1237,
-    IDS_NO_SHIP_METHOD = 1238,
-    IDS_SHIP_METHODS_AGAIN = 1239,
-    IDS_SWITCH_FAILED = 1240,
-    IDS_SWITCHING = 1241,
-    IDS_FETCHING_TITLE = 1242,
-    IDS_READING_ITEM_PAGE = 1245,
-    IDS_ITEM_PAGE_UNREADABLE = 1246,
-    IDS_CONDITION_AGAIN = 1322, // %1 the condition's name
-    IDS_NO_CONDITION = 1323,
-};
 
 const char kResubmitPath[] = "/jp/show/resubmit";
 const char kSellerInfoPath[] = "/setting/user/initialedit";
@@ -62,15 +39,6 @@ const char kShipMethodsAgain[] = "配送方法を設定し直しています...\
 const char kShipNameSeparator[] = "、";
 const int kShipNamesBytes = 60;
 const DWORD kTimedOut = 12002; // ERROR_INTERNET_TIMEOUT
-const UINT kErrorBox = MB_OK | MB_ICONEXCLAMATION;
-const UINT kInfoBox = MB_OK | MB_ICONINFORMATION;
-
-CString LoadText(UINT nID)
-{
-    CString text;
-    text.LoadString(nID);
-    return text;
-}
 
 // The fields of the shipping services in the form.
 const int kServiceFields[] = {LF_HB_SHIP,     LF_HB_MINI_SHIP,  LF_NEKOPOSU_SHIP, LF_TAQBIN_COMPACT_SHIP,
@@ -171,16 +139,6 @@ CResubmitPrompt& CResubmitOperation::Prompt()
     return m_pPrompt != nullptr ? *m_pPrompt : asksNothing;
 }
 
-void CResubmitOperation::ShowError(LPCTSTR text)
-{
-    GetProgress().ShowMessage(text, kErrorBox);
-}
-
-void CResubmitOperation::ShowErrorId(UINT nID)
-{
-    GetProgress().ShowMessageId(nID, kErrorBox);
-}
-
 BOOL CResubmitOperation::Run()
 {
     m_itemState.Clear();
@@ -268,12 +226,12 @@ CResubmitOperation::RoadStep CResubmitOperation::RunRoad(AuctionItem* pItem, CSt
     CString heading;
     pItem->FormatTitleWithID(heading, FALSE);
     GetProgress().SetSubStatus(heading);
-    GetProgress().SetStatusId(bSwitching ? IDS_SWITCHING : IDS_OPENING_INPUT_PAGE);
+    GetProgress().SetStatusId(bSwitching ? IDS_SWITCHING : IDS_RESUBMIT_OPENING_INPUT_PAGE);
 
     CString url;
     if (!BuildItemUrl(*pItem, url))
     {
-        ShowErrorId(IDS_NO_ITEM_ADDRESS);
+        ShowError(IDS_RESUBMIT_NO_ITEM_ADDRESS);
         return StepFailed;
     }
     if (bSwitching)
@@ -301,7 +259,8 @@ CResubmitOperation::RoadStep CResubmitOperation::RunRoad(AuctionItem* pItem, CSt
     case ReadNoForm:
     {
         BOOL bServerText = FALSE;
-        FormatFailure(m_nRetryCount <= 0 ? IDS_INPUT_FORM_MISSING : IDS_INPUT_FORM_GONE, reason, bServerText);
+        FormatFailure(m_nRetryCount <= 0 ? IDS_RESUBMIT_INPUT_FORM_MISSING : IDS_INPUT_FORM_GONE, reason,
+                      bServerText);
         return StepRetry;
     }
     default:
@@ -350,7 +309,7 @@ CResubmitOperation::RoadStep CResubmitOperation::OpenOldForm(CString& reason)
     pHttp->GetUrl(pageUrl);
     if (QueryParameterIs(pageUrl, "select", "non_premium"))
     {
-        ShowError(kNonPremium);
+        ShowErrorText(kNonPremium);
         return StepFailed;
     }
     if (QueryParameterIs(pageUrl, "select", "old"))
@@ -363,7 +322,7 @@ CResubmitOperation::RoadStep CResubmitOperation::OpenOldForm(CString& reason)
     }
     if (FindListingFormElement(pHttp) != nullptr)
     {
-        ShowError(kOldFormLinkMissing);
+        ShowErrorText(kOldFormLinkMissing);
         return StepFailed;
     }
     reason = kOldFormLinkMissing;
@@ -391,7 +350,7 @@ CResubmitOperation::RoadStep CResubmitOperation::CheckDialog(BOOL bNewStyle)
         // Switched once already: the service refuses the new way too.
         if (m_itemState.TestAny(StateSwitching))
         {
-            ShowErrorId(IDS_SWITCH_FAILED);
+            ShowError(IDS_EASY_TRADING_SWITCH_FAILED);
             return StepFailed;
         }
         if (!IsEditMode())
@@ -410,7 +369,7 @@ BOOL CResubmitOperation::FixSwitchedShipping(CAuctionListingForm& form)
 {
     if (!IsNewStyleForm())
     {
-        ShowErrorId(IDS_SWITCH_FAILED);
+        ShowError(IDS_EASY_TRADING_SWITCH_FAILED);
         return FALSE;
     }
     CAuctionShipMethods methods;
@@ -419,7 +378,7 @@ BOOL CResubmitOperation::FixSwitchedShipping(CAuctionListingForm& form)
     DWORD dwInput = CheckForEasyTransaction(methods, nProblem);
     if (nProblem != ShipCheckOk)
     {
-        ShowErrorId(nProblem == ShipCheckNothing ? IDS_NO_SHIP_METHOD : IDS_SHIP_METHODS_AGAIN);
+        ShowError(nProblem == ShipCheckNothing ? IDS_NO_SHIP_METHOD : IDS_SHIP_METHODS_AGAIN);
         if (m_pFollowingShipMethods != nullptr)
         {
             CString notice;
@@ -482,7 +441,7 @@ BOOL CResubmitOperation::CompleteShipping(AuctionItem* pItem, CAuctionListingFor
                 return FALSE;
             if (cells.IsEmpty())
             {
-                ShowErrorId(IDS_ITEM_PAGE_UNREADABLE);
+                ShowError(IDS_ITEM_PAGE_UNREADABLE);
                 return FALSE;
             }
             bOnArrival = HasCashOnDeliveryRow(cells);
@@ -517,7 +476,7 @@ BOOL CResubmitOperation::CompleteCondition(CAuctionListingForm& form)
     }
     else
     {
-        ShowErrorId(IDS_NO_CONDITION);
+        ShowError(IDS_NO_CONDITION);
         BOOL bForFollowing = FALSE;
         const BOOL bOffer = m_nItemCount > 1 && !m_itemState.TestAny(StateLastItem);
         if (!Prompt().EditItemCondition(condition, bOffer, bForFollowing))
@@ -536,7 +495,7 @@ CResubmitOperation::RoadStep CResubmitOperation::PostItem(AuctionItem* pItem, CA
                                                           LPCTSTR actionUrl, CString& reason)
 {
     CHttpComm* pHttp = GetHttpComm();
-    GetProgress().SetStatusId(IDS_OPENING_CONFIRMATION);
+    GetProgress().SetStatusId(IDS_RESUBMIT_OPENING_CONFIRMATION);
     CString body;
     form.BuildBody(body);
     if (!Get(actionUrl, body))
@@ -564,7 +523,7 @@ CResubmitOperation::RoadStep CResubmitOperation::PostItem(AuctionItem* pItem, CA
     form.Reset();
     if (!TakePageForm(pHttp, pConfirm, form, nullptr))
     {
-        ReportFailure(IDS_NO_PARAMETERS);
+        ReportFailure(IDS_JOB_NO_PARAMETERS);
         return StepFailed;
     }
 
@@ -574,7 +533,7 @@ CResubmitOperation::RoadStep CResubmitOperation::PostItem(AuctionItem* pItem, CA
     if (!FindButtonOnclickUrl(pHttp, buttonUrl, "auc_preview_submit", "btnPreviewSubmit",
                               IDS_SUBMIT_BUTTON_TEXT, &onclick))
     {
-        ReportFailure(IDS_FINAL_ADDRESS_MISSING);
+        ReportFailure(IDS_RESUBMIT_FINAL_ADDRESS_MISSING);
         return StepFailed;
     }
     CString pageUrl;
@@ -614,7 +573,7 @@ BOOL CResubmitOperation::TakeRetry(const CString& reason)
     if (m_nRetryCount > 0)
     {
         if (!reason.IsEmpty())
-            ShowError(reason);
+            ShowErrorText(reason);
         return FALSE;
     }
     if (!reason.IsEmpty())

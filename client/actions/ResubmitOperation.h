@@ -5,6 +5,7 @@
 
 #include "auction/ItemCondition.h"
 #include "client/actions/ItemFormOperation.h"
+#include "client/actions/ResubmitResourceIds.h"
 
 class CAuctionListingForm;
 class CAuctionShipMethods;
@@ -35,13 +36,6 @@ public:
         StateSwitching = 0x20000,    // to the easy-transaction listing
         StateHacoboonOnly = 0x40000, // the item's only method is the box service
         StatePerItem = 0xFFFF0000    // the bits that live for one item
-    };
-    enum : UINT
-    {
-        IDS_RESUBMITTING = 836, // "再出品中...(%d/%d)"
-        IDS_INPUT_FORM_MISSING = 886,
-        IDS_RETRY_HEADING = 1192,
-        IDS_INPUT_FORM_GONE = 1196,
     };
     enum
     {
@@ -97,8 +91,6 @@ private:
     BOOL TakeRetry(const CString& reason);
     BOOL IsEditMode() const { return m_editMode.TestAny(EditFetchModes) != 0; }
     CResubmitPrompt& Prompt();
-    void ShowError(LPCTSTR text);
-    void ShowErrorId(UINT nID);
     // From the page found at the item's address to the form of the old
     // listing method: StepGoOn there, StepFailed, or StepRetry with reason.
     RoadStep OpenOldForm(CString& reason);

@@ -8,6 +8,9 @@
 // the controls of its template.
 
 #include "auction/AuctionSubmitSettingBasicBasePage.h"
+#include "client/ListResourceIds.h"
+#include "client/actions/ResubmitDetailResourceIds.h"
+#include "client/actions/ResubmitResourceIds.h"
 
 class CResubmitSettingBasicPage : public CAuctionSubmitSettingBasicBasePage
 {
@@ -15,10 +18,7 @@ class CResubmitSettingBasicPage : public CAuctionSubmitSettingBasicBasePage
 public:
     enum
     {
-        IDS_RANGE_NUMBER = 842, // %1!d!～%2!d!
-        IDS_TITLE_BASIC = 861,
         // Where an older release kept the version of every settings page.
-        IDD_PAYMENT_SETTINGS = 180
     };
 
     explicit CResubmitSettingBasicPage(UINT nIDTemplate, CWnd* pParentWnd = nullptr, UINT nHelpId = 0,

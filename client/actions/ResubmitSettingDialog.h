@@ -9,6 +9,7 @@
 
 #include "afx/Controls.h"
 #include "app/BaseDialog.h"
+#include "client/actions/ResubmitResourceIds.h"
 
 class CCallbackSink;
 
@@ -26,11 +27,6 @@ public:
         TypeKeepPrevious = 0,
         TypeSetAnew = 1,
         TypeCount = 2
-    };
-    enum : UINT
-    {
-        IDS_CAPTION_SETTINGS = 1098,
-        IDS_CAPTION_BEFORE_RESUBMIT = 1099
     };
 
     // Reads the way last chosen.

@@ -1,7 +1,9 @@
 #include "client/actions/UpdateAuctionOperation.h"
 
+#include "afx/MessageBox.h"
 #include "auction/AuctionItem.h"
 #include "auction/AuctionListingForm.h"
+#include "client/actions/AddDescriptionResourceIds.h"
 #include "client/actions/ItemJobRun.h"
 #include "client/actions/PageForm.h"
 #include "client/actions/UpdateAuctionPages.h"
@@ -11,21 +13,8 @@
 
 namespace
 {
-enum : UINT
-{
-    IDS_ADDING = 855,               // "商品説明を追加中...(%d/%d)"
-    IDS_OPENING_INPUT_PAGE = 856,   //
-    IDS_OPENING_CONFIRMATION = 857, //
-    IDS_POSTING = 858,              //
-    IDS_NO_ITEM_ADDRESS = 890,      //
-    IDS_INPUT_FORM_MISSING = 1077,  //
-    IDS_CONFIRM_FORM_MISSING = 1195,
-    IDS_FINAL_ADDRESS_MISSING = 1198,
-};
 
 const char kUpdatePath[] = "/jp/show/updateauction";
-const UINT kErrorBox = MB_OK | MB_ICONEXCLAMATION;
-const UINT kInfoBox = MB_OK | MB_ICONINFORMATION;
 } // namespace
 
 CUpdateAuctionOperation::CUpdateAuctionOperation(CCallbackSink* pSettings, CHttpComm* pHttpComm,
@@ -55,11 +44,6 @@ void CUpdateAuctionOperation::GetSuccessTexts(CStringList& texts)
     }
 }
 
-void CUpdateAuctionOperation::ShowError(LPCTSTR text)
-{
-    GetProgress().ShowMessage(text, kErrorBox);
-}
-
 BOOL CUpdateAuctionOperation::Run()
 {
     CString format;
@@ -81,12 +65,12 @@ int CUpdateAuctionOperation::UpdateItem(AuctionItem* pItem)
     if (pItem == nullptr || pHttp == nullptr)
         return 0;
     CString heading;
-    ShowItemHeading(*this, *pItem, IDS_OPENING_INPUT_PAGE, heading);
+    ShowItemHeading(*this, *pItem, IDS_ADD_DESCRIPTION_OPENING_INPUT_PAGE, heading);
 
     CString url;
     if (!BuildItemUrl(*pItem, url))
     {
-        GetProgress().ShowMessageId(IDS_NO_ITEM_ADDRESS, kErrorBox);
+        GetProgress().ShowMessageId(IDS_ADD_DESCRIPTION_NO_ITEM_ADDRESS, kErrorBox);
         return 0;
     }
     if (!Get(url))
@@ -103,15 +87,15 @@ int CUpdateAuctionOperation::UpdateItem(AuctionItem* pItem)
     {
         CString text;
         BOOL bServerText = FALSE;
-        FormatFailure(IDS_INPUT_FORM_MISSING, text, bServerText);
-        ShowError(text);
+        FormatFailure(IDS_ADD_DESCRIPTION_INPUT_FORM_MISSING, text, bServerText);
+        ShowErrorText(text);
         return 0;
     }
     default:
         return 0;
     }
 
-    GetProgress().SetStatusId(IDS_OPENING_CONFIRMATION);
+    GetProgress().SetStatusId(IDS_ADD_DESCRIPTION_OPENING_CONFIRMATION);
     CString body;
     form.BuildBody(body);
     if (!Get(actionUrl, body))
@@ -120,7 +104,7 @@ int CUpdateAuctionOperation::UpdateItem(AuctionItem* pItem)
     CMarkupNode* pConfirm = FindUpdateConfirmForm(pHttp);
     if (pConfirm == nullptr)
     {
-        GetProgress().ShowMessageId(IDS_CONFIRM_FORM_MISSING, kErrorBox);
+        GetProgress().ShowMessageId(IDS_ADD_DESCRIPTION_CONFIRM_FORM_MISSING, kErrorBox);
         return 0;
     }
     // Its values are decoded once by the reader; the addition goes out as
@@ -128,10 +112,10 @@ int CUpdateAuctionOperation::UpdateItem(AuctionItem* pItem)
     form.Reset();
     if (!TakePageForm(pHttp, pConfirm, form, nullptr))
     {
-        ReportFailure(IDS_NO_PARAMETERS);
+        ReportFailure(IDS_JOB_NO_PARAMETERS);
         return 0;
     }
-    GetProgress().SetStatusId(IDS_POSTING);
+    GetProgress().SetStatusId(IDS_ADD_DESCRIPTION_POSTING);
 
     CString pageUrl;
     pHttp->GetUrl(pageUrl);
@@ -139,7 +123,7 @@ int CUpdateAuctionOperation::UpdateItem(AuctionItem* pItem)
     int nCharset = CHARSET_UNKNOWN;
     if (!FindFinalButton(pHttp, pageUrl, kUpdateFinalButton, finalUrl, nCharset))
     {
-        ReportFailure(IDS_FINAL_ADDRESS_MISSING);
+        ReportFailure(IDS_ADD_DESCRIPTION_FINAL_ADDRESS_MISSING);
         return 0;
     }
     if (nCharset != CHARSET_UNKNOWN)

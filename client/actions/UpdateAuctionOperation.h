@@ -27,7 +27,6 @@ public:
     int UpdateItem(AuctionItem* pItem);
 
 private:
-    void ShowError(LPCTSTR text);
 };
 
 #endif // TANZO_CLIENT_ACTIONS_UPDATEAUCTIONOPERATION_H

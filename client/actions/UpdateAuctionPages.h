@@ -2,19 +2,13 @@
 #define TANZO_CLIENT_ACTIONS_UPDATEAUCTIONPAGES_H
 
 #include "afx/wintypes.h"
+#include "client/actions/AddDescriptionResourceIds.h"
 #include "client/actions/FinalButton.h"
 
 class CHtmlDocument;
 class CMarkupNode;
 
 // What the description-addition job reads off the service's pages.
-
-enum : UINT
-{
-    IDS_UPDATE_DONE_TITLE = 1061,       // "管理：オークションの編集 - 完了"
-    IDS_UPDATE_DONE_TITLE_ASCII = 1062, // with a half-width colon
-    IDS_UPDATE_BUTTON_TEXT = 990        // "更新する"
-};
 
 // The confirmation's form: the one named "auction", else the first that
 // posts to the update.

@@ -3,7 +3,7 @@
 #include "afx/DataExchange.h"
 #include "afx/MsgMap.h"
 #include "client/FindResourceIds.h"
-#include "controls/ControlsRes.h"
+#include "controls/ControlsResourceIds.h"
 
 IMPLEMENT_DYNAMIC(CFindDialog, CFindBaseDialog)
 
@@ -11,7 +11,9 @@ BEGIN_MESSAGE_MAP(CFindDialog, CFindBaseDialog)
 ON_BN_CLICKED(IDC_FIND_SEARCH, OnSearch)
 END_MESSAGE_MAP()
 
-CFindDialog::CFindDialog(CWnd* pParentWnd) : CFindBaseDialog(IDD_FIND, pParentWnd, HID_FIND, IDD_FIND_SECTION) {}
+CFindDialog::CFindDialog(CWnd* pParentWnd) : CFindBaseDialog(IDD_FIND, pParentWnd, HID_FIND, IDD_FIND_SECTION)
+{
+}
 
 CFindDialog::~CFindDialog() = default;
 

@@ -2,13 +2,8 @@
 
 #include "client/OptionSettings.h"
 #include "client/TanzoResourceIds.h"
-#include "controls/ControlsRes.h"
-
-namespace
-{
-const UINT IDS_SAMPLE_FORMAT = 1130; // "ベルマソフト %s version %s"
-const UINT IDS_TIP_FONT_SIZE = 1538;
-} // namespace
+#include "client/TextResourceIds.h"
+#include "controls/ControlsResourceIds.h"
 
 CFontSizeDialog::CFontSizeDialog(CWnd* pParentWnd) : CTextSizeDialog(IDD_FONT_SIZE, pParentWnd, HID_FONT_SIZE)
 {

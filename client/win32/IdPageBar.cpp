@@ -1,8 +1,8 @@
 #include "client/IdPageBar.h"
 
 #include "afx/DataExchange.h"
-#include "afx/WinApp.h"
 #include "afx/Menu.h"
+#include "afx/WinApp.h"
 #include "auction/AuctionItem.h"
 #include "client/ListResourceIds.h"
 #include "client/MainFrame.h"
@@ -11,6 +11,7 @@
 #include "client/TanzoDoc.h"
 #include "client/TanzoResourceIds.h"
 #include "client/TanzoTabbedPage.h"
+#include "controls/ControlsResourceIds.h"
 
 #include <memory>
 
@@ -59,8 +60,8 @@ void CIdPageBar::SetStandardToolTips() {}
 BOOL CIdPageBar::PreTranslateMessage(MSG* pMsg)
 {
     CMainFrame* pFrame = GetMainFrameOf(this);
-    if (m_hAccel != nullptr && pFrame != nullptr && pMsg->message >= WM_KEYFIRST && pMsg->message <= WM_KEYLAST &&
-        ::TranslateAcceleratorA(pFrame->m_hWnd, m_hAccel, pMsg))
+    if (m_hAccel != nullptr && pFrame != nullptr && pMsg->message >= WM_KEYFIRST &&
+        pMsg->message <= WM_KEYLAST && ::TranslateAcceleratorA(pFrame->m_hWnd, m_hAccel, pMsg))
         return TRUE;
     return CBaseDialog::PreTranslateMessage(pMsg);
 }
@@ -194,7 +195,8 @@ BOOL CIdPageBar::BuildPageMenu(CMenu& menu)
     {
         CString strText;
         strText.Format("&%d", nFirst + i);
-        pPopup->AppendMenu(MF_STRING | (nFirst + i == nCurrent ? MF_CHECKED : 0), ID_PAGE_CHOICE_FIRST + i, strText);
+        pPopup->AppendMenu(MF_STRING | (nFirst + i == nCurrent ? MF_CHECKED : 0), ID_PAGE_CHOICE_FIRST + i,
+                           strText);
     }
     return TRUE;
 }

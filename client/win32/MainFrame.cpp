@@ -15,11 +15,12 @@
 #include "client/TanzoResourceIds.h"
 #include "client/TanzoToolBarSettingDialog.h"
 #include "client/TanzoView.h"
+#include "client/TextResourceIds.h"
 #include "client/UserIdAddDialog.h"
+#include "controls/ControlsResourceIds.h"
 
 namespace
 {
-const UINT IDS_ADD_USER_ID = 905; // "ユーザーIDを追加してください。"
 
 // A notice: white on blue for two seconds; a quiet text: blue on the bar.
 const COLORREF kNoticeText = 0xFFFFFF;
@@ -374,7 +375,8 @@ void CMainFrame::OnUpdatePageCommand(CCmdUI* pCmdUI)
     const int nCurrent = pDoc->GetCurrentPage(nKind);
     const int nCount = pDoc->GetPageCount(nKind);
     // Not while a refresh runs: the pages' own commands are off then.
-    pCmdUI->Enable(IsPageCommandEnabled(pCmdUI->m_nID, nCurrent, nCount) && pView->IsCommandEnabled(ID_LIST_REFRESH));
+    pCmdUI->Enable(IsPageCommandEnabled(pCmdUI->m_nID, nCurrent, nCount) &&
+                   pView->IsCommandEnabled(ID_LIST_REFRESH));
     if (pCmdUI->m_nID == ID_PAGE_ALL)
         pCmdUI->SetCheck(IsPageCommandChecked(pCmdUI->m_nID, nCurrent, nCount));
 }
@@ -384,7 +386,8 @@ void CMainFrame::OnUpdateListCommand(CCmdUI* pCmdUI)
     CTanzoView* pView = GetTanzoView();
     pCmdUI->Enable(pView != nullptr && pView->IsCommandEnabled(pCmdUI->m_nID));
     const UINT nID = pCmdUI->m_nID;
-    if (nID == ID_ITEM_RATED || nID == ID_ITEM_RATING_FORBIDDEN || (nID >= ID_MARK_FIRST && nID <= ID_MARK_NONE))
+    if (nID == ID_ITEM_RATED || nID == ID_ITEM_RATING_FORBIDDEN ||
+        (nID >= ID_MARK_FIRST && nID <= ID_MARK_NONE))
         pCmdUI->SetCheck(pView != nullptr && pView->IsCommandChecked(nID));
 }
 

@@ -4,6 +4,7 @@
 #include "afx/afxres.h"
 #include "client/OptionSettings.h"
 #include "client/TanzoResourceIds.h"
+#include "controls/ControlsResourceIds.h"
 
 namespace
 {

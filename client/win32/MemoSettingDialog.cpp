@@ -1,7 +1,7 @@
 #include "client/MemoSettingDialog.h"
 
 #include "client/ListResourceIds.h"
-#include "controls/ControlsRes.h"
+#include "controls/ControlsResourceIds.h"
 
 CMemoSettingDialog::CMemoSettingDialog(CWnd* pParentWnd)
     : CMemoHistoryDialog(IDD_MEMO_SETTING, pParentWnd, HID_MEMO_SETTING, IDD_MEMO_SETTING_SECTION)

@@ -2,6 +2,7 @@
 
 #include "client/OptionSettings.h"
 #include "client/TanzoResourceIds.h"
+#include "client/TextResourceIds.h"
 
 namespace
 {
@@ -12,12 +13,12 @@ const struct
     DWORD dwBit;
     UINT nIDTip;
 } kCheckBoxes[] = {
-    {IDC_OPTION_STATUS_BAR, COptionSettings::OptionStatusBarVisible, 1403},
-    {IDC_OPTION_RATED, COptionSettings::OptionConfirmRated, 1518},
-    {IDC_OPTION_FORBIDDEN, COptionSettings::OptionConfirmForbidden, 1517},
-    {IDC_OPTION_CHARGE_OPTIONS, COptionSettings::OptionConfirmChargeOptions, 1482},
-    {IDC_OPTION_MARKDOWN, COptionSettings::OptionConfirmMarkdown, 1529},
-    {IDC_OPTION_CASH_ON_DELIVERY, COptionSettings::OptionWarnCashOnDelivery, 1562},
+    {IDC_OPTION_STATUS_BAR, COptionSettings::OptionStatusBarVisible, IDS_TIP_OPTION_STATUS_BAR},
+    {IDC_OPTION_RATED, COptionSettings::OptionConfirmRated, IDS_TIP_OPTION_RATED},
+    {IDC_OPTION_FORBIDDEN, COptionSettings::OptionConfirmForbidden, IDS_TIP_OPTION_FORBIDDEN},
+    {IDC_OPTION_CHARGE_OPTIONS, COptionSettings::OptionConfirmChargeOptions, IDS_TIP_OPTION_CHARGE_OPTIONS},
+    {IDC_OPTION_MARKDOWN, COptionSettings::OptionConfirmMarkdown, IDS_TIP_OPTION_MARKDOWN},
+    {IDC_OPTION_CASH_ON_DELIVERY, COptionSettings::OptionWarnCashOnDelivery, IDS_TIP_OPTION_CASH_ON_DELIVERY},
 };
 } // namespace
 

@@ -19,7 +19,7 @@ BOOL CRunOperationDialog::GetMessageLink(UINT nID, CString& strUrl, UINT& nIDLin
 {
     switch (nID)
     {
-    case CTanzoOperation::IDS_REFUSED_BY_SERVICE:
+    case IDS_REFUSED_BY_SERVICE:
         strUrl = GetAnnouncementPageUrl();
         nIDLinkText = 0;
         return TRUE;

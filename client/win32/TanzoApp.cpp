@@ -9,6 +9,7 @@
 #include "client/TanzoDoc.h"
 #include "client/TanzoResourceIds.h"
 #include "client/TanzoView.h"
+#include "controls/ControlsResourceIds.h"
 #include "controls/VersionInfoDialog.h"
 #include "net/HttpComm.h"
 #include "net/ServiceHosts.h"
@@ -118,7 +119,7 @@ BOOL CTanzoApp::GetUserDataRoot(CString& out)
         if (!GetAppDataFolder(product, DATA_FOLDER_PRODUCT))
         {
             out.Empty();
-            AfxMessageBox(IDS_NO_DATA_PATH, MB_OK);
+            AfxMessageBox(IDS_DATA_PATH_NOT_FOUND, MB_OK);
             return FALSE;
         }
         JoinPath(m_strDataFolder, product, DATA_FOLDER_USERS);

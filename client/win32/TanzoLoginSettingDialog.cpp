@@ -1,11 +1,7 @@
 #include "client/TanzoLoginSettingDialog.h"
 
 #include "client/TanzoResourceIds.h"
-
-namespace
-{
-const UINT IDS_TIP_LOGIN_SETTING = 1532;
-} // namespace
+#include "client/TextResourceIds.h"
 
 CTanzoLoginSettingDialog::CTanzoLoginSettingDialog(CWnd* pParentWnd)
     : CLoginSettingDialog(IDD_LOGIN_SETTING, pParentWnd, HID_LOGIN_SETTING)

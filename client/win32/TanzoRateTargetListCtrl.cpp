@@ -2,6 +2,7 @@
 
 #include "afx/MsgMap.h"
 #include "app/ClipboardShell.h"
+#include "client/ListResourceIds.h"
 #include "client/RateTargetCells.h"
 #include "client/TanzoListParent.h"
 #include "client/TargetListResourceIds.h"
@@ -86,7 +87,8 @@ HICON CTanzoRateTargetListCtrl::GetCellIcon(int nRow, int nColumn, BOOL)
     if (nImage < 0 || nImage >= (int)(sizeof(m_images) / sizeof(m_images[0])))
         return nullptr;
     if (m_images[nImage] == nullptr)
-        m_images[nImage] = LoadSmallIcon(nImage == RateTargetImageRated ? IDI_LIST_RATED : IDI_LIST_FORBIDDEN);
+        m_images[nImage] =
+            LoadSmallIcon(nImage == RateTargetImageRated ? IDI_LIST_RATED : IDI_LIST_FORBIDDEN);
     return m_images[nImage];
 }
 

@@ -19,6 +19,7 @@
 #include "client/TanzoAuctionItemUserEdit.h"
 #include "client/TanzoDoc.h"
 #include "client/TanzoResourceIds.h"
+#include "controls/ControlsResourceIds.h"
 #include "net/ServiceHosts.h"
 
 IMPLEMENT_DYNAMIC(CTanzoTabbedPage, CTabbedPage)

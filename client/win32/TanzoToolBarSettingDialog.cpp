@@ -3,12 +3,11 @@
 #include "app/DialogResourceIds.h"
 #include "client/OptionSettings.h"
 #include "client/TanzoResourceIds.h"
+#include "client/TextResourceIds.h"
 
 namespace
 {
 const UINT kFormatNames[] = {1131, 1132, 1133, 0};
-const UINT IDS_TIP_SHOWN = 1402;
-const UINT IDS_TIP_FORMAT = 1539;
 } // namespace
 
 CTanzoToolBarSettingDialog::CTanzoToolBarSettingDialog(CWnd* pParentWnd)

@@ -2,13 +2,7 @@
 
 #include "auction/UserIdResourceIds.h"
 #include "client/LoginConfirmation.h"
-
-namespace
-{
-const UINT IDS_TIP_ID = 1418;
-const UINT IDS_TIP_MEMO = 1419;
-const UINT IDS_TIP_PASSWORD = 1420;
-} // namespace
+#include "client/TextResourceIds.h"
 
 CUserIdAddDialog::CUserIdAddDialog(CWnd* pParent) : CUserIdEditDialog(IDD, pParent, 0, SettingsId) {}
 
@@ -31,7 +25,7 @@ void CUserIdAddDialog::SetStandardToolTips()
     CUserIdEditDialog::SetStandardToolTips();
     if (GetEditExisting() != 1)
         AddToolTipById(IDC_USERID_ID, IDS_TIP_ID);
-    AddToolTipById(IDC_USERID_MEMO, IDS_TIP_MEMO);
+    AddToolTipById(IDC_USERID_MEMO, IDS_TIP_USER_ID_MEMO);
     AddToolTipById(IDC_USERID_PASSWORD, IDS_TIP_PASSWORD);
 }
 

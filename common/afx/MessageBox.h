@@ -8,6 +8,10 @@
 // windows and answers with the default button. A hook, when set, answers
 // instead in both builds, so that tests see what would have been shown.
 
+// The styles of the boxes that report a failure and a success.
+inline constexpr UINT kErrorBox = MB_OK | MB_ICONEXCLAMATION;
+inline constexpr UINT kInfoBox = MB_OK | MB_ICONINFORMATION;
+
 int AfxMessageBox(LPCTSTR lpszText, UINT nType = MB_OK, UINT nIDHelp = 0);
 int AfxMessageBox(UINT nIDPrompt, UINT nType = MB_OK, UINT nIDHelp = UINT(-1));
 

@@ -8,6 +8,7 @@
 #include "afx/Controls.h"
 #include "app/BaseDialog.h"
 #include "auction/AuctionDialogRules.h"
+#include "auction/AuctionResourceIds.h"
 #include "controls/NumberEdit.h"
 
 class CAmountDialog : public CBaseDialog
@@ -15,13 +16,6 @@ class CAmountDialog : public CBaseDialog
     DECLARE_DYNAMIC(CAmountDialog)
 public:
     // Controls of the template.
-    enum
-    {
-        IDC_AMOUNT_LABEL = 1744,
-        IDC_AMOUNT_EDIT = 1745,
-        IDC_AMOUNT_UNIT = 1747,
-        IDC_AMOUNT_ENABLE = 1753,
-    };
 
     CAmountDialog(UINT nIDTemplate, CWnd* pParentWnd = nullptr, UINT nHelpId = 0);
     ~CAmountDialog() override;

@@ -10,6 +10,7 @@
 #include "afx/Controls.h"
 #include "app/TabbedDialog.h"
 #include "auction/AuctionCategoryList.h"
+#include "auction/AuctionResourceIds.h"
 
 class CHtmlFrame;
 
@@ -18,13 +19,6 @@ class CAuctionCategoryReferBaseDialog : public CTabbedDialog
     DECLARE_DYNAMIC(CAuctionCategoryReferBaseDialog)
 public:
     // Controls and commands of the templates.
-    enum
-    {
-        IDC_CATEGORY_BACK = 2057,
-        IDC_CATEGORY_FORWARD = 2058,
-        IDC_CATEGORY_HISTORY = 2063,
-        IDC_CATEGORY_CLEAR = 2064
-    };
 
     CAuctionCategoryReferBaseDialog(UINT nIDTemplate, UINT nIDTabCtrl, CWnd* pParentWnd = nullptr,
                                     UINT nHelpId = 0, UINT nSettingsId = 0);

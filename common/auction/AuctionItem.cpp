@@ -2,7 +2,9 @@
 
 #include "afx/Archive.h"
 #include "afx/Exception.h"
+#include "afx/LoadText.h"
 #include "auction/ArchiveWords.h"
+#include "auction/AuctionResourceIds.h"
 #include "net/ServiceHosts.h"
 #include "text/TextCut.h"
 #include "text/UrlUtil.h"
@@ -10,32 +12,11 @@
 namespace
 {
 // Texts of the string table.
-enum : UINT
-{
-    IDS_FURTHER_BUYERS = 627,
-    IDS_NO_BUYER = 628,
-    IDS_REMAIN_ENDED = 629,
-    IDS_REMAIN_SECONDS = 630,
-    IDS_REMAIN_MIN_SEC = 631,
-    IDS_REMAIN_MINUTES = 632,
-    IDS_REMAIN_HOUR_MIN = 633,
-    IDS_REMAIN_HOURS = 634,
-    IDS_REMAIN_DAYS = 635,
-    IDS_ITEM_TIME = 636,
-    IDS_WINNER_LIST = 637
-};
 
 const int kTitleBytes = 60;
 const int kTitleBytesWithEllipsis = 66;
 
 AuctionClockProc g_clock = nullptr;
-
-CString LoadText(UINT id)
-{
-    CString text;
-    text.LoadString(id);
-    return text;
-}
 
 BOOL FormatItemTime(const CTime& time, CString& out)
 {
@@ -98,7 +79,7 @@ BOOL IsWinnerListText(LPCTSTR name)
 {
     if (name == nullptr || *name == '\0')
         return FALSE;
-    CString text = LoadText(IDS_WINNER_LIST);
+    CString text = LoadText(IDS_WINNER_LIST_CAPTION);
     return !text.IsEmpty() && text.CompareNoCase(name) == 0;
 }
 

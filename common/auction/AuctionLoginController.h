@@ -3,6 +3,7 @@
 
 #include "afx/String.h"
 #include "afx/wintypes.h"
+#include "auction/LoginResourceIds.h"
 #include "auction/LoginStepDialog.h"
 #include "net/ProgressSinkRef.h"
 #include "text/BitFlags.h"
@@ -42,20 +43,6 @@ public:
         ScriptDialogTimeout = 90,
     };
     // Texts.
-    enum
-    {
-        IDS_LOGIN_SCRIPT_FAILED = 699,
-        IDS_LOGIN_NO_FORM = 730,
-        IDS_LOGIN_STATUS_PAGE = 731,
-        IDS_LOGIN_STATUS_POST = 732, // %s: the ID
-        IDS_LOGIN_STATUS_LOGOUT = 733,
-        IDS_LOGIN_FAILED = 735,
-        IDS_LOGIN_FORM_UNREADABLE = 736, // %1: what is missing
-        IDS_LOGIN_OTHER_USER = 737,      // %1: the account's ID
-        IDS_LOGIN_SERVER_ERROR = 741,    // %1: the service's text
-        IDS_LOGIN_STATUS_CHECK = 742,
-        IDS_LOGIN_STATUS_READ_ID = 743,
-    };
 
     explicit CAuctionLoginController(CHttpComm* pHttpComm);
     ~CAuctionLoginController() override;

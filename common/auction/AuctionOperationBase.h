@@ -3,6 +3,7 @@
 
 #include "afx/String.h"
 #include "afx/wintypes.h"
+#include "auction/OperationResourceIds.h"
 #include "net/ProgressSinkRef.h"
 #include "text/BitFlags.h"
 
@@ -37,7 +38,6 @@ public:
         // A service that keeps asking for a log-in after each one is given
         // up on after this many for one request.
         MaxLoginsPerRequest = 3,
-        IDS_SERVER_ERROR = 672, // %1: the service's text
     };
 
     CAuctionOperationBase(CHttpComm* pHttpComm, CProgressSink* pSink);

@@ -10,6 +10,7 @@
 
 #include "afx/Controls.h"
 #include "app/BaseDialog.h"
+#include "auction/AuctionResourceIds.h"
 #include "auction/AuctionShipMethods.h"
 #include "auction/ShipEditorRules.h"
 #include "auction/ShipMethodAddBaseDialog.h"
@@ -17,8 +18,6 @@
 
 // Commands of the list's context menu: add, edit, delete, up, down (the
 // derived dialog maps each to its action).
-#define ID_SHIPMETHOD_MENU_FIRST 33435
-#define ID_SHIPMETHOD_MENU_LAST 33439
 
 class CAuctionShipMethodControlBaseDialog : public CBaseDialog
 {

@@ -7,6 +7,7 @@
 // conditions and its texts.
 
 #include "app/BaseDialog.h"
+#include "auction/AuctionResourceIds.h"
 #include "auction/ItemCondition.h"
 #include "controls/CommComboBox.h"
 
@@ -15,11 +16,6 @@ class CItemConditionDialog : public CBaseDialog
     DECLARE_DYNAMIC(CItemConditionDialog)
 public:
     // Controls of the template.
-    enum
-    {
-        IDC_CONDITION = 1815,
-        IDC_CONDITION_COMMENT = 1817,
-    };
     enum
     {
         CommentBytes = 30,

@@ -6,6 +6,7 @@
 
 #include "app/BaseDialog.h"
 #include "app/DecorateStatic.h"
+#include "auction/AuctionResourceIds.h"
 #include "auction/LoginSettingType.h"
 #include "controls/CommComboBox.h"
 
@@ -14,12 +15,6 @@ class CLoginSettingDialog : public CBaseDialog
     DECLARE_DYNAMIC(CLoginSettingDialog)
 public:
     // Controls of the template.
-    enum
-    {
-        IDC_LOGIN_SETTING = 1857,
-        IDC_LOGIN_SETTING_HINT = 1859,
-        IDC_LOGIN_SETTING_RESET = 1860,
-    };
 
     CLoginSettingDialog(UINT nIDTemplate, CWnd* pParentWnd = nullptr, UINT nHelpId = 0);
     ~CLoginSettingDialog() override;

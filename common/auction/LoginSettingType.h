@@ -3,6 +3,7 @@
 
 #include "afx/String.h"
 #include "afx/wintypes.h"
+#include "auction/LoginResourceIds.h"
 #include "controls/ChoiceValue.h"
 
 class CWinApp;
@@ -19,12 +20,6 @@ public:
         SemiManual = 1,
         Manual = 2,
         TypeCount = 3
-    };
-    enum
-    {
-        IDS_LOGIN_SETTING_AUTOMATIC = 681, // "自動（推奨）"
-        IDS_LOGIN_SETTING_SEMI_MANUAL = 682,
-        IDS_LOGIN_SETTING_MANUAL = 683,
     };
 
     CLoginSettingType() = default;

@@ -4,6 +4,7 @@
 #include "afx/Collections.h"
 #include "afx/String.h"
 #include "afx/wintypes.h"
+#include "auction/OperationResourceIds.h"
 
 class CHtmlDocument;
 
@@ -12,11 +13,6 @@ class CHtmlDocument;
 // page is the service's at all, a completion or the trading system's notice.
 
 // Texts of the readers.
-enum
-{
-    IDS_PAGE_ERROR_MARK = 673,       // "エラー："
-    IDS_PAGE_ERROR_MARK_ASCII = 674, // "エラー:"
-};
 
 // Kinds of error text, for GetPageErrorMessage's mask and result.
 enum

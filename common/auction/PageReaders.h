@@ -3,6 +3,7 @@
 
 #include "afx/String.h"
 #include "afx/wintypes.h"
+#include "auction/LoginResourceIds.h"
 
 class CHtmlDocument;
 class CMarkupNode;
@@ -12,12 +13,6 @@ class CMarkupNode;
 // show, what does its alert box say.
 
 // Strings of the greeting in the page header.
-enum
-{
-    IDS_GREETING_HELLO = 644,   // "こんにちは"
-    IDS_GREETING_WELCOME = 645, // "ようこそ"
-    IDS_GREETING_SAN = 646,     // "さん"
-};
 
 // Non-zero when the URL holds the log-in host's origin, in its https:// or
 // http:// form, followed by "/", "?" or the end: every page of the log-in

@@ -10,12 +10,10 @@
 #include "afx/Controls.h"
 #include "afx/List.h"
 #include "app/BaseDialog.h"
+#include "auction/AuctionResourceIds.h"
 #include "controls/CommListCtrl.h"
 
 class CValueTextConverter;
-
-#define IDC_SEND_TARGET_LIST 1877
-#define IDC_SEND_TARGET_CLOSE 2299
 
 class CSendTargetDisplayBaseDialog : public CBaseDialog
 {

@@ -4,6 +4,7 @@
 #include "afx/List.h"
 #include "afx/String.h"
 #include "afx/wintypes.h"
+#include "auction/OperationResourceIds.h"
 #include "text/BitFlags.h"
 
 class CHttpComm;
@@ -52,11 +53,6 @@ public:
         optionLoginWithoutAccounts = 0x1, // go on with an empty list
         optionSkipLogin = 0x2,            // and count that as done
         DefaultLogInOptions = 4,
-    };
-    enum
-    {
-        IDS_LOGIN_ID_NOT_FOUND = 571, // %1: the current ID
-        IDS_AUTO_LOGIN_FAILED = 572,
     };
 
     CUserAccountList();

@@ -10,7 +10,7 @@
 #include "app/BaseDialog.h"
 #include "app/URLStatic.h"
 #include "controls/CommEdit.h"
-#include "controls/ControlsRes.h"
+#include "controls/ControlsResourceIds.h"
 
 class CVersionInfoDialog : public CBaseDialog
 {

@@ -9,6 +9,7 @@
 #include "afx/Collections.h"
 #include "afx/String.h"
 #include "afx/wintypes.h"
+#include "net/HttpResourceIds.h"
 
 class CMarkupNode;
 
@@ -26,14 +27,6 @@ enum HttpInternetError
 // Messages of the HTTP client in the string table.
 enum HttpMessageId
 {
-    IDS_HTTP_CONNECT_FAILED = 497,      // without an error text
-    IDS_HTTP_CONNECT_FAILED_TEXT = 498, // with %1, the error text
-    IDS_HTTP_NOT_HTTP_URL = 499,
-    IDS_HTTP_ERROR_NUMBER = 501, // "%d", the WinInet error code
-    IDS_HTTP_STATUS_CODE = 514,  // "%d", the HTTP status
-    IDS_HTTP_TOO_MANY_REDIRECTS = 550,
-    IDS_HTTP_SERVER_ERROR = 551,      // without an error text
-    IDS_HTTP_SERVER_ERROR_TEXT = 552, // with %1, the error text
 };
 
 // The deepest redirect that is still followed: the 21st redirect of a

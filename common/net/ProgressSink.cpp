@@ -1,19 +1,8 @@
 #include "net/ProgressSink.h"
 
+#include "afx/LoadText.h"
 #include "afx/MessageBox.h"
 #include "afx/String.h"
-
-namespace
-{
-// An unknown id gives an empty text, as an empty status line.
-CString LoadText(UINT nID)
-{
-    CString text;
-    if (nID != 0)
-        text.LoadString(nID);
-    return text;
-}
-} // namespace
 
 void CProgressSink::SetStatusId(UINT nID)
 {

@@ -5,26 +5,31 @@
 
 #include <vector>
 
+#include "app/DialogResourceIds.h"
 #include "auction/AuctionChargeOption.h"
 #include "client/TanzoAuctionItem.h"
+#include "client/TargetListResourceIds.h"
 #include "client/actions/ChargeOptionInput.h"
 #include "client/actions/ResubmitConfirmRules.h"
 
 TEST(ChargeOptionInput, RangesAtTheirBounds)
 {
-    auto featured = [](const char* text) {
+    auto featured = [](const char* text)
+    {
         ChargeOptionInput input;
         input.bFeatured = TRUE;
         input.featuredAmount = text;
         return input;
     };
-    auto reserve = [](const char* text) {
+    auto reserve = [](const char* text)
+    {
         ChargeOptionInput input;
         input.bReserve = TRUE;
         input.reservePrice = text;
         return input;
     };
-    auto cpa = [](const char* text) {
+    auto cpa = [](const char* text)
+    {
         ChargeOptionInput input;
         input.bCpa = TRUE;
         input.cpaRate = text;
@@ -95,7 +100,8 @@ TEST(ChargeOptionInput, UntickedValuesAreNeitherReadNorChecked)
     EXPECT_EQ(0, option.GetReservePrice());
     EXPECT_EQ(0, option.GetCpaRate());
     EXPECT_FALSE(option.IsGiftIconValid());
-    EXPECT_EQ(CAuctionChargeOption::OptionBold | CAuctionChargeOption::OptionWrapping, option.GetOptionBits());
+    EXPECT_EQ(CAuctionChargeOption::OptionBold | CAuctionChargeOption::OptionWrapping,
+              option.GetOptionBits());
 
     input.bGift = TRUE;
     input.bHighlight = TRUE;
@@ -112,16 +118,21 @@ TEST(ChargeOptionInput, UntickedValuesAreNeitherReadNorChecked)
 
 TEST(ChargeOptionInput, MessagesNameTheirRanges)
 {
-    EXPECT_STREQ("数値が範囲外、もしくは数値が入力されていません。\r\n1500～9999999999までの数値を入力してください。",
-                 FormatChargeInputError(ChargeReserveRange, 1500));
-    EXPECT_STREQ("数値が範囲外、もしくは数値が入力されていません。\r\n1～9999999999までの数値を入力してください。",
-                 FormatChargeInputError(ChargeReserveRange, 0));
-    EXPECT_STREQ("数値が範囲外、もしくは数値が入力されていません。\r\n\"20～999\"までの数値を入力してください。",
-                 FormatChargeInputError(ChargeFeaturedRange, 1500));
-    EXPECT_STREQ("数値が範囲外、もしくは数値が入力されていません。\r\n\"1.0～99.9\"までの数値を入力してください。",
-                 FormatChargeInputError(ChargeCpaRange, 1500));
-    EXPECT_STREQ("小数点第二位以上入力されています。小数点以下は第一位までしか設定できません。\r\n（例：○2.2、×2.25）",
-                 FormatChargeInputError(ChargeCpaDecimals, 1500));
+    EXPECT_STREQ(
+        "数値が範囲外、もしくは数値が入力されていません。\r\n1500～9999999999までの数値を入力してください。",
+        FormatChargeInputError(ChargeReserveRange, 1500));
+    EXPECT_STREQ(
+        "数値が範囲外、もしくは数値が入力されていません。\r\n1～9999999999までの数値を入力してください。",
+        FormatChargeInputError(ChargeReserveRange, 0));
+    EXPECT_STREQ(
+        "数値が範囲外、もしくは数値が入力されていません。\r\n\"20～999\"までの数値を入力してください。",
+        FormatChargeInputError(ChargeFeaturedRange, 1500));
+    EXPECT_STREQ(
+        "数値が範囲外、もしくは数値が入力されていません。\r\n\"1.0～99.9\"までの数値を入力してください。",
+        FormatChargeInputError(ChargeCpaRange, 1500));
+    EXPECT_STREQ(
+        "小数点第二位以上入力されています。小数点以下は第一位までしか設定できません。\r\n（例：○2.2、×2.25）",
+        FormatChargeInputError(ChargeCpaDecimals, 1500));
     EXPECT_STREQ("", FormatChargeInputError(ChargeInputOk, 1500));
     EXPECT_STREQ("", FormatChargeInputError(4, 1500));
 }
@@ -134,16 +145,26 @@ TEST(ResubmitConfirmRules, CommandsByRowsAndSelection)
         int rows, selected, first;
         BOOL enabled;
     } cases[] = {
-        {IDC_CONFIRM_EDIT, 3, 0, -1, FALSE},        {IDC_CONFIRM_EDIT, 3, 2, 0, TRUE},
-        {ID_CONFIRM_CHARGE, 1, 1, 0, TRUE},         {IDC_CONFIRM_CHARGE, 0, 0, -1, FALSE},
-        {IDC_CONFIRM_UP, 3, 1, 1, TRUE},            {ID_CONFIRM_UP, 3, 1, 0, FALSE},
-        {IDC_CONFIRM_UP, 3, 2, 1, FALSE},           {IDC_CONFIRM_UP, 1, 1, 0, FALSE},
-        {IDC_CONFIRM_DOWN, 3, 1, 1, TRUE},          {ID_CONFIRM_DOWN, 3, 1, 2, FALSE},
-        {IDC_CONFIRM_DOWN, 1, 1, 0, FALSE},         {IDC_CONFIRM_DOWN, 3, 0, -1, FALSE},
-        {ID_CONFIRM_SELECT_ALL, 1, 0, -1, TRUE},    {ID_CONFIRM_SELECT_ALL, 0, 0, -1, FALSE},
-        {ID_CONFIRM_FIND, 1, 0, -1, TRUE},          {ID_CONFIRM_FIND_NEXT, 1, 1, 0, FALSE},
-        {ID_CONFIRM_FIND_PREVIOUS, 2, 0, -1, TRUE}, {ID_CONFIRM_COPY_LINK, 2, 1, 1, TRUE},
-        {ID_CONFIRM_OPEN_LINK, 2, 0, -1, FALSE},    {IDOK, 2, 1, 0, FALSE},
+        {IDC_CONFIRM_EDIT, 3, 0, -1, FALSE},
+        {IDC_CONFIRM_EDIT, 3, 2, 0, TRUE},
+        {ID_CONFIRM_CHARGE, 1, 1, 0, TRUE},
+        {IDC_CONFIRM_CHARGE, 0, 0, -1, FALSE},
+        {IDC_CONFIRM_UP, 3, 1, 1, TRUE},
+        {ID_CONFIRM_UP, 3, 1, 0, FALSE},
+        {IDC_CONFIRM_UP, 3, 2, 1, FALSE},
+        {IDC_CONFIRM_UP, 1, 1, 0, FALSE},
+        {IDC_CONFIRM_DOWN, 3, 1, 1, TRUE},
+        {ID_CONFIRM_DOWN, 3, 1, 2, FALSE},
+        {IDC_CONFIRM_DOWN, 1, 1, 0, FALSE},
+        {IDC_CONFIRM_DOWN, 3, 0, -1, FALSE},
+        {ID_CONFIRM_SELECT_ALL, 1, 0, -1, TRUE},
+        {ID_CONFIRM_SELECT_ALL, 0, 0, -1, FALSE},
+        {ID_CONFIRM_FIND, 1, 0, -1, TRUE},
+        {ID_CONFIRM_FIND_NEXT, 1, 1, 0, FALSE},
+        {ID_CONFIRM_FIND_PREVIOUS, 2, 0, -1, TRUE},
+        {ID_LINK_COPY, 2, 1, 1, TRUE},
+        {ID_LINK_OPEN, 2, 0, -1, FALSE},
+        {IDOK, 2, 1, 0, FALSE},
     };
     for (const auto& c : cases)
         EXPECT_EQ(c.enabled, IsConfirmCommandEnabled(c.id, c.rows, c.selected, c.first))
@@ -198,9 +219,10 @@ TEST(ResubmitConfirmRules, BuyNowBelowStartOnlyWhenEdited)
         EXPECT_EQ(c.refused, IsBuyNowBelowStart(item, message)) << c.start << " " << c.buyNow;
         if (c.refused)
         {
-            EXPECT_STREQ("即決価格が開始価格より低く設定されています。\r\n即決価格は開始価格以上に設定してください。"
-                         "\r\n\r\n花瓶 (x100)\r\n開始価格：1,000 円\r\n即決価格：500 円",
-                         message);
+            EXPECT_STREQ(
+                "即決価格が開始価格より低く設定されています。\r\n即決価格は開始価格以上に設定してください。"
+                "\r\n\r\n花瓶 (x100)\r\n開始価格：1,000 円\r\n即決価格：500 円",
+                message);
         }
     }
 }

@@ -6,7 +6,7 @@
 #include "afx/DC.h"
 #include "afx/Gdi.h"
 #include "afx/Menu.h"
-#include "controls/ListResources.h"
+#include "controls/ListControlResourceIds.h"
 
 #include <gtest/gtest.h>
 

@@ -17,7 +17,7 @@
 #include "app/IconMenu.h"
 #include "app/MainBaseFrame.h"
 #include "app/Placement.h"
-#include "controls/ListResources.h"
+#include "controls/ListControlResourceIds.h"
 
 #include <gtest/gtest.h>
 

@@ -10,6 +10,7 @@
 #include "TestResources.h"
 #include "TestText.h"
 #include "WinTestUtil.h"
+#include "afx/TestText.h"
 
 #include "app/ChoiceMessageDialog.h"
 #include "app/ClipboardShell.h"
@@ -37,13 +38,6 @@ protected:
 };
 typedef CQuietBox<CChoiceMessageDialog> CTestChoiceBox;
 typedef CQuietBox<CSimpleMessageDialog> CTestNotice;
-
-std::string LoadText(UINT nID)
-{
-    CString strText;
-    strText.LoadString(nID);
-    return (LPCTSTR)strText;
-}
 
 // The whole text of a control's tip (the ANSI message gives 80 bytes at
 // most).
@@ -217,28 +211,28 @@ TEST_F(MessageBoxTest, LongLinkIsShortenedButOpenedAndTippedWhole)
     box.SetUrl(url.c_str());
     box.SetHeading("お知らせ");
     std::string tip, shown, heading;
-    CallWhenShown(
-        &box.m_hWnd,
-        [&]
-        {
-            auto* pLink = dynamic_cast<CURLStatic*>(
-                CWnd::FromHandlePermanent(::GetDlgItem(box.m_hWnd, IDC_MESSAGE_URL)));
-            ASSERT_NE(nullptr, pLink);
-            tip = ToolTipText(box.GetToolTip().GetCtrl(), pLink);
-            // The link knows where its text is once it has painted.
-            pLink->RedrawWindow(nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
-            const CRect rcText = pLink->GetTextRect();
-            EXPECT_FALSE(rcText.IsRectEmpty());
-            pLink->SendMessage(WM_LBUTTONDOWN, MK_LBUTTON,
-                               MAKELPARAM(rcText.left + 2, rcText.CenterPoint().y));
-            pLink->SendMessage(WM_LBUTTONUP, 0, MAKELPARAM(rcText.left + 2, rcText.CenterPoint().y));
-            char szText[256] = {};
-            ::GetDlgItemTextA(box.m_hWnd, IDC_MESSAGE_URL, szText, sizeof(szText));
-            shown = szText;
-            ::GetDlgItemTextA(box.m_hWnd, IDC_MESSAGE_HEADING, szText, sizeof(szText));
-            heading = szText;
-            box.EndDialog(IDOK);
-        });
+    CallWhenShown(&box.m_hWnd,
+                  [&]
+                  {
+                      auto* pLink = dynamic_cast<CURLStatic*>(
+                          CWnd::FromHandlePermanent(::GetDlgItem(box.m_hWnd, IDC_MESSAGE_URL)));
+                      ASSERT_NE(nullptr, pLink);
+                      tip = ToolTipText(box.GetToolTip().GetCtrl(), pLink);
+                      // The link knows where its text is once it has painted.
+                      pLink->RedrawWindow(nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+                      const CRect rcText = pLink->GetTextRect();
+                      EXPECT_FALSE(rcText.IsRectEmpty());
+                      pLink->SendMessage(WM_LBUTTONDOWN, MK_LBUTTON,
+                                         MAKELPARAM(rcText.left + 2, rcText.CenterPoint().y));
+                      pLink->SendMessage(WM_LBUTTONUP, 0,
+                                         MAKELPARAM(rcText.left + 2, rcText.CenterPoint().y));
+                      char szText[256] = {};
+                      ::GetDlgItemTextA(box.m_hWnd, IDC_MESSAGE_URL, szText, sizeof(szText));
+                      shown = szText;
+                      ::GetDlgItemTextA(box.m_hWnd, IDC_MESSAGE_HEADING, szText, sizeof(szText));
+                      heading = szText;
+                      box.EndDialog(IDOK);
+                  });
     EXPECT_EQ(IDOK, box.DoModal());
     SetShellOpenHook(pfnOld);
     EXPECT_EQ(url.substr(0, 120) + "...", shown);

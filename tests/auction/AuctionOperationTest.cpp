@@ -240,7 +240,7 @@ TEST_F(AuctionOperation, GivesUpOnAServiceThatKeepsAskingForALogIn)
     EXPECT_EQ(3u, owner.logins.size());
     EXPECT_EQ(8u, net.requests.size()); // four times the page and its redirect
     CString failed;
-    failed.LoadString(CUserAccountList::IDS_AUTO_LOGIN_FAILED);
+    failed.LoadString(IDS_AUTO_LOGIN_FAILED);
     EXPECT_EQ(std::vector<std::string>{(LPCTSTR)failed}, sink.messages);
 }
 
@@ -359,7 +359,7 @@ TEST_F(AuctionOperation, SmallServices)
 
     operation.ReportServerError("在庫がありません");
     CString message;
-    message.FormatMessage(CAuctionOperationBase::IDS_SERVER_ERROR, "在庫がありません");
+    message.FormatMessage(IDS_SERVER_ERROR, "在庫がありません");
     EXPECT_EQ(std::vector<std::string>{(LPCTSTR)message}, sink.messages);
     EXPECT_NE(std::string::npos, sink.messages[0].find("\"在庫がありません\""));
 

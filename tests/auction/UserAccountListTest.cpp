@@ -390,9 +390,9 @@ TEST(UserAccountList, ShowsTheLogInErrorsThatTellTheUserSomething)
         std::string expected; // empty: nothing shown
     } cases[] = {
         {CUserAccountList::LoginNoAccounts, ""},
-        {CUserAccountList::LoginIdNotFound, LoadText(CUserAccountList::IDS_LOGIN_ID_NOT_FOUND, "hanako")},
+        {CUserAccountList::LoginIdNotFound, LoadText(IDS_LOGIN_ID_NOT_FOUND, "hanako")},
         {CUserAccountList::LoginCancelled, ""},
-        {CUserAccountList::LoginFailed, LoadText(CUserAccountList::IDS_AUTO_LOGIN_FAILED)},
+        {CUserAccountList::LoginFailed, LoadText(IDS_AUTO_LOGIN_FAILED)},
     };
     ASSERT_EQ("ユーザーID\"hanako\"が見つからないため、自動ログインに失敗しました。", cases[1].expected);
     for (const auto& c : cases)

@@ -8,6 +8,7 @@
 #ifdef _WIN32
 
 #include "UserIdTestResources.h"
+#include "afx/TestText.h"
 #include "app/DialogTestUtil.h"
 #include "app/TestAppComm.h"
 #include "app/WinTestUtil.h"
@@ -29,13 +30,6 @@ inline std::string Text(HWND hWnd)
     char szText[512] = {};
     ::GetWindowTextA(hWnd, szText, sizeof(szText));
     return szText;
-}
-
-inline std::string LoadText(UINT nID)
-{
-    CString strText;
-    strText.LoadString(nID);
-    return (LPCTSTR)strText;
 }
 
 // What the next entry dialogs do once they are up, in order; one that has

@@ -222,7 +222,7 @@ TEST_F(ListRefreshTest, EachAnswerOfTheReader)
          3,
          "",
          "begin;read;end;",
-         {Text(CUserAccountList::IDS_AUTO_LOGIN_FAILED)}},
+         {Text(IDS_AUTO_LOGIN_FAILED)}},
     };
     for (const auto& c : cases)
     {

@@ -9,7 +9,7 @@
 #include "app/TestAppComm.h"
 #include "controls/ColorPickDialog.h"
 #include "controls/ColorSettingDialog.h"
-#include "controls/ListResources.h"
+#include "controls/ListControlResourceIds.h"
 
 namespace
 {

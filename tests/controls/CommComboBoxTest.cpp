@@ -3,7 +3,7 @@
 #ifdef _WIN32
 #include "ControlsTestUtil.h"
 
-#include "controls/ControlsRes.h"
+#include "controls/ControlsResourceIds.h"
 
 #include <string>
 #include <vector>

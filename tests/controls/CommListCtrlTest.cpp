@@ -7,7 +7,7 @@
 #include "app/FrameIconSource.h"
 #include "app/IconMenu.h"
 #include "app/TestAppComm.h"
-#include "controls/ListResources.h"
+#include "controls/ListControlResourceIds.h"
 
 #include <memory>
 

@@ -8,7 +8,7 @@
 #include "app/IconMenu.h"
 #include "app/Screenshot.h"
 #include "app/TestAppComm.h"
-#include "controls/ListResources.h"
+#include "controls/ListControlResourceIds.h"
 
 namespace
 {

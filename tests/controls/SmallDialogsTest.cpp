@@ -10,7 +10,7 @@
 #include "afx/Time.h"
 #include "app/DialogProfile.h"
 #include "app/ProfileTestUtil.h"
-#include "controls/ControlsRes.h"
+#include "controls/ControlsResourceIds.h"
 #include "controls/FindBaseDialog.h"
 #include "controls/MemoHistoryDialog.h"
 #include "controls/QuestionDialog.h"

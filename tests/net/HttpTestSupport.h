@@ -12,6 +12,7 @@
 
 #include "afx/MessageBox.h"
 #include "afx/String.h"
+#include "afx/TestText.h"
 #include "net/HttpComm.h"
 #include "net/HttpStatusSink.h"
 #include "net/ProgressSink.h"
@@ -89,18 +90,6 @@ inline std::string BodyOf(CHttpComm& comm, BOOL bRaw = FALSE)
     CString body;
     comm.GetBody(body, bRaw);
     return std::string((LPCTSTR)body, (size_t)body.GetLength());
-}
-
-// A text of the program's string table, formatted with the insert when
-// one is given.
-inline std::string LoadText(UINT nID, LPCTSTR insert = nullptr)
-{
-    CString text;
-    if (insert != nullptr)
-        text.FormatMessage(nID, insert);
-    else
-        text.LoadString(nID);
-    return (LPCTSTR)text;
 }
 
 // Records the messages long work would show the user, and their types;

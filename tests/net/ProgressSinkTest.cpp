@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "afx/LoadText.h"
 #include "afx/MessageBox.h"
 #include "afx/String.h"
 #include "net/HttpStatusSink.h"
@@ -12,13 +13,6 @@
 namespace
 {
 const UINT kRedirectMessageId = 550; // a text of the client's string table
-
-CString LoadText(UINT nID)
-{
-    CString text;
-    text.LoadString(nID);
-    return text;
-}
 
 // Answers every message box and records it.
 class CMessageBoxRecorder

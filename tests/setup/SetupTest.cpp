@@ -6,10 +6,11 @@
 #include "ProgramDriver.h"
 #include "install/InstallTestUtil.h"
 
+#include "afx/LoadText.h"
 #include "afx/RegKey.h"
 #include "afx/afxres.h"
 #include "app/DialogResourceIds.h"
-#include "controls/ControlsRes.h"
+#include "controls/ControlsResourceIds.h"
 #include "install/InstallResourceIds.h"
 #include "install/InstallationRecord.h"
 #include "install/SystemFolders.h"
@@ -60,13 +61,6 @@ const std::string& BuiltBytes(LPCTSTR lpszUnixPath)
     if (it == read.end())
         it = read.emplace(lpszUnixPath, ReadFileBytes(WindowsPathOf(lpszUnixPath))).first;
     return it->second;
-}
-
-CString LoadText(UINT nID)
-{
-    CString strText;
-    strText.LoadString(nID);
-    return strText;
 }
 
 class SetupTest : public ::testing::Test

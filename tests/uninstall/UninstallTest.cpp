@@ -7,6 +7,7 @@
 #include "install/InstallTestUtil.h"
 #include "setup/ProgramDriver.h"
 
+#include "afx/LoadText.h"
 #include "afx/RegKey.h"
 #include "afx/afxres.h"
 #include "app/ChildProcess.h"
@@ -49,13 +50,6 @@ const std::vector<UINT> kMessages = {IDS_UNINSTALL_FILES_FAILED,
 
 // The application base's message when the running copy shows no window.
 const UINT kRunningCopyNotFound = 626;
-
-CString LoadText(UINT nID)
-{
-    CString strText;
-    strText.LoadString(nID);
-    return strText;
-}
 
 // A text of another program of the build, from its own string table.
 CString ProgramText(LPCTSTR lpszUnixPath, UINT nID)

@@ -13,7 +13,7 @@ CAddDescriptionTextPage::CAddDescriptionTextPage(CWnd* pParentWnd)
 
 void CAddDescriptionTextPage::GetTitle(CString& strTitle)
 {
-    strTitle.LoadString(IDS_TITLE);
+    strTitle.LoadString(IDS_ADD_DESCRIPTION_TEXT_TITLE);
 }
 
 CString CAddDescriptionTextPage::GetText() const
@@ -65,7 +65,7 @@ CAddDescriptionPreviewPage::CAddDescriptionPreviewPage(CWnd* pParentWnd)
 
 void CAddDescriptionPreviewPage::GetTitle(CString& strTitle)
 {
-    strTitle.LoadString(IDS_TITLE);
+    strTitle.LoadString(IDS_ADD_DESCRIPTION_PREVIEW_TITLE);
 }
 
 LPCTSTR CAddDescriptionPreviewPage::GetPreviewName()

@@ -70,7 +70,7 @@ int CDescriptionTemplateListDialog::GetDefaultColumnWidth(int)
 
 UINT CDescriptionTemplateListDialog::GetColumnTitleId(int)
 {
-    return IDS_COLUMN_TITLE;
+    return IDS_TEMPLATE_COLUMN_TITLE;
 }
 
 int CDescriptionTemplateListDialog::GetColumnFormat(int)

@@ -41,7 +41,7 @@ void CFeaturedAmountDialog::OnOK()
     if (nValue < FeaturedAmountMin || nValue > FeaturedAmountMax)
     {
         CString message;
-        message.FormatMessage(IDS_RANGE_NUMBER, (int)FeaturedAmountMin, (int)FeaturedAmountMax);
+        message.FormatMessage(IDS_NUMBER_OUT_OF_RANGE, (int)FeaturedAmountMin, (int)FeaturedAmountMax);
         AfxMessageBox(message, MB_OK | MB_ICONEXCLAMATION);
         GotoDlgCtrl(&m_amountEdit);
         m_amountEdit.SetSel(0, -1);

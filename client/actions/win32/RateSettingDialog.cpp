@@ -3,6 +3,7 @@
 #include <memory>
 
 #include "afx/DataExchange.h"
+#include "afx/LoadText.h"
 #include "afx/MessageBox.h"
 #include "auction/SendTargetDisplayBaseDialog.h"
 #include "client/DataSetFiles.h"
@@ -10,7 +11,7 @@
 #include "client/TemplateRateEditItem.h"
 #include "client/actions/FeedbackResourceIds.h"
 #include "client/actions/RateValues.h"
-#include "controls/ControlsRes.h"
+#include "controls/ControlsResourceIds.h"
 #include "text/MbcsString.h"
 
 namespace
@@ -30,12 +31,6 @@ public:
     UINT GetColumnTitleId(int) override { return IDS_SEND_TARGET_COLUMN; }
 };
 
-CString LoadText(UINT nID)
-{
-    CString text;
-    text.LoadString(nID);
-    return text;
-}
 } // namespace
 
 CRateTemplateMenu::CRateTemplateMenu(CTanzoDocData* pDocument, BOOL bAsSeller, CWnd* pOwner)

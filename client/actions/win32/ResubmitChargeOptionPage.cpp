@@ -52,7 +52,7 @@ CResubmitChargeOptionPage::CResubmitChargeOptionPage(CWnd* pParentWnd)
 
 void CResubmitChargeOptionPage::GetTitle(CString& strTitle)
 {
-    strTitle.LoadString(IDS_TITLE);
+    strTitle.LoadString(IDS_CHARGE_BASIC_TITLE);
 }
 
 CAuctionChargeOption* CResubmitChargeOptionPage::GetChargeOption()

@@ -9,10 +9,12 @@
 #include "client/OptionSettings.h"
 #include "client/ResubmitConfirmColumns.h"
 #include "client/TanzoAuctionItem.h"
+#include "client/TargetListResourceIds.h"
 #include "client/actions/ResubmitChargeOptionDialog.h"
 #include "client/actions/ResubmitConfirmRules.h"
 #include "client/actions/ResubmitItemEditDialog.h"
 #include "client/actions/ResubmitResourceIds.h"
+#include "client/actions/TemplateMenuResourceIds.h"
 
 IMPLEMENT_DYNAMIC(CResubmitConfirmDialog, CBaseDialog)
 
@@ -24,13 +26,6 @@ END_MESSAGE_MAP()
 
 namespace
 {
-enum : UINT
-{
-    IDS_TIP_EDIT = 1436,
-    IDS_TIP_PAID_OPTIONS = 1481,
-    IDS_TIP_UP = 1434,
-    IDS_TIP_DOWN = 1435
-};
 // The list's sort kind that stands for another here: the current price
 // of the pages is the start price of this list.
 const int kPageCurrentPriceKind = ItemField::CurrentPrice;
@@ -158,8 +153,8 @@ void CResubmitConfirmDialog::SetStandardToolTips()
     CBaseDialog::SetStandardToolTips();
     AddToolTipById(IDC_CONFIRM_EDIT, IDS_TIP_EDIT);
     AddToolTipById(IDC_CONFIRM_CHARGE, IDS_TIP_PAID_OPTIONS);
-    AddToolTipById(IDC_CONFIRM_UP, IDS_TIP_UP);
-    AddToolTipById(IDC_CONFIRM_DOWN, IDS_TIP_DOWN);
+    AddToolTipById(IDC_CONFIRM_UP, IDS_TIP_MOVE_UP);
+    AddToolTipById(IDC_CONFIRM_DOWN, IDS_TIP_MOVE_DOWN);
 }
 
 void CResubmitConfirmDialog::AdjustSystemMenu(CMenu* pSystemMenu)
@@ -292,8 +287,8 @@ BOOL CResubmitConfirmDialog::RunCommand(UINT nID)
     case ID_CONFIRM_FIND:
     case ID_CONFIRM_FIND_PREVIOUS:
     case ID_CONFIRM_FIND_NEXT:
-    case ID_CONFIRM_COPY_LINK:
-    case ID_CONFIRM_OPEN_LINK:
+    case ID_LINK_COPY:
+    case ID_LINK_OPEN:
         break;
     default:
         return FALSE;
@@ -328,7 +323,7 @@ BOOL CResubmitConfirmDialog::RunCommand(UINT nID)
     case ID_CONFIRM_FIND_NEXT:
         m_list.GetFind().FindAgain(nID == ID_CONFIRM_FIND_PREVIOUS, this);
         break;
-    case ID_CONFIRM_COPY_LINK:
+    case ID_LINK_COPY:
         m_list.CopyLinkAddress();
         break;
     default:
@@ -404,7 +399,7 @@ void CResubmitConfirmDialog::OnPaidOptions()
     dialog.GetOptions().CopyFrom(selected.common.GetChargeOption());
     dialog.SetReservePriceMinimum(GetLargestStartPrice(selected.items));
     if (selected.rows.GetSize() > 1)
-        dialog.SetCaptionId(CResubmitChargeOptionDialog::IDS_CAPTION_SEVERAL);
+        dialog.SetCaptionId(IDS_CHARGE_CAPTION_SEVERAL);
     if (dialog.DoModal() != IDOK)
         return;
     for (int i = 0; i < selected.rows.GetSize(); ++i)

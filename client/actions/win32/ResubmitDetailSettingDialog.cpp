@@ -10,7 +10,7 @@ IMPLEMENT_DYNAMIC(CResubmitDetailSettingDialog, CAuctionSubmitSettingBaseDialog)
 
 CResubmitDetailSettingDialog::CResubmitDetailSettingDialog(CWnd* pParentWnd)
     : CAuctionSubmitSettingBaseDialog(IDD_RESUBMIT_DETAIL, IDC_DETAIL_TABS, 0, pParentWnd,
-                                      IDH_RESUBMIT_DETAIL, IDD_RESUBMIT_DETAIL),
+                                      IDH_RESUBMIT_SETTING, IDD_RESUBMIT_DETAIL),
       m_sink(*this)
 {
     SetDialogOption(dialogHosted);

@@ -1,6 +1,7 @@
 #include "client/actions/ResubmitDetailSettingPages.h"
 
 #include "afx/DataExchange.h"
+#include "afx/MessageBox.h"
 #include "afx/MsgMap.h"
 #include "client/MainFrame.h"
 #include "client/OptionSettings.h"
@@ -9,27 +10,10 @@
 
 namespace
 {
-enum : UINT
-{
-    IDS_TITLE_RETURN_POLICY = 993,
-    IDS_TITLE_BID_LIMIT = 1102,
-    IDS_TITLE_MARKDOWN = 1103,
-    IDS_TITLE_NORMAL_LISTING = 1167,
-    IDS_TITLE_EASY_TRADING = 1168,
-    IDS_TIP_MIN_RATING = 1407,
-    IDS_TIP_RETURN_POLICY = 1488,
-    IDS_TIP_RETURN_NOTE = 1489,
-    IDS_TIP_MARKDOWN = 1527,
-    IDS_TIP_MARKDOWN_RATIO = 1528,
-    IDS_TIP_BAD_RATING_RATIO = 1530,
-    IDS_TIP_CREDIT_LIMIT = 1531,
-    IDS_TIP_SALES_CONTRACT = 1543
-};
 
 const UINT kMarkdownRatios[] = {1090, 1091, 1092, 1093, 1094, 1095, 0};
 const UINT kReturnPolicies[] = {991, 992, 0};
 
-const UINT kErrorBox = MB_OK | MB_ICONEXCLAMATION;
 } // namespace
 
 void LoadDetailSubPageTitle(int nPageMode, CString& strTitle)

@@ -1,6 +1,7 @@
 #include "client/actions/ResubmitDetailSettingPayPages.h"
 
 #include "afx/DataExchange.h"
+#include "afx/MessageBox.h"
 #include "afx/MsgMap.h"
 #include "client/actions/OlderSettingsTakeover.h"
 #include "client/actions/ResubmitDetailResourceIds.h"
@@ -9,23 +10,6 @@
 
 namespace
 {
-enum : UINT
-{
-    IDS_TITLE_PAYMENT = 862,
-    IDS_ADD_BANK_NAME = 994,
-    IDS_EDIT_BANK_NAME = 995,
-    IDS_ADD_PAY_METHOD = 996,
-    IDS_EDIT_PAY_METHOD = 997,
-    IDS_TIP_PAYMENT = 1405,
-    IDS_TIP_ADD_BANK = 1490,
-    IDS_TIP_EDIT_BANK = 1491,
-    IDS_TIP_DELETE_BANK = 1492,
-    IDS_TIP_ADD_OTHER = 1493,
-    IDS_TIP_EDIT_OTHER = 1494,
-    IDS_TIP_DELETE_OTHER = 1495,
-    IDS_TIP_BANK_NAME = 1498,
-    IDS_TIP_PAY_METHOD = 1499
-};
 
 // The bank names of the menu's commands, in command order.
 const UINT kBankNames[] = {998, 999, 1166, 1000, 1001, 1005, 1002, 1003, 1004};
@@ -38,7 +22,6 @@ enum
     EasyTradingMode = 3
 };
 
-const UINT kErrorBox = MB_OK | MB_ICONEXCLAMATION;
 } // namespace
 
 IMPLEMENT_DYNAMIC(CResubmitDetailSettingPayPage, CAuctionSubmitSettingPayNormalSubmitBasePage)
@@ -159,7 +142,7 @@ void CResubmitDetailSettingPayPage::ShowInputError(int nWhich)
 
 int CResubmitDetailSettingPayPage::ConfirmPage(int nWhich)
 {
-    return ConfirmUnopened(nWhich, IDS_CONFIRM_UNOPENED);
+    return ConfirmUnopened(nWhich, IDS_PAY_TAB_UNOPENED);
 }
 
 int CResubmitDetailSettingPayPage::GetRegVersion()

@@ -9,18 +9,6 @@
 
 namespace
 {
-enum : UINT
-{
-    IDS_TITLE_SHIPPING = 863,
-    IDS_TIP_CITY = 1412,
-    IDS_TIP_PREFECTURE = 1413,
-    IDS_TIP_INTERNATIONAL = 1415,
-    IDS_TIP_SHIP_TIME = 1416,
-    IDS_TIP_SELLER_PAYS = 1417,
-    IDS_TIP_DELIVERY_OPTION = 1519,
-    IDS_TIP_SCHEDULE_CHECK = 1544,
-    IDS_TIP_SCHEDULE = 1545
-};
 
 const UINT kSellerPays[] = {865, 866, 0};
 const UINT kShipTimes[] = {867, 868, 0};
@@ -109,7 +97,7 @@ BOOL CResubmitDetailSettingPostPage::Validate(CTabbedDialog* pDialog)
 
 int CResubmitDetailSettingPostPage::ConfirmPage(int nWhich)
 {
-    return ConfirmUnopened(nWhich, IDS_CONFIRM_UNOPENED);
+    return ConfirmUnopened(nWhich, IDS_POST_TAB_UNOPENED);
 }
 
 int CResubmitDetailSettingPostPage::GetRegVersion()

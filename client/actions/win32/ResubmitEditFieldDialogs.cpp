@@ -10,25 +10,11 @@
 #include "client/actions/ResubmitItemEditResourceIds.h"
 #include "client/actions/ResubmitItemEditRules.h"
 #include "client/actions/ResubmitOperation.h"
+#include "controls/ControlsResourceIds.h"
 #include "text/InputTextCheck.h"
 
 namespace
 {
-enum : UINT
-{
-    IDS_EMPTY_INPUT = 517,
-    IDS_BUY_NOW_ENABLE_TIP = 1424,
-    IDS_BUY_NOW_TIP = 1425,
-    IDS_DESCRIPTION_TIP = 1455,
-    IDS_CONDITION_TIP = 1496,
-    IDS_COMMENT_TIP = 1497,
-    IDS_SIZE_TIP = 1502,
-    IDS_WEIGHT_TIP = 1503,
-    IDS_FOLLOWING_CONDITION_TIP = 1563,
-    IDS_COMMENT_REQUIRED = 1010,
-    IDS_CONDITION_LIST_NEW = 3170,
-    IDS_CONDITION_LIST_OLDER = 3171
-};
 
 const int kDescriptionMinWidth = 660;
 const int kDescriptionMinHeight = 390;
@@ -180,7 +166,7 @@ void CResubmitEditTitleDialog::OnOK()
     m_edit.GetWindowText(title);
     if (title.IsEmpty())
     {
-        AfxMessageBox(IDS_EMPTY_INPUT, MB_OK | MB_ICONEXCLAMATION);
+        AfxMessageBox(IDS_NOTHING_ENTERED, MB_OK | MB_ICONEXCLAMATION);
         GotoDlgCtrl(&m_edit);
         return;
     }
@@ -271,7 +257,7 @@ void CResubmitEditDescriptionDialog::OnOK()
     m_edit.GetWindowText(text);
     if (text.IsEmpty())
     {
-        AfxMessageBox(IDS_EMPTY_INPUT, MB_OK | MB_ICONEXCLAMATION);
+        AfxMessageBox(IDS_NOTHING_ENTERED, MB_OK | MB_ICONEXCLAMATION);
         GotoDlgCtrl(&m_edit);
         return;
     }

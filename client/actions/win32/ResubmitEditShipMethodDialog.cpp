@@ -1,6 +1,7 @@
 #include "client/actions/ResubmitEditShipMethodDialog.h"
 
 #include "afx/DataExchange.h"
+#include "afx/LoadText.h"
 #include "afx/MessageBox.h"
 #include "auction/ShipEditorRules.h"
 #include "client/MainFrame.h"
@@ -10,35 +11,12 @@
 #include "client/actions/ResubmitItemEditResourceIds.h"
 #include "client/actions/ResubmitItemEditRules.h"
 #include "client/actions/ResubmitOperation.h"
+#include "client/actions/ResubmitResourceIds.h"
+#include "client/actions/TemplateMenuResourceIds.h"
+#include "controls/ControlsResourceIds.h"
 
 namespace
 {
-enum : UINT
-{
-    IDS_EMPTY_INPUT = 517,
-    IDS_RANGE_AMOUNT = 900,
-    IDS_COLUMN_METHOD = 1048,
-    IDS_COLUMN_FEE = 1049,
-    IDS_CAPTION_ADD = 1052,
-    IDS_CAPTION_EDIT = 1053,
-    IDS_DELETE_QUESTION = 1054,
-    IDS_SHIP_SEPARATOR = 1055,
-    IDS_FEE_TYPE_FIRST = 1176, // 1176..1178, then 1210 and 1305
-    IDS_FEE_NONE = 1210,
-    IDS_REGION_FORMAT = 1211,
-    IDS_FEE_ARRIVAL = 1305,
-    IDS_TAB_YAHUNEKO = 1180,
-    IDS_TAB_GENERAL = 1182,
-    IDS_TAB_SERVICES = 1183,
-    IDS_TAB_YUPACK = 1301,
-    IDS_TIP_ADD = 1504,
-    IDS_TIP_NAME = 1507,
-    IDS_TIP_FEE = 1508,
-    IDS_TIP_LINK = 1509,
-    IDS_TIP_HOKKAIDO = 1510,
-    IDS_TIP_FEE_TYPE = 1549,
-    IDS_TIP_FOLLOWING = 1558,
-};
 
 const char kFeeTypeKey[] = "ShipMethodFeeType";
 const char kLinkHistory[] = "ShipMethodLink%02d";
@@ -55,7 +33,7 @@ UINT FeeTypeNameId(int nFeeType)
     case CShipMethod::FeeNone:
         return IDS_FEE_NONE;
     case CShipMethod::FeeClient:
-        return IDS_FEE_ARRIVAL;
+        return IDS_SHIP_ARRIVAL_WORD;
     default:
         return nFeeType >= 0 && nFeeType <= CShipMethod::FeeLink ? (UINT)(IDS_FEE_TYPE_FIRST + nFeeType) : 0u;
     }
@@ -65,13 +43,6 @@ void ShowControl(CWnd* pDialog, int nID, BOOL bShow)
 {
     if (CWnd* pControl = pDialog->GetDlgItem(nID))
         pControl->ShowWindow(bShow ? SW_SHOW : SW_HIDE);
-}
-
-CString LoadText(UINT nID)
-{
-    CString text;
-    text.LoadString(nID);
-    return text;
 }
 
 template <int N> struct StringIdRun
@@ -278,7 +249,8 @@ void CResubmitShipMethodListEditor::DoDataExchange(CDataExchange* pDX)
 BOOL CResubmitShipMethodListEditor::OnInitDialog()
 {
     CAuctionShipMethodControlBaseDialog::OnInitDialog();
-    const UINT tips[] = {IDS_TIP_ADD, IDS_TIP_ADD + 1, IDS_TIP_ADD + 2, 1434, 1435};
+    const UINT tips[] = {IDS_TIP_SHIP_ADD, IDS_TIP_SHIP_EDIT, IDS_TIP_SHIP_DELETE, IDS_TIP_MOVE_UP,
+                         IDS_TIP_MOVE_DOWN};
     const int buttons[] = {IDC_SHIP_ADD, IDC_SHIP_EDIT, IDC_SHIP_DELETE, IDC_SHIP_UP, IDC_SHIP_DOWN};
     for (int i = 0; i < 5; ++i)
         AddToolTipById(buttons[i], tips[i]);
@@ -319,7 +291,7 @@ COLORREF CResubmitShipMethodListEditor::GetLinkColor()
 UINT CResubmitShipMethodListEditor::GetFeeTypeTextId(int nFeeType)
 {
     return nFeeType == CShipMethod::FeeNone     ? IDS_FEE_NONE
-           : nFeeType == CShipMethod::FeeClient ? IDS_FEE_ARRIVAL
+           : nFeeType == CShipMethod::FeeClient ? IDS_SHIP_ARRIVAL_WORD
                                                 : 0u;
 }
 
@@ -595,7 +567,7 @@ BOOL CResubmitEditShipMethodControlYahooSpecificDialog::StoreShipMethods(CAuctio
         AfxMessageBox(nMessage, MB_OK | MB_ICONEXCLAMATION);
         return FALSE;
     }
-    if (nListingKind == 1 && (m_yahuneko.AnyTicked() || m_yupack.AnyTicked()))
+    if (nListingKind == ShipListingNormal && (m_yahuneko.AnyTicked() || m_yupack.AnyTicked()))
     {
         Activate(FALSE);
         CResubmitShipServicePane& pane = m_yahuneko.AnyTicked() ? m_yahuneko : m_yupack;
@@ -726,7 +698,7 @@ void CResubmitEditShipMethodControlTabbedBaseDialog::OnTimer(UINT_PTR nIDEvent)
     if (!RunItemFetch(this, *m_pSource, CResubmitOperation::EditFetchShipMethods, job) ||
         !::IsWindow(m_hWnd) || !job.GetFetchedShipMethods(fetched))
         return;
-    m_nListingKind = job.IsFetchedEasyTransaction() ? 2 : 1;
+    m_nListingKind = job.IsFetchedEasyTransaction() ? ShipListingEasyTransaction : ShipListingNormal;
     m_methods.CopyFrom(fetched);
     LoadPages();
     UpdateCaption();
@@ -749,7 +721,7 @@ void CResubmitEditShipMethodControlTabbedBaseDialog::OnOK()
         if (pPage != nullptr && !pPage->StoreShipMethods(methods, m_nListingKind))
             return;
     }
-    if (m_nListingKind == 2)
+    if (m_nListingKind == ShipListingEasyTransaction)
     {
         DWORD dwDetail = 0;
         const int nProblem = methods.CheckShipMethods(&dwDetail, kServiceShipNameIds, kFlatRateShipNameIds,

@@ -9,19 +9,6 @@
 
 namespace
 {
-enum : UINT
-{
-    IDS_TIP_TITLE = 1438,
-    IDS_TIP_START_PRICE = 1439,
-    IDS_TIP_QUANTITY = 1440,
-    IDS_TIP_BUY_NOW = 1441,
-    IDS_TIP_DESCRIPTION = 1500,
-    IDS_TIP_CONDITION = 1501,
-    IDS_TIP_SHIPPING = 1513,
-    IDS_TIP_SIZE_WEIGHT = 1514,
-    IDS_TIP_SALES_MODE = 1526,
-    IDS_TIP_TITLE_CHANGE = 1559
-};
 
 const int kStartPriceDigits = 10;
 const int kStaticMargin = 3;
@@ -81,7 +68,7 @@ BOOL CResubmitItemEditDialog::OnInitDialog()
     if (m_bMulti)
     {
         CString text;
-        text.LoadString(IDS_CAPTION_SEVERAL);
+        text.LoadString(IDS_ITEM_EDIT_CAPTION_SEVERAL);
         SetWindowText(text);
         text.LoadString(IDS_TITLE_SEVERAL);
         m_title.SetWindowText(text);
@@ -316,7 +303,8 @@ void CResubmitItemEditDialog::OnShipping()
         CResubmitEditShipMethodControlTabbedBaseDialog::ModeHub, this);
     dialog.SetShipMethods(m_working);
     dialog.SetListingKind(m_nShipListingKind);
-    if (m_nShipListingKind == 0 && !m_bMulti && !m_working.TestEditFlags(TanzoAuctionItem::EditShipping))
+    if (m_nShipListingKind == ShipListingUnset && !m_bMulti &&
+        !m_working.TestEditFlags(TanzoAuctionItem::EditShipping))
         dialog.SetSourceItem(m_working);
     if (dialog.DoModal() != IDOK)
         return;

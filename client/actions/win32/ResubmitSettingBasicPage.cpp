@@ -2,18 +2,7 @@
 
 #include "app/DialogProfile.h"
 #include "auction/SubmitBasicSettings.h"
-
-namespace
-{
-enum : UINT
-{
-    IDS_TIP_CLOSING_TIME = 1406,
-    IDS_TIP_DURATION = 1408,
-    IDS_TIP_NUM_RESUBMIT = 1409,
-    IDS_TIP_CLOSE_EARLY = 1410,
-    IDS_TIP_AUTO_EXTENSION = 1411
-};
-} // namespace
+#include "client/actions/ResubmitResourceIds.h"
 
 IMPLEMENT_DYNAMIC(CResubmitSettingBasicPage, CAuctionSubmitSettingBasicBasePage)
 
@@ -48,14 +37,14 @@ void CResubmitSettingBasicPage::ShowInputError(int nWhich)
         return;
     }
     CString text;
-    text.FormatMessage(IDS_RANGE_NUMBER, nLower, nUpper);
+    text.FormatMessage(IDS_NUMBER_OUT_OF_RANGE, nLower, nUpper);
     ShowMessageText(text, MB_OK | MB_ICONEXCLAMATION, 0);
 }
 
 int CResubmitSettingBasicPage::GetRegVersion()
 {
     const int nVersion = CAuctionSubmitSettingBasicBasePage::GetRegVersion();
-    return nVersion != 0 ? nVersion : GetDialogProfileInt(IDD_PAYMENT_SETTINGS, "DlgRegVersion", 0);
+    return nVersion != 0 ? nVersion : GetDialogProfileInt(IDD_DETAIL_PAY, "DlgRegVersion", 0);
 }
 
 void CResubmitSettingBasicPage::SetStandardToolTips()
@@ -66,7 +55,7 @@ void CResubmitSettingBasicPage::SetStandardToolTips()
         CWnd& control;
         UINT nTip;
     } tips[] = {
-        {m_durationEdit, IDS_TIP_DURATION},         {m_durationSpin, IDS_TIP_DURATION},
+        {m_durationEdit, IDS_TIP_DURATION},        {m_durationSpin, IDS_TIP_DURATION},
         {m_closingTimeEdit, IDS_TIP_CLOSING_TIME}, {m_closingTimeSpin, IDS_TIP_CLOSING_TIME},
         {m_numResubmitEdit, IDS_TIP_NUM_RESUBMIT}, {m_numResubmitSpin, IDS_TIP_NUM_RESUBMIT},
         {m_closeEarlyCheck, IDS_TIP_CLOSE_EARLY},  {m_autoExtensionCheck, IDS_TIP_AUTO_EXTENSION},

@@ -5,6 +5,7 @@
 #include "app/DialogProfile.h"
 #include "app/WindowHelpers.h"
 #include "app/WindowTextCache.h"
+#include "client/TanzoResourceIds.h"
 #include "client/actions/CallbackSink.h"
 #include "client/actions/ResubmitCommonBasicPage.h"
 #include "client/actions/ResubmitDetailSettingDialog.h"
@@ -14,13 +15,6 @@ namespace
 {
 const char kTypeKey[] = "ResubmitType";
 
-enum : UINT
-{
-    IDS_TIP_RESET = 1401,
-    IDS_TIP_DONT_SAVE = 1427,
-    IDS_TIP_TYPE_KEEP = 1428,
-    IDS_TIP_TYPE_NEW = 1429
-};
 } // namespace
 
 IMPLEMENT_DYNAMIC(CResubmitSettingDialog, CBaseDialog)
@@ -107,7 +101,7 @@ void CResubmitSettingDialog::SetStandardToolTips()
     AddToolTipById(IDC_RESUBMIT_TYPE_KEEP, IDS_TIP_TYPE_KEEP);
     AddToolTipById(IDC_RESUBMIT_TYPE_NEW, IDS_TIP_TYPE_NEW);
     AddToolTipById(IDC_RESUBMIT_DONT_SAVE, IDS_TIP_DONT_SAVE);
-    AddToolTipById(IDC_RESUBMIT_RESET, IDS_TIP_RESET);
+    AddToolTipById(IDC_RESUBMIT_RESET, IDS_TIP_RESET_DEFAULTS);
 }
 
 BOOL CResubmitSettingDialog::ShowPane(int nType)
@@ -151,7 +145,8 @@ void CResubmitSettingDialog::OnReset()
 
 void CResubmitSettingDialog::OnOK()
 {
-    const int nType = IsDlgButtonChecked(IDC_RESUBMIT_TYPE_KEEP) == BST_CHECKED ? TypeKeepPrevious : TypeSetAnew;
+    const int nType =
+        IsDlgButtonChecked(IDC_RESUBMIT_TYPE_KEEP) == BST_CHECKED ? TypeKeepPrevious : TypeSetAnew;
     const BOOL bSave = m_nMode == ModeSettings || m_dontSave.GetCheck() != BST_CHECKED;
     // The panes read under the way now chosen: the detailed one asks about
     // its tabs never opened only when it is the way to re-list.

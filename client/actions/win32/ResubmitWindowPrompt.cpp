@@ -20,7 +20,7 @@ BOOL CResubmitWindowPrompt::EditShipMethods(CAuctionShipMethods& methods, BOOL b
     // The methods are asked for an easy-transaction listing.
     CShipDialog dialog(CShipDialog::ModeJob, m_pParentWnd);
     dialog.SetShipMethods(methods);
-    dialog.SetListingKind(2);
+    dialog.SetListingKind(ShipListingEasyTransaction);
     dialog.SetOfferFollowing(bOfferFollowing);
     if (dialog.DoModal() != IDOK)
         return FALSE;

@@ -1,6 +1,7 @@
 #include "client/actions/TanzoSendTargetSelectBaseDialog.h"
 
 #include "afx/DataExchange.h"
+#include "afx/LoadText.h"
 #include "afx/MessageBox.h"
 #include "app/DialogResourceIds.h"
 #include "client/MainFrame.h"
@@ -19,13 +20,6 @@ namespace
 {
 const int kColumnPartner = 0;
 const int kColumnRating = 1;
-
-CString LoadText(UINT nID)
-{
-    CString text;
-    text.LoadString(nID);
-    return text;
-}
 
 int ToCellFlags(int nState)
 {

@@ -23,8 +23,8 @@ BOOL CTanzoTemplateListDialog::OnInitDialog()
     } tips[] = {{m_addButton, IDS_TIP_TEMPLATE_ADD},
                 {m_editButton, IDS_TIP_TEMPLATE_EDIT},
                 {m_deleteButton, IDS_TIP_TEMPLATE_DELETE},
-                {m_upButton, IDS_TIP_TEMPLATE_UP},
-                {m_downButton, IDS_TIP_TEMPLATE_DOWN}};
+                {m_upButton, IDS_TIP_MOVE_UP},
+                {m_downButton, IDS_TIP_MOVE_DOWN}};
     for (const auto& tip : tips)
     {
         if (tip.button.m_hWnd != nullptr)

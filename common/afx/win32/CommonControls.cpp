@@ -3,6 +3,7 @@
 
 #include "afx/Controls.h"
 #include "afx/WinApp.h"
+#include "afx/win32/OwnerDrawReflect.h"
 
 #include <vector>
 
@@ -183,12 +184,8 @@ void CListCtrl::DrawItem(LPDRAWITEMSTRUCT) {}
 
 BOOL CListCtrl::OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult)
 {
-    if (message != WM_DRAWITEM)
-        return CWnd::OnChildNotify(message, wParam, lParam, pResult);
-    DrawItem((LPDRAWITEMSTRUCT)lParam);
-    if (pResult != nullptr)
-        *pResult = TRUE;
-    return TRUE;
+    return ReflectDrawItem(this, message, lParam, pResult) ||
+           CWnd::OnChildNotify(message, wParam, lParam, pResult);
 }
 
 // ---------------------------------------------------------------------------
@@ -225,12 +222,8 @@ void CTabCtrl::DrawItem(LPDRAWITEMSTRUCT) {}
 
 BOOL CTabCtrl::OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult)
 {
-    if (message != WM_DRAWITEM)
-        return CWnd::OnChildNotify(message, wParam, lParam, pResult);
-    DrawItem((LPDRAWITEMSTRUCT)lParam);
-    if (pResult != nullptr)
-        *pResult = TRUE;
-    return TRUE;
+    return ReflectDrawItem(this, message, lParam, pResult) ||
+           CWnd::OnChildNotify(message, wParam, lParam, pResult);
 }
 
 // ---------------------------------------------------------------------------

@@ -1,44 +1,14 @@
 // The standard controls: texts of items and owner-drawn items.
 #include "afx/Controls.h"
 
+#include "afx/win32/OwnerDrawReflect.h"
+
 IMPLEMENT_DYNAMIC(CStatic, CWnd)
 IMPLEMENT_DYNAMIC(CButton, CWnd)
 IMPLEMENT_DYNAMIC(CEdit, CWnd)
 IMPLEMENT_DYNAMIC(CListBox, CWnd)
 IMPLEMENT_DYNAMIC(CComboBox, CWnd)
 IMPLEMENT_DYNAMIC(CScrollBar, CWnd)
-
-namespace
-{
-// Owner-drawn items arrive at the control's object through its parent
-// (reflection): the control's virtual functions draw, measure, compare and
-// delete them.
-template <class TControl>
-BOOL ReflectOwnerDraw(TControl* pControl, UINT message, LPARAM lParam, LRESULT* pResult)
-{
-    LRESULT lResult = TRUE;
-    switch (message)
-    {
-    case WM_DRAWITEM:
-        pControl->DrawItem((LPDRAWITEMSTRUCT)lParam);
-        break;
-    case WM_MEASUREITEM:
-        pControl->MeasureItem((LPMEASUREITEMSTRUCT)lParam);
-        break;
-    case WM_COMPAREITEM:
-        lResult = pControl->CompareItem((LPCOMPAREITEMSTRUCT)lParam);
-        break;
-    case WM_DELETEITEM:
-        pControl->DeleteItem((LPDELETEITEMSTRUCT)lParam);
-        break;
-    default:
-        return FALSE;
-    }
-    if (pResult != nullptr)
-        *pResult = lResult;
-    return TRUE;
-}
-} // namespace
 
 BOOL CListBox::OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult)
 {
@@ -56,12 +26,8 @@ void CButton::DrawItem(LPDRAWITEMSTRUCT) {}
 
 BOOL CButton::OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult)
 {
-    if (message != WM_DRAWITEM)
-        return CWnd::OnChildNotify(message, wParam, lParam, pResult);
-    DrawItem((LPDRAWITEMSTRUCT)lParam);
-    if (pResult != nullptr)
-        *pResult = TRUE;
-    return TRUE;
+    return ReflectDrawItem(this, message, lParam, pResult) ||
+           CWnd::OnChildNotify(message, wParam, lParam, pResult);
 }
 
 int CEdit::GetLine(int nIndex, LPTSTR lpszBuffer, int nMaxLength) const

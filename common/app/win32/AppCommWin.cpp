@@ -7,6 +7,7 @@
 #include "afx/DocTemplate.h"
 #include "afx/MessageBox.h"
 #include "afx/Wnd.h"
+#include "app/DialogResourceIds.h"
 #include "app/ModelessOwner.h"
 #include "app/PromptText.h"
 #include "text/PathUtil.h"
@@ -20,8 +21,6 @@
 
 namespace
 {
-const UINT IDS_SINGLE_INSTANCE_FAILED = 625;
-const UINT IDS_ALREADY_RUNNING = 626;
 
 const int kTempNameLength = 8;
 // Fresh names tried before giving up on a temporary folder that refuses

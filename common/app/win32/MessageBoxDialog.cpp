@@ -1,6 +1,7 @@
 #include "app/MessageBoxDialog.h"
 
 #include "afx/DC.h"
+#include "afx/LoadText.h"
 #include "afx/ScopedWin.h"
 #include "afx/WinApp.h"
 #include "app/ModelessOwner.h"
@@ -40,13 +41,6 @@ LPCTSTR IconOfKind(int nIconKind)
     }
 }
 
-CString LoadText(UINT nID)
-{
-    CString strText;
-    if (nID != 0)
-        strText.LoadString(nID);
-    return strText;
-}
 } // namespace
 
 IMPLEMENT_DYNAMIC(CMessageBoxDialog, CBaseDialog)

@@ -5,7 +5,7 @@
 IMPLEMENT_DYNAMIC(CAmountDialog, CBaseDialog)
 
 BEGIN_MESSAGE_MAP(CAmountDialog, CBaseDialog)
-ON_BN_CLICKED(CAmountDialog::IDC_AMOUNT_ENABLE, OnEnableCheck)
+ON_BN_CLICKED(IDC_AMOUNT_ENABLE, OnEnableCheck)
 END_MESSAGE_MAP()
 
 CAmountDialog::CAmountDialog(UINT nIDTemplate, CWnd* pParentWnd, UINT nHelpId)

@@ -5,7 +5,7 @@
 IMPLEMENT_DYNAMIC(CLoginSettingDialog, CBaseDialog)
 
 BEGIN_MESSAGE_MAP(CLoginSettingDialog, CBaseDialog)
-ON_BN_CLICKED(CLoginSettingDialog::IDC_LOGIN_SETTING_RESET, OnReset)
+ON_BN_CLICKED(IDC_LOGIN_SETTING_RESET, OnReset)
 END_MESSAGE_MAP()
 
 CLoginSettingDialog::CLoginSettingDialog(UINT nIDTemplate, CWnd* pParentWnd, UINT nHelpId)

@@ -1,7 +1,7 @@
 #include "auction/PayMethodEntryDialog.h"
 
 #include "afx/MessageBox.h"
-#include "controls/ControlsRes.h"
+#include "controls/ControlsResourceIds.h"
 
 IMPLEMENT_DYNAMIC(CPayMethodEntryDialog, CBaseDialog)
 

@@ -1,6 +1,7 @@
 #include "auction/UserIdListDialog.h"
 
 #include "afx/DataExchange.h"
+#include "afx/LoadText.h"
 #include "afx/MessageBox.h"
 #include "afx/MsgMap.h"
 #include "app/ClipboardShell.h"
@@ -21,12 +22,6 @@ const int kDefaultHeight = 310;
 const int kDefaultColumnWidth = 185;
 const char kColumnWidthKey[] = "ColumnWidth%02d";
 
-CString LoadText(UINT nID)
-{
-    CString strText;
-    strText.LoadString(nID);
-    return strText;
-}
 } // namespace
 
 BEGIN_MESSAGE_MAP(CUserIdListBaseDialog, CBaseDialog)

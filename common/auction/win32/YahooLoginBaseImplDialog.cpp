@@ -5,8 +5,8 @@
 #include "app/DialogLayoutRules.h"
 #include "app/DialogResourceIds.h"
 #include "app/MessageBoxDialog.h"
-#include "auction/LoginDialogIds.h"
 #include "auction/LoginDialogRules.h"
+#include "auction/LoginResourceIds.h"
 #include "controls/HtmlCommView.h"
 #include "controls/HtmlFrame.h"
 

@@ -4,9 +4,9 @@
 #include "afx/MessageBox.h"
 #include "app/DialogLayoutRules.h"
 #include "app/MessageBoxDialog.h"
-#include "auction/LoginDialogIds.h"
 #include "auction/LoginDialogRules.h"
 #include "auction/LoginPageFill.h"
+#include "auction/LoginResourceIds.h"
 #include "controls/PageElement.h"
 
 namespace

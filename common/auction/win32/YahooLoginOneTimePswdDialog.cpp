@@ -1,7 +1,7 @@
 #include "auction/YahooLoginOneTimePswdDialog.h"
 
-#include "auction/LoginDialogIds.h"
 #include "auction/LoginDialogRules.h"
+#include "auction/LoginResourceIds.h"
 
 namespace
 {

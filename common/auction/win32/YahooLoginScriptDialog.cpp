@@ -1,8 +1,8 @@
 #include "auction/YahooLoginScriptDialog.h"
 
-#include "auction/LoginDialogIds.h"
 #include "auction/LoginDialogRules.h"
 #include "auction/LoginPageFill.h"
+#include "auction/LoginResourceIds.h"
 #include "controls/PageElement.h"
 
 namespace

@@ -3,7 +3,7 @@
 #include "afx/DC.h"
 #include "afx/ScopedWin.h"
 #include "app/MemoryDC.h"
-#include "controls/ListResources.h"
+#include "controls/ListControlResourceIds.h"
 #include "text/Colors.h"
 
 namespace

@@ -1,7 +1,7 @@
 #include "controls/ColorPickDialog.h"
 
 #include "app/DialogProfile.h"
-#include "controls/ListResources.h"
+#include "controls/ListControlResourceIds.h"
 
 namespace
 {

@@ -5,7 +5,7 @@
 #include "afx/ScopedWin.h"
 #include "afx/afxres.h"
 #include "app/ClipboardShell.h"
-#include "controls/ControlsRes.h"
+#include "controls/ControlsResourceIds.h"
 #include "controls/EditText.h"
 #include "text/CharClass.h"
 #include "text/SystemInfo.h"

@@ -8,8 +8,8 @@
 #include "afx/WinApp.h"
 #include "app/FrameIconSource.h"
 #include "app/IconMenu.h"
+#include "controls/ListControlResourceIds.h"
 #include "controls/ListFind.h"
-#include "controls/ListResources.h"
 #include "controls/ListRows.h"
 
 IMPLEMENT_DYNAMIC(CCommListCtrl, CListCtrl)

@@ -4,7 +4,7 @@
 // the mouse rests.
 #include "controls/CommListCtrl.h"
 
-#include "controls/ListResources.h"
+#include "controls/ListControlResourceIds.h"
 #include "controls/SelectionBand.h"
 #include "controls/TranslucentPopup.h"
 

@@ -3,7 +3,7 @@
 // comparison reads them, never the rows, which move while the list sorts.
 #include "controls/CommListCtrl.h"
 
-#include "controls/ListResources.h"
+#include "controls/ListControlResourceIds.h"
 #include "controls/ListSort.h"
 
 namespace

@@ -3,7 +3,7 @@
 #include "afx/Controls.h"
 #include "afx/DataExchange.h"
 #include "afx/MessageBox.h"
-#include "controls/ControlsRes.h"
+#include "controls/ControlsResourceIds.h"
 
 namespace
 {

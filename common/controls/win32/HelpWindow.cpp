@@ -1,6 +1,7 @@
 #include "controls/HelpWindow.h"
 
 #include "afx/DataExchange.h"
+#include "afx/LoadText.h"
 #include "afx/Menu.h"
 #include "afx/afxres.h"
 #include "app/HelpWindowLauncher.h"
@@ -73,12 +74,6 @@ CHelpWindowHandle* MakeHelpWindow(UINT nPageId)
     return new CHelpWindowRef;
 }
 
-CString LoadText(UINT nID)
-{
-    CString text;
-    text.LoadString(nID);
-    return text;
-}
 } // namespace
 
 void RegisterHelpWindow()

@@ -1,7 +1,7 @@
 #include "controls/MemoHistoryDialog.h"
 
 #include "afx/DataExchange.h"
-#include "controls/ControlsRes.h"
+#include "controls/ControlsResourceIds.h"
 
 namespace
 {

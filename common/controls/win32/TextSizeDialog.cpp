@@ -2,7 +2,7 @@
 
 #include "afx/DataExchange.h"
 #include "afx/afxres.h"
-#include "controls/ControlsRes.h"
+#include "controls/ControlsResourceIds.h"
 #include "text/SystemInfo.h"
 
 BEGIN_MESSAGE_MAP(CTextSizeDialog, CBaseDialog)

@@ -4,7 +4,7 @@
 #include "afx/ScopedWin.h"
 #include "app/AppComm.h"
 #include "app/MemoryDC.h"
-#include "controls/ListResources.h"
+#include "controls/ListControlResourceIds.h"
 #include "controls/SelectionBand.h"
 
 BEGIN_MESSAGE_MAP(CTranslucentPopup, CDialog)

@@ -27,7 +27,7 @@ BOOL CVersionInfoDialog::OnInitDialog()
     CBaseDialog::OnInitDialog();
     CWinApp* pApp = AfxGetApp();
     if (pApp != nullptr)
-        m_icon.SetIcon(pApp->LoadIcon(IDR_APP_ICON));
+        m_icon.SetIcon(pApp->LoadIcon(IDR_MAINFRAME));
 
     CString strVersion;
     GetOwnVersionText(strVersion);

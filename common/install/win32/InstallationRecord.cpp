@@ -1,9 +1,10 @@
 #include "install/InstallationRecord.h"
 
+#include "afx/LoadText.h"
 #include "afx/MessageBox.h"
 #include "afx/RegKey.h"
 #include "app/ChoiceMessageDialog.h"
-#include "controls/ControlsRes.h"
+#include "controls/ControlsResourceIds.h"
 #include "install/InstallResourceIds.h"
 #include "install/ResourceFile.h"
 #include "install/ShortcutFile.h"
@@ -32,13 +33,6 @@ BOOL IsFolder(LPCTSTR lpszPath)
 {
     DWORD dwAttributes = ::GetFileAttributesA(lpszPath);
     return dwAttributes != INVALID_FILE_ATTRIBUTES && (dwAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
-}
-
-CString LoadText(UINT nID)
-{
-    CString strText;
-    strText.LoadString(nID);
-    return strText;
 }
 
 CString OsName()

@@ -13,6 +13,7 @@
 
 #include "ListJobFixture.h"
 #include "ResubmitStandIn.h"
+#include "afx/TestText.h"
 #include "client/TanzoResourceIds.h"
 #include "client/actions/ResubmitDetailResourceIds.h"
 #include "client/actions/ResubmitResourceIds.h"
@@ -24,13 +25,6 @@ namespace
 {
 const std::set<std::string> kSettingSections = {"137", "293", "150", "146", "180", "181", "238",
                                                 "239", "209", "285", "286", "288", "289", "291"};
-
-std::string LoadText(UINT nID)
-{
-    CString text;
-    text.LoadString(nID);
-    return (LPCTSTR)text;
-}
 
 // Every value the re-listing settings keep in their sections, by section
 // and name; the page states, which remember answers, and the tab last

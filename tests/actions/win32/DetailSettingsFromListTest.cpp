@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "DetailSettingsWindows.h"
+#include "afx/TestText.h"
 #include "app/DialogProfile.h"
 #include "app/DialogResourceIds.h"
 #include "client/OptionSettings.h"
@@ -19,12 +20,6 @@
 
 namespace
 {
-std::string LoadText(UINT nID)
-{
-    CString text;
-    text.LoadString(nID);
-    return (LPCTSTR)text;
-}
 } // namespace
 
 namespace

@@ -14,6 +14,7 @@
 #include "ActionDialogTestSupport.h"
 #include "DetailSettingsWindows.h"
 #include "afx/Rect.h"
+#include "afx/TestText.h"
 #include "auction/AuctionListingForm.h"
 #include "client/actions/CallbackSink.h"
 #include "client/actions/OlderSettingsTakeover.h"
@@ -30,13 +31,6 @@
 namespace
 {
 const char kRegistryKey[] = "Tanzo Detail Settings Test";
-
-std::string LoadText(UINT nID)
-{
-    CString text;
-    text.LoadString(nID);
-    return (LPCTSTR)text;
-}
 
 std::string RangeMessage(int nLower, int nUpper)
 {

@@ -18,6 +18,7 @@
 #include "FeedbackStandIn.h"
 #include "ListJobFixture.h"
 #include "PartnerDialogControls.h"
+#include "afx/TestText.h"
 #include "auction/UserAccount.h"
 #include "client/DataSetFiles.h"
 #include "client/TanzoAuctionItem.h"
@@ -30,6 +31,7 @@
 #include "client/actions/AddDescriptionResourceIds.h"
 #include "client/actions/FeedbackResourceIds.h"
 #include "client/actions/TanzoSendTargetSelectBaseDialog.h"
+#include "client/actions/TemplateMenuResourceIds.h"
 #include "net/win32/StandIn.h"
 
 using namespace FeedbackStandIn;
@@ -39,13 +41,6 @@ namespace
 const char kDemoId[] = "demo_seller1";
 const char kDemoPassword[] = "pass-seller1";
 const char kTemplateComment[] = "迅速なお取引ありがとうございました。＜またよろしく＞ & \"感謝\"";
-
-std::string LoadText(UINT nID)
-{
-    CString text;
-    text.LoadString(nID);
-    return (LPCTSTR)text;
-}
 
 std::vector<DWORD> BuyerFlags(const CTanzoAuctionBuyerList& buyers)
 {
@@ -202,7 +197,7 @@ TEST_F(FeedbackFromList, TheSellerRatesTwelveClosedItemsWithTheirChosenPartners)
                          WhenDialogShows(IDC_RATE_COMMENT,
                                          [&](HWND hRate)
                                          {
-                                             ::SendMessageA(hRate, WM_COMMAND, ID_RATE_TEMPLATE_FIRST, 0);
+                                             ::SendMessageA(hRate, WM_COMMAND, ID_TEMPLATE_FIRST_RATING, 0);
                                              ratingShown = ControlText(hRate, IDC_RATE_VALUE);
                                              commentShown = ControlText(hRate, IDC_RATE_COMMENT);
                                              WhenDialogShows(IDC_RATE_CONFIRM_COMMENT,
@@ -437,21 +432,21 @@ TEST_F(FeedbackFromList, TheMainMenuManagesEachTemplateSetOfTheDocument)
         int nRows = -1;
         std::string caption;
         m_boxes.nAnswer = IDYES;
-        WhenDialogShows(c.nList,
-                        [&](HWND hManager)
-                        {
-                            char szCaption[256] = {};
-                            ::GetWindowTextA(hManager, szCaption, sizeof(szCaption));
-                            caption = szCaption;
-                            HWND hList = ::GetDlgItem(hManager, c.nList);
-                            nRows = ListView_GetItemCount(hList);
-                            ListView_SetItemState(hList, -1, 0, LVIS_SELECTED);
-                            ListView_SetItemState(hList, 1, LVIS_SELECTED | LVIS_FOCUSED,
-                                                  LVIS_SELECTED | LVIS_FOCUSED);
-                            Click(hManager, c.nList == IDC_RATE_TEMPLATE_LIST ? IDC_RATE_TEMPLATE_DELETE
-                                                                              : IDC_DESCRIPTION_TEMPLATE_DELETE);
-                            Click(hManager, IDOK);
-                        });
+        WhenDialogShows(
+            c.nList,
+            [&](HWND hManager)
+            {
+                char szCaption[256] = {};
+                ::GetWindowTextA(hManager, szCaption, sizeof(szCaption));
+                caption = szCaption;
+                HWND hList = ::GetDlgItem(hManager, c.nList);
+                nRows = ListView_GetItemCount(hList);
+                ListView_SetItemState(hList, -1, 0, LVIS_SELECTED);
+                ListView_SetItemState(hList, 1, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
+                Click(hManager, c.nList == IDC_RATE_TEMPLATE_LIST ? IDC_RATE_TEMPLATE_DELETE
+                                                                  : IDC_DESCRIPTION_TEMPLATE_DELETE);
+                Click(hManager, IDOK);
+            });
         Frame()->SendMessage(WM_COMMAND, c.nCommand, 0);
         EXPECT_EQ(2, nRows);
         if (!c.caption.empty())

@@ -403,7 +403,7 @@ TEST_F(FeedbackJob, StoppedAtAnyRequestEndsAtOnceAndPostsNothingTwice)
         {
             CString line;
             targets[nFinal - 1]->FormatTitleWithID(line, FALSE);
-            told.push_back(LoadText(CTanzoOperation::IDS_MAYBE_FAILED) + "\r\n\r\n" + (LPCTSTR)line);
+            told.push_back(LoadText(IDS_MAYBE_FAILED) + "\r\n\r\n" + (LPCTSTR)line);
         }
         EXPECT_EQ(told, sink.messages);
         EXPECT_EQ(0u, targets[1]->GetUserState().GetFlags());

@@ -10,11 +10,13 @@
 #include <vector>
 
 #include "ActionDialogTestSupport.h"
+#include "afx/TestText.h"
 #include "app/DialogTestUtil.h"
 #include "auction/AuctionListingForm.h"
 #include "auction/TemplateStringItem.h"
 #include "client/DataFileTestSupport.h"
 #include "client/DataSetFiles.h"
+#include "client/ListResourceIds.h"
 #include "client/TanzoDocData.h"
 #include "client/actions/AddDescriptionConfirmDialog.h"
 #include "client/actions/AddDescriptionDialog.h"
@@ -30,13 +32,6 @@
 namespace
 {
 const char kRegistryKey[] = "Tanzo Item Update Dialogs Test";
-
-std::string LoadText(UINT nID)
-{
-    CString text;
-    text.LoadString(nID);
-    return (LPCTSTR)text;
-}
 
 std::string Formatted(UINT nID, int a)
 {
@@ -186,7 +181,7 @@ TEST_F(ItemUpdateDialogs, FeaturedAmountRefusesWhatLiesOutsideItsRangeAndAsksBef
                 ClickButton(dialog, IDOK);
                 ASSERT_TRUE(::IsWindow(dialog.m_hWnd));
                 ASSERT_EQ(1u, boxes.texts.size());
-                EXPECT_EQ(Formatted(CFeaturedAmountDialog::IDS_RANGE_NUMBER, 20, 999), boxes.texts[0]);
+                EXPECT_EQ(Formatted(IDS_NUMBER_OUT_OF_RANGE, 20, 999), boxes.texts[0]);
                 EXPECT_EQ(hEdit, ::GetFocus());
                 DWORD nStart = 1, nEnd = 0;
                 ::SendMessageA(hEdit, EM_GETSEL, (WPARAM)&nStart, (LPARAM)&nEnd);
@@ -201,7 +196,7 @@ TEST_F(ItemUpdateDialogs, FeaturedAmountRefusesWhatLiesOutsideItsRangeAndAsksBef
             ClickButton(dialog, IDOK);
             ASSERT_TRUE(::IsWindow(dialog.m_hWnd));
             ASSERT_EQ(1u, boxes.texts.size());
-            EXPECT_EQ(Formatted(CFeaturedAmountDialog::IDS_CONFIRM_AMOUNT, 300), boxes.texts[0]);
+            EXPECT_EQ(Formatted(IDS_CONFIRM_AMOUNT, 300), boxes.texts[0]);
             EXPECT_EQ(UINT(MB_YESNO | MB_ICONQUESTION), boxes.types[0] & (MB_TYPEMASK | MB_ICONMASK));
             EXPECT_EQ("(none)", profile.Stored(IDD_FEATURED_AMOUNT, "FeaturedAmount"));
             boxes.nAnswer = IDYES;
@@ -251,8 +246,7 @@ TEST_F(ItemUpdateDialogs, AnAdditionIsConfirmedStoredAndHandedToTheJob)
                 ClickTab(FindControl(dialog.m_hWnd, IDC_ADD_DESCRIPTION_TABS), 1);
                 ClickButton(dialog, IDOK);
                 ASSERT_TRUE(::IsWindow(dialog.m_hWnd));
-                ASSERT_EQ(std::vector<std::string>{LoadText(CAddDescriptionDialog::IDS_NOTHING_ENTERED)},
-                          boxes.texts);
+                ASSERT_EQ(std::vector<std::string>{LoadText(IDS_NOTHING_ENTERED)}, boxes.texts);
                 EXPECT_EQ(0, dialog.GetCurSel());
 
                 SetControlText(dialog.m_hWnd, IDC_ADD_DESCRIPTION_EDIT, text.c_str());
@@ -305,8 +299,8 @@ TEST_F(ItemUpdateDialogs, TemplateModesAskNothingAndLeaveTheStoredAdditionAlone)
     {
         int nMode;
         UINT nCaption;
-    } cases[] = {{CAddDescriptionDialog::ModeAddTemplate, CAddDescriptionDialog::IDS_CAPTION_ADD_TEMPLATE},
-                 {CAddDescriptionDialog::ModeEditTemplate, CAddDescriptionDialog::IDS_CAPTION_EDIT_TEMPLATE}};
+    } cases[] = {{CAddDescriptionDialog::ModeAddTemplate, IDS_CAPTION_ADD_TEMPLATE},
+                 {CAddDescriptionDialog::ModeEditTemplate, IDS_CAPTION_EDIT_TEMPLATE}};
     for (const auto& c : cases)
     {
         SCOPED_TRACE(c.nMode);
@@ -373,7 +367,7 @@ TEST_F(ItemUpdateDialogs, TheTemplateManagerAddsAndEditsThroughTheAdditionDialog
     menu.SetDocument(&doc);
     menu.RunManagementDialog();
     EXPECT_EQ("一つ目の定型文|二つ目の定型文|", rows);
-    EXPECT_EQ(LoadText(CAddDescriptionDialog::IDS_CAPTION_ADD_TEMPLATE), addCaption);
+    EXPECT_EQ(LoadText(IDS_CAPTION_ADD_TEMPLATE), addCaption);
     EXPECT_EQ("二つ目の定型文", editShown);
     std::vector<std::string> texts;
     for (int i = 0; i < doc.GetTemplateCount(0); ++i)
@@ -454,7 +448,7 @@ TEST_F(ItemUpdateDialogs, TheTemplateMenuAddsTheTextAfterAskingAndRefusesAFullSe
                  ClickTab(FindControl(dialog.m_hWnd, IDC_ADD_DESCRIPTION_TABS), 1);
                  SendMenuCommand(dialog, ID_TEMPLATE_ADD_CURRENT);
                  EXPECT_EQ((std::vector<std::string>{LoadText(IDS_TEMPLATE_ADD_QUESTION),
-                                                     LoadText(CAddDescriptionDialog::IDS_NOTHING_ENTERED)}),
+                                                     LoadText(IDS_NOTHING_ENTERED)}),
                            boxes.texts);
                  EXPECT_EQ(0, dialog.GetCurSel());
                  EXPECT_EQ(1u, AdditionTemplates(doc).size());

@@ -14,6 +14,7 @@
 
 #include "ListJobFixture.h"
 #include "StopWhenHeld.h"
+#include "afx/TestText.h"
 #include "app/DialogProfile.h"
 #include "app/ProfileTestUtil.h"
 #include "auction/UserAccount.h"
@@ -41,13 +42,6 @@
 
 namespace
 {
-std::string LoadText(UINT nID)
-{
-    CString text;
-    text.LoadString(nID);
-    return (LPCTSTR)text;
-}
-
 // A string's text with every escape undone (the reader's style keeps "\r"
 // and "\n" as written).
 std::string Text(const CJsonValue* pValue)
@@ -532,8 +526,7 @@ TEST_F(ItemUpdateFromList, TwelveItemsGetTheTemplateFromTheMenuOnceEach)
 
     ASSERT_TRUE(bConfirmed);
     const std::string question = Formatted(IDS_ASK_DESCRIPTION_MANY, 12);
-    EXPECT_EQ((std::vector<std::string>{question, LoadText(CAddDescriptionDialog::IDS_NOTHING_ENTERED)}),
-              boxesBeforeMenu);
+    EXPECT_EQ((std::vector<std::string>{question, LoadText(IDS_NOTHING_ENTERED)}), boxesBeforeMenu);
     ASSERT_EQ(3u, m_boxes.texts.size());
     EXPECT_EQ(LoadText(IDS_DESCRIPTION_DONE), m_boxes.texts[2]);
     std::vector<std::string> expectedCaptions;
@@ -575,12 +568,12 @@ TEST_F(ItemUpdateFromList, TwelveItemsGetTheAmountOnceEachAndTheirMark)
     Frame()->SendMessage(WM_COMMAND, ID_ITEM_FEATURED_AMOUNT, 0);
 
     CString range;
-    range.FormatMessage(CFeaturedAmountDialog::IDS_RANGE_NUMBER, 20, 999);
+    range.FormatMessage(IDS_NUMBER_OUT_OF_RANGE, 20, 999);
     EXPECT_EQ(
         (std::vector<std::string>{Formatted(IDS_ASK_FEATURED_MANY, 12), (LPCTSTR)range, (LPCTSTR)range}),
         refused);
     ASSERT_EQ(5u, m_boxes.texts.size());
-    EXPECT_EQ(Formatted(CFeaturedAmountDialog::IDS_CONFIRM_AMOUNT, 300), m_boxes.texts[3]);
+    EXPECT_EQ(Formatted(IDS_CONFIRM_AMOUNT, 300), m_boxes.texts[3]);
     EXPECT_EQ(LoadText(IDS_FEATURED_DONE), m_boxes.texts[4]);
     ASSERT_EQ(12u, run.captions.size());
     EXPECT_EQ("注目オプションを一日あたり300円で設定中...(12/12)", run.captions.back());

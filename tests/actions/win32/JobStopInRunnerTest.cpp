@@ -238,7 +238,7 @@ TEST_F(JobStopInRunner, StoppedAtAnyRequestEachJobTellsOnlyOfAFinalPostOnItsWay)
                 CString line;
                 items[postOf[k - 1]]->FormatTitleWithID(line, FALSE);
                 CString message;
-                message.LoadString(CTanzoOperation::IDS_MAYBE_FAILED);
+                message.LoadString(IDS_MAYBE_FAILED);
                 expected.push_back((LPCTSTR)(message + "\r\n\r\n" + line));
             }
             EXPECT_EQ(expected, boxes.texts);

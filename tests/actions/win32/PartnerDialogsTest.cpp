@@ -11,7 +11,9 @@
 #include "ActionControls.h"
 #include "FeedbackStandIn.h"
 #include "PartnerDialogControls.h"
+#include "afx/TestText.h"
 #include "client/TanzoAuctionItem.h"
+#include "client/TargetListResourceIds.h"
 #include "client/actions/ActionJobs.h"
 #include "client/actions/FeedbackResourceIds.h"
 #include "client/actions/PartnerSelection.h"
@@ -30,13 +32,6 @@ const char kStartState[] = "{\"clock\": \"2024-01-02 12:00\", \"auto_login\": \"
 const DWORD kTarget = TanzoAuctionBuyer::FlagTarget;
 const DWORD kRated = TanzoAuctionBuyer::FlagRated;
 const DWORD kForbidden = TanzoAuctionBuyer::FlagForbidden;
-
-std::string LoadText(UINT nID)
-{
-    CString text;
-    text.LoadString(nID);
-    return (LPCTSTR)text;
-}
 
 struct Partner
 {

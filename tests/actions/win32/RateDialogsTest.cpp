@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "ActionDialogTestSupport.h"
+#include "afx/TestText.h"
 #include "app/DecorateStatic.h"
 #include "app/DialogTestUtil.h"
 #include "auction/UserAccount.h"
@@ -25,16 +26,10 @@
 #include "client/actions/FeedbackResourceIds.h"
 #include "client/actions/RateSettingDialog.h"
 #include "client/actions/RateTemplateListDialog.h"
+#include "client/actions/TemplateMenuResourceIds.h"
 
 namespace
 {
-std::string LoadText(UINT nID)
-{
-    CString text;
-    text.LoadString(nID);
-    return (LPCTSTR)text;
-}
-
 std::string TextOf(HWND hWnd)
 {
     char text[1024] = {};
@@ -53,7 +48,8 @@ BOOL CALLBACK TakeDialogWithControl(HWND hWnd, LPARAM lParam)
     DialogSearch* pSearch = reinterpret_cast<DialogSearch*>(lParam);
     char name[64] = {};
     ::GetClassNameA(hWnd, name, sizeof(name));
-    if (std::string(name) == "#32770" && ::IsWindowVisible(hWnd) && ::GetDlgItem(hWnd, pSearch->nControlId) != nullptr)
+    if (std::string(name) == "#32770" && ::IsWindowVisible(hWnd) &&
+        ::GetDlgItem(hWnd, pSearch->nControlId) != nullptr)
     {
         pSearch->found = hWnd;
         return FALSE;
@@ -211,7 +207,7 @@ TEST_F(RateDialogs, TwoTargetsGoBehindTheButtonAndATemplateSetsRatingAndComment)
                  labelShown = ::IsWindowVisible(dialog.GetDlgItem(IDC_RATE_TARGETS_LABEL)->m_hWnd) != FALSE;
                  buttonShown = ::IsWindowVisible(dialog.GetDlgItem(IDC_RATE_TARGETS_BUTTON)->m_hWnd) != FALSE;
                  role = TextOf(dialog.GetDlgItem(IDC_RATE_ROLE)->m_hWnd);
-                 dialog.SendMessage(WM_COMMAND, ID_RATE_TEMPLATE_FIRST + 1, 0);
+                 dialog.SendMessage(WM_COMMAND, ID_TEMPLATE_FIRST_RATING + 1, 0);
                  comment = TextOf(dialog.GetDlgItem(IDC_RATE_COMMENT)->m_hWnd);
                  rating = TextOf(dialog.GetDlgItem(IDC_RATE_VALUE)->m_hWnd);
                  dialog.EndDialog(IDCANCEL);

@@ -170,8 +170,8 @@ TEST_F(RemovalJob, ASecondPostRefusedOrUnansweredStopsTheJobKeepingItsItemAndMem
         {"refused", "{\"remove_error\": [\"" + second + "\"]}", nullptr,
          "選択されたオークションを削除できませんでした。", false, false, 1},
         // Sent once: whether it was taken is the service's to know.
-        {"answer lost after the service stored it", "{}", kSecondPostLost,
-         LoadText(CTanzoOperation::IDS_MAYBE_FAILED), true, true, 0},
+        {"answer lost after the service stored it", "{}", kSecondPostLost, LoadText(IDS_MAYBE_FAILED), true,
+         true, 0},
     };
     for (const auto& c : cases)
     {

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "ActionDialogTestSupport.h"
+#include "afx/TestText.h"
 #include "app/DecorateStatic.h"
 #include "app/Screenshot.h"
 #include "auction/AuctionChargeOption.h"
@@ -19,21 +20,15 @@
 #include "client/ItemFields.h"
 #include "client/ResubmitConfirmColumns.h"
 #include "client/TanzoAuctionItem.h"
+#include "client/TargetListResourceIds.h"
 #include "client/actions/ResubmitChargeOptionDialog.h"
 #include "client/actions/ResubmitConfirmDialog.h"
 #include "client/actions/ResubmitResourceIds.h"
-#include "controls/ControlsRes.h"
+#include "controls/ControlsResourceIds.h"
 
 namespace
 {
 const char kRegistryKey[] = "Tanzo Resubmit Confirm Test";
-
-std::string LoadText(UINT nID)
-{
-    CString text;
-    text.LoadString(nID);
-    return (LPCTSTR)text;
-}
 
 struct Row
 {
@@ -152,7 +147,7 @@ TEST_F(ResubmitConfirm, OpensOnTheRowsAsGivenWithTheirCount)
     EXPECT_EQ("再出品の設定 - 再出品", Caption(Wnd()));
     EXPECT_EQ((std::vector<std::string>{"c100000001", "c100000002", "c100000003", "c100000004"}), RowIds());
     CString count;
-    count.Format(LoadText(CResubmitConfirmDialog::IDS_ITEM_COUNT).c_str(), 4);
+    count.Format(LoadText(IDS_ITEM_COUNT).c_str(), 4);
     EXPECT_EQ((LPCTSTR)count, ControlText(Wnd(), IDC_CONFIRM_COUNT));
     EXPECT_EQ(0, List().GetFirstSelected());
     EXPECT_EQ(1u, List().GetSelectedCount());
@@ -299,7 +294,7 @@ TEST_F(ResubmitConfirm, PaidOptionsGoToEverySelectedRow)
             ClickControl(hOptions, IDOK);
         });
     ClickControl(Wnd(), IDC_CONFIRM_CHARGE);
-    EXPECT_EQ(LoadText(CResubmitChargeOptionDialog::IDS_CAPTION_SEVERAL), caption);
+    EXPECT_EQ(LoadText(IDS_CHARGE_CAPTION_SEVERAL), caption);
     // The largest start price of the rows is the least reserve price.
     EXPECT_EQ("2,000", reserveMinimum);
     EXPECT_TRUE(boxes.texts.empty()) << boxes.texts[0];

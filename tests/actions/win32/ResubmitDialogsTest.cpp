@@ -8,6 +8,7 @@
 #include <string>
 
 #include "ActionDialogTestSupport.h"
+#include "afx/TestText.h"
 #include "auction/AuctionChargeOption.h"
 #include "auction/AuctionListingForm.h"
 #include "client/actions/CallbackSink.h"
@@ -19,13 +20,6 @@
 namespace
 {
 const char kRegistryKey[] = "Tanzo Resubmit Dialogs Test";
-
-std::string LoadText(UINT nID)
-{
-    CString text;
-    text.LoadString(nID);
-    return (LPCTSTR)text;
-}
 
 std::string WindowText(CWnd& wnd)
 {
@@ -62,7 +56,8 @@ struct BasicValues
 
 BasicValues Shown(CWnd& dlg)
 {
-    return {ControlText(dlg.m_hWnd, IDC_RESUBMIT_DURATION), ControlText(dlg.m_hWnd, IDC_RESUBMIT_CLOSING_TIME),
+    return {ControlText(dlg.m_hWnd, IDC_RESUBMIT_DURATION),
+            ControlText(dlg.m_hWnd, IDC_RESUBMIT_CLOSING_TIME),
             ControlText(dlg.m_hWnd, IDC_RESUBMIT_NUM_RESUBMIT),
             IsControlChecked(dlg.m_hWnd, IDC_RESUBMIT_CLOSE_EARLY),
             IsControlChecked(dlg.m_hWnd, IDC_RESUBMIT_AUTO_EXTENSION)};
@@ -109,7 +104,11 @@ TEST_F(ResubmitDialogs, OlderSettingsAreTakenOnceAndStoredAsTheirOwn)
     {
         const char* key;
         const char* value;
-    } stored[] = {{"Duration", "2"}, {"ClosingTime", "9"}, {"NumResubmit", "1"}, {"ToggleVal", "1"}, {"RegVersion", "3"}};
+    } stored[] = {{"Duration", "2"},
+                  {"ClosingTime", "9"},
+                  {"NumResubmit", "1"},
+                  {"ToggleVal", "1"},
+                  {"RegVersion", "3"}};
     for (const auto& s : stored)
         EXPECT_EQ(s.value, profile.Stored(IDD_RESUBMIT_COMMON_BASIC, s.key)) << s.key;
 
@@ -145,7 +144,7 @@ TEST_F(ResubmitDialogs, BeforeResubmitValuesNotToBeKeptGoToTheJobOnly)
 
     CResubmitSettingDialog dlg(CResubmitSettingDialog::ModeBeforeResubmit);
     Open(dlg);
-    EXPECT_EQ(LoadText(CResubmitSettingDialog::IDS_CAPTION_BEFORE_RESUBMIT), WindowText(dlg));
+    EXPECT_EQ(LoadText(IDS_CAPTION_BEFORE_RESUBMIT), WindowText(dlg));
     ASSERT_TRUE(::IsWindowVisible(::GetDlgItem(dlg.m_hWnd, IDC_RESUBMIT_DONT_SAVE)));
     Enter(dlg, "3", "10", "0");
     ClickControl(dlg.m_hWnd, IDC_RESUBMIT_CLOSE_EARLY);
@@ -178,7 +177,7 @@ TEST_F(ResubmitDialogs, SettingsModeStoresWhatWasShown)
 {
     CResubmitSettingDialog dlg(CResubmitSettingDialog::ModeSettings);
     Open(dlg);
-    EXPECT_EQ(LoadText(CResubmitSettingDialog::IDS_CAPTION_SETTINGS), WindowText(dlg));
+    EXPECT_EQ(LoadText(IDS_CAPTION_SETTINGS), WindowText(dlg));
     EXPECT_FALSE(::IsWindowVisible(::GetDlgItem(dlg.m_hWnd, IDC_RESUBMIT_DONT_SAVE)));
     // Both ways are offered.
     EXPECT_TRUE(::IsWindowEnabled(::GetDlgItem(dlg.m_hWnd, IDC_RESUBMIT_TYPE_NEW)));
@@ -192,7 +191,11 @@ TEST_F(ResubmitDialogs, SettingsModeStoresWhatWasShown)
     {
         const char* key;
         const char* value;
-    } stored[] = {{"Duration", "7"}, {"ClosingTime", "0"}, {"NumResubmit", "2"}, {"ToggleVal", "1"}, {"RegVersion", "3"}};
+    } stored[] = {{"Duration", "7"},
+                  {"ClosingTime", "0"},
+                  {"NumResubmit", "2"},
+                  {"ToggleVal", "1"},
+                  {"RegVersion", "3"}};
     for (const auto& s : stored)
         EXPECT_EQ(s.value, profile.Stored(IDD_RESUBMIT_COMMON_BASIC, s.key)) << s.key;
     EXPECT_EQ("0", profile.Stored(IDD_RESUBMIT_SETTING, "ResubmitType"));
@@ -263,7 +266,7 @@ TEST_F(ResubmitDialogs, AStoredNewWayOpensOnIt)
 
 TEST_F(ResubmitDialogs, PaidOptionsCaptionForOneOrSeveralItems)
 {
-    for (UINT nCaption : {0u, (UINT)CResubmitChargeOptionDialog::IDS_CAPTION_SEVERAL})
+    for (UINT nCaption : {0u, (UINT)IDS_CHARGE_CAPTION_SEVERAL})
     {
         CResubmitChargeOptionDialog dlg;
         dlg.SetCaptionId(nCaption);
@@ -276,8 +279,9 @@ TEST_F(ResubmitDialogs, PaidOptionsCaptionForOneOrSeveralItems)
 TEST_F(ResubmitDialogs, PaidOptionsOutOfRangeAreRefused)
 {
     CString reserveMessage;
-    reserveMessage.Format("数値が範囲外、もしくは数値が入力されていません。\r\n%I64d～%I64dまでの数値を入力してください。",
-                          (LONGLONG)1500, (LONGLONG)9999999999LL);
+    reserveMessage.Format(
+        "数値が範囲外、もしくは数値が入力されていません。\r\n%I64d～%I64dまでの数値を入力してください。",
+        (LONGLONG)1500, (LONGLONG)9999999999LL);
     const struct
     {
         int nCheck;
@@ -320,8 +324,8 @@ TEST_F(ResubmitDialogs, PaidOptionsAreReadBack)
     Open(dlg);
     EXPECT_EQ("1,500", ControlText(dlg.m_hWnd, IDC_CHARGE_RESERVE_EDIT));
     EXPECT_EQ("3.5", ControlText(dlg.m_hWnd, IDC_CHARGE_CPA_EDIT));
-    for (int nID : {IDC_CHARGE_FEATURED_CHECK, IDC_CHARGE_RESERVE_CHECK, IDC_CHARGE_GIFT_CHECK, IDC_CHARGE_BOLD,
-                    IDC_CHARGE_HIGHLIGHT, IDC_CHARGE_WRAPPING, IDC_CHARGE_AFFILIATE})
+    for (int nID : {IDC_CHARGE_FEATURED_CHECK, IDC_CHARGE_RESERVE_CHECK, IDC_CHARGE_GIFT_CHECK,
+                    IDC_CHARGE_BOLD, IDC_CHARGE_HIGHLIGHT, IDC_CHARGE_WRAPPING, IDC_CHARGE_AFFILIATE})
         ClickControl(dlg.m_hWnd, nID);
     SetControlText(dlg.m_hWnd, IDC_CHARGE_FEATURED_EDIT, "300");
     SetControlText(dlg.m_hWnd, IDC_CHARGE_RESERVE_EDIT, "2000");

@@ -16,6 +16,7 @@
 
 #include "ListJobFixture.h"
 #include "ResubmitStandIn.h"
+#include "afx/TestText.h"
 #include "app/ChoiceMessageDialog.h"
 #include "app/DialogResourceIds.h"
 #include "app/MessageBoxDialog.h"
@@ -24,6 +25,7 @@
 #include "auction/UserAccountList.h"
 #include "client/OptionSettings.h"
 #include "client/TanzoResourceIds.h"
+#include "client/TargetListResourceIds.h"
 #include "client/actions/ResubmitConfirmDialog.h"
 #include "client/actions/ResubmitItemEditResourceIds.h"
 #include "client/actions/ResubmitOperation.h"
@@ -39,13 +41,6 @@ using namespace ResubmitStandIn;
 
 namespace
 {
-std::string LoadText(UINT nID)
-{
-    CString text;
-    text.LoadString(nID);
-    return (LPCTSTR)text;
-}
-
 void SelectCombo(HWND hWnd, int nID, int nIndex)
 {
     HWND hCombo = FindControl(hWnd, nID);

@@ -16,10 +16,12 @@
 
 #include "ListJobFixture.h"
 #include "ResubmitStandIn.h"
+#include "afx/TestText.h"
 #include "app/DialogProfile.h"
 #include "app/ProfileTestUtil.h"
 #include "auction/OperationResourceIds.h"
 #include "client/TanzoResourceIds.h"
+#include "client/TargetListResourceIds.h"
 #include "client/actions/ResubmitChargeOptionDialog.h"
 #include "client/actions/ResubmitConfirmDialog.h"
 #include "client/actions/ResubmitItemEditResourceIds.h"
@@ -30,13 +32,6 @@ using namespace ResubmitStandIn;
 
 namespace
 {
-std::string LoadText(UINT nID)
-{
-    CString text;
-    text.LoadString(nID);
-    return (LPCTSTR)text;
-}
-
 // The settings that the common settings keep in the profile.
 std::map<std::string, std::string> StoredSettings()
 {
@@ -145,13 +140,13 @@ TEST_F(ResubmitFromList, TwelveRowsOfTheClosedListGoUpAgainInTheConfirmedOrder)
     Frame()->SendMessage(WM_COMMAND, ID_ITEM_RESUBMIT, 0);
 
     ASSERT_TRUE(bSettingsShown);
-    EXPECT_EQ(LoadText(CResubmitChargeOptionDialog::IDS_CAPTION_SEVERAL), paidCaption);
+    EXPECT_EQ(LoadText(IDS_CHARGE_CAPTION_SEVERAL), paidCaption);
     // The questions before and the closing message.
     CString question;
     question.FormatMessage(838, 12);
     ASSERT_EQ(3u, m_boxes.texts.size());
     EXPECT_EQ((LPCTSTR)question, m_boxes.texts[0]);
-    EXPECT_EQ(LoadText(CResubmitConfirmDialog::IDS_ASK_PAID_OPTIONS), m_boxes.texts[1]);
+    EXPECT_EQ(LoadText(IDS_ASK_PAID_OPTIONS), m_boxes.texts[1]);
     EXPECT_EQ(LoadText(1075), m_boxes.texts[2]);
 
     std::vector<std::string> expectedOrder = pageIds;
@@ -262,8 +257,7 @@ TEST_F(ResubmitFromList, CancelOnEitherDialogSendsNothing)
                                 m_boxes.nAnswer = IDNO;
                                 Click(hConfirm, IDOK);
                                 bAskedAboutPaid = !m_boxes.texts.empty() &&
-                                                  m_boxes.texts.back() ==
-                                                      LoadText(CResubmitConfirmDialog::IDS_ASK_PAID_OPTIONS);
+                                                  m_boxes.texts.back() == LoadText(IDS_ASK_PAID_OPTIONS);
                                 bStayedOpen = ::IsWindowVisible(hConfirm) != FALSE;
                                 Click(hConfirm, IDCANCEL);
                                 return;

@@ -9,7 +9,9 @@
 #include <vector>
 
 #include "ActionDialogTestSupport.h"
+#include "afx/TestText.h"
 #include "client/TanzoAuctionItem.h"
+#include "client/TargetListResourceIds.h"
 #include "client/actions/ResubmitConfirmDialog.h"
 #include "client/actions/ResubmitEditFieldDialogs.h"
 #include "client/actions/ResubmitEditShipMethodDialog.h"
@@ -21,13 +23,6 @@
 namespace
 {
 const char kRegistryKey[] = "Tanzo Resubmit Item Edit Test";
-
-std::string LoadText(UINT nID)
-{
-    CString text;
-    text.LoadString(nID);
-    return (LPCTSTR)text;
-}
 
 std::string Caption(HWND hWnd)
 {
@@ -348,7 +343,7 @@ TEST_F(ResubmitItemEdit, MethodEntryAndListingKindChecks)
     regional.SetRegionFee1(1200);
     methods.AppendShipMethod(regional);
     dialog.SetShipMethods(methods);
-    dialog.SetListingKind(1);
+    dialog.SetListingKind(ShipListingNormal);
     EXPECT_EQ(IDCANCEL, RunModal(dialog,
                                  [&]
                                  {

@@ -15,6 +15,7 @@
 #include "ActionDialogTestSupport.h"
 #include "ResubmitStandIn.h"
 #include "StopWhenHeld.h"
+#include "afx/TestText.h"
 #include "app/WinTestUtil.h"
 #include "auction/AuctionListingForm.h"
 #include "auction/OperationResourceIds.h"
@@ -34,13 +35,6 @@ using namespace ResubmitStandIn;
 namespace
 {
 const char kRegistryKey[] = "Tanzo Resubmit Job Test";
-
-std::string LoadText(UINT nID)
-{
-    CString text;
-    text.LoadString(nID);
-    return (LPCTSTR)text;
-}
 
 std::string Format(UINT nID, int a, int b)
 {
@@ -127,7 +121,7 @@ TEST_F(ResubmitJob, TwelveItemsInOrderWithTheRunsSettingsAndTheirPaidOptions)
     EXPECT_TRUE(sink.messages.empty());
     EXPECT_TRUE(prompt.calls.empty());
     for (int i = 1; i <= 12; ++i)
-        EXPECT_TRUE(Contains(sink.captions, Format(CResubmitOperation::IDS_RESUBMITTING, i, 12))) << i;
+        EXPECT_TRUE(Contains(sink.captions, Format(IDS_RESUBMITTING, i, 12))) << i;
 
     std::string lastNewId;
     for (size_t i = 0; i < served.size(); ++i)
@@ -173,19 +167,18 @@ TEST_F(ResubmitJob, AnItemThatFailsStopsTheJobThere)
          "旧出品フォームへのリンクが見つかりません。", 0, 0, "旧出品フォームへのリンクが見つかりません。"},
         {"non-premium", "{\"relist_entry\": {\"%s\": \"non_premium\"}}", nullptr,
          "Yahoo!プレミアム会員登録のない", 0, 0, ""},
-        {"no form", "{\"relist_form\": {\"%s\": \"none\"}}", nullptr,
-         LoadText(CResubmitOperation::IDS_INPUT_FORM_GONE), 0, 0,
-         LoadText(CResubmitOperation::IDS_INPUT_FORM_MISSING)},
+        {"no form", "{\"relist_form\": {\"%s\": \"none\"}}", nullptr, LoadText(IDS_INPUT_FORM_GONE), 0, 0,
+         LoadText(IDS_RESUBMIT_INPUT_FORM_MISSING)},
         {"seller registration", "{\"relist_dialog\": {\"%s\": \"registration\"}}", nullptr, "", 0, 0, ""},
         {"error on the confirmation", "{\"relist_preview\": {\"%s\": \"error\"}}", nullptr, "※エラー箇所：",
          0, 0, ""},
         {"error on completion", "{\"relist_submit\": {\"%s\": \"error_box\"}}", nullptr,
-         "ただいま出品できません。", 0, 2, LoadText(CResubmitOperation::IDS_RETRY_HEADING)},
+         "ただいま出品できません。", 0, 2, LoadText(IDS_RETRY_HEADING)},
         {"announcement", "{\"relist_submit\": {\"%s\": \"announcement\"}}", nullptr,
-         LoadText(CTanzoOperation::IDS_REFUSED_BY_SERVICE), 0, 1, ""},
+         LoadText(IDS_REFUSED_BY_SERVICE), 0, 1, ""},
         {"answer lost after the service stored it", "{}",
          "{\"host\": \"sell\", \"path\": \"/jp/config/submit\", \"action\": \"lost\", \"nth\": 2}",
-         LoadText(CTanzoOperation::IDS_MAYBE_FAILED), 1, 1, ""},
+         LoadText(IDS_MAYBE_FAILED), 1, 1, ""},
     };
     for (const auto& c : cases)
     {
@@ -241,9 +234,9 @@ TEST_F(ResubmitJob, AFailedCompletionIsRetriedOnceThenToldWithDiagnostics)
     EXPECT_EQ(0, Relisted(served[0].id).count);
     ASSERT_FALSE(sink.messages.empty());
     const std::string& last = sink.messages.back();
-    EXPECT_EQ(0u, last.find(LoadText(CAuctionOperationBase::IDS_SERVER_ERROR).substr(0, 20)));
+    EXPECT_EQ(0u, last.find(LoadText(IDS_SERVER_ERROR).substr(0, 20)));
     EXPECT_NE(std::string::npos, last.find("送信データの文字コード："));
-    EXPECT_TRUE(Contains(prompt.calls, LoadText(CResubmitOperation::IDS_RETRY_HEADING)));
+    EXPECT_TRUE(Contains(prompt.calls, LoadText(IDS_RETRY_HEADING)));
 }
 
 TEST_F(ResubmitJob, AGarbledCompletionTitleStillCountsWithItsNotice)
@@ -379,7 +372,7 @@ TEST_F(ResubmitJob, StopWhileTheServiceHoldsEachRequestOfARun)
             k <= requests.size() && requests[k - 1].find(" POST /jp/config/submit") != std::string::npos;
         EXPECT_EQ(bFinal ? 1u : 0u, boxes.texts.size());
         for (const std::string& text : boxes.texts)
-            EXPECT_EQ(0u, text.find(LoadText(CTanzoOperation::IDS_MAYBE_FAILED))) << text;
+            EXPECT_EQ(0u, text.find(LoadText(IDS_MAYBE_FAILED))) << text;
         for (const ServedItem& s : served)
             EXPECT_LE(Relisted(s.id).attempts, 1) << s.id;
     }

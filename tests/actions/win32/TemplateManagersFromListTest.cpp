@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "ActionControls.h"
+#include "afx/TestText.h"
 #include "app/BaseDialog.h"
 #include "client/OptionSettings.h"
 #include "client/TanzoResourceIds.h"
@@ -21,13 +22,6 @@
 
 namespace
 {
-std::string LoadText(UINT nID)
-{
-    CString text;
-    text.LoadString(nID);
-    return (LPCTSTR)text;
-}
-
 // What a manager showed before it was cancelled.
 struct Shown
 {
@@ -94,8 +88,8 @@ TEST_F(TemplateManagersFromList, EveryManagerHasTheClientsTipsAndListLook)
          400},
     };
     const std::vector<std::string> tips = {LoadText(IDS_TIP_TEMPLATE_ADD), LoadText(IDS_TIP_TEMPLATE_EDIT),
-                                           LoadText(IDS_TIP_TEMPLATE_DELETE), LoadText(IDS_TIP_TEMPLATE_UP),
-                                           LoadText(IDS_TIP_TEMPLATE_DOWN)};
+                                           LoadText(IDS_TIP_TEMPLATE_DELETE), LoadText(IDS_TIP_MOVE_UP),
+                                           LoadText(IDS_TIP_MOVE_DOWN)};
     for (const auto& c : cases)
     {
         SCOPED_TRACE(c.nCommand);

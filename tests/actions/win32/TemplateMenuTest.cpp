@@ -12,6 +12,7 @@
 
 #include "ActionDialogTestSupport.h"
 #include "afx/File.h"
+#include "afx/TestText.h"
 #include "app/AppComm.h"
 #include "app/DialogTestUtil.h"
 #include "client/DataFileTestSupport.h"
@@ -26,13 +27,6 @@
 
 namespace
 {
-std::string LoadText(UINT nID)
-{
-    CString text;
-    text.LoadString(nID);
-    return (LPCTSTR)text;
-}
-
 class TemplateMenu : public ::testing::Test
 {
 protected:

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "FeedbackStandIn.h"
+#include "afx/TestText.h"
 #include "app/DialogTestUtil.h"
 #include "auction/UserAccount.h"
 #include "auction/UserAccountList.h"
@@ -26,13 +27,6 @@ namespace
 {
 const char kSeller[] = "demo_seller1";
 const char kStartState[] = "{\"clock\": \"2024-01-02 12:00\", \"auto_login\": \"demo_seller1\"}";
-
-std::string LoadText(UINT nID)
-{
-    CString text;
-    text.LoadString(nID);
-    return (LPCTSTR)text;
-}
 
 std::vector<std::string> ToVector(const CStringList& list)
 {
@@ -128,7 +122,7 @@ TEST_F(WinnerListUpdate, PagesThatGiveNoPartner)
         {"no_t", {}, 1},
         {"missing", {LoadText(IDS_WINNER_PAGE_MISSING)}, 1},
         // Another user each time: signed in again three times, then given up.
-        {"other_user", {LoadText(CUserAccountList::IDS_AUTO_LOGIN_FAILED)}, 4},
+        {"other_user", {LoadText(IDS_AUTO_LOGIN_FAILED)}, 4},
     };
     for (const Case& c : cases)
     {

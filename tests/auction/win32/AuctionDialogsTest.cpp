@@ -98,24 +98,23 @@ TEST_F(AuctionDialogs, AmountStartsAtTheEffectiveMinimum)
 {
     CTestAmountDialog dlg;
     dlg.SetMinimum(0);
-    EXPECT_EQ(IDOK,
-              RunModal(dlg,
-                       [&]
-                       {
-                           EXPECT_EQ("1", TextOf(dlg, CAmountDialog::IDC_AMOUNT_EDIT));
-                           EXPECT_EQ(BST_UNCHECKED, dlg.IsDlgButtonChecked(CAmountDialog::IDC_AMOUNT_ENABLE));
-                           EXPECT_FALSE(dlg.GetDlgItem(CAmountDialog::IDC_AMOUNT_EDIT)->IsWindowEnabled());
-                           EXPECT_FALSE(dlg.GetDlgItem(CAmountDialog::IDC_AMOUNT_UNIT)->IsWindowEnabled());
-                           // The check box turns the edit and its labels on.
-                           dlg.CheckDlgButton(CAmountDialog::IDC_AMOUNT_ENABLE, BST_CHECKED);
-                           ClickButton(dlg, CAmountDialog::IDC_AMOUNT_ENABLE);
-                           EXPECT_TRUE(dlg.GetDlgItem(CAmountDialog::IDC_AMOUNT_EDIT)->IsWindowEnabled());
-                           EXPECT_TRUE(dlg.GetDlgItem(CAmountDialog::IDC_AMOUNT_LABEL)->IsWindowEnabled());
-                           dlg.CheckDlgButton(CAmountDialog::IDC_AMOUNT_ENABLE, BST_UNCHECKED);
-                           ClickButton(dlg, CAmountDialog::IDC_AMOUNT_ENABLE);
-                           EXPECT_FALSE(dlg.GetDlgItem(CAmountDialog::IDC_AMOUNT_EDIT)->IsWindowEnabled());
-                           ClickButton(dlg, IDOK);
-                       }));
+    EXPECT_EQ(IDOK, RunModal(dlg,
+                             [&]
+                             {
+                                 EXPECT_EQ("1", TextOf(dlg, IDC_AMOUNT_EDIT));
+                                 EXPECT_EQ(BST_UNCHECKED, dlg.IsDlgButtonChecked(IDC_AMOUNT_ENABLE));
+                                 EXPECT_FALSE(dlg.GetDlgItem(IDC_AMOUNT_EDIT)->IsWindowEnabled());
+                                 EXPECT_FALSE(dlg.GetDlgItem(IDC_AMOUNT_UNIT)->IsWindowEnabled());
+                                 // The check box turns the edit and its labels on.
+                                 dlg.CheckDlgButton(IDC_AMOUNT_ENABLE, BST_CHECKED);
+                                 ClickButton(dlg, IDC_AMOUNT_ENABLE);
+                                 EXPECT_TRUE(dlg.GetDlgItem(IDC_AMOUNT_EDIT)->IsWindowEnabled());
+                                 EXPECT_TRUE(dlg.GetDlgItem(IDC_AMOUNT_LABEL)->IsWindowEnabled());
+                                 dlg.CheckDlgButton(IDC_AMOUNT_ENABLE, BST_UNCHECKED);
+                                 ClickButton(dlg, IDC_AMOUNT_ENABLE);
+                                 EXPECT_FALSE(dlg.GetDlgItem(IDC_AMOUNT_EDIT)->IsWindowEnabled());
+                                 ClickButton(dlg, IDOK);
+                             }));
     EXPECT_EQ(0, dlg.GetAmount());
 }
 
@@ -124,19 +123,18 @@ TEST_F(AuctionDialogs, AmountTakesTenDigits)
     CTestAmountDialog dlg;
     dlg.SetMinimum(100);
     dlg.SetAmount(9999999999LL);
-    EXPECT_EQ(IDOK,
-              RunModal(dlg,
-                       [&]
-                       {
-                           EXPECT_EQ("9,999,999,999", TextOf(dlg, CAmountDialog::IDC_AMOUNT_EDIT));
-                           EXPECT_EQ(BST_CHECKED, dlg.IsDlgButtonChecked(CAmountDialog::IDC_AMOUNT_ENABLE));
-                           EXPECT_EQ(dlg.GetDlgItem(CAmountDialog::IDC_AMOUNT_EDIT)->m_hWnd, ::GetFocus());
-                           // An eleventh digit is refused.
-                           dlg.Edit().SetSel(-1, -1);
-                           dlg.Edit().SendMessage(WM_CHAR, '5', 1);
-                           EXPECT_EQ("9,999,999,999", TextOf(dlg, CAmountDialog::IDC_AMOUNT_EDIT));
-                           ClickButton(dlg, IDOK);
-                       }));
+    EXPECT_EQ(IDOK, RunModal(dlg,
+                             [&]
+                             {
+                                 EXPECT_EQ("9,999,999,999", TextOf(dlg, IDC_AMOUNT_EDIT));
+                                 EXPECT_EQ(BST_CHECKED, dlg.IsDlgButtonChecked(IDC_AMOUNT_ENABLE));
+                                 EXPECT_EQ(dlg.GetDlgItem(IDC_AMOUNT_EDIT)->m_hWnd, ::GetFocus());
+                                 // An eleventh digit is refused.
+                                 dlg.Edit().SetSel(-1, -1);
+                                 dlg.Edit().SendMessage(WM_CHAR, '5', 1);
+                                 EXPECT_EQ("9,999,999,999", TextOf(dlg, IDC_AMOUNT_EDIT));
+                                 ClickButton(dlg, IDOK);
+                             }));
     EXPECT_EQ(9999999999LL, dlg.GetAmount());
     EXPECT_EQ(0, dlg.m_nRangeErrors);
 }
@@ -152,8 +150,7 @@ TEST_F(AuctionDialogs, AmountBelowTheMinimumKeepsTheDialogOpen)
                                      dlg.Edit().SetValue(99);
                                      ClickButton(dlg, IDOK);
                                      EXPECT_EQ(1, dlg.m_nRangeErrors);
-                                     EXPECT_EQ(dlg.GetDlgItem(CAmountDialog::IDC_AMOUNT_EDIT)->m_hWnd,
-                                               ::GetFocus());
+                                     EXPECT_EQ(dlg.GetDlgItem(IDC_AMOUNT_EDIT)->m_hWnd, ::GetFocus());
                                      ClickButton(dlg, IDCANCEL);
                                  }));
     EXPECT_EQ(500, dlg.GetAmount());
@@ -167,7 +164,7 @@ TEST_F(AuctionDialogs, AmountStartsEmptyWhenAsked)
     EXPECT_EQ(IDCANCEL, RunModal(dlg,
                                  [&]
                                  {
-                                     EXPECT_EQ("", TextOf(dlg, CAmountDialog::IDC_AMOUNT_EDIT));
+                                     EXPECT_EQ("", TextOf(dlg, IDC_AMOUNT_EDIT));
                                      ClickButton(dlg, IDOK); // empty: below the minimum
                                      EXPECT_EQ(1, dlg.m_nRangeErrors);
                                      ClickButton(dlg, IDCANCEL);
@@ -251,8 +248,7 @@ TEST_F(AuctionDialogs, LoginSettingOffersTheThreeWaysAndResets)
     EXPECT_EQ(IDOK, RunModal(dlg,
                              [&]
                              {
-                                 CComboBox* pCombo =
-                                     (CComboBox*)dlg.GetDlgItem(CLoginSettingDialog::IDC_LOGIN_SETTING);
+                                 CComboBox* pCombo = (CComboBox*)dlg.GetDlgItem(IDC_LOGIN_SETTING);
                                  ASSERT_EQ(3, pCombo->GetCount());
                                  const char* const texts[] = {"自動（推奨）", "半手動", "手動"};
                                  for (int i = 0; i < 3; ++i)
@@ -262,7 +258,7 @@ TEST_F(AuctionDialogs, LoginSettingOffersTheThreeWaysAndResets)
                                      EXPECT_STREQ(texts[i], text);
                                  }
                                  EXPECT_EQ(2, pCombo->GetCurSel());
-                                 ClickButton(dlg, CLoginSettingDialog::IDC_LOGIN_SETTING_RESET);
+                                 ClickButton(dlg, IDC_LOGIN_SETTING_RESET);
                                  EXPECT_EQ(0, pCombo->GetCurSel());
                                  pCombo->SetCurSel(1);
                                  ClickButton(dlg, IDOK);
@@ -276,7 +272,7 @@ TEST_F(AuctionDialogs, LoginSettingOffersTheThreeWaysAndResets)
     EXPECT_EQ(IDOK, RunModal(reset,
                              [&]
                              {
-                                 ClickButton(reset, CLoginSettingDialog::IDC_LOGIN_SETTING_RESET);
+                                 ClickButton(reset, IDC_LOGIN_SETTING_RESET);
                                  ClickButton(reset, IDOK);
                              }));
     EXPECT_EQ(CLoginSettingType::Automatic, reset.GetSettingType().GetType());

@@ -17,7 +17,7 @@
 #include "auction/AuctionLoginController.h"
 #include "auction/FakeLoginDialogs.h"
 #include "auction/LoginAddresses.h"
-#include "auction/LoginDialogIds.h"
+#include "auction/LoginResourceIds.h"
 #include "auction/UserAccount.h"
 #include "auction/YahooLoginCaptchaDialog.h"
 #include "auction/YahooLoginManualDialog.h"

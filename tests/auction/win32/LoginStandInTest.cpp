@@ -103,7 +103,7 @@ TEST_F(LoginStandIn, RefusesToPostToAnotherOrigin)
     ASSERT_TRUE(StandIn::SetState("{\"login_action\": \"other\"}"));
     EXPECT_FALSE(controller.Login(Account(), nullptr));
     ASSERT_EQ(1u, sink.messages.size());
-    EXPECT_EQ(LoadText(CAuctionLoginController::IDS_LOGIN_FORM_UNREADABLE, "action"), sink.messages[0]);
+    EXPECT_EQ(LoadText(IDS_LOGIN_FORM_UNREADABLE, "action"), sink.messages[0]);
     EXPECT_EQ(0u, Count(StandIn::Log(), "POST"));
     EXPECT_FALSE(controller.IsCancelled());
 }
@@ -136,7 +136,7 @@ TEST_F(LoginStandIn, PasswordFollowsNoRedirectOffTheLogInOrigin)
                                       std::to_string(c.status) + ", \"location\": \"" + c.location + "\"}"));
         EXPECT_FALSE(controller.Login(Account(), nullptr));
         ASSERT_EQ(1u, sink.messages.size());
-        EXPECT_EQ(LoadText(CAuctionLoginController::IDS_LOGIN_FAILED), sink.messages[0]);
+        EXPECT_EQ(LoadText(IDS_LOGIN_FAILED), sink.messages[0]);
         EXPECT_FALSE(controller.IsCancelled());
         const std::vector<LoggedRequest> log = StandIn::Log();
         EXPECT_EQ(1u, Count(log, "POST"));
@@ -175,7 +175,7 @@ TEST_F(LoginStandIn, PageWithoutALogInFormSaysSoOnce)
                           StandIn::Origin("PORTAL") + "/\"}"));
     EXPECT_FALSE(controller.Login(Account(), nullptr));
     ASSERT_EQ(1u, sink.messages.size());
-    EXPECT_EQ(LoadText(CAuctionLoginController::IDS_LOGIN_NO_FORM), sink.messages[0]);
+    EXPECT_EQ(LoadText(IDS_LOGIN_NO_FORM), sink.messages[0]);
     EXPECT_TRUE(controller.calls.empty());
     EXPECT_EQ(0u, Count(StandIn::Log(), "POST"));
 }
@@ -184,15 +184,13 @@ TEST_F(LoginStandIn, WrongPasswordShowsTheServicesTextOrTheOwnMessage)
 {
     EXPECT_FALSE(controller.Login(Account(kUser, "wrong"), nullptr));
     ASSERT_EQ(1u, sink.messages.size());
-    EXPECT_EQ(
-        LoadText(CAuctionLoginController::IDS_LOGIN_SERVER_ERROR, "IDまたはパスワードが正しくありません。"),
-        sink.messages[0]);
+    EXPECT_EQ(LoadText(IDS_LOGIN_SERVER_ERROR, "IDまたはパスワードが正しくありません。"), sink.messages[0]);
 
     sink.messages.clear();
     ASSERT_TRUE(StandIn::SetState("{\"login_error\": \"empty\"}"));
     EXPECT_FALSE(controller.Login(Account(kUser, "wrong"), nullptr));
     ASSERT_EQ(1u, sink.messages.size());
-    EXPECT_EQ(LoadText(CAuctionLoginController::IDS_LOGIN_FAILED), sink.messages[0]);
+    EXPECT_EQ(LoadText(IDS_LOGIN_FAILED), sink.messages[0]);
     EXPECT_EQ("", ShownId());
 }
 
@@ -228,7 +226,7 @@ TEST_F(LoginStandIn, CaptchaEveryTimeEndsAfterFourPages)
     EXPECT_EQ(4u, pages);
     EXPECT_EQ(4u, Count(StandIn::Log("/config/login"), "POST"));
     ASSERT_EQ(1u, sink.messages.size());
-    EXPECT_EQ(LoadText(CAuctionLoginController::IDS_LOGIN_FAILED), sink.messages[0]);
+    EXPECT_EQ(LoadText(IDS_LOGIN_FAILED), sink.messages[0]);
     EXPECT_FALSE(controller.IsCancelled());
 }
 
@@ -277,7 +275,7 @@ TEST_F(LoginStandIn, OneTimePasswordDialogOkWithoutTheCodeIsNoLogIn)
     };
     EXPECT_FALSE(controller.Login(Account(), nullptr));
     ASSERT_EQ(1u, sink.messages.size());
-    EXPECT_EQ(LoadText(CAuctionLoginController::IDS_LOGIN_FAILED), sink.messages[0]);
+    EXPECT_EQ(LoadText(IDS_LOGIN_FAILED), sink.messages[0]);
 }
 
 // A page without the script: the post alone does not sign in, and the
@@ -320,7 +318,7 @@ TEST_F(LoginStandIn, ScriptedDialogWithAnotherIdShowsOneMessage)
     };
     EXPECT_FALSE(controller.Login(Account(kUser, "wrong"), nullptr));
     ASSERT_EQ(1u, sink.messages.size());
-    EXPECT_EQ(LoadText(CAuctionLoginController::IDS_LOGIN_OTHER_USER, kUser), sink.messages[0]);
+    EXPECT_EQ(LoadText(IDS_LOGIN_OTHER_USER, kUser), sink.messages[0]);
 }
 
 TEST_F(LoginStandIn, ScriptedDialogFailureMessages)

@@ -34,7 +34,10 @@ struct HelpIdCase
     UINT nId;
 };
 
-#define HELP_ID(id) {#id, id}
+#define HELP_ID(id)                                                                                          \
+    {                                                                                                        \
+#id, id                                                                                              \
+    }
 
 // Every help id the client's dialogs and main window pass.
 const HelpIdCase kClientHelpIds[] = {
@@ -51,7 +54,7 @@ const HelpIdCase kClientHelpIds[] = {
     HELP_ID(HID_TOOLBAR_SETTING),
     HELP_ID(IDH_RESUBMIT_CONFIRM),
     HELP_ID(IDH_RESUBMIT_SETTING),
-    HELP_ID(IDH_RESUBMIT_DETAIL),
+    HELP_ID(IDH_RESUBMIT_SETTING),
     HELP_ID(IDH_RESUBMIT_CHARGE_OPTION),
     HELP_ID(IDH_ADD_BANK_NAME),
     HELP_ID(IDH_ADD_PAY_METHOD),

@@ -15,14 +15,14 @@
 #include "afx/Profile.h"
 #include "afx/String.h"
 #include "app/ChildProcess.h"
-#include "client/DataFileTestSupport.h"
-#include "client/TanzoResourceIds.h"
 #include "app/DialogResourceIds.h"
 #include "auction/OperationResourceIds.h"
 #include "auction/UserIdResourceIds.h"
-#include "setup/ProgramDriver.h"
+#include "client/DataFileTestSupport.h"
+#include "client/TanzoResourceIds.h"
 #include "client/actions/ResubmitSettingDialog.h"
 #include "net/win32/StandIn.h"
+#include "setup/ProgramDriver.h"
 #include "text/Scramble.h"
 
 namespace
@@ -61,10 +61,12 @@ void WriteClientSetting(const char* name, const std::string& value)
 void PointClientAtStandIn(bool bWithAccount = true)
 {
     const char* hosts[][2] = {
-        {"HostAuctions", "AUCTIONS"}, {"HostItemPage", "ITEM"},      {"HostOpenList", "OPENLIST"},
-        {"HostClosedList", "CLOSEDLIST"}, {"HostSell", "SELL"},      {"HostLogin", "LOGIN"},
-        {"HostPortal", "PORTAL"},     {"HostPoints", "POINTS"},      {"HostImages", "IMAGES"},
-        {"HostProtectedLogin", "PROTECTED_LOGIN"}, {"HostTrading", "TRADING"}, {"HostContact", "CONTACT"},
+        {"HostAuctions", "AUCTIONS"}, {"HostItemPage", "ITEM"},
+        {"HostOpenList", "OPENLIST"}, {"HostClosedList", "CLOSEDLIST"},
+        {"HostSell", "SELL"},         {"HostLogin", "LOGIN"},
+        {"HostPortal", "PORTAL"},     {"HostPoints", "POINTS"},
+        {"HostImages", "IMAGES"},     {"HostProtectedLogin", "PROTECTED_LOGIN"},
+        {"HostTrading", "TRADING"},   {"HostContact", "CONTACT"},
     };
     for (const auto& host : hosts)
         WriteClientSetting(host[0], StandIn::Origin(host[1]));
@@ -89,7 +91,8 @@ bool ListEnabled(HWND hWnd)
         {
             char szClass[32] = {};
             ::GetClassNameA(hChild, szClass, sizeof(szClass));
-            if (::lstrcmpA(szClass, "SysListView32") == 0 && ::IsWindowVisible(hChild) && ::IsWindowEnabled(hChild))
+            if (::lstrcmpA(szClass, "SysListView32") == 0 && ::IsWindowVisible(hChild) &&
+                ::IsWindowEnabled(hChild))
                 ((Finder*)lParam)->bEnabled = true;
             return TRUE;
         }
@@ -163,7 +166,7 @@ TEST(ClientProcess, TheMenuOpensTheReListingSettingsOfTheActions)
     ASSERT_TRUE(WaitFor([&] { return ListEnabled(hWnd); }));
     ::PostMessageA(hWnd, WM_COMMAND, ID_RESUBMIT_SETTINGS, 0);
     CString caption;
-    caption.LoadString(CResubmitSettingDialog::IDS_CAPTION_SETTINGS);
+    caption.LoadString(IDS_CAPTION_SETTINGS);
     HWND hDialog = nullptr;
     EXPECT_TRUE(WaitFor(
         [&]
@@ -218,7 +221,8 @@ HWND FindNewDialog(DWORD dwProcessId, const std::vector<HWND>& handled)
             ::GetWindowThreadProcessId(hWnd, &dwProcess);
             char szClass[64] = {};
             ::GetClassNameA(hWnd, szClass, sizeof(szClass));
-            if (dwProcess != self->dwProcessId || !::IsWindowVisible(hWnd) || ::lstrcmpA(szClass, "#32770") != 0 ||
+            if (dwProcess != self->dwProcessId || !::IsWindowVisible(hWnd) ||
+                ::lstrcmpA(szClass, "#32770") != 0 ||
                 std::find(self->pHandled->begin(), self->pHandled->end(), hWnd) != self->pHandled->end() ||
                 ::GetDlgItem(hWnd, IDC_LOGIN_TEST_ABORT) != nullptr) // the log-in test runs by itself
                 return TRUE;
@@ -293,13 +297,15 @@ TEST(ClientProcess, AFreshProfileAsksForAnIdSignsInAndShowsTheFirstPage)
                 {
                     CString notice;
                     notice.LoadString(905);
-                    seen.push_back(TextOf(hNotice) == (LPCTSTR)notice ? "notice" : "notice: " + TextOf(hNotice));
+                    seen.push_back(TextOf(hNotice) == (LPCTSTR)notice ? "notice"
+                                                                      : "notice: " + TextOf(hNotice));
                     PressButton(hDialog, IDOK);
                 }
                 else if (HWND hPassword = ::GetDlgItem(hDialog, IDC_USERID_PASSWORD))
                 {
                     seen.push_back("add");
-                    ::SendMessageA(::GetDlgItem(hDialog, IDC_USERID_ID), WM_SETTEXT, 0, (LPARAM) "demo_seller1");
+                    ::SendMessageA(::GetDlgItem(hDialog, IDC_USERID_ID), WM_SETTEXT, 0,
+                                   (LPARAM) "demo_seller1");
                     ::SendMessageA(hPassword, WM_SETTEXT, 0, (LPARAM) "pass-seller1");
                     PressButton(hDialog, IDOK);
                 }
@@ -310,9 +316,10 @@ TEST(ClientProcess, AFreshProfileAsksForAnIdSignsInAndShowsTheFirstPage)
                     seen.push_back(nID != 0 ? std::to_string(nID) : text);
                     const bool bQuestion = ::GetDlgItem(hDialog, IDYES) != nullptr ||
                                            ::GetDlgItem(hDialog, IDC_MESSAGE_BUTTON_PAIR_FIRST) != nullptr;
-                    PressButton(hDialog, !bQuestion                                ? IDOK
-                                         : ::GetDlgItem(hDialog, IDYES) != nullptr ? IDYES
-                                                                                   : IDC_MESSAGE_BUTTON_PAIR_FIRST);
+                    PressButton(hDialog, !bQuestion ? IDOK
+                                         : ::GetDlgItem(hDialog, IDYES) != nullptr
+                                             ? IDYES
+                                             : IDC_MESSAGE_BUTTON_PAIR_FIRST);
                 }
             }
             return ListRowCount(hWnd) == 50 && ListEnabled(hWnd);

@@ -18,7 +18,7 @@
 #include "auction/LoginSettingDialog.h"
 #include "client/TanzoResourceIds.h"
 #include "controls/ColorCombo.h"
-#include "controls/ControlsRes.h"
+#include "controls/ControlsResourceIds.h"
 
 namespace
 {
@@ -353,10 +353,10 @@ TEST_F(ClientAppTest, TheLogInSettingDialogShowsTheSettingInTheStatusBar)
     CMainFrame* pFrame = Frame();
     std::vector<std::string> entries;
     int afterReset = -1;
-    WhenDialogShows(CLoginSettingDialog::IDC_LOGIN_SETTING_RESET,
+    WhenDialogShows(IDC_LOGIN_SETTING_RESET,
                     [&](HWND hDialog)
                     {
-                        HWND hCombo = ::GetDlgItem(hDialog, CLoginSettingDialog::IDC_LOGIN_SETTING);
+                        HWND hCombo = ::GetDlgItem(hDialog, IDC_LOGIN_SETTING);
                         for (int i = 0; i < (int)::SendMessageA(hCombo, CB_GETCOUNT, 0, 0); ++i)
                         {
                             char szName[64] = {};
@@ -364,7 +364,7 @@ TEST_F(ClientAppTest, TheLogInSettingDialogShowsTheSettingInTheStatusBar)
                             entries.push_back(szName);
                         }
                         ::SendMessageA(hCombo, CB_SETCURSEL, 2, 0);
-                        Click(hDialog, CLoginSettingDialog::IDC_LOGIN_SETTING_RESET);
+                        Click(hDialog, IDC_LOGIN_SETTING_RESET);
                         afterReset = (int)::SendMessageA(hCombo, CB_GETCURSEL, 0, 0);
                         ::SendMessageA(hCombo, CB_SETCURSEL, 1, 0);
                         Click(hDialog, IDOK);
@@ -418,14 +418,14 @@ TEST_F(ClientAppTest, TheColourDialogStoresTheColoursAndRemembersOtherColours)
     WhenDialogShows(IDC_COLOR_RESET,
                     [&](HWND hDialog)
                     {
-                        CColorCombo* pText =
-                            static_cast<CColorCombo*>(CWnd::FromHandle(::GetDlgItem(hDialog, 2248)));
+                        CColorCombo* pText = static_cast<CColorCombo*>(
+                            CWnd::FromHandle(::GetDlgItem(hDialog, IDC_COLOR_TEXT)));
                         shown = pText->GetSelectedColor();
                         Click(hDialog, IDC_COLOR_RESET);
                         afterReset = pText->GetSelectedColor();
                         // The tool bar's background: another colour of the list.
-                        CColorCombo* pBar =
-                            static_cast<CColorCombo*>(CWnd::FromHandle(::GetDlgItem(hDialog, 2294)));
+                        CColorCombo* pBar = static_cast<CColorCombo*>(
+                            CWnd::FromHandle(::GetDlgItem(hDialog, IDC_COLOR_TOOLBAR)));
                         pBar->SelectColor(0x00FFFF);
                         Click(hDialog, IDOK);
                     });

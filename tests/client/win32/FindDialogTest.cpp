@@ -13,7 +13,7 @@
 #include "client/FindController.h"
 #include "client/FindResourceIds.h"
 #include "client/OptionSettings.h"
-#include "controls/ControlsRes.h"
+#include "controls/ControlsResourceIds.h"
 #include "controls/ListTestHost.h"
 
 #include <functional>
@@ -158,7 +158,8 @@ TEST_F(FindDialog, FindsFromTheFirstRowThenGoesOnDownAndUp)
     EXPECT_EQ(3, list.GetCurrentRow());
     EXPECT_TRUE(find.FindAgain(TRUE));
     EXPECT_EQ(1, list.GetCurrentRow());
-    EXPECT_EQ((std::vector<std::string>{Status("camera"), Status("camera"), Status("camera"), "", Status("camera")}),
+    EXPECT_EQ((std::vector<std::string>{Status("camera"), Status("camera"), Status("camera"), "",
+                                        Status("camera")}),
               find.statuses);
     EXPECT_EQ("camera", StoredProfileValue(app, GetDialogProfileSection(IDD_FIND_SECTION), "FindString01"));
 }

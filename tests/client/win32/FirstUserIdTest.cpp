@@ -116,10 +116,9 @@ TEST_F(FirstUserId, AWrongPasswordKeepsTheDialogOpen)
     EXPECT_EQ(AddUserIdCancelled, AddUserIdWithDialog(Frame(), "preset_id"));
     EXPECT_TRUE(bStillOpen);
     EXPECT_EQ("preset_id", presetId);
-    EXPECT_EQ((std::vector<std::string>{LoadText(873, "demo_seller1"),
-                                        LoadText(CAuctionLoginController::IDS_LOGIN_SERVER_ERROR,
-                                                 "IDまたはパスワードが正しくありません。"),
-                                        LoadText(875)}),
+    EXPECT_EQ((std::vector<std::string>{
+                  LoadText(873, "demo_seller1"),
+                  LoadText(IDS_LOGIN_SERVER_ERROR, "IDまたはパスワードが正しくありません。"), LoadText(875)}),
               boxes.texts);
     EXPECT_EQ(0, Doc()->GetCount());
 }
@@ -129,8 +128,7 @@ TEST_F(FirstUserId, StoppingTheLogInTestTellsNothing)
     ASSERT_TRUE(StandIn::SetState("{\"login_wait\": 2}"));
     CMessageBoxes boxes({IDYES, IDOK});
     // 中止 once the log-in test fetches the log-in page.
-    boxes.onShow = []
-    { AbortLogInTestWhenFetching(LoadText(CAuctionLoginController::IDS_LOGIN_STATUS_PAGE)); };
+    boxes.onShow = [] { AbortLogInTestWhenFetching(LoadText(IDS_LOGIN_STATUS_PAGE)); };
     BOOL bStillOpen = FALSE;
     AnswerDialogs("demo_seller1", "pass-seller1",
                   [&](HWND hDialog)
@@ -168,7 +166,7 @@ TEST_F(FirstUserId, SwitchingTheCurrentIdAsksAndTests)
     EXPECT_TRUE(ConfirmLoginOrSwitch(account, Frame()));
     EXPECT_EQ((std::vector<std::string>{LoadText(876, "demo_seller1"), LoadText(877)}), boxes.texts);
     CString expected;
-    expected.Format(LoadText(CLoginTestDialog::IDS_SWITCHING_CAPTION).c_str(), "demo_seller1");
+    expected.Format(LoadText(IDS_SWITCHING_CAPTION).c_str(), "demo_seller1");
     EXPECT_EQ(std::string(expected), caption);
 }
 
@@ -176,8 +174,7 @@ TEST_F(FirstUserId, StoppingTheSwitchsLogInTestTellsNothing)
 {
     ASSERT_TRUE(StandIn::SetState("{\"login_wait\": 2}"));
     CMessageBoxes boxes({IDYES, IDOK});
-    boxes.onShow = []
-    { AbortLogInTestWhenFetching(LoadText(CAuctionLoginController::IDS_LOGIN_STATUS_PAGE)); };
+    boxes.onShow = [] { AbortLogInTestWhenFetching(LoadText(IDS_LOGIN_STATUS_PAGE)); };
     CUserAccount account;
     account.SetID("demo_seller2");
     account.SetPassword("pass-seller2");

@@ -11,17 +11,17 @@
 #include "app/ClipboardShell.h"
 #include "app/DialogResourceIds.h"
 #include "app/Screenshot.h"
-#include "auction/UserAccount.h"
 #include "auction/AccountTestUtil.h"
+#include "auction/UserAccount.h"
 #include "auction/UserIdResourceIds.h"
 #include "client/ClientTestSupport.h"
 #include "client/DataFileTestSupport.h"
 #include "client/FindResourceIds.h"
-#include "client/MarkCommands.h"
 #include "client/IdPageBar.h"
 #include "client/ItemJobs.h"
 #include "client/ListResourceIds.h"
 #include "client/MainStatusBar.h"
+#include "client/MarkCommands.h"
 #include "client/PageNumberDialog.h"
 #include "client/TanzoAuctionItem.h"
 #include "client/TanzoAuctionItemUserEdit.h"
@@ -29,7 +29,7 @@
 #include "client/TanzoTabbedPage.h"
 #include "client/TanzoTabsTabbedDialog.h"
 #include "client/win32/ClientAppFixture.h"
-#include "controls/ControlsRes.h"
+#include "controls/ControlsResourceIds.h"
 #include "net/ServiceHosts.h"
 #include "net/win32/StandIn.h"
 #include "text/Scramble.h"
@@ -59,9 +59,9 @@ std::vector<std::string> StatusPagesRead()
             continue;
         const std::string& t = request.target;
         std::string list = t.find("select=selling") != std::string::npos ? "selling"
-                           : t.find("select=won") != std::string::npos    ? "won"
-                           : t.find("hasWinner=1") != std::string::npos   ? "closed-1"
-                                                                          : "closed-0";
+                           : t.find("select=won") != std::string::npos   ? "won"
+                           : t.find("hasWinner=1") != std::string::npos  ? "closed-1"
+                                                                         : "closed-0";
         const size_t apg = t.find("apg=");
         pages.push_back(list + " " + (apg == std::string::npos ? "1" : t.substr(apg + 4)));
     }
@@ -112,10 +112,7 @@ protected:
     }
     CTanzoTabbedPage* Page(int nTab) { return Tabs() != nullptr ? Tabs()->GetTanzoPage(nTab) : nullptr; }
     void Command(UINT nID) { Frame()->SendMessage(WM_COMMAND, nID, 0); }
-    std::string PaneText(int nPane)
-    {
-        return (LPCTSTR)Frame()->GetMainStatusBar().GetPaneText(nPane);
-    }
+    std::string PaneText(int nPane) { return (LPCTSTR)Frame()->GetMainStatusBar().GetPaneText(nPane); }
     std::string BarText(int nTab, int nID)
     {
         CIdPageBar* pBar = Page(nTab)->GetBar();
@@ -145,8 +142,8 @@ protected:
     {
         CTanzoTabbedPage* pPage = Page(nTab);
         CString text;
-        pPage->GetList().GetItemColumnText(pPage->GetList().GetRowRecord(nRow), pPage->GetColumnOfFieldKind(nKind),
-                                           &text, 0);
+        pPage->GetList().GetItemColumnText(pPage->GetList().GetRowRecord(nRow),
+                                           pPage->GetColumnOfFieldKind(nKind), &text, 0);
         return (LPCTSTR)text;
     }
 };
@@ -352,7 +349,8 @@ TEST_F(ListWindowsTest, ARefreshSignsInAgainAndStopsWithTheRowsRead)
     ASSERT_TRUE(StandIn::SetState("{\"lapse_after\": 2}"));
     MarkLog();
     Command(ID_PAGE_ALL);
-    EXPECT_EQ(std::vector<std::string>({"selling 1", "selling 2", "selling 2", "selling 3"}), StatusPagesRead());
+    EXPECT_EQ(std::vector<std::string>({"selling 1", "selling 2", "selling 2", "selling 3"}),
+              StatusPagesRead());
     EXPECT_EQ(130, Page(0)->GetList().GetItemCount());
     EXPECT_EQ(CListRefresh::Completed, Page(0)->GetLastRefreshOutcome());
     EXPECT_EQ(0, Doc()->GetCurrentPage(ListKind::Selling));
@@ -594,7 +592,8 @@ TEST_F(ListWindowsTest, ScreenshotsOfTheSellingAndTheClosedList)
                 }
                 list.SelectSingleItem(1);
                 list.SetItemStateMasked(2, LVIS_SELECTED, LVIS_SELECTED);
-                pFrame->RedrawWindow(nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN | RDW_FRAME);
+                pFrame->RedrawWindow(nullptr, nullptr,
+                                     RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN | RDW_FRAME);
                 ScreenshotResult shot;
                 PumpUntil(
                     [&]

@@ -131,7 +131,7 @@ TEST_F(RunOperation, TheServicesRefusalsShowOverTheDialog)
     };
     CRunOperationDialog dialog(&job);
     EXPECT_EQ(IDCANCEL, dialog.DoModal());
-    EXPECT_EQ(std::vector<std::string>{LoadText(CTanzoOperation::IDS_MAYBE_FAILED)}, boxes.texts);
+    EXPECT_EQ(std::vector<std::string>{LoadText(IDS_MAYBE_FAILED)}, boxes.texts);
 
     // The trading system's announcement: the service refused, with a link
     // to its announcement on the configured host.
@@ -145,7 +145,7 @@ TEST_F(RunOperation, TheServicesRefusalsShowOverTheDialog)
     };
     CRunOperationDialog second(&job);
     EXPECT_EQ(IDOK, second.DoModal());
-    EXPECT_EQ(LoadText(CTanzoOperation::IDS_REFUSED_BY_SERVICE), box.message);
+    EXPECT_EQ(LoadText(IDS_REFUSED_BY_SERVICE), box.message);
     const std::string announcement = StandIn::Origin("TRADING") + "/trs/announcement.html";
     EXPECT_EQ(announcement, box.linkText);
     EXPECT_EQ(announcement, box.opened);
@@ -157,13 +157,13 @@ TEST_F(RunOperation, TheServicesRefusalsShowOverTheDialog)
     {
         hJobDialog = self.Dialog()->GetSafeHwnd();
         AnswerChoiceBox(bank);
-        self.GetProgress().ShowMessageId(CRunOperationDialog::IDS_BANK_ACCOUNT_MISSING, MB_OK);
+        self.GetProgress().ShowMessageId(IDS_BANK_ACCOUNT_MISSING, MB_OK);
         return FALSE;
     };
     CRunOperationDialog third(&job);
     EXPECT_EQ(IDCANCEL, third.DoModal());
-    EXPECT_EQ(LoadText(CRunOperationDialog::IDS_BANK_ACCOUNT_MISSING), bank.message);
-    EXPECT_EQ(LoadText(CRunOperationDialog::IDS_BANK_ACCOUNT_LINK), bank.linkText);
+    EXPECT_EQ(LoadText(IDS_BANK_ACCOUNT_MISSING), bank.message);
+    EXPECT_EQ(LoadText(IDS_BANK_ACCOUNT_LINK), bank.linkText);
     EXPECT_EQ(StandIn::Origin("CONTACT") + "/setting/top?fnavi=2", bank.opened);
     EXPECT_EQ(hJobDialog, bank.hOwner);
     // Other messages go to the plain box.
@@ -181,7 +181,7 @@ TEST_F(RunOperation, AbortEndsTheJob)
         bFetched = self.Get(StandIn::Url("AUCTIONS", kOperationPath).c_str());
         // Once stopped, the job tells nothing more.
         self.ReportError(CAuctionOperationBase::ErrorNotServicePage, 0);
-        self.GetProgress().ShowMessageId(CTanzoOperation::IDS_REFUSED_BY_SERVICE, MB_OK);
+        self.GetProgress().ShowMessageId(IDS_REFUSED_BY_SERVICE, MB_OK);
         return bFetched;
     };
     CRunOperationDialog dialog(&job);
@@ -254,9 +254,7 @@ TEST_F(LoginTest, TheDialogNamesTheIdInItsCaption)
         CallWhenShown(&dialog.m_hWnd, [&] { caption = WindowText(dialog.m_hWnd); });
         EXPECT_EQ(IDOK, dialog.DoModal());
         CString expected;
-        expected.Format(LoadText(bSwitch ? CLoginTestDialog::IDS_SWITCHING_CAPTION
-                                         : CLoginTestDialog::IDS_TESTING_CAPTION)
-                            .c_str(),
+        expected.Format(LoadText(bSwitch ? IDS_SWITCHING_CAPTION : IDS_TESTING_CAPTION).c_str(),
                         "demo_seller1");
         EXPECT_EQ(std::string(expected), caption);
     }
@@ -267,7 +265,7 @@ TEST_F(LoginTest, AbortIsAbandonedAndTellsNothing)
     ASSERT_TRUE(StandIn::SetState("{\"login_wait\": 2}"));
     CMessageBoxes boxes({IDOK});
     CLoginTestDialog dialog(DemoAccount("pass-seller1"));
-    const std::string fetching = LoadText(CAuctionLoginController::IDS_LOGIN_STATUS_PAGE);
+    const std::string fetching = LoadText(IDS_LOGIN_STATUS_PAGE);
     std::function<void()> abortWhenFetching;
     abortWhenFetching = [&]
     {

@@ -219,7 +219,7 @@ TEST_F(UserIdWindows, ASwitchAsksTestsAndKeepsEachIdsRecordsApart)
     EXPECT_EQ((std::vector<std::string>{Formatted(876, "demo_seller2"), LoadText(877)}), boxes.texts);
     boxes.texts.clear();
     CString expected;
-    expected.Format(LoadText(CLoginTestDialog::IDS_SWITCHING_CAPTION).c_str(), "demo_seller2");
+    expected.Format(LoadText(IDS_SWITCHING_CAPTION).c_str(), "demo_seller2");
     EXPECT_EQ(std::string(expected), caption);
     EXPECT_EQ("(none)", MemoOf("x100"));
     StoreMemo("x100", "second's memo");
@@ -247,8 +247,7 @@ TEST_F(UserIdWindows, NoOrARefusedPasswordLeavesTheCurrentId)
          2,
          {IDYES, IDOK},
          {Formatted(876, "demo_seller2b"),
-          LoadText(CAuctionLoginController::IDS_LOGIN_SERVER_ERROR, "IDまたはパスワードが正しくありません。"),
-          LoadText(878)}},
+          LoadText(IDS_LOGIN_SERVER_ERROR, "IDまたはパスワードが正しくありません。"), LoadText(878)}},
     };
     for (Case& c : cases)
     {

@@ -82,8 +82,7 @@ protected:
     static void SelectRow(CTestCategoryDialog& dlg, int nRow)
     {
         dlg.History().SetCurSel(nRow);
-        dlg.SendMessage(WM_COMMAND,
-                        MAKEWPARAM(CAuctionCategoryReferBaseDialog::IDC_CATEGORY_HISTORY, LBN_SELCHANGE),
+        dlg.SendMessage(WM_COMMAND, MAKEWPARAM(IDC_CATEGORY_HISTORY, LBN_SELCHANGE),
                         (LPARAM)dlg.History().m_hWnd);
     }
 };
@@ -92,46 +91,42 @@ protected:
 TEST_F(CategoryDialogs, ButtonsNeedASelectionAndADoubleClickIsOk)
 {
     CTestCategoryDialog dlg;
-    EXPECT_EQ(IDOK,
-              RunModal(dlg,
-                       [&]
-                       {
-                           EXPECT_EQ(2, dlg.History().GetCount());
-                           EXPECT_FALSE(IsEnabled(dlg, IDC_TEST_CATEGORY_USE));
-                           EXPECT_FALSE(IsEnabled(dlg, IDC_TEST_CATEGORY_FORGET));
-                           SelectRow(dlg, 1);
-                           EXPECT_TRUE(IsEnabled(dlg, IDC_TEST_CATEGORY_USE));
-                           EXPECT_TRUE(IsEnabled(dlg, IDC_TEST_CATEGORY_FORGET));
-                           SelectRow(dlg, -1);
-                           EXPECT_FALSE(IsEnabled(dlg, IDC_TEST_CATEGORY_USE));
-                           // Back and forward without a frame do nothing.
-                           dlg.SendMessage(WM_COMMAND, CAuctionCategoryReferBaseDialog::IDC_CATEGORY_BACK);
-                           dlg.SendMessage(WM_COMMAND, CAuctionCategoryReferBaseDialog::IDC_CATEGORY_FORWARD);
-                           SelectRow(dlg, 0);
-                           dlg.SendMessage(
-                               WM_COMMAND,
-                               MAKEWPARAM(CAuctionCategoryReferBaseDialog::IDC_CATEGORY_HISTORY, LBN_DBLCLK),
-                               (LPARAM)dlg.History().m_hWnd);
-                       }));
+    EXPECT_EQ(IDOK, RunModal(dlg,
+                             [&]
+                             {
+                                 EXPECT_EQ(2, dlg.History().GetCount());
+                                 EXPECT_FALSE(IsEnabled(dlg, IDC_TEST_CATEGORY_USE));
+                                 EXPECT_FALSE(IsEnabled(dlg, IDC_TEST_CATEGORY_FORGET));
+                                 SelectRow(dlg, 1);
+                                 EXPECT_TRUE(IsEnabled(dlg, IDC_TEST_CATEGORY_USE));
+                                 EXPECT_TRUE(IsEnabled(dlg, IDC_TEST_CATEGORY_FORGET));
+                                 SelectRow(dlg, -1);
+                                 EXPECT_FALSE(IsEnabled(dlg, IDC_TEST_CATEGORY_USE));
+                                 // Back and forward without a frame do nothing.
+                                 dlg.SendMessage(WM_COMMAND, IDC_CATEGORY_BACK);
+                                 dlg.SendMessage(WM_COMMAND, IDC_CATEGORY_FORWARD);
+                                 SelectRow(dlg, 0);
+                                 dlg.SendMessage(WM_COMMAND, MAKEWPARAM(IDC_CATEGORY_HISTORY, LBN_DBLCLK),
+                                                 (LPARAM)dlg.History().m_hWnd);
+                             }));
 }
 
 TEST_F(CategoryDialogs, ClearingAsksThenZeroesTheCount)
 {
     CTestCategoryDialog dlg;
     CMessageBoxes boxes({IDNO, IDYES});
-    EXPECT_EQ(IDCANCEL,
-              RunModal(dlg,
-                       [&]
-                       {
-                           SelectRow(dlg, 0);
-                           ClickButton(dlg, CAuctionCategoryReferBaseDialog::IDC_CATEGORY_CLEAR); // No
-                           EXPECT_EQ(2, dlg.History().GetCount());
-                           EXPECT_EQ("2", Stored("CategoryNum"));
-                           ClickButton(dlg, CAuctionCategoryReferBaseDialog::IDC_CATEGORY_CLEAR); // Yes
-                           EXPECT_EQ(0, dlg.History().GetCount());
-                           EXPECT_FALSE(IsEnabled(dlg, IDC_TEST_CATEGORY_USE));
-                           ClickButton(dlg, IDCANCEL);
-                       }));
+    EXPECT_EQ(IDCANCEL, RunModal(dlg,
+                                 [&]
+                                 {
+                                     SelectRow(dlg, 0);
+                                     ClickButton(dlg, IDC_CATEGORY_CLEAR); // No
+                                     EXPECT_EQ(2, dlg.History().GetCount());
+                                     EXPECT_EQ("2", Stored("CategoryNum"));
+                                     ClickButton(dlg, IDC_CATEGORY_CLEAR); // Yes
+                                     EXPECT_EQ(0, dlg.History().GetCount());
+                                     EXPECT_FALSE(IsEnabled(dlg, IDC_TEST_CATEGORY_USE));
+                                     ClickButton(dlg, IDCANCEL);
+                                 }));
     ASSERT_EQ(2u, boxes.texts.size());
     EXPECT_EQ("選択履歴をクリアします。よろしいですか？", boxes.texts[0]);
     EXPECT_EQ("0", Stored("CategoryNum"));

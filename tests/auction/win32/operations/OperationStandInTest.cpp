@@ -99,10 +99,8 @@ TEST_F(OperationStandIn, TheLogInsMessagesReachTheSinkWithoutAHostWindow)
     EXPECT_FALSE(operation.Run());
     ASSERT_EQ(2u, sink.messages.size());
     // The service's own text, as the stand-in sends it.
-    EXPECT_EQ(
-        LoadText(CAuctionLoginController::IDS_LOGIN_SERVER_ERROR, "IDまたはパスワードが正しくありません。"),
-        sink.messages[0]);
-    EXPECT_EQ(LoadText(CUserAccountList::IDS_AUTO_LOGIN_FAILED), sink.messages[1]);
+    EXPECT_EQ(LoadText(IDS_LOGIN_SERVER_ERROR, "IDまたはパスワードが正しくありません。"), sink.messages[0]);
+    EXPECT_EQ(LoadText(IDS_AUTO_LOGIN_FAILED), sink.messages[1]);
     EXPECT_EQ(1u, Count(Requests("auctions"), std::string("GET ") + kOperationPath));
 }
 

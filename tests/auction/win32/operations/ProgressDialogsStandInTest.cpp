@@ -123,9 +123,7 @@ TEST_F(ProgressDialogs, LogInTestWithAWrongPassword)
     EXPECT_EQ(IDCANCEL, dialog.DoModal());
     EXPECT_FALSE(dialog.IsLoginAborted());
     ASSERT_EQ(1u, boxes.texts.size());
-    EXPECT_EQ(
-        LoadText(CAuctionLoginController::IDS_LOGIN_SERVER_ERROR, "IDまたはパスワードが正しくありません。"),
-        boxes.texts[0]);
+    EXPECT_EQ(LoadText(IDS_LOGIN_SERVER_ERROR, "IDまたはパスワードが正しくありません。"), boxes.texts[0]);
 }
 
 TEST_F(ProgressDialogs, AbortDuringTheLogInTest)
@@ -134,7 +132,7 @@ TEST_F(ProgressDialogs, AbortDuringTheLogInTest)
     ASSERT_TRUE(StandIn::SetState("{\"login_wait\": 2}"));
     CMessageBoxes boxes({IDOK});
     COperationProgressDialog dialog(IDD_LOGIN_TEST_PROGRESS, Account("pass-seller1"));
-    const std::string fetching = LoadText(CAuctionLoginController::IDS_LOGIN_STATUS_PAGE);
+    const std::string fetching = LoadText(IDS_LOGIN_STATUS_PAGE);
     CallWhen(
         [&]
         { return dialog.GetSafeHwnd() != nullptr && ControlText(dialog, IDC_LOGIN_TEST_STATUS) == fetching; },
@@ -254,8 +252,7 @@ TEST_F(ProgressDialogs, StatusTextsTitleAndMessages)
     EXPECT_EQ(1, oneLineBands);
     EXPECT_EQ("再出品中", caption);
     EXPECT_EQ("3 / 10 件", subStatus);
-    EXPECT_EQ(std::vector<std::string>{LoadText(CAuctionOperationBase::IDS_SERVER_ERROR, "在庫がありません")},
-              boxes.texts);
+    EXPECT_EQ(std::vector<std::string>{LoadText(IDS_SERVER_ERROR, "在庫がありません")}, boxes.texts);
 }
 
 TEST_F(ProgressDialogs, AbortStopsTheOperationsRequests)

@@ -1,5 +1,5 @@
-#ifndef TANZO_CONTROLS_CONTROLSRES_H
-#define TANZO_CONTROLS_CONTROLSRES_H
+#ifndef TANZO_CONTROLS_CONTROLSRESOURCEIDS_H
+#define TANZO_CONTROLS_CONTROLSRESOURCEIDS_H
 
 // Resources of the controls and the small dialogs (res/common/edit.rc,
 // res/common/smalldialogs.rc).
@@ -24,8 +24,9 @@
 #define IDC_VERSION_LINE 4058
 #define IDC_VERSION_ICON 4059
 
-// The version dialog's template and the application's icon.
+// The version dialog's template, and the program's icon (in the client
+// also its menu, accelerators, tool bar and title).
 #define IDD_VERSION_INFO 509
-#define IDR_APP_ICON 128
+#define IDR_MAINFRAME 128
 
-#endif // TANZO_CONTROLS_CONTROLSRES_H
+#endif // TANZO_CONTROLS_CONTROLSRESOURCEIDS_H

@@ -1,5 +1,5 @@
-#ifndef TANZO_CONTROLS_LISTRESOURCES_H
-#define TANZO_CONTROLS_LISTRESOURCES_H
+#ifndef TANZO_CONTROLS_LISTCONTROLRESOURCEIDS_H
+#define TANZO_CONTROLS_LISTCONTROLRESOURCEIDS_H
 
 // Resources of the lists, the colour pickers and the selection band.
 
@@ -18,9 +18,6 @@
 // The colour dialog's settings id: its custom colours live in "Dialog\624".
 #define IDD_COLOR_PICK_SETTINGS 624
 
-// The command of Ctrl+A.
-#ifndef ID_EDIT_SELECT_ALL
-#define ID_EDIT_SELECT_ALL 0xE12A
-#endif
+// Ctrl+A sends ID_EDIT_SELECT_ALL (afx/afxres.h).
 
-#endif // TANZO_CONTROLS_LISTRESOURCES_H
+#endif // TANZO_CONTROLS_LISTCONTROLRESOURCEIDS_H

@@ -1,0 +1,39 @@
+#ifndef TANZO_AUCTION_AUCTIONRESOURCEIDS_H
+#define TANZO_AUCTION_AUCTIONRESOURCEIDS_H
+
+// Resource ids of the auction library: its texts (res/common/auction.rc)
+// and the controls of its base dialogs, whose templates the programs'
+// scripts hold. Nothing but #defines, one per line: the resource compilers
+// read this file too.
+
+#define IDC_AMOUNT_LABEL 1744
+#define IDC_AMOUNT_EDIT 1745
+#define IDC_AMOUNT_UNIT 1747
+#define IDC_AMOUNT_ENABLE 1753
+#define IDC_CONDITION 1815
+#define IDC_CONDITION_COMMENT 1817
+#define IDC_LOGIN_SETTING 1857
+#define IDC_LOGIN_SETTING_HINT 1859
+#define IDC_LOGIN_SETTING_RESET 1860
+#define IDC_SEND_TARGET_LIST 1877
+#define IDC_CATEGORY_BACK 2057
+#define IDC_CATEGORY_FORWARD 2058
+#define IDC_CATEGORY_HISTORY 2063
+#define IDC_CATEGORY_CLEAR 2064
+#define IDC_SEND_TARGET_CLOSE 2299
+#define IDS_YEN 549
+#define IDS_FURTHER_BUYERS 627
+#define IDS_NO_BUYER 628
+#define IDS_REMAIN_ENDED 629
+#define IDS_REMAIN_SECONDS 630
+#define IDS_REMAIN_MIN_SEC 631
+#define IDS_REMAIN_MINUTES 632
+#define IDS_REMAIN_HOUR_MIN 633
+#define IDS_REMAIN_HOURS 634
+#define IDS_REMAIN_DAYS 635
+#define IDS_ITEM_TIME 636
+#define IDS_WINNER_LIST_CAPTION 637
+#define ID_SHIPMETHOD_MENU_FIRST 33435
+#define ID_SHIPMETHOD_MENU_LAST 33439
+
+#endif // TANZO_AUCTION_AUCTIONRESOURCEIDS_H
