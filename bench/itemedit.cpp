@@ -131,9 +131,10 @@ int main()
     std::printf("  every row takes the result:           %8.3f ms\n", median(result));
     bench::Targets targets;
     const double all = median(whole);
-    std::printf("  in all:                               %8.3f ms (slowest round %.3f ms) (target < 250: %s)\n",
-                all, *std::max_element(whole.begin(), whole.end()),
-                targets.Check("the item edit hub over all rows under 250 ms", all < 250) ? "met" : "missed");
+    std::printf(
+        "  in all:                               %8.3f ms (slowest round %.3f ms) (target < 250: %s)\n", all,
+        *std::max_element(whole.begin(), whole.end()),
+        targets.Check("the item edit hub over all rows under 250 ms", all < 250) ? "met" : "missed");
     std::printf("\n");
     targets.Print();
     return 0;

@@ -273,10 +273,11 @@ int main()
     std::printf("  slowest sort                   %7.1f ms (target < 30: %s)\n", slowest,
                 targets.Check("every sort under 30 ms", slowest < 30) ? "met" : "missed");
     const double heap = listHeap / 1048576.0;
-    std::printf("  heap held by the list          %7.2f MB (target < 10: %s), %zu bytes a row; the pages' markup "
-                "alone was %.2f MB\n",
-                heap, targets.Check("the list's heap under 10 MB", heap < 10) ? "met" : "missed",
-                rowCount ? listHeap / rowCount : 0, markup / 1048576.0);
+    std::printf(
+        "  heap held by the list          %7.2f MB (target < 10: %s), %zu bytes a row; the pages' markup "
+        "alone was %.2f MB\n",
+        heap, targets.Check("the list's heap under 10 MB", heap < 10) ? "met" : "missed",
+        rowCount ? listHeap / rowCount : 0, markup / 1048576.0);
     std::printf("\n");
     targets.Print();
     return 0;

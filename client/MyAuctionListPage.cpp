@@ -95,7 +95,8 @@ CString CellText(const CMarkupNode* cell)
             LPCTSTR bytes;
             int n;
             pText->GetTextBytes(bytes, n);
-            if (std::memchr(bytes, '&', (size_t)n) == nullptr && std::memchr(bytes, '<', (size_t)n) == nullptr)
+            if (std::memchr(bytes, '&', (size_t)n) == nullptr &&
+                std::memchr(bytes, '<', (size_t)n) == nullptr)
             {
                 pText->AppendTextTo(text);
                 continue;

@@ -3,8 +3,8 @@
 namespace
 {
 const LPCTSTR kFieldNames[CFeaturedAmountForm::FieldCount] = {
-    "tos", "dpd", "action", "aID", "asel", "asti", "aeti", "ast", "UEtitle", "afc", "acat", "afdpd", "md5",
-    "confirm", "submit",
+    "tos",     "dpd", "action", "aID",   "asel", "asti",    "aeti",   "ast",
+    "UEtitle", "afc", "acat",   "afdpd", "md5",  "confirm", "submit",
 };
 } // namespace
 

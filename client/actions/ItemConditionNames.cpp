@@ -11,7 +11,8 @@ const UINT kWorstNameId = 1256;
 
 UINT GetItemConditionNameId(int nCode)
 {
-    return nCode >= 0 && nCode < (int)(sizeof(kNameIds) / sizeof(kNameIds[0])) ? kNameIds[nCode] : kWorstNameId;
+    return nCode >= 0 && nCode < (int)(sizeof(kNameIds) / sizeof(kNameIds[0])) ? kNameIds[nCode]
+                                                                               : kWorstNameId;
 }
 
 CString GetItemConditionName(const CItemCondition& condition)

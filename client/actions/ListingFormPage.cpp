@@ -27,9 +27,12 @@ const struct
     const char* stateId;
     const char* boxName;
 } kServiceStates[] = {
-    {"nekoposu", "is_yahuneko_nekoposu_ship"},   {"compact", "is_yahuneko_taqbin_compact_ship"},
-    {"taqbin", "is_yahuneko_taqbin_ship"},       {"hacoboon", "is_hb_ship"},
-    {"hbmini", "is_hbmini_ship"},                {"yupacket", "is_jp_yupacket_official_ship"},
+    {"nekoposu", "is_yahuneko_nekoposu_ship"},
+    {"compact", "is_yahuneko_taqbin_compact_ship"},
+    {"taqbin", "is_yahuneko_taqbin_ship"},
+    {"hacoboon", "is_hb_ship"},
+    {"hbmini", "is_hbmini_ship"},
+    {"yupacket", "is_jp_yupacket_official_ship"},
     {"yupack", "is_jp_yupack_official_ship"},
 };
 const char kMiniStateId[] = "hbmini";

@@ -14,9 +14,9 @@ const char* const kEntryErrorWords[] = {"正しく入力されていない項目
 const char* const kShippingWords[] = {"配送方法", "deliverydetail", "shipname"};
 const char kErrorPointsHeading[] = "\r\n※エラー箇所：";
 const char kErrorPointSeparator[] = "、";
-const char kHacoboonNote[] =
-    "\r\n※エラー補足：「はこBOON」は、2017/06に休止（一時休止）されています。「はこBOON」以外の配送方法を設定し"
-    "てください。";
+const char kHacoboonNote[] = "\r\n※エラー補足：「はこBOON」は、2017/"
+                             "06に休止（一時休止）されています。「はこBOON」以外の配送方法を設定し"
+                             "てください。";
 
 template <size_t N> BOOL ContainsAny(LPCTSTR text, const char* const (&words)[N])
 {

@@ -12,8 +12,8 @@ class TanzoAuctionItem;
 
 // The rules of the re-listing confirmation list without its window.
 
-// Whether a command of the list (its buttons and menus) may run on a list of nRows rows of which nSelected are
-// selected, nSelectedRow the first of them (-1 for none).
+// Whether a command of the list (its buttons and menus) may run on a list of nRows rows of which nSelected
+// are selected, nSelectedRow the first of them (-1 for none).
 BOOL IsConfirmCommandEnabled(UINT nID, int nRows, int nSelected, int nSelectedRow);
 
 // An item that was never given a start price of its own is listed again

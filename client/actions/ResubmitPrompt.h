@@ -27,10 +27,11 @@ public:
     // A notice that closes by itself.
     virtual void ShowNotice(const CProgressSinkRef& progress, LPCTSTR text);
     // A message under a heading line.
-    virtual int ShowHeadedMessage(const CProgressSinkRef& progress, LPCTSTR text, LPCTSTR heading, UINT nType);
-    // A message with a link line to url under the link's text.
-    virtual int ShowLinkedMessage(const CProgressSinkRef& progress, LPCTSTR text, LPCTSTR url, LPCTSTR linkText,
+    virtual int ShowHeadedMessage(const CProgressSinkRef& progress, LPCTSTR text, LPCTSTR heading,
                                   UINT nType);
+    // A message with a link line to url under the link's text.
+    virtual int ShowLinkedMessage(const CProgressSinkRef& progress, LPCTSTR text, LPCTSTR url,
+                                  LPCTSTR linkText, UINT nType);
 };
 
 #endif // TANZO_CLIENT_ACTIONS_RESUBMITPROMPT_H

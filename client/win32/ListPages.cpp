@@ -35,8 +35,8 @@ CMyAuctionListPage* CTanzoSellingPage::CreateStatusReader()
 HBRUSH CTanzoSellingPage::OnCtlColor(CDC* pDC, CWnd* pWnd, UINT nCtlColor)
 {
     COptionSettings* pOptions = GetOptionSettings();
-    if (pOptions == nullptr || (nCtlColor != CTLCOLOR_EDIT && nCtlColor != CTLCOLOR_LISTBOX &&
-                                nCtlColor != CTLCOLOR_STATIC))
+    if (pOptions == nullptr ||
+        (nCtlColor != CTLCOLOR_EDIT && nCtlColor != CTLCOLOR_LISTBOX && nCtlColor != CTLCOLOR_STATIC))
         return CTanzoTabbedPage::OnCtlColor(pDC, pWnd, nCtlColor);
     const COLORREF crBack = pOptions->GetColor(COptionSettings::ColorPageBgSelling);
     if (m_background.GetSafeHandle() == nullptr || crBack != m_crBackground)
@@ -86,7 +86,10 @@ CMyAuctionListPage* CTanzoClosedNoWinnerPage::CreateStatusReader()
 
 // ---- Won
 
-CTanzoWonPage::CTanzoWonPage(CWnd* pParentWnd) : CTanzoTabbedPage(*GetListPageLayout(ListKind::Won), pParentWnd) {}
+CTanzoWonPage::CTanzoWonPage(CWnd* pParentWnd)
+    : CTanzoTabbedPage(*GetListPageLayout(ListKind::Won), pParentWnd)
+{
+}
 
 CTanzoWonPage::~CTanzoWonPage() = default;
 

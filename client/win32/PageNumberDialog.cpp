@@ -5,7 +5,10 @@
 #include "client/ListResourceIds.h"
 #include "client/PageCommands.h"
 
-CPageNumberDialog::CPageNumberDialog(CWnd* pParentWnd) : CBaseDialog(IDD_PAGE_NUMBER, pParentWnd, HID_PAGE_NUMBER) {}
+CPageNumberDialog::CPageNumberDialog(CWnd* pParentWnd)
+    : CBaseDialog(IDD_PAGE_NUMBER, pParentWnd, HID_PAGE_NUMBER)
+{
+}
 
 CPageNumberDialog::~CPageNumberDialog() = default;
 

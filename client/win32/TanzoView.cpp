@@ -1,13 +1,13 @@
 #include "client/TanzoView.h"
 
 #include "app/BaseDialog.h"
+#include "app/DialogResourceIds.h"
 #include "app/WindowHelpers.h"
 #include "client/DataSetFiles.h"
-#include "client/TanzoDoc.h"
-#include "app/DialogResourceIds.h"
 #include "client/ListCommandRules.h"
 #include "client/MarkCommands.h"
 #include "client/PageCommands.h"
+#include "client/TanzoDoc.h"
 #include "client/TanzoResourceIds.h"
 #include "client/TanzoTabsTabbedDialog.h"
 

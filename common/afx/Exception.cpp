@@ -251,7 +251,8 @@ BOOL CArchiveException::GetErrorMessage(LPTSTR lpszError, UINT nMaxError, UINT* 
     if (pnHelpContext != nullptr)
         *pnHelpContext = 0;
     int nCause = m_cause >= none && m_cause <= badSchema ? m_cause : generic;
-    return AfxCopyErrorMessage(MessageWithName(s_archiveMessages[nCause], m_strFileName), lpszError, nMaxError);
+    return AfxCopyErrorMessage(MessageWithName(s_archiveMessages[nCause], m_strFileName), lpszError,
+                               nMaxError);
 }
 
 void AFXAPI AfxThrowMemoryException()

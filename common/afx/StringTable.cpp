@@ -7,9 +7,7 @@
 
 #include "afx/WinApp.h"
 
-void AfxRegisterStringTable(const AFX_STRING_ENTRY*, int)
-{
-}
+void AfxRegisterStringTable(const AFX_STRING_ENTRY*, int) {}
 
 int AfxLoadString(UINT nID, char* lpszBuf, UINT nMaxBuf)
 {

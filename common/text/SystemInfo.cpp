@@ -9,9 +9,9 @@ struct FriendlyName
 };
 
 const FriendlyName kFriendlyNames[] = {
-    {1, 4, 0, "Windows 95"},     {1, 4, 10, "Windows 98"}, {1, 4, 90, "Windows Me"},
-    {2, 5, 0, "Windows 2000"},   {2, 5, 1, "Windows XP"},  {2, 5, 2, "Windows Server 2003"},
-    {2, 6, 0, "Windows Vista"},  {2, 6, 1, "Windows 7"},
+    {1, 4, 0, "Windows 95"},    {1, 4, 10, "Windows 98"}, {1, 4, 90, "Windows Me"},
+    {2, 5, 0, "Windows 2000"},  {2, 5, 1, "Windows XP"},  {2, 5, 2, "Windows Server 2003"},
+    {2, 6, 0, "Windows Vista"}, {2, 6, 1, "Windows 7"},
 };
 } // namespace
 
@@ -46,8 +46,8 @@ CString OsNameFromVersion(DWORD platformId, DWORD major, DWORD minor, BOOL frien
 CString VersionTextFromWords(DWORD versionMS, DWORD versionLS)
 {
     CString text;
-    text.Format("%x.%x%x%x", (unsigned)HIWORD(versionMS), (unsigned)LOWORD(versionMS), (unsigned)HIWORD(versionLS),
-                (unsigned)LOWORD(versionLS));
+    text.Format("%x.%x%x%x", (unsigned)HIWORD(versionMS), (unsigned)LOWORD(versionMS),
+                (unsigned)HIWORD(versionLS), (unsigned)LOWORD(versionLS));
     int len = text.GetLength();
     while (len > 3 && text[len - 1] == '0')
         --len;

@@ -20,11 +20,11 @@ TEST(ClientFormSets, NamesByNumberAndNumbersByName)
         int index;
         const char* name;
     } cases[] = {
-        {featured, 15, 0, "tos"},        {featured, 15, 1, "dpd"},         {featured, 15, 3, "aID"},
-        {featured, 15, 8, "UEtitle"},    {featured, 15, 12, "md5"},        {featured, 15, 14, "submit"},
-        {feedback, 3, 0, "t"},           {feedback, 3, 1, "rating"},       {feedback, 3, 2, "formComment"},
-        {list, 53, 0, "action"},         {list, 53, 1, "hasWinner"},       {list, 53, 2, ".done"},
-        {list, 53, 3, "aidlist[]"},      {list, 53, 52, "aidlist[]"},
+        {featured, 15, 0, "tos"},     {featured, 15, 1, "dpd"},    {featured, 15, 3, "aID"},
+        {featured, 15, 8, "UEtitle"}, {featured, 15, 12, "md5"},   {featured, 15, 14, "submit"},
+        {feedback, 3, 0, "t"},        {feedback, 3, 1, "rating"},  {feedback, 3, 2, "formComment"},
+        {list, 53, 0, "action"},      {list, 53, 1, "hasWinner"},  {list, 53, 2, ".done"},
+        {list, 53, 3, "aidlist[]"},   {list, 53, 52, "aidlist[]"},
     };
     for (const auto& c : cases)
     {
@@ -65,8 +65,8 @@ TEST(ClientFormSets, RatingWordsAndRefusedValues)
         BOOL accepted;
         const char* field;
     } cases[] = {
-        {1, TRUE, "veryBad"}, {2, TRUE, "bad"},   {3, TRUE, "normal"}, {4, TRUE, "good"},
-        {5, TRUE, "veryGood"}, {0, FALSE, "good"}, {6, FALSE, "good"}, {-1, FALSE, "good"},
+        {1, TRUE, "veryBad"},  {2, TRUE, "bad"},   {3, TRUE, "normal"}, {4, TRUE, "good"},
+        {5, TRUE, "veryGood"}, {0, FALSE, "good"}, {6, FALSE, "good"},  {-1, FALSE, "good"},
     };
     for (const auto& c : cases)
     {
@@ -84,10 +84,12 @@ TEST(ClientFormSets, ListBodyEndsAtTheFirstEmptyID)
         const char* ids[5]; // fields 3 to 7
         const char* body;
     } cases[] = {
-        {{"a1", "a2", nullptr, "a4", nullptr}, "action=remove&hasWinner=1&.done=x&aidlist%5B%5D=a1&aidlist%5B%5D=a2"},
+        {{"a1", "a2", nullptr, "a4", nullptr},
+         "action=remove&hasWinner=1&.done=x&aidlist%5B%5D=a1&aidlist%5B%5D=a2"},
         {{nullptr, "a2", nullptr, nullptr, nullptr}, "action=remove&hasWinner=1&.done=x"},
         {{"a1", "a2", "a3", "a4", "a5"},
-         "action=remove&hasWinner=1&.done=x&aidlist%5B%5D=a1&aidlist%5B%5D=a2&aidlist%5B%5D=a3&aidlist%5B%5D=a4&"
+         "action=remove&hasWinner=1&.done=x&aidlist%5B%5D=a1&aidlist%5B%5D=a2&aidlist%5B%5D=a3&aidlist%5B%5D="
+         "a4&"
          "aidlist%5B%5D=a5"},
     };
     for (const auto& c : cases)

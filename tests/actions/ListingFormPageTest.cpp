@@ -48,7 +48,8 @@ TEST(ListingFormPage, FindsTheListingFormAmongOthers)
     } cases[] = {
         {"<form name=search action=/search></form><form name=auction action=/x></form>", "auction"},
         {"<form name=search action=/jp/show/preview></form><form id=AUCTION action=/x></form>", "AUCTION"},
-        {"<form name=search action=/s></form><form name=other action='/jp/show/preview?a=1'></form>", "other"},
+        {"<form name=search action=/s></form><form name=other action='/jp/show/preview?a=1'></form>",
+         "other"},
         {"<form name=search action=/search></form>", nullptr},
         {"<p>no form</p>", nullptr},
     };
@@ -95,10 +96,10 @@ TEST(ListingFormPage, StateWordsThatTickABox)
         BOOL noTicks;
         BOOL ticked;
     } cases[] = {
-        {"true", FALSE, TRUE},   {"YES", FALSE, TRUE},   {"1", FALSE, TRUE},       {"On", FALSE, TRUE},
-        {"checked", FALSE, TRUE}, {"check", FALSE, TRUE}, {"Selected", FALSE, TRUE}, {"select", FALSE, TRUE},
-        {" true ", FALSE, TRUE}, {"false", FALSE, FALSE}, {"0", FALSE, FALSE},     {"", FALSE, FALSE},
-        {"no", FALSE, FALSE},    {"no", TRUE, TRUE},      {"NO", TRUE, TRUE},      {"off", TRUE, FALSE},
+        {"true", FALSE, TRUE},    {"YES", FALSE, TRUE},    {"1", FALSE, TRUE},        {"On", FALSE, TRUE},
+        {"checked", FALSE, TRUE}, {"check", FALSE, TRUE},  {"Selected", FALSE, TRUE}, {"select", FALSE, TRUE},
+        {" true ", FALSE, TRUE},  {"false", FALSE, FALSE}, {"0", FALSE, FALSE},       {"", FALSE, FALSE},
+        {"no", FALSE, FALSE},     {"no", TRUE, TRUE},      {"NO", TRUE, TRUE},        {"off", TRUE, FALSE},
         {"truely", FALSE, FALSE},
     };
     for (const auto& c : cases)
@@ -114,16 +115,20 @@ TEST(ListingFormPage, ServiceStatesTickTheirBoxesAndTheRadio)
         "<input type=radio name=shippinginput value=now checked>"
         "<input type=radio name=shippinginput value=later>"
         "<input type=radio name=shippinginput value=arrival>"
-        "<input type=hidden id=nekoposu value=true><input type=checkbox name=is_yahuneko_nekoposu_ship value=yes>"
+        "<input type=hidden id=nekoposu value=true><input type=checkbox name=is_yahuneko_nekoposu_ship "
+        "value=yes>"
         "<input type=hidden id=compact value=false>"
         "<input type=checkbox name=is_yahuneko_taqbin_compact_ship value=yes>"
-        "<input type=hidden id=taqbin value=Selected><input type=checkbox name=is_yahuneko_taqbin_ship value=yes>"
+        "<input type=hidden id=taqbin value=Selected><input type=checkbox name=is_yahuneko_taqbin_ship "
+        "value=yes>"
         "<input type=hidden id=hacoboon value=no><input type=checkbox name=is_hb_ship value=yes>"
         "<input type=hidden id=hbmini value=no><input type=checkbox name=is_hbmini_ship value=yes>"
         "<input type=hidden id=hbminipref value=13>"
-        "<select name=selectedHacoboonMiniCvsPref><option value=1 selected>1</option><option value=13>13</option>"
+        "<select name=selectedHacoboonMiniCvsPref><option value=1 selected>1</option><option "
+        "value=13>13</option>"
         "</select>"
-        "<input type=hidden id=yupacket value=1><input type=checkbox name=is_jp_yupacket_official_ship value=yes>"
+        "<input type=hidden id=yupacket value=1><input type=checkbox name=is_jp_yupacket_official_ship "
+        "value=yes>"
         "<input type=checkbox name=is_jp_yupack_official_ship value=yes>"
         "</form>");
     ApplyServiceStateInputs(FindListingFormElement(&page));
@@ -135,9 +140,12 @@ TEST(ListingFormPage, ServiceStatesTickTheirBoxesAndTheRadio)
         const char* box;
         BOOL ticked;
     } boxes[] = {
-        {"is_yahuneko_nekoposu_ship", TRUE}, {"is_yahuneko_taqbin_compact_ship", FALSE},
-        {"is_yahuneko_taqbin_ship", TRUE},   {"is_hb_ship", FALSE},
-        {"is_hbmini_ship", TRUE},            {"is_jp_yupacket_official_ship", TRUE},
+        {"is_yahuneko_nekoposu_ship", TRUE},
+        {"is_yahuneko_taqbin_compact_ship", FALSE},
+        {"is_yahuneko_taqbin_ship", TRUE},
+        {"is_hb_ship", FALSE},
+        {"is_hbmini_ship", TRUE},
+        {"is_jp_yupacket_official_ship", TRUE},
         {"is_jp_yupack_official_ship", FALSE},
     };
     for (const auto& b : boxes)
@@ -184,7 +192,8 @@ TEST(ListingFormPage, PostsWhatABrowserPosts)
         {"<input type=hidden value=lost>", "", nullptr},
         {"<input type=checkbox name=CloseEarly value=yes>", "CloseEarly", nullptr},
         {"<input type=checkbox name=CloseEarly value=yes checked>", "CloseEarly", "yes"},
-        {"<input type=radio name=salesmode value=auction><input type=radio name=salesmode value=buynow checked>",
+        {"<input type=radio name=salesmode value=auction><input type=radio name=salesmode value=buynow "
+         "checked>",
          "salesmode", "buynow"},
         {"<input type=submit name=go value=Go>", "go", nullptr},
         {"<input type=button name=b value=B>", "b", nullptr},
@@ -203,7 +212,8 @@ TEST(ListingFormPage, PostsWhatABrowserPosts)
         std::string source = std::string("<form name=auction action=/a>") + c.control + "</form>";
         CHtmlDocument page(source.c_str());
         CAuctionListingForm form(nullptr, CHARSET_UTF8);
-        EXPECT_EQ(strstr(c.control, "<input") != nullptr, CollectFormValues(FindListingFormElement(&page), form))
+        EXPECT_EQ(strstr(c.control, "<input") != nullptr,
+                  CollectFormValues(FindListingFormElement(&page), form))
             << c.control;
         CString value;
         const int index = form.IndexOfName(c.name);

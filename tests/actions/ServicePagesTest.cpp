@@ -64,9 +64,9 @@ TEST(ItemPageShipping, CellsOfTheInfoTablesElseOfThePage)
         EXPECT_FALSE(HasCashOnDeliveryRow(cells));
     }
     {
-        CHtmlDocument page(("<div class=\"decInfoTableX\"></div><table>" + ShippingRow("宅配便", "着払い") +
-                            "</table>")
-                               .c_str());
+        CHtmlDocument page(
+            ("<div class=\"decInfoTableX\"></div><table>" + ShippingRow("宅配便", "着払い") + "</table>")
+                .c_str());
         CPtrList cells;
         EXPECT_TRUE(CollectDeliveryMethodCells(&page, cells));
         EXPECT_TRUE(HasCashOnDeliveryRow(cells));
@@ -112,7 +112,8 @@ TEST(ListingResultPage, ErrorTextsWithTheirPlaces)
         const char* text; // null: none
     } cases[] = {
         {std::string("<div class=decErrorBox>正しく入力されていない項目があります。</div>") + kForm,
-         "正しく入力されていない項目があります。\r\n※エラー箇所：開始価格（auc_StartPrice）、商品の状態（auc_istatus）"},
+         "正しく入力されていない項目があります。\r\n※エラー箇所：開始価格（auc_StartPrice）、商品の状態（auc_"
+         "istatus）"},
         {std::string("<div class=decErrorBox>未入力の項目があります。</div>") + kForm,
          "未入力の項目があります。\r\n※エラー箇所：開始価格（auc_StartPrice）、商品の状態（auc_istatus）"},
         {std::string("<div class=decErrorBox>時間をおいてお試しください。</div>") + kForm,
@@ -173,8 +174,8 @@ TEST(ListingResultPage, GarbledCompletionTitle)
         const char* sent;
         BOOL garbled;
     } cases[] = {
-        {kGarbled, "青い花瓶", TRUE},  {kFine, "青い花瓶", FALSE}, {kOtherTitle, "青い花瓶", FALSE},
-        {kGarbled, "花瓶?", FALSE},    {kGarbled, "", FALSE},
+        {kGarbled, "青い花瓶", TRUE}, {kFine, "青い花瓶", FALSE}, {kOtherTitle, "青い花瓶", FALSE},
+        {kGarbled, "花瓶?", FALSE},   {kGarbled, "", FALSE},
     };
     for (const auto& c : cases)
     {
@@ -190,7 +191,8 @@ TEST(ListingResultPage, GarbledCompletionTitle)
 
 TEST(ListingResultPage, DiagnosticsNameTheAddressAndCharsets)
 {
-    const CString text = FormatSubmitDiagnostics("http://sell.test/jp/config/submit", CHARSET_UTF8, CHARSET_EUCJP);
+    const CString text =
+        FormatSubmitDiagnostics("http://sell.test/jp/config/submit", CHARSET_UTF8, CHARSET_EUCJP);
     EXPECT_EQ(0, text.Find("\r\n\r\n- - - - - - - - - -\r\n※最終実行時に"));
     EXPECT_GT(text.Find("\r\n実行URL：http://sell.test/jp/config/submit\r\n送信データの文字コード：UTF-8\r\n"
                         "実行ページの文字コード：EUC-JP"),

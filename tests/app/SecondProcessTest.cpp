@@ -75,14 +75,15 @@ class SecondProcessTest : public ::testing::Test
 protected:
     SecondProcessTest()
     {
-        for (const char* name : {"TestAppEvents", "TestAppTempFile", "TestAppEchoOut", "TestAppBroughtForward"})
+        for (const char* name :
+             {"TestAppEvents", "TestAppTempFile", "TestAppEchoOut", "TestAppBroughtForward"})
             WriteSetting(name, nullptr);
         WriteSetting("TestAppEchoIn", "プロファイル");
     }
     ~SecondProcessTest() override
     {
-        for (const char* name : {"TestAppEvents", "TestAppTempFile", "TestAppEchoOut", "TestAppEchoIn",
-                                 "TestAppBroughtForward"})
+        for (const char* name :
+             {"TestAppEvents", "TestAppTempFile", "TestAppEchoOut", "TestAppEchoIn", "TestAppBroughtForward"})
             WriteSetting(name, nullptr);
     }
     void SetUp() override

@@ -3,9 +3,9 @@
 #include <string>
 
 #include "afx/Profile.h"
-#include "app/ProfileTestUtil.h"
 #include "afx/WinApp.h"
 #include "app/DialogProfile.h"
+#include "app/ProfileTestUtil.h"
 #include "auction/AuctionCategoryList.h"
 
 namespace

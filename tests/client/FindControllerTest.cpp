@@ -116,8 +116,8 @@ TEST_F(Find, CtrlFAsksAndSearchesFromTheFirstRowThenF3GoesOnFromTheSelection)
     EXPECT_TRUE(find.FindAgain(FALSE));
     EXPECT_TRUE(find.FindAgain(TRUE));
     EXPECT_EQ(1u, find.shownTicks.size());
-    EXPECT_EQ((std::vector<Search>{{"Camera", false, false, 0}, {"Camera", false, false, -1},
-                                   {"Camera", false, true, -1}}),
+    EXPECT_EQ((std::vector<Search>{
+                  {"Camera", false, false, 0}, {"Camera", false, false, -1}, {"Camera", false, true, -1}}),
               find.searches);
     EXPECT_EQ(std::vector<std::string>(3, Status("Camera")), find.statuses);
     EXPECT_EQ(0, find.beeps);
@@ -174,7 +174,9 @@ TEST_F(Find, TheMatchCaseTickIsKeptInTheOptionsForLaterSearches)
     find.Find();
     find.FindAgain(TRUE);
     EXPECT_EQ((std::vector<bool>{false, true}), find.shownTicks);
-    EXPECT_EQ((std::vector<Search>{{"Lens", true, false, 0}, {"Lens", true, false, -1}, {"Lens", false, false, 0},
+    EXPECT_EQ((std::vector<Search>{{"Lens", true, false, 0},
+                                   {"Lens", true, false, -1},
+                                   {"Lens", false, false, 0},
                                    {"Lens", false, true, -1}}),
               find.searches);
     EXPECT_EQ(0u, options->TestFindOptions(COptionSettings::FindMatchCase));

@@ -52,8 +52,7 @@ int Load(const Bytes& bytes, int fileVersion, Record& record)
 TEST(UserEditRecord, WritesTheBytesOfBothFileVersions)
 {
     Record record = SampleRecord();
-    EXPECT_EQ(ToHex(HexBytes(kVersion1Bytes)),
-              ToHex(Stored([&](CArchive& ar) { record.Serialize(ar, 1); })));
+    EXPECT_EQ(ToHex(HexBytes(kVersion1Bytes)), ToHex(Stored([&](CArchive& ar) { record.Serialize(ar, 1); })));
     EXPECT_EQ(ToHex(Version2Bytes()), ToHex(Stored([&](CArchive& ar) { record.Serialize(ar, 2); })));
 }
 

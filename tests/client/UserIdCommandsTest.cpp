@@ -31,9 +31,15 @@ TEST(UserIdCommands, TheListsAreReadAgainOnlyWhenTheCurrentIdChanged)
     } cases[] = {
         {"memo edited", [](CFakeAccountEditor& d) { d.entries = d.handedIn; }, FALSE, "demo_seller1"},
         {"current deleted",
-         [](CFakeAccountEditor& d) { d.entries = {d.handedIn[1], d.handedIn[2]}; }, TRUE, "demo_seller2"},
-        {"other deleted", [](CFakeAccountEditor& d) { d.entries = {d.handedIn[0], d.handedIn[1]}; }, FALSE,
-         "demo_seller1"},
+         [](CFakeAccountEditor& d) {
+             d.entries = {d.handedIn[1], d.handedIn[2]};
+         },
+         TRUE, "demo_seller2"},
+        {"other deleted",
+         [](CFakeAccountEditor& d) {
+             d.entries = {d.handedIn[0], d.handedIn[1]};
+         },
+         FALSE, "demo_seller1"},
         {"current deleted, then cancelled",
          [](CFakeAccountEditor& d)
          {

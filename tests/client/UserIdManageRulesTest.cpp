@@ -14,18 +14,18 @@ TEST(UserIdManageRules, TwentyIdsStopAddingAndEditOrDeleteNeedARow)
         BOOL bSelected;
         BOOL bEnabled;
     } cases[] = {
-        {ID_USERID_MANAGE_ADD, 0, FALSE, TRUE},     {ID_USERID_MANAGE_ADD, 19, TRUE, TRUE},
-        {ID_USERID_MANAGE_ADD, 20, TRUE, FALSE},    {ID_USERID_MANAGE_ADD, 21, FALSE, FALSE},
-        {ID_USERID_MANAGE_EDIT, 5, FALSE, FALSE},   {ID_USERID_MANAGE_EDIT, 5, TRUE, TRUE},
-        {ID_USERID_MANAGE_EDIT, 20, TRUE, TRUE},    {ID_USERID_MANAGE_DELETE, 1, FALSE, FALSE},
+        {ID_USERID_MANAGE_ADD, 0, FALSE, TRUE},    {ID_USERID_MANAGE_ADD, 19, TRUE, TRUE},
+        {ID_USERID_MANAGE_ADD, 20, TRUE, FALSE},   {ID_USERID_MANAGE_ADD, 21, FALSE, FALSE},
+        {ID_USERID_MANAGE_EDIT, 5, FALSE, FALSE},  {ID_USERID_MANAGE_EDIT, 5, TRUE, TRUE},
+        {ID_USERID_MANAGE_EDIT, 20, TRUE, TRUE},   {ID_USERID_MANAGE_DELETE, 1, FALSE, FALSE},
         {ID_USERID_MANAGE_DELETE, 20, TRUE, TRUE},
     };
     for (const auto& c : cases)
     {
         BOOL bEnabled = !c.bEnabled;
         EXPECT_TRUE(GetUserIdManageCommandState(c.nID, c.nRows, c.bSelected, bEnabled)) << c.nID;
-        EXPECT_EQ(c.bEnabled, bEnabled) << c.nID << " with " << c.nRows << " rows"
-                                        << (c.bSelected ? ", one selected" : "");
+        EXPECT_EQ(c.bEnabled, bEnabled)
+            << c.nID << " with " << c.nRows << " rows" << (c.bSelected ? ", one selected" : "");
     }
     EXPECT_TRUE(CanAddUserId(19));
     EXPECT_FALSE(CanAddUserId(20));

@@ -19,8 +19,8 @@ void CResubmitCommonBasicPage::TakeOlderSettings()
     if (GetPermanentState().TestAny(CSubmitSettingPageState::StateCreated) || m_state.GetRegVersion() != 0)
         return;
     CSubmitBasicSettings& settings = GetSettings();
-    settings.SetDuration(GetDialogProfileInt(IDD_OLD_RESUBMIT_SETTINGS, "Duration",
-                                             CSubmitBasicSettings::DefaultDuration));
+    settings.SetDuration(
+        GetDialogProfileInt(IDD_OLD_RESUBMIT_SETTINGS, "Duration", CSubmitBasicSettings::DefaultDuration));
     settings.SetClosingTime(GetDialogProfileInt(IDD_OLD_RESUBMIT_SETTINGS, "ClosingTime",
                                                 CSubmitBasicSettings::DefaultClosingTime));
     settings.SetNumResubmit(GetDialogProfileInt(IDD_OLD_RESUBMIT_SETTINGS, "NumResubmit",

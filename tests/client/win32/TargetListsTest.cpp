@@ -24,8 +24,7 @@ namespace
 class CTargetListHost : public CListHost, public CTanzoListParent
 {
 public:
-    explicit CTargetListHost(CCommListCtrl& list)
-        : CListHost(list, kTestListStyle | LVS_OWNERDATA, 240, 120)
+    explicit CTargetListHost(CCommListCtrl& list) : CListHost(list, kTestListStyle | LVS_OWNERDATA, 240, 120)
     {
     }
 
@@ -105,8 +104,8 @@ protected:
     {
         m_list.SetItemCount((int)buyers.size(), 0);
         for (size_t i = 0; i < buyers.size(); ++i)
-            EXPECT_TRUE(m_list.SetRowRecord((int)i, new CCountedBuyer(buyers[i].first, buyers[i].second,
-                                                                       m_deletions)));
+            EXPECT_TRUE(m_list.SetRowRecord(
+                (int)i, new CCountedBuyer(buyers[i].first, buyers[i].second, m_deletions)));
         m_list.RedrawWindow(nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
     }
     // The user right-clicks the list at a client point; the pop-up's items
@@ -190,11 +189,7 @@ TEST_F(RateTargetList, PopUpDependsOnTheDisplayModeAndPutsTheLinkOnTopOverALink)
         bool bOnLink;
         std::vector<UINT> items;
     } cases[] = {
-        {0, false, choice},
-        {1, false, choice},
-        {2, true, link},
-        {3, false, winners},
-        {3, true, link},
+        {0, false, choice}, {1, false, choice}, {2, true, link}, {3, false, winners}, {3, true, link},
     };
     for (const Case& c : cases)
     {
@@ -259,13 +254,14 @@ TEST_F(RateTargetList, EachBuyerIsFreedOnce)
         void (*steps)(CTanzoRateTargetListCtrl& list);
     } cases[] = {
         {"the dialog closed with its rows", [](CTanzoRateTargetListCtrl&) {}},
-        {"all rows deleted, then the dialog closed", [](CTanzoRateTargetListCtrl& list)
-         { EXPECT_TRUE(list.DeleteAllRows()); }},
+        {"all rows deleted, then the dialog closed",
+         [](CTanzoRateTargetListCtrl& list) { EXPECT_TRUE(list.DeleteAllRows()); }},
         {"one row deleted", [](CTanzoRateTargetListCtrl& list) { EXPECT_TRUE(list.DeleteRow(1)); }},
         {"the row count cut to one", [](CTanzoRateTargetListCtrl& list) { list.SetItemCount(1, 0); }},
         {"a row given another buyer",
          [](CTanzoRateTargetListCtrl& list) { list.SetItemPtr(0, new TanzoAuctionBuyer("other")); }},
-        {"sorted by the ID", [](CTanzoRateTargetListCtrl& list)
+        {"sorted by the ID",
+         [](CTanzoRateTargetListCtrl& list)
          {
              list.SetSortMode(LIST_SORT_BY_ROW);
              list.SortByClickedColumn(0);

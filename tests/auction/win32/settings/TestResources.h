@@ -80,7 +80,7 @@
 #define IDC_TEST_CPA_EDIT 62125
 
 // Texts of the choice lists.
-#define IDS_TEST_RATIO_FIRST 62200     // 6 entries
+#define IDS_TEST_RATIO_FIRST 62200       // 6 entries
 #define IDS_TEST_SELLER_PAYS_FIRST 62210 // 2
 #define IDS_TEST_SHIP_TIME_FIRST 62215   // 2
 #define IDS_TEST_SCHEDULE_FIRST 62220    // 4
