@@ -25,6 +25,16 @@ const size_t kAlign = alignof(std::max_align_t);
 
 thread_local CMarkupArena* t_pCurrent = nullptr;
 
+// The references of the nodes freed within a ReleaseBatch, not yet given
+// back: so many of one arena.
+struct PendingRelease
+{
+    CMarkupArena* pArena = nullptr;
+    long nRefs = 0;
+    int nDepth = 0;
+};
+thread_local PendingRelease t_pending;
+
 inline size_t Rounded(size_t n)
 {
     return (n + kAlign - 1) & ~(kAlign - 1);
@@ -175,7 +185,10 @@ void* CMarkupArena::Allocate(size_t nBytes)
     }
     void* p = m_pNext;
     m_pNext += nBytes;
-    AddRef();
+    if (this == t_pCurrent)
+        ++m_nLocalRefs;
+    else
+        AddRef();
     return p;
 }
 
@@ -187,13 +200,51 @@ void CMarkupArena::Free(void* p, size_t nBytes)
     (void)p;
     (void)nBytes;
 #endif
-    Release();
+    ReleaseNode();
+}
+
+void CMarkupArena::ReleaseNode()
+{
+    if (this == t_pCurrent)
+    {
+        --m_nLocalRefs;
+        return;
+    }
+    PendingRelease& pending = t_pending;
+    if (pending.nDepth == 0)
+    {
+        Release();
+        return;
+    }
+    if (pending.pArena != this)
+    {
+        Release(pending.pArena, pending.nRefs);
+        pending.pArena = this;
+        pending.nRefs = 0;
+    }
+    ++pending.nRefs;
 }
 
 void CMarkupArena::Release()
 {
-    if (m_nRefs.fetch_sub(1, std::memory_order_acq_rel) == 1)
-        delete this;
+    Release(this, 1);
+}
+
+void CMarkupArena::Release(CMarkupArena* pArena, long nRefs)
+{
+    if (pArena != nullptr && nRefs != 0 &&
+        pArena->m_nRefs.fetch_sub(nRefs, std::memory_order_acq_rel) == nRefs)
+        delete pArena;
+}
+
+void CMarkupArena::Settle()
+{
+    const long nLocal = m_nLocalRefs;
+    m_nLocalRefs = 0;
+    if (nLocal > 0)
+        m_nRefs.fetch_add(nLocal, std::memory_order_relaxed);
+    else
+        Release(this, -nLocal);
 }
 
 CMarkupArena* CMarkupArena::Current()
@@ -252,5 +303,25 @@ CMarkupArena::Scope::Scope(CMarkupArena* pArena) : m_pPrevious(t_pCurrent)
 
 CMarkupArena::Scope::~Scope()
 {
+    CMarkupArena* pArena = t_pCurrent;
     t_pCurrent = m_pPrevious;
+    if (pArena != nullptr && pArena != m_pPrevious)
+        pArena->Settle();
+}
+
+CMarkupArena::ReleaseBatch::ReleaseBatch()
+{
+    ++t_pending.nDepth;
+}
+
+CMarkupArena::ReleaseBatch::~ReleaseBatch()
+{
+    PendingRelease& pending = t_pending;
+    if (--pending.nDepth > 0)
+        return;
+    CMarkupArena* pArena = pending.pArena;
+    const long nRefs = pending.nRefs;
+    pending.pArena = nullptr;
+    pending.nRefs = 0;
+    Release(pArena, nRefs);
 }

@@ -38,7 +38,9 @@ public:
     static void* AllocateAny(size_t nBytes);
     static void FreeAny(void* p) noexcept;
 
-    // Makes an arena current for the life of the scope.
+    // Makes an arena current for the life of the scope. While it is, its
+    // nodes made and freed on this thread are counted without atomics, and
+    // the count joins its references when the scope ends.
     class Scope
     {
     public:
@@ -47,6 +49,18 @@ public:
 
     private:
         CMarkupArena* m_pPrevious;
+    };
+
+    // Within it the references of the nodes freed on this thread go back
+    // to their arena in one step per run of nodes of one arena, not one
+    // atomic step each; an arena left without any goes when it ends.
+    class ReleaseBatch
+    {
+    public:
+        ReleaseBatch();
+        ~ReleaseBatch();
+        ReleaseBatch(const ReleaseBatch&) = delete;
+        ReleaseBatch& operator=(const ReleaseBatch&) = delete;
     };
 
 private:
@@ -60,6 +74,12 @@ private:
     size_t m_nBlockSize = 0;
     std::vector<std::pair<char*, size_t>> m_blocks;
     std::atomic<long> m_nRefs{1};
+    // References taken or given back on the thread it is current on, not
+    // yet in m_nRefs.
+    long m_nLocalRefs = 0;
+    void ReleaseNode();
+    void Settle();
+    static void Release(CMarkupArena* pArena, long nRefs);
     LPCTSTR m_pSource = nullptr;
     int m_nSource = 0;
 };

@@ -133,6 +133,7 @@ struct MarkupWalk
     // work list first, so no destructor goes deeper than one level.
     static void DeleteTrees(CMarkupNodeVector& work)
     {
+        CMarkupArena::ReleaseBatch batch;
         while (!work.empty())
         {
             CMarkupNode* pNode = work.back();

@@ -403,6 +403,40 @@ TEST(HtmlDocument, NodesTakenOutOutliveTheirDocument)
     delete pCopy;
 }
 
+// Nodes of several parses in one tree, in turns, and deleted together:
+// every parse's memory is given back once, whichever order its nodes go
+// in (the sanitizers catch a double or missing release).
+TEST(HtmlDocument, ATreeOfNodesFromSeveralParses)
+{
+    CMarkupRoot mixed;
+    {
+        CHtmlDocument first("<p>1a</p><p>1b</p><p>1c</p>");
+        CHtmlDocument second("<div><p>2a<b>x</b></p></div><p>2b</p>");
+        CPtrList a, b;
+        ASSERT_TRUE(first.FindElements("p", a));
+        ASSERT_TRUE(second.FindElements("p", b));
+        for (POSITION pa = a.GetHeadPosition(), pb = b.GetHeadPosition(); pa != nullptr || pb != nullptr;)
+        {
+            if (pa != nullptr)
+                mixed.AppendChild(static_cast<CMarkupNode*>(a.GetNext(pa)));
+            if (pb != nullptr)
+                mixed.AppendChild(static_cast<CMarkupNode*>(b.GetNext(pb)));
+        }
+        // The second page parsed again while its old nodes live on.
+        second.SetSource("<p>3a</p>");
+        CPtrList c;
+        ASSERT_TRUE(second.FindElements("p", c));
+        mixed.GetChild(1)->AppendChild(static_cast<CMarkupNode*>(c.GetHead()));
+    }
+    CString markup;
+    mixed.GetMarkup(markup, TRUE);
+    EXPECT_STREQ("<p>1a</p><p>2a<b>x</b><p>3a</p></p><p>1b</p><p>2b</p><p>1c</p>", markup);
+    // A node of the last parse deleted by itself, then the rest at once.
+    delete mixed.GetChild(1)->GetChild(2);
+    EXPECT_TRUE(mixed.DeleteAllChildren());
+    EXPECT_TRUE(mixed.HasNoChildren());
+}
+
 TEST(HtmlDocument, PlainTextWithoutScripts)
 {
     CHtmlDocument doc("<div id=d>a<script>var x = 1;</script>b<noscript>c</noscript>"
