@@ -93,9 +93,14 @@ BOOL CMarkupDocument::ForEachMatch(LPCTSTR tag, LPCTSTR attrName, LPCTSTR attrVa
     int nKind = IsEmptyTagName(tag) ? MARKUP_TAG : MARKUP_TAG_ELEMENT;
     BOOL bContains = (flags & MARKUP_FIND_CONTAINS) != 0;
     BOOL bParent = (flags & MARKUP_FIND_PARENT) != 0;
+    // Names that differ in their first byte (ASCII letters folded, as the
+    // comparison folds them) are told apart without a call.
+    auto fold = [](char c) { return c >= 'A' && c <= 'Z' ? (char)(c + 32) : c; };
+    const char first = fold(*tag);
     auto visit = [&](CMarkupNode* pNode) -> bool
     {
-        if (pNode->GetType() != nKind || !pNode->Matches(tag, attrName, attrValue, bContains))
+        if (pNode->GetType() != nKind || fold(*pNode->GetNameText()) != first ||
+            !pNode->Matches(tag, attrName, attrValue, bContains))
             return false;
         CMarkupNode* pResult = bParent ? pNode->GetParent() : pNode;
         return pResult != nullptr && found(pResult);
