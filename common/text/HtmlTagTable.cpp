@@ -51,6 +51,15 @@ inline unsigned char LowerAscii(unsigned char c)
     return (c >= 'A' && c <= 'Z') ? (unsigned char)(c + 32) : c;
 }
 
+// Names are a few bytes: a loop costs less than a call to memcmp.
+inline bool SameBytes(const char* a, const unsigned char* b, int n)
+{
+    for (int i = 0; i < n; ++i)
+        if ((unsigned char)a[i] != b[i])
+            return false;
+    return true;
+}
+
 inline unsigned HashName(const unsigned char* p, int n)
 {
     unsigned h = 2166136261u;
@@ -93,7 +102,7 @@ public:
             int i = m_slots[s];
             if (i < 0)
                 return -1;
-            if (m_lengths[i] == length && std::memcmp(g_tags[i].name, lower, length) == 0)
+            if (m_lengths[i] == length && SameBytes(g_tags[i].name, lower, length))
                 return i;
             s = (s + 1) & (kSlots - 1);
         }

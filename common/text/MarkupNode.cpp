@@ -898,6 +898,9 @@ BOOL CMarkupElement::DeleteFirstMatching(LPCTSTR name, LPCTSTR attrName, LPCTSTR
 
 BOOL CMarkupElement::DeleteAllChildren()
 {
+    // Every element of a tree being deleted comes here emptied already.
+    if (m_children.m_nodes.empty())
+        return TRUE;
     CMarkupNodeVector work;
     work.swap(m_children.m_nodes);
     // Children go in document order: reverse the work list, which is
