@@ -5,7 +5,7 @@
 // user-data folder and one account, the current user.
 
 #include "afx/String.h"
-#include "auction/UserAccount.h"
+#include "auction/accounts/UserAccount.h"
 #include "client/TanzoDocData.h"
 
 class CBenchDocData : public CTanzoDocData

@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "afx/String.h"
-#include "auction/UserAccount.h"
+#include "auction/accounts/UserAccount.h"
 #include "client/DataFileSystem.h"
 #include "client/TanzoAuctionItem.h"
 #include "client/TanzoAuctionItemUserEdit.h"

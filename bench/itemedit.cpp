@@ -12,8 +12,8 @@
 #include <vector>
 
 #include "client/TanzoAuctionItem.h"
-#include "client/actions/ResubmitConfirmRules.h"
-#include "client/actions/ResubmitItemEditRules.h"
+#include "client/actions/relist/ResubmitConfirmRules.h"
+#include "client/actions/relist/ResubmitItemEditRules.h"
 
 #include "Targets.h"
 

@@ -13,11 +13,11 @@
 #include <string>
 #include <vector>
 
-#include "auction/UserAccount.h"
+#include "auction/accounts/UserAccount.h"
 #include "client/ItemFields.h"
 #include "client/ItemListSort.h"
-#include "client/ListPageKinds.h"
 #include "client/ListPageLayouts.h"
+#include "client/ListReaders.h"
 #include "client/ListRefresh.h"
 #include "client/TanzoAuctionItem.h"
 #include "client/TanzoAuctionItemUserEdit.h"
@@ -105,7 +105,7 @@ public:
         CTanzoAuctionItemList* read = m_pages[page - 1];
         while (!read->IsEmpty())
             items.AddTail(read->RemoveHead());
-        return CMyAuctionListPage::PageRead;
+        return CMyAuctionListReader::PageRead;
     }
     CString GetUserId() const override { return "demo_seller1"; }
     int GetPageCount() const override { return kPages; }
@@ -222,7 +222,7 @@ int main()
 
         // The readers' work, each page parsed and let go.
         std::vector<CTanzoAuctionItemList*> pages;
-        CClosedWinnerListPage reader;
+        CClosedWinnerListReader reader;
         Clock::time_point start = Clock::now();
         for (int page = 1; page <= kPages; ++page)
         {

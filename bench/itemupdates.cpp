@@ -11,12 +11,12 @@
 #include <vector>
 
 #include "JobClock.h"
-#include "actions/win32/ResubmitStandIn.h"
-#include "auction/UserAccount.h"
-#include "auction/UserAccountList.h"
-#include "client/actions/DescriptionAdditionSink.h"
-#include "client/actions/FeaturedAmountOperation.h"
-#include "client/actions/UpdateAuctionOperation.h"
+#include "actions/relist/win32/ResubmitStandIn.h"
+#include "auction/accounts/UserAccount.h"
+#include "auction/accounts/UserAccountList.h"
+#include "client/actions/updates/DescriptionAdditionSink.h"
+#include "client/actions/updates/FeaturedAmountOperation.h"
+#include "client/actions/updates/UpdateAuctionOperation.h"
 #include "net/HttpComm.h"
 #include "net/ServiceHosts.h"
 #include "net/win32/StandIn.h"

@@ -24,7 +24,7 @@
 #include "afx/Wnd.h"
 #include "app/AppComm.h"
 #include "client/ListPages.h"
-#include "client/MyAuctionListPage.h"
+#include "client/MyAuctionListReader.h"
 #include "client/TanzoAuctionItem.h"
 #include "controls/CommListCtrlOwnerData.h"
 #endif

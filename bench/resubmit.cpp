@@ -13,11 +13,11 @@
 #include <vector>
 
 #include "JobClock.h"
-#include "actions/win32/ResubmitStandIn.h"
-#include "auction/UserAccount.h"
-#include "auction/UserAccountList.h"
-#include "client/actions/ResubmitItemEditRules.h"
-#include "client/actions/ResubmitOperation.h"
+#include "actions/relist/win32/ResubmitStandIn.h"
+#include "auction/accounts/UserAccount.h"
+#include "auction/accounts/UserAccountList.h"
+#include "client/actions/relist/ResubmitItemEditRules.h"
+#include "client/actions/relist/ResubmitOperation.h"
 #include "net/HttpComm.h"
 #include "net/ServiceHosts.h"
 #include "net/win32/StandIn.h"

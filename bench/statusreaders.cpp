@@ -12,7 +12,7 @@
 
 #include "afx/Collections.h"
 #include "afx/String.h"
-#include "client/ListPageKinds.h"
+#include "client/ListReaders.h"
 #include "client/TanzoAuctionItem.h"
 #include "net/ServiceHosts.h"
 #include "text/HtmlDocument.h"
@@ -166,15 +166,15 @@ int main()
     setenv("TZ", "JST-9", 1);
     tzset();
     SetServiceOrigin(HostImages, "http://img.example");
-    CSellingListPage selling;
-    CClosedWinnerListPage winner;
-    CClosedNoWinnerListPage noWinner;
-    CWonListPage won;
+    CSellingListReader selling;
+    CClosedWinnerListReader winner;
+    CClosedNoWinnerListReader noWinner;
+    CWonListReader won;
     const struct
     {
         const char* name;
         Kind kind;
-        CMyAuctionListPage* reader;
+        CMyAuctionListReader* reader;
     } lists[] = {
         {"selling", Selling, &selling},
         {"closed with a winner", ClosedWinner, &winner},
@@ -202,7 +202,7 @@ int main()
                 list.reader->SetPage(1);
                 list.reader->ReadPage(page, "http://list.example/jp/show/mystatus", records, TRUE, nullptr);
                 items = (int)records.GetCount();
-                CMyAuctionListPage::FreeItems(records);
+                CMyAuctionListReader::FreeItems(records);
             });
         const bool fast = targets.Check("reading a page under 100 ms", read < 100);
         const bool cheap = targets.Check("reading a page under 1.3 times its parse", read < 1.3 * parse);

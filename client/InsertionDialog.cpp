@@ -1,7 +1,7 @@
 #include "client/InsertionDialog.h"
 
 #include "afx/Collections.h"
-#include "auction/PageReaders.h"
+#include "auction/login/PageReaders.h"
 #include "text/HtmlDocument.h"
 #include "text/MarkupNode.h"
 

@@ -15,7 +15,7 @@ public:
     explicit CTanzoSellingPage(CWnd* pParentWnd = nullptr);
     ~CTanzoSellingPage() override;
 
-    CMyAuctionListPage* CreateStatusReader() override;
+    CMyAuctionListReader* CreateStatusReader() override;
 
 protected:
     afx_msg HBRUSH OnCtlColor(CDC* pDC, CWnd* pWnd, UINT nCtlColor);
@@ -33,7 +33,7 @@ public:
     explicit CTanzoClosedWinnerPage(CWnd* pParentWnd = nullptr);
     ~CTanzoClosedWinnerPage() override;
 
-    CMyAuctionListPage* CreateStatusReader() override;
+    CMyAuctionListReader* CreateStatusReader() override;
     // "落札者一覧の表示(&W)" before Help when the focused item has several
     // winners.
     void ExtendContextMenu(CMenu* pPopup) override;
@@ -46,7 +46,7 @@ public:
     explicit CTanzoClosedNoWinnerPage(CWnd* pParentWnd = nullptr);
     ~CTanzoClosedNoWinnerPage() override;
 
-    CMyAuctionListPage* CreateStatusReader() override;
+    CMyAuctionListReader* CreateStatusReader() override;
 };
 
 class CTanzoWonPage : public CTanzoTabbedPage
@@ -56,7 +56,7 @@ public:
     explicit CTanzoWonPage(CWnd* pParentWnd = nullptr);
     ~CTanzoWonPage() override;
 
-    CMyAuctionListPage* CreateStatusReader() override;
+    CMyAuctionListReader* CreateStatusReader() override;
 };
 
 #endif // TANZO_CLIENT_LISTPAGES_H

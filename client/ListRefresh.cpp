@@ -32,9 +32,9 @@ int CListRefresh::Refresh(int first, int last)
         reader->SetExpectedUserId(m_doc.GetCurrentUserID());
         CTanzoAuctionItemList items;
         const int answer = reader->ReadPage(page, page == 1, items);
-        if (answer == CMyAuctionListPage::PageLogin || answer == CMyAuctionListPage::PageOtherUser)
+        if (answer == CMyAuctionListReader::PageLogin || answer == CMyAuctionListReader::PageOtherUser)
         {
-            CMyAuctionListPage::FreeItems(items);
+            CMyAuctionListReader::FreeItems(items);
             int result = CUserAccountList::LoginFailed;
             if (logins < MaxLoginsPerPage)
             {
@@ -52,15 +52,15 @@ int CListRefresh::Refresh(int first, int last)
             // The same page again, after the rows read so far.
             continue;
         }
-        if (answer == CMyAuctionListPage::PageStopped)
+        if (answer == CMyAuctionListReader::PageStopped)
         {
-            CMyAuctionListPage::FreeItems(items);
+            CMyAuctionListReader::FreeItems(items);
             m_outcome = Stopped;
             break;
         }
-        if (answer != CMyAuctionListPage::PageRead && answer != CMyAuctionListPage::PageNoRows)
+        if (answer != CMyAuctionListReader::PageRead && answer != CMyAuctionListReader::PageNoRows)
         {
-            CMyAuctionListPage::FreeItems(items);
+            CMyAuctionListReader::FreeItems(items);
             AfxMessageBox(IDS_PAGE_LOAD_FAILED, MB_OK | MB_ICONEXCLAMATION);
             m_outcome = FetchFailed;
             break;
@@ -71,20 +71,20 @@ int CListRefresh::Refresh(int first, int last)
         {
             if (m_host.AskToAddUserId(shown) != 3)
             {
-                CMyAuctionListPage::FreeItems(items);
+                CMyAuctionListReader::FreeItems(items);
                 m_outcome = NotAdded;
                 break;
             }
             if (m_doc.FindByID(shown) < 0)
             {
                 // Another ID was added: the page again for that one.
-                CMyAuctionListPage::FreeItems(items);
+                CMyAuctionListReader::FreeItems(items);
                 logins = 0;
                 continue;
             }
         }
 
-        if (answer == CMyAuctionListPage::PageNoRows)
+        if (answer == CMyAuctionListReader::PageNoRows)
         {
             if (m_host.GetRowCount() == 0)
                 m_host.ShowEmptyNote();
@@ -99,7 +99,7 @@ int CListRefresh::Refresh(int first, int last)
             if (count > 0 && count < end)
                 end = count;
         }
-        CMyAuctionListPage::FreeItems(items);
+        CMyAuctionListReader::FreeItems(items);
         logins = 0;
         ++page;
     }
@@ -146,7 +146,7 @@ void CListRefresh::AddItems(CTanzoAuctionItemList& parsed)
     }
     if (!rows.IsEmpty())
         m_host.AppendRows(rows);
-    CMyAuctionListPage::FreeItems(rows);
+    CMyAuctionListReader::FreeItems(rows);
 }
 
 void CListRefresh::Record(CListPageReader& reader, int first, int end)

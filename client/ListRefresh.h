@@ -9,7 +9,7 @@
 
 #include "afx/String.h"
 #include "afx/wintypes.h"
-#include "client/MyAuctionListPage.h"
+#include "client/MyAuctionListReader.h"
 
 class CHttpComm;
 class CProgressSink;
@@ -24,7 +24,7 @@ public:
     // The ID the pages must show (empty: any).
     virtual void SetExpectedUserId(LPCTSTR id) = 0;
     // Reads page n, appending its items; the page count too when asked.
-    // One of CMyAuctionListPage's Page answers.
+    // One of CMyAuctionListReader's Page answers.
     virtual int ReadPage(int page, BOOL readPageCount, CTanzoAuctionItemList& items) = 0;
     // The ID the last page showed; the page count read (0 when none).
     virtual CString GetUserId() const = 0;

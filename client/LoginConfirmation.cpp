@@ -2,7 +2,7 @@
 
 #include "afx/MessageBox.h"
 #include "afx/String.h"
-#include "auction/UserAccount.h"
+#include "auction/accounts/UserAccount.h"
 #include "client/TextResourceIds.h"
 
 CLoginTestRunner::~CLoginTestRunner() {}

@@ -4,7 +4,7 @@
 // The log-in of one account behind the small progress dialog 158 (Windows
 // builds): the log-in test of a new ID, or the switch to another ID.
 
-#include "auction/OperationProgressDialog.h"
+#include "auction/login/OperationProgressDialog.h"
 #include "client/TextResourceIds.h"
 
 class CLoginTestDialog : public COperationProgressDialog

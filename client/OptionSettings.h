@@ -2,7 +2,7 @@
 #define TANZO_CLIENT_OPTIONSETTINGS_H
 
 #include "afx/wintypes.h"
-#include "auction/LoginSettingType.h"
+#include "auction/login/LoginSettingType.h"
 #include "text/BitFlags.h"
 
 #ifdef _WIN32

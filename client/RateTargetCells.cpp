@@ -1,6 +1,6 @@
 #include "client/RateTargetCells.h"
 
-#include "auction/AuctionItem.h"
+#include "auction/records/AuctionItem.h"
 #include "client/TanzoAuctionBuyer.h"
 
 BOOL GetRateTargetText(const TanzoAuctionBuyer& buyer, int nColumn, CString& out)

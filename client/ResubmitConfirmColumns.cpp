@@ -2,7 +2,7 @@
 
 #include "client/ItemFields.h"
 #include "client/ListResourceIds.h"
-#include "client/actions/ResubmitResourceIds.h"
+#include "client/actions/relist/ResubmitResourceIds.h"
 
 namespace
 {

@@ -7,7 +7,7 @@
 // with a link to the page that explains them.
 
 #include "afx/String.h"
-#include "auction/PrepareProgressDialog.h"
+#include "auction/operations/PrepareProgressDialog.h"
 #include "client/TextResourceIds.h"
 
 class CTanzoOperation;

@@ -2,7 +2,7 @@
 
 #include "afx/LoadText.h"
 #include "afx/MessageBox.h"
-#include "auction/AuctionShipMethods.h"
+#include "auction/shipping/AuctionShipMethods.h"
 #include "client/TextResourceIds.h"
 
 namespace

@@ -1,6 +1,6 @@
 #include "client/StatusPaneTexts.h"
 
-#include "auction/LoginSettingType.h"
+#include "auction/login/LoginSettingType.h"
 #include "client/TanzoResourceIds.h"
 
 CString FormatLoginSettingText(int loginSettingType)

@@ -4,7 +4,7 @@
 #include "afx/Collections.h"
 #include "afx/String.h"
 #include "afx/wintypes.h"
-#include "auction/AuctionBuyer.h"
+#include "auction/records/AuctionBuyer.h"
 #include "text/BitFlags.h"
 
 // A buyer of one of the client's items: the common buyer and a flag word

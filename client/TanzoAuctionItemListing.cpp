@@ -2,7 +2,7 @@
 #include "client/TanzoAuctionItem.h"
 
 #include "afx/MessageBox.h"
-#include "auction/AuctionListingForm.h"
+#include "auction/settings/AuctionListingForm.h"
 #include "client/ShipProblemMessages.h"
 #include "client/TextResourceIds.h"
 #include "text/NumberText.h"

@@ -2,7 +2,7 @@
 
 #include "afx/Archive.h"
 #include "afx/Exception.h"
-#include "auction/ArchiveWords.h"
+#include "auction/records/ArchiveWords.h"
 #include "client/TanzoAuctionItem.h"
 
 TanzoAuctionItemUserEdit::TanzoAuctionItemUserEdit() : m_localNumber(-1)

@@ -4,7 +4,7 @@
 #include "afx/Exception.h"
 #include "afx/File.h"
 #include "afx/MessageBox.h"
-#include "auction/UserAccount.h"
+#include "auction/accounts/UserAccount.h"
 #include "client/DataFileSystem.h"
 #include "client/TanzoAuctionItemUserEdit.h"
 #include "client/TanzoTemplateList.h"

@@ -4,7 +4,7 @@
 #include "afx/Map.h"
 #include "afx/String.h"
 #include "afx/wintypes.h"
-#include "auction/UserAccountList.h"
+#include "auction/accounts/UserAccountList.h"
 #include "client/DataSetFiles.h"
 
 class CArchive;

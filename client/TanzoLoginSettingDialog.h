@@ -3,7 +3,7 @@
 
 // How the user signs in (dialog 241; Windows builds).
 
-#include "auction/LoginSettingDialog.h"
+#include "auction/login/LoginSettingDialog.h"
 
 class CTanzoLoginSettingDialog : public CLoginSettingDialog
 {

@@ -2,7 +2,7 @@
 #define TANZO_CLIENT_TANZOOPERATION_H
 
 #include "afx/wintypes.h"
-#include "auction/AuctionTargetListOperation.h"
+#include "auction/operations/AuctionTargetListOperation.h"
 #include "client/TextResourceIds.h"
 
 class AuctionItem;

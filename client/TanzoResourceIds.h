@@ -122,7 +122,7 @@
 // The tip of every "初期値に戻す(&D)" button.
 #define IDS_TIP_RESET_DEFAULTS 1401
 
-// The add dialog of an account (controls: auction/UserIdResourceIds.h).
+// The add dialog of an account (controls: auction/accounts/UserIdResourceIds.h).
 #define IDD_USERID_ADD 154
 
 // The status bar's panes.

@@ -22,7 +22,7 @@
 class CIdPageBar;
 class CMainFrame;
 class CMenu;
-class CMyAuctionListPage;
+class CMyAuctionListReader;
 class CTanzoDoc;
 
 class CTanzoTabbedPage : public CTabbedPage, public CListRefreshHost
@@ -104,7 +104,7 @@ public:
     CTanzoDoc* GetDocument() const;
     // A reader of this page's list on its conversation (the caller owns
     // it); its page address is also what the bar links to.
-    virtual CMyAuctionListPage* CreateStatusReader() = 0;
+    virtual CMyAuctionListReader* CreateStatusReader() = 0;
 
     // ---- CListRefreshHost
     CListPageReader* CreateReader() override;

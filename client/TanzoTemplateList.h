@@ -1,7 +1,7 @@
 #ifndef TANZO_CLIENT_TANZOTEMPLATELIST_H
 #define TANZO_CLIENT_TANZOTEMPLATELIST_H
 
-#include "auction/TemplateStringList.h"
+#include "auction/templates/TemplateStringList.h"
 
 // The templates of one of the document's sets: description additions (set
 // 0) hold plain templates, the rating sets (1, 2) rating templates.

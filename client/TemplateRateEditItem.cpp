@@ -1,7 +1,7 @@
 #include "client/TemplateRateEditItem.h"
 
 #include "afx/Archive.h"
-#include "auction/TemplateMenuText.h"
+#include "auction/templates/TemplateMenuText.h"
 
 IMPLEMENT_SERIAL(CTemplateRateEditItem, CTemplateStringItem, 0)
 

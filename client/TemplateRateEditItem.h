@@ -3,7 +3,7 @@
 
 #include "afx/String.h"
 #include "afx/wintypes.h"
-#include "auction/TemplateStringItem.h"
+#include "auction/templates/TemplateStringItem.h"
 #include "client/TextResourceIds.h"
 
 // A feedback comment kept for reuse with its rating (1 to 5). The comment

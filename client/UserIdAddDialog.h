@@ -5,7 +5,7 @@
 // Windows builds). A new password is kept only after a log-in test with
 // it succeeded.
 
-#include "auction/UserIdEditDialog.h"
+#include "auction/accounts/UserIdEditDialog.h"
 #include "client/TextResourceIds.h"
 
 class CUserIdAddDialog : public CUserIdEditDialog

@@ -1,8 +1,8 @@
 #include "client/UserIdCommands.h"
 
 #include "afx/String.h"
-#include "auction/UserAccount.h"
-#include "auction/UserAccountList.h"
+#include "auction/accounts/UserAccount.h"
+#include "auction/accounts/UserAccountList.h"
 
 BOOL ManageUserIds(CUserAccountList& accounts, CUserAccountEditor& dialog)
 {

@@ -5,7 +5,7 @@
 // edited and deleted through the add dialog (Windows builds). The account
 // list runs it and takes what it holds after OK.
 
-#include "auction/UserIdListDialog.h"
+#include "auction/accounts/UserIdListDialog.h"
 
 class CUserIdManageDialog : public CUserIdListDialog
 {

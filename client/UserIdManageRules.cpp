@@ -1,6 +1,6 @@
 #include "client/UserIdManageRules.h"
 
-#include "auction/UserAccountList.h"
+#include "auction/accounts/UserAccountList.h"
 #include "client/UserIdManageResourceIds.h"
 
 BOOL CanAddUserId(int nRowCount)

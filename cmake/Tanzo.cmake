@@ -86,11 +86,13 @@ function(tanzo_string_table target)
   endif()
 endfunction()
 
-# One test program per source folder: every .cpp of the folder is a part of it.
-# tanzo_add_test(NAME <name> DIR <folder> [LIBS ...] [STRINGS rc...] [SOURCES ...] [LOCK <resource lock>])
+# One test program per source folder: every .cpp of the folder, and of the
+# TOPICS sub-folders named (those of the library it tests), is a part of it.
+# tanzo_add_test(NAME <name> DIR <folder> [LIBS ...] [STRINGS rc...] [SOURCES ...]
+#                [TOPICS <sub-folder>...] [LOCK <resource lock>])
 function(tanzo_add_test)
-  cmake_parse_arguments(T "" "NAME;DIR;LOCK" "LIBS;STRINGS;SOURCES" ${ARGN})
-  file(GLOB srcs CONFIGURE_DEPENDS ${T_DIR}/*.cpp)
+  cmake_parse_arguments(T "" "NAME;DIR;LOCK" "LIBS;STRINGS;SOURCES;TOPICS" ${ARGN})
+  tanzo_topic_sources(srcs ${T_DIR} TOPICS ${T_TOPICS} PORTABLE)
   if(NOT srcs AND NOT T_SOURCES)
     return()
   endif()
@@ -161,14 +163,56 @@ function(tanzo_add_test_entries name)
   endforeach()
 endfunction()
 
-# A static library made of every .cpp of a folder (portable part) plus, in
-# Windows builds, the .cpp files of its win32/ subfolder.
+# The topic sub-folders of a source folder, by name: every sub-folder but
+# win32/, those that hold a CMakeLists.txt (targets of their own) and those
+# named after EXCLUDE. Each keeps its Win32-only sources in a win32/ of its
+# own, as the folder does.
+# tanzo_topic_dirs(<out> <folder> [EXCLUDE <sub-folder>...])
+function(tanzo_topic_dirs out dir)
+  cmake_parse_arguments(D "" "" "EXCLUDE" ${ARGN})
+  file(GLOB children LIST_DIRECTORIES true CONFIGURE_DEPENDS ${dir}/*)
+  set(topics)
+  foreach(child ${children})
+    get_filename_component(topic ${child} NAME)
+    if(IS_DIRECTORY ${child} AND NOT topic STREQUAL "win32" AND NOT EXISTS ${child}/CMakeLists.txt)
+      list(FIND D_EXCLUDE ${topic} excluded)
+      if(excluded EQUAL -1)
+        list(APPEND topics ${topic})
+      endif()
+    endif()
+  endforeach()
+  set(${out} ${topics} PARENT_SCOPE)
+endfunction()
+
+# The .cpp files of a folder and of its TOPICS sub-folders; in Windows
+# builds those of their win32/ sub-folders too.
+# tanzo_topic_sources(<out> <folder> [TOPICS <sub-folder>...] [PORTABLE|WIN32_ONLY])
+function(tanzo_topic_sources out dir)
+  cmake_parse_arguments(S "PORTABLE;WIN32_ONLY" "" "TOPICS" ${ARGN})
+  set(globs)
+  foreach(d ${dir} ${S_TOPICS})
+    if(NOT IS_ABSOLUTE ${d})
+      set(d ${dir}/${d})
+    endif()
+    if(NOT S_WIN32_ONLY)
+      list(APPEND globs ${d}/*.cpp)
+    endif()
+    if((WIN32 AND NOT S_PORTABLE) OR S_WIN32_ONLY)
+      list(APPEND globs ${d}/win32/*.cpp)
+    endif()
+  endforeach()
+  file(GLOB srcs CONFIGURE_DEPENDS ${globs})
+  set(${out} ${srcs} PARENT_SCOPE)
+endfunction()
+
+# A static library made of every .cpp of a folder and of its topic
+# sub-folders (portable part) plus, in Windows builds, the .cpp files of
+# their win32/ sub-folders. EXCLUDE names sub-folders that are not topics.
+# tanzo_library(<name> <folder> [EXCLUDE <sub-folder>...])
 function(tanzo_library name dir)
-  file(GLOB srcs CONFIGURE_DEPENDS ${dir}/*.cpp)
-  if(WIN32)
-    file(GLOB winsrcs CONFIGURE_DEPENDS ${dir}/win32/*.cpp)
-    list(APPEND srcs ${winsrcs})
-  endif()
+  cmake_parse_arguments(L "" "" "EXCLUDE" ${ARGN})
+  tanzo_topic_dirs(topics ${dir} EXCLUDE ${L_EXCLUDE})
+  tanzo_topic_sources(srcs ${dir} TOPICS ${topics})
   if(srcs)
     add_library(${name} STATIC ${srcs})
     target_include_directories(${name} PUBLIC ${TANZO_SOURCE_ROOT}/common)

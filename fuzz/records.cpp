@@ -9,11 +9,11 @@
 #include "afx/Archive.h"
 #include "afx/Exception.h"
 #include "afx/File.h"
-#include "auction/AuctionBuyer.h"
-#include "auction/AuctionItem.h"
-#include "auction/AuctionShipMethods.h"
-#include "auction/ItemCondition.h"
-#include "auction/UserAccount.h"
+#include "auction/accounts/UserAccount.h"
+#include "auction/records/AuctionBuyer.h"
+#include "auction/records/AuctionItem.h"
+#include "auction/records/ItemCondition.h"
+#include "auction/shipping/AuctionShipMethods.h"
 
 namespace
 {

@@ -7,14 +7,14 @@
 #include <string>
 
 #include "client/InsertionDialog.h"
-#include "client/ListPageKinds.h"
-#include "client/MyAuctionPage.h"
+#include "client/ListReaders.h"
+#include "client/MyAuctionPageReader.h"
 #include "client/TanzoAuctionItem.h"
 #include "text/HtmlDocument.h"
 
 namespace
 {
-void ReadWith(CMyAuctionListPage& reader, const CString& text, BOOL readPageCount)
+void ReadWith(CMyAuctionListReader& reader, const CString& text, BOOL readPageCount)
 {
     CHtmlDocument page(text);
     CTanzoAuctionItemList items;
@@ -23,9 +23,9 @@ void ReadWith(CMyAuctionListPage& reader, const CString& text, BOOL readPageCoun
     reader.SetTimeLimit(CTime(1700000000));
     const int answer = reader.ReadPage(page, "http://list.example/jp/show/mystatus?select=x", items,
                                        readPageCount, &reached);
-    if (answer < CMyAuctionListPage::PageRead || answer > CMyAuctionListPage::PageFetchFailed)
+    if (answer < CMyAuctionListReader::PageRead || answer > CMyAuctionListReader::PageFetchFailed)
         __builtin_trap();
-    if (answer != CMyAuctionListPage::PageRead && !items.IsEmpty())
+    if (answer != CMyAuctionListReader::PageRead && !items.IsEmpty())
         __builtin_trap();
     for (POSITION pos = items.GetHeadPosition(); pos != nullptr;)
     {
@@ -34,17 +34,17 @@ void ReadWith(CMyAuctionListPage& reader, const CString& text, BOOL readPageCoun
         item->FormatChargeOptionMarks(marks);
         item->GetTime();
     }
-    CMyAuctionListPage::FreeItems(items);
+    CMyAuctionListReader::FreeItems(items);
 }
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     const CString text(std::string(reinterpret_cast<const char*>(data), size).c_str());
-    CSellingListPage selling;
-    CClosedWinnerListPage winner;
-    CClosedNoWinnerListPage noWinner;
-    CWonListPage won;
+    CSellingListReader selling;
+    CClosedWinnerListReader winner;
+    CClosedNoWinnerListReader noWinner;
+    CWonListReader won;
     const BOOL readPageCount = size % 2 == 0;
     ReadWith(selling, text, readPageCount);
     ReadWith(winner, text, readPageCount);

@@ -1,8 +1,8 @@
 // The client program's one application object.
 #include "client/MainFrame.h"
 #include "client/TanzoApp.h"
-#include "client/actions/ActionCommands.h"
-#include "client/actions/ActionJobs.h"
+#include "client/actions/shared/ActionCommands.h"
+#include "client/actions/shared/ActionJobs.h"
 
 CTanzoApp theApp;
 

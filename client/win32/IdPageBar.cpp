@@ -3,10 +3,10 @@
 #include "afx/DataExchange.h"
 #include "afx/Menu.h"
 #include "afx/WinApp.h"
-#include "auction/AuctionItem.h"
+#include "auction/records/AuctionItem.h"
 #include "client/ListResourceIds.h"
 #include "client/MainFrame.h"
-#include "client/MyAuctionListPage.h"
+#include "client/MyAuctionListReader.h"
 #include "client/PageCommands.h"
 #include "client/TanzoDoc.h"
 #include "client/TanzoResourceIds.h"
@@ -102,7 +102,8 @@ void CIdPageBar::ShowPage(int nCurrent, int nCount)
         CString strNumber, strUrl;
         strNumber.Format("%d", nCurrent);
         CTanzoTabbedPage* pPage = GetTanzoTabbedPage(GetParent());
-        std::unique_ptr<CMyAuctionListPage> reader(pPage != nullptr ? pPage->CreateStatusReader() : nullptr);
+        std::unique_ptr<CMyAuctionListReader> reader(pPage != nullptr ? pPage->CreateStatusReader()
+                                                                      : nullptr);
         if (reader)
         {
             reader->SetPage(nCurrent);

@@ -4,7 +4,7 @@
 #include "afx/Menu.h"
 #include "app/DialogResourceIds.h"
 #include "app/MenuHelpers.h"
-#include "client/ListPageKinds.h"
+#include "client/ListReaders.h"
 #include "client/ListResourceIds.h"
 #include "client/MainFrame.h"
 #include "client/TanzoAuctionItem.h"
@@ -27,9 +27,9 @@ CTanzoSellingPage::CTanzoSellingPage(CWnd* pParentWnd)
 
 CTanzoSellingPage::~CTanzoSellingPage() = default;
 
-CMyAuctionListPage* CTanzoSellingPage::CreateStatusReader()
+CMyAuctionListReader* CTanzoSellingPage::CreateStatusReader()
 {
-    return new CSellingListPage(&m_http);
+    return new CSellingListReader(&m_http);
 }
 
 HBRUSH CTanzoSellingPage::OnCtlColor(CDC* pDC, CWnd* pWnd, UINT nCtlColor)
@@ -58,9 +58,9 @@ CTanzoClosedWinnerPage::CTanzoClosedWinnerPage(CWnd* pParentWnd)
 
 CTanzoClosedWinnerPage::~CTanzoClosedWinnerPage() = default;
 
-CMyAuctionListPage* CTanzoClosedWinnerPage::CreateStatusReader()
+CMyAuctionListReader* CTanzoClosedWinnerPage::CreateStatusReader()
 {
-    return new CClosedWinnerListPage(&m_http);
+    return new CClosedWinnerListReader(&m_http);
 }
 
 void CTanzoClosedWinnerPage::ExtendContextMenu(CMenu* pPopup)
@@ -79,9 +79,9 @@ CTanzoClosedNoWinnerPage::CTanzoClosedNoWinnerPage(CWnd* pParentWnd)
 
 CTanzoClosedNoWinnerPage::~CTanzoClosedNoWinnerPage() = default;
 
-CMyAuctionListPage* CTanzoClosedNoWinnerPage::CreateStatusReader()
+CMyAuctionListReader* CTanzoClosedNoWinnerPage::CreateStatusReader()
 {
-    return new CClosedNoWinnerListPage(&m_http);
+    return new CClosedNoWinnerListReader(&m_http);
 }
 
 // ---- Won
@@ -93,7 +93,7 @@ CTanzoWonPage::CTanzoWonPage(CWnd* pParentWnd)
 
 CTanzoWonPage::~CTanzoWonPage() = default;
 
-CMyAuctionListPage* CTanzoWonPage::CreateStatusReader()
+CMyAuctionListReader* CTanzoWonPage::CreateStatusReader()
 {
-    return new CWonListPage(&m_http);
+    return new CWonListReader(&m_http);
 }

@@ -1,7 +1,7 @@
 #include "client/LoginConfirmation.h"
 
 #include "app/BaseDialog.h"
-#include "auction/UserAccount.h"
+#include "auction/accounts/UserAccount.h"
 #include "client/LoginTestDialog.h"
 #include "client/MainFrame.h"
 #include "client/UserIdAddDialog.h"

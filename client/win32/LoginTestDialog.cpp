@@ -1,6 +1,6 @@
 #include "client/LoginTestDialog.h"
 
-#include "auction/OperationResourceIds.h"
+#include "auction/operations/OperationResourceIds.h"
 
 IMPLEMENT_DYNAMIC(CLoginTestDialog, COperationProgressDialog)
 

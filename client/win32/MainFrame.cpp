@@ -3,7 +3,7 @@
 #include "afx/afxres.h"
 #include "app/DialogResourceIds.h"
 #include "app/MessageBoxDialog.h"
-#include "auction/UserAccount.h"
+#include "auction/accounts/UserAccount.h"
 #include "client/FontSizeDialog.h"
 #include "client/OptionDialog.h"
 #include "client/PageCommands.h"

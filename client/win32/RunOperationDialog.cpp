@@ -1,9 +1,9 @@
 #include "client/RunOperationDialog.h"
 
 #include "app/ChoiceMessageDialog.h"
-#include "auction/OperationPageReaders.h"
-#include "auction/OperationResourceIds.h"
-#include "auction/SubmitPayEasyTradingSettings.h"
+#include "auction/operations/OperationPageReaders.h"
+#include "auction/operations/OperationResourceIds.h"
+#include "auction/settings/SubmitPayEasyTradingSettings.h"
 #include "client/TanzoOperation.h"
 
 IMPLEMENT_DYNAMIC(CRunOperationDialog, CPrepareProgressDialog)

@@ -14,7 +14,7 @@
 #include "client/ListResourceIds.h"
 #include "client/MainFrame.h"
 #include "client/MemoSettingDialog.h"
-#include "client/MyAuctionListPage.h"
+#include "client/MyAuctionListReader.h"
 #include "client/TanzoAuctionItem.h"
 #include "client/TanzoAuctionItemUserEdit.h"
 #include "client/TanzoDoc.h"
@@ -80,7 +80,7 @@ private:
 class CTanzoTabbedPage::CReader : public CListPageReader
 {
 public:
-    CReader(CTanzoTabbedPage& page, CMyAuctionListPage* pReader) : m_page(page), m_pReader(pReader) {}
+    CReader(CTanzoTabbedPage& page, CMyAuctionListReader* pReader) : m_page(page), m_pReader(pReader) {}
     ~CReader() override { delete m_pReader; }
 
     void SetExpectedUserId(LPCTSTR id) override { m_pReader->SetExpectedUserId(id); }
@@ -89,17 +89,17 @@ public:
         // A stop asked for between two requests: the next one would
         // clear the conversation's cancel flag.
         if (m_page.TestStateBits(stateStopRequested))
-            return CMyAuctionListPage::PageStopped;
+            return CMyAuctionListReader::PageStopped;
         m_pReader->SetPage(nPage);
         const int nAnswer = m_pReader->FetchPage(items, bReadPageCount, nullptr);
-        return m_page.TestStateBits(stateStopRequested) ? CMyAuctionListPage::PageStopped : nAnswer;
+        return m_page.TestStateBits(stateStopRequested) ? CMyAuctionListReader::PageStopped : nAnswer;
     }
     CString GetUserId() const override { return m_pReader->GetUserId(); }
     int GetPageCount() const override { return m_pReader->GetPageCount(); }
 
 private:
     CTanzoTabbedPage& m_page;
-    CMyAuctionListPage* m_pReader;
+    CMyAuctionListReader* m_pReader;
 };
 
 // ---------------------------------------------------------------------------
@@ -346,7 +346,7 @@ int CTanzoTabbedPage::Stop()
 CListPageReader* CTanzoTabbedPage::CreateReader()
 {
     CMainFrame* pFrame = GetMainFrameOf(this);
-    CMyAuctionListPage* pReader = CreateStatusReader();
+    CMyAuctionListReader* pReader = CreateStatusReader();
     if (pReader == nullptr)
         return nullptr;
     m_http.SetStatusSink(pFrame);

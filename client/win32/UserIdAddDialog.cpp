@@ -1,6 +1,6 @@
 #include "client/UserIdAddDialog.h"
 
-#include "auction/UserIdResourceIds.h"
+#include "auction/accounts/UserIdResourceIds.h"
 #include "client/LoginConfirmation.h"
 #include "client/TextResourceIds.h"
 

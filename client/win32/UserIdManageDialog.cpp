@@ -2,7 +2,7 @@
 
 #include "afx/MsgMap.h"
 #include "app/WindowHelpers.h"
-#include "auction/UserIdResourceIds.h"
+#include "auction/accounts/UserIdResourceIds.h"
 #include "client/MainFrame.h"
 #include "client/OptionSettings.h"
 #include "client/UserIdAddDialog.h"

@@ -11,7 +11,7 @@
 #include "afx/MessageBox.h"
 #include "afx/String.h"
 #include "afx/Time.h"
-#include "auction/AuctionItem.h"
+#include "auction/records/AuctionItem.h"
 
 // Sets the records' clock for the scope.
 class CClockScope

@@ -13,7 +13,7 @@
 #include "client/TanzoAuctionItemUserEdit.h"
 #include "client/TemplateRateEditItem.h"
 
-#include "auction/UserAccount.h"
+#include "auction/accounts/UserAccount.h"
 
 namespace
 {

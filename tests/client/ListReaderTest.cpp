@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "client/ClientTestSupport.h"
-#include "client/ListPageKinds.h"
+#include "client/ListReaders.h"
 #include "client/StatusPageFixture.h"
 #include "client/TanzoAuctionItem.h"
 #include "net/ProgressSink.h"
@@ -23,11 +23,11 @@ struct Read
     CTanzoAuctionItemList items;
     int answer = -1;
     DWORD reached = 0;
-    ~Read() { CMyAuctionListPage::FreeItems(items); }
+    ~Read() { CMyAuctionListReader::FreeItems(items); }
     const TanzoAuctionItem& At(int i) const { return *items.GetAt(items.FindIndex(i)); }
 };
 
-void ReadFixture(CMyAuctionListPage& reader, const char* fixture, const char* url, Read& read,
+void ReadFixture(CMyAuctionListReader& reader, const char* fixture, const char* url, Read& read,
                  BOOL pageCount = TRUE)
 {
     CHtmlDocument page(ReadStatusFixture(fixture));
@@ -45,11 +45,11 @@ public:
 TEST(ListReader, SellingPage)
 {
     CFixtureOrigins origins;
-    CSellingListPage reader;
+    CSellingListReader reader;
     reader.SetExpectedUserId("Demo_Seller");
     Read read;
     ReadFixture(reader, "selling.html", kSellingUrl, read);
-    ASSERT_EQ(CMyAuctionListPage::PageRead, read.answer);
+    ASSERT_EQ(CMyAuctionListReader::PageRead, read.answer);
     EXPECT_STREQ("demo_seller", reader.GetUserId());
     EXPECT_EQ(1, reader.GetPageCount());
     ASSERT_EQ(3, (int)read.items.GetCount());
@@ -86,10 +86,10 @@ TEST(ListReader, ClosedPageWithWinners)
 {
     CFixtureOrigins origins;
     CClockScope clock{LocalTime(2024, 1, 2, 12)};
-    CClosedWinnerListPage reader;
+    CClosedWinnerListReader reader;
     Read read;
     ReadFixture(reader, "closed-winner.html", kClosedUrl, read);
-    ASSERT_EQ(CMyAuctionListPage::PageRead, read.answer);
+    ASSERT_EQ(CMyAuctionListReader::PageRead, read.answer);
     // No item count on the page: the pager's links give 3 (the link back
     // to page 2 ends the search, other lists' links do not count).
     EXPECT_EQ(3, reader.GetPageCount());
@@ -118,10 +118,10 @@ TEST(ListReader, WonPageFromTheRemovalForm)
 {
     CFixtureOrigins origins;
     CClockScope clock{LocalTime(2024, 1, 2, 12)};
-    CWonListPage reader;
+    CWonListReader reader;
     Read read;
     ReadFixture(reader, "won.html", kWonUrl, read);
-    ASSERT_EQ(CMyAuctionListPage::PageRead, read.answer);
+    ASSERT_EQ(CMyAuctionListReader::PageRead, read.answer);
     EXPECT_EQ(1, reader.GetPageCount());
     ASSERT_EQ(2, (int)read.items.GetCount());
     EXPECT_STREQ("x300000001", read.At(0).GetAuctionID());
@@ -136,10 +136,10 @@ TEST(ListReader, CellsHoldTheTextABrowserShowsNotTheMarkupLeftAsText)
 {
     CFixtureOrigins origins;
     CClockScope clock{LocalTime(2024, 1, 2, 12)};
-    CWonListPage reader;
+    CWonListReader reader;
     Read read;
     ReadFixture(reader, "won-markup.html", kWonUrl, read);
-    ASSERT_EQ(CMyAuctionListPage::PageRead, read.answer);
+    ASSERT_EQ(CMyAuctionListReader::PageRead, read.answer);
     ASSERT_EQ(3, (int)read.items.GetCount());
     const struct
     {
@@ -169,17 +169,17 @@ TEST(ListReader, TimeLimitEndsTheClosedLists)
 {
     CFixtureOrigins origins;
     CClockScope clock{LocalTime(2024, 1, 2, 12)};
-    CClosedWinnerListPage closed;
+    CClosedWinnerListReader closed;
     closed.SetTimeLimit(LocalTime(2023, 12, 31));
     Read read;
     ReadFixture(closed, "closed-winner.html", kClosedUrl, read);
-    ASSERT_EQ(CMyAuctionListPage::PageRead, read.answer);
-    EXPECT_EQ((DWORD)CMyAuctionListPage::ReachedTimeLimit, read.reached);
+    ASSERT_EQ(CMyAuctionListReader::PageRead, read.answer);
+    EXPECT_EQ((DWORD)CMyAuctionListReader::ReachedTimeLimit, read.reached);
     ASSERT_EQ(2, (int)read.items.GetCount());
     EXPECT_STREQ("x200000001", read.At(0).GetAuctionID());
     EXPECT_STREQ("x200000003", read.At(1).GetAuctionID());
 
-    CSellingListPage selling;
+    CSellingListReader selling;
     selling.SetTimeLimit(LocalTime(2030, 1, 1));
     EXPECT_EQ(0, selling.GetTimeLimit().GetTime());
 }
@@ -192,32 +192,32 @@ TEST(ListReader, AnswersOtherThanItems)
         const char* what;
         const char* url;
         const char* expected;
-        CMyAuctionListPage::StopTest stop;
+        CMyAuctionListReader::StopTest stop;
         int answer;
         const char* shown;
     } cases[] = {
         {"log-in page", "https://login.example/config/login?.src=auc", "demo_seller", nullptr,
-         CMyAuctionListPage::PageLogin, ""},
+         CMyAuctionListReader::PageLogin, ""},
         {"log-in host on another port", "https://login.example:444/x", "", nullptr,
-         CMyAuctionListPage::PageRead, "demo_seller"},
-        {"another user", kSellingUrl, "someone_else", nullptr, CMyAuctionListPage::PageOtherUser,
+         CMyAuctionListReader::PageRead, "demo_seller"},
+        {"another user", kSellingUrl, "someone_else", nullptr, CMyAuctionListReader::PageOtherUser,
          "demo_seller"},
-        {"the same user in other letters", kSellingUrl, "DEMO_SELLER", nullptr, CMyAuctionListPage::PageRead,
-         "demo_seller"},
-        {"stopped", kSellingUrl, "demo_seller", []() { return TRUE; }, CMyAuctionListPage::PageStopped,
+        {"the same user in other letters", kSellingUrl, "DEMO_SELLER", nullptr,
+         CMyAuctionListReader::PageRead, "demo_seller"},
+        {"stopped", kSellingUrl, "demo_seller", []() { return TRUE; }, CMyAuctionListReader::PageStopped,
          "demo_seller"},
     };
     for (const auto& c : cases)
     {
-        CSellingListPage reader;
+        CSellingListReader reader;
         reader.SetExpectedUserId(c.expected);
         CHtmlDocument page(ReadStatusFixture("selling.html"));
         CTanzoAuctionItemList items;
         EXPECT_EQ(c.answer, reader.ReadPage(page, c.url, items, TRUE, nullptr, c.stop)) << c.what;
-        EXPECT_STREQ(c.shown, c.answer == CMyAuctionListPage::PageLogin ? "" : (LPCTSTR)reader.GetUserId())
+        EXPECT_STREQ(c.shown, c.answer == CMyAuctionListReader::PageLogin ? "" : (LPCTSTR)reader.GetUserId())
             << c.what;
-        EXPECT_EQ(c.answer == CMyAuctionListPage::PageRead ? 3 : 0, (int)items.GetCount()) << c.what;
-        CMyAuctionListPage::FreeItems(items);
+        EXPECT_EQ(c.answer == CMyAuctionListReader::PageRead ? 3 : 0, (int)items.GetCount()) << c.what;
+        CMyAuctionListReader::FreeItems(items);
     }
 
     // Pages without the list: no rows.
@@ -227,13 +227,13 @@ TEST(ListReader, AnswersOtherThanItems)
         "<html><body><table><tr bgcolor=#fff><td>x1</td></tr></table></body></html>"};
     for (const char* text : empty)
     {
-        CSellingListPage selling;
-        CWonListPage won;
-        for (CMyAuctionListPage* reader : {(CMyAuctionListPage*)&selling, (CMyAuctionListPage*)&won})
+        CSellingListReader selling;
+        CWonListReader won;
+        for (CMyAuctionListReader* reader : {(CMyAuctionListReader*)&selling, (CMyAuctionListReader*)&won})
         {
             CHtmlDocument page(text);
             CTanzoAuctionItemList items;
-            EXPECT_EQ(CMyAuctionListPage::PageNoRows,
+            EXPECT_EQ(CMyAuctionListReader::PageNoRows,
                       reader->ReadPage(page, kSellingUrl, items, TRUE, nullptr));
             EXPECT_TRUE(items.IsEmpty());
         }
@@ -246,11 +246,11 @@ TEST(ListReader, UnknownHeadersLeaveRowsEmpty)
     CString text = ReadStatusFixture("closed-winner.html");
     text.Replace("商品ID", "番号");
     text.Replace("商品名", "タイトル");
-    CClosedWinnerListPage reader;
+    CClosedWinnerListReader reader;
     CHtmlDocument page(text);
     Read read;
     read.answer = reader.ReadPage(page, kClosedUrl, read.items, FALSE, nullptr);
-    ASSERT_EQ(CMyAuctionListPage::PageRead, read.answer);
+    ASSERT_EQ(CMyAuctionListReader::PageRead, read.answer);
     ASSERT_EQ(3, (int)read.items.GetCount());
     EXPECT_TRUE(read.At(0).GetAuctionID().IsEmpty());
     EXPECT_TRUE(read.At(0).GetTitle().IsEmpty());
@@ -262,7 +262,7 @@ TEST(ListReader, UnknownHeadersLeaveRowsEmpty)
 TEST(ListReader, ShortRowsAreSkipped)
 {
     CFixtureOrigins origins;
-    CWonListPage reader;
+    CWonListReader reader;
     CHtmlDocument page("<form name=auctionList><table>"
                        "<tr bgcolor=#ccc><td>商品ID</td><td>商品名</td></tr>"
                        "<tr bgcolor=#fff><td>x1</td><td>一</td></tr>"
@@ -272,7 +272,7 @@ TEST(ListReader, ShortRowsAreSkipped)
                        "</table></form>");
     Read read;
     read.answer = reader.ReadPage(page, kWonUrl, read.items, FALSE, nullptr);
-    ASSERT_EQ(CMyAuctionListPage::PageRead, read.answer);
+    ASSERT_EQ(CMyAuctionListReader::PageRead, read.answer);
     ASSERT_EQ(2, (int)read.items.GetCount());
     EXPECT_STREQ("x1", read.At(0).GetAuctionID());
     EXPECT_STREQ("x2", read.At(1).GetAuctionID());
@@ -282,13 +282,13 @@ TEST(ListReader, ShortRowsAreSkipped)
 TEST(ListReader, PageAddressesAndStatusTexts)
 {
     CFixtureOrigins origins;
-    CSellingListPage selling;
-    CClosedWinnerListPage winner;
-    CClosedNoWinnerListPage noWinner;
-    CWonListPage won;
+    CSellingListReader selling;
+    CClosedWinnerListReader winner;
+    CClosedNoWinnerListReader noWinner;
+    CWonListReader won;
     const struct
     {
-        CMyAuctionListPage* reader;
+        CMyAuctionListReader* reader;
         const char* url;
         UINT fetching;
     } cases[] = {
@@ -306,8 +306,8 @@ TEST(ListReader, PageAddressesAndStatusTexts)
         c.reader->SetPage(3);
         c.reader->BuildPageUrl(url);
         EXPECT_EQ(std::string(c.url) + "&apg=3", (LPCTSTR)url);
-        EXPECT_EQ(c.fetching, c.reader->GetStatusTextId(CMyAuctionListPage::PhaseFetching));
-        EXPECT_EQ(c.fetching + 1, c.reader->GetStatusTextId(CMyAuctionListPage::PhaseReading));
+        EXPECT_EQ(c.fetching, c.reader->GetStatusTextId(CMyAuctionListReader::PhaseFetching));
+        EXPECT_EQ(c.fetching + 1, c.reader->GetStatusTextId(CMyAuctionListReader::PhaseReading));
     }
 
     // The reading text carries the progress once the page count is known.
@@ -329,13 +329,13 @@ TEST(ListReader, PageAddressesAndStatusTexts)
 
 TEST(ListReader, HeaderTablesFollowTheLists)
 {
-    CSellingListPage selling;
-    CClosedWinnerListPage winner;
-    CClosedNoWinnerListPage noWinner;
-    CWonListPage won;
+    CSellingListReader selling;
+    CClosedWinnerListReader winner;
+    CClosedNoWinnerListReader noWinner;
+    CWonListReader won;
     const struct
     {
-        CMyAuctionListPage* reader;
+        CMyAuctionListReader* reader;
         std::vector<UINT> ids;
     } cases[] = {
         {&selling, {648, 649, 650, 651, 652, 653, 659, 656, 667, 668}},
@@ -348,18 +348,18 @@ TEST(ListReader, HeaderTablesFollowTheLists)
         ASSERT_EQ((int)c.ids.size(), c.reader->GetHeaderCount());
         for (int i = 0; i < (int)c.ids.size(); ++i)
             EXPECT_EQ(c.ids[i], c.reader->GetHeaderTextId(i));
-        EXPECT_EQ(CMyAuctionListPage::FieldNone, c.reader->GetHeaderCode((int)c.ids.size()));
+        EXPECT_EQ(CMyAuctionListReader::FieldNone, c.reader->GetHeaderCode((int)c.ids.size()));
     }
-    EXPECT_EQ(CMyAuctionListPage::FieldWatchList, selling.GetHeaderCode(9));
-    EXPECT_EQ(CMyAuctionListPage::FieldWinner, winner.GetHeaderCode(12));
-    EXPECT_EQ(CMyAuctionListPage::FieldHighestBid, noWinner.GetHeaderCode(9));
-    EXPECT_EQ(CMyAuctionListPage::FieldWinningPrice, won.GetHeaderCode(5));
+    EXPECT_EQ(CMyAuctionListReader::FieldWatchList, selling.GetHeaderCode(9));
+    EXPECT_EQ(CMyAuctionListReader::FieldWinner, winner.GetHeaderCode(12));
+    EXPECT_EQ(CMyAuctionListReader::FieldHighestBid, noWinner.GetHeaderCode(9));
+    EXPECT_EQ(CMyAuctionListReader::FieldWinningPrice, won.GetHeaderCode(5));
 }
 
 TEST(ListReader, ADashIsNoPriceAndNoBids)
 {
     CFixtureOrigins origins;
-    CClosedNoWinnerListPage reader;
+    CClosedNoWinnerListReader reader;
     CHtmlDocument page(
         "<form name=auctionList><table>"
         "<tr bgcolor=#eee><td>商品ID</td><td>現在価格</td><td>入札数</td><td>最高入札価格</td></tr>"

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "auction/UserAccount.h"
+#include "auction/accounts/UserAccount.h"
 #include "client/ClientTestSupport.h"
 #include "client/DataFileTestSupport.h"
 #include "client/ItemFields.h"
@@ -88,7 +88,7 @@ class CFakeHost : public CListRefreshHost
 {
 public:
     explicit CFakeHost(CRefreshDocData& doc) : m_doc(doc) {}
-    ~CFakeHost() override { CMyAuctionListPage::FreeItems(rows); }
+    ~CFakeHost() override { CMyAuctionListReader::FreeItems(rows); }
 
     int GetListKind() const override { return kind; }
     CListPageReader* CreateReader() override
@@ -98,7 +98,7 @@ public:
     void BeginRefresh() override
     {
         events += "begin;";
-        CMyAuctionListPage::FreeItems(rows);
+        CMyAuctionListReader::FreeItems(rows);
     }
     void EndRefresh() override { events += "end;"; }
     int GetRowCount() const override { return (int)rows.GetCount(); }

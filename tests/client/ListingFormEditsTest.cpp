@@ -2,7 +2,7 @@
 
 #include <functional>
 
-#include "auction/AuctionListingForm.h"
+#include "auction/settings/AuctionListingForm.h"
 #include "client/ClientTestSupport.h"
 #include "client/ShipProblemMessages.h"
 #include "client/TanzoAuctionItem.h"

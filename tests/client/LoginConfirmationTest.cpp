@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "auction/UserAccount.h"
+#include "auction/accounts/UserAccount.h"
 #include "client/ClientTestSupport.h"
 #include "client/LoginConfirmation.h"
 

@@ -5,7 +5,7 @@
 
 #include "client/ClientTestSupport.h"
 #include "client/InsertionDialog.h"
-#include "client/MyAuctionPage.h"
+#include "client/MyAuctionPageReader.h"
 #include "client/StatusPageFixture.h"
 #include "text/HtmlDocument.h"
 

@@ -3,8 +3,8 @@
 // that only a confirmed log-in makes.
 #include <gtest/gtest.h>
 
-#include "auction/AccountTestUtil.h"
-#include "auction/UserAccountList.h"
+#include "auction/accounts/AccountTestUtil.h"
+#include "auction/accounts/UserAccountList.h"
 #include "client/UserIdCommands.h"
 
 #include <string>

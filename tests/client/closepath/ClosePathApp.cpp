@@ -5,7 +5,7 @@
 // TANZO_CLOSEPATH_MODE "fill" gives it accounts, templates and a user
 // record after its start; "report" logs what it read.
 #include "afx/String.h"
-#include "auction/UserAccount.h"
+#include "auction/accounts/UserAccount.h"
 #include "client/DataFileSystem.h"
 #include "client/TanzoApp.h"
 #include "client/TanzoAuctionItem.h"

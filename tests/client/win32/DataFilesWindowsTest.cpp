@@ -8,7 +8,7 @@
 
 #include "ClientAppFixture.h"
 
-#include "auction/UserAccount.h"
+#include "auction/accounts/UserAccount.h"
 #include "client/ClientTestSupport.h"
 #include "client/DataSetFiles.h"
 #include "client/TanzoAuctionItem.h"

@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "client/ClientTestSupport.h"
-#include "client/ListPageKinds.h"
+#include "client/ListReaders.h"
 #include "client/TanzoAuctionItem.h"
 #include "net/HttpComm.h"
 #include "net/HttpStatusSink.h"
@@ -154,7 +154,7 @@ protected:
         ASSERT_TRUE(StandIn::SetState(state));
     }
 
-    CMyAuctionListPage* Reader(ListKind kind)
+    CMyAuctionListReader* Reader(ListKind kind)
     {
         switch (kind)
         {
@@ -170,14 +170,14 @@ protected:
     }
 
     // Page 1 with its page count, then the others; the answers in order.
-    std::vector<int> ReadAllPages(CMyAuctionListPage& reader, CTanzoAuctionItemList& items)
+    std::vector<int> ReadAllPages(CMyAuctionListReader& reader, CTanzoAuctionItemList& items)
     {
         std::vector<int> answers;
         reader.SetHttpComm(&comm);
         reader.SetExpectedUserId("demo_seller1");
         reader.SetPage(1);
         answers.push_back(reader.FetchPage(items, TRUE, nullptr));
-        for (int page = 2; answers.back() == CMyAuctionListPage::PageRead && page <= reader.GetPageCount();
+        for (int page = 2; answers.back() == CMyAuctionListReader::PageRead && page <= reader.GetPageCount();
              ++page)
         {
             reader.SetPage(page);
@@ -188,7 +188,7 @@ protected:
 
     int FetchFirstPage(ListKind kind, CTanzoAuctionItemList& items)
     {
-        CMyAuctionListPage* reader = Reader(kind);
+        CMyAuctionListReader* reader = Reader(kind);
         reader->SetHttpComm(&comm);
         reader->SetExpectedUserId("demo_seller1");
         reader->SetPage(1);
@@ -197,10 +197,10 @@ protected:
 
     CClockScope clock{LocalTime(2024, 1, 2, 12)};
     CHttpComm comm;
-    CSellingListPage selling;
-    CClosedWinnerListPage winner;
-    CClosedNoWinnerListPage noWinner;
-    CWonListPage won;
+    CSellingListReader selling;
+    CClosedWinnerListReader winner;
+    CClosedNoWinnerListReader noWinner;
+    CWonListReader won;
 };
 
 void ExpectItemsAsServed(ListKind kind, const CTanzoAuctionItemList& items,
@@ -265,22 +265,22 @@ TEST_F(StatusListStandIn, EachReaderReadsEveryPageOfTheDemoLists)
         SCOPED_TRACE(list.name);
         Begin("{\"auto_login\": \"demo_seller1\"}");
         CStatusLines lines;
-        CMyAuctionListPage& reader = *Reader(list.kind);
+        CMyAuctionListReader& reader = *Reader(list.kind);
         reader.SetProgressSink(&lines);
         CTanzoAuctionItemList items;
         const std::vector<int> answers = ReadAllPages(reader, items);
-        EXPECT_EQ(std::vector<int>(list.pages, CMyAuctionListPage::PageRead), answers);
+        EXPECT_EQ(std::vector<int>(list.pages, CMyAuctionListReader::PageRead), answers);
         EXPECT_EQ(list.pages, reader.GetPageCount());
         EXPECT_STREQ("demo_seller1", reader.GetUserId());
         ExpectItemsAsServed(list.kind, items, ServedItems(list.name));
-        CMyAuctionListPage::FreeItems(items);
+        CMyAuctionListReader::FreeItems(items);
 
         // One request a page.
         EXPECT_EQ((size_t)list.pages, StandIn::Log("/jp/show/mystatus").size());
         CString fetching, progress;
         progress.Format("(%d/%d)", list.pages, list.pages);
         CString format;
-        format.LoadString(reader.GetStatusTextId(CMyAuctionListPage::PhaseFetching));
+        format.LoadString(reader.GetStatusTextId(CMyAuctionListReader::PhaseFetching));
         fetching.Format(format, (LPCTSTR)progress);
         EXPECT_NE(lines.lines.end(),
                   std::find(lines.lines.begin(), lines.lines.end(), std::string(fetching)));
@@ -296,12 +296,12 @@ TEST_F(StatusListStandIn, AnswersOtherThanItems)
         const char* state;
         int answer;
     } cases[] = {
-        {"not signed in", "{}", CMyAuctionListPage::PageLogin},
+        {"not signed in", "{}", CMyAuctionListReader::PageLogin},
         {"another user", "{\"auto_login\": \"demo_seller1\", \"show_user\": \"demo_seller2\"}",
-         CMyAuctionListPage::PageOtherUser},
+         CMyAuctionListReader::PageOtherUser},
         {"an empty list", "{\"auto_login\": \"demo_seller1\", \"status_empty\": true}",
-         CMyAuctionListPage::PageNoRows},
-        {"a server error", "{\"status_error\": 500}", CMyAuctionListPage::PageFetchFailed},
+         CMyAuctionListReader::PageNoRows},
+        {"a server error", "{\"status_error\": 500}", CMyAuctionListReader::PageFetchFailed},
     };
     for (const auto& c : cases)
         for (const auto& list : kLists)
@@ -311,11 +311,11 @@ TEST_F(StatusListStandIn, AnswersOtherThanItems)
             CTanzoAuctionItemList items;
             EXPECT_EQ(c.answer, FetchFirstPage(list.kind, items));
             EXPECT_TRUE(items.IsEmpty());
-            if (c.answer == CMyAuctionListPage::PageOtherUser)
+            if (c.answer == CMyAuctionListReader::PageOtherUser)
             {
                 EXPECT_STREQ("demo_seller2", Reader(list.kind)->GetUserId());
             }
-            CMyAuctionListPage::FreeItems(items);
+            CMyAuctionListReader::FreeItems(items);
         }
 }
 
@@ -325,7 +325,7 @@ TEST_F(StatusListStandIn, StopDuringTheRequest)
     CCancellingSink sink(comm);
     comm.SetStatusSink(&sink);
     CTanzoAuctionItemList items;
-    EXPECT_EQ(CMyAuctionListPage::PageStopped, FetchFirstPage(Won, items));
+    EXPECT_EQ(CMyAuctionListReader::PageStopped, FetchFirstPage(Won, items));
     EXPECT_TRUE(items.IsEmpty());
     comm.SetStatusSink(nullptr);
 }
@@ -335,9 +335,9 @@ TEST_F(StatusListStandIn, ALapsedLogInInTheMiddle)
     Begin("{\"auto_login\": \"demo_seller1\", \"lapse_after\": 1}");
     CTanzoAuctionItemList items;
     const std::vector<int> answers = ReadAllPages(selling, items);
-    EXPECT_EQ((std::vector<int>{CMyAuctionListPage::PageRead, CMyAuctionListPage::PageLogin}), answers);
+    EXPECT_EQ((std::vector<int>{CMyAuctionListReader::PageRead, CMyAuctionListReader::PageLogin}), answers);
     EXPECT_EQ(50, (int)items.GetCount());
-    CMyAuctionListPage::FreeItems(items);
+    CMyAuctionListReader::FreeItems(items);
 }
 
 TEST_F(StatusListStandIn, EveryCharsetReadsAlike)
@@ -358,11 +358,11 @@ TEST_F(StatusListStandIn, EveryCharsetReadsAlike)
             ASSERT_TRUE(StandIn::SetState(state));
             const std::vector<ServedItem> served = ServedItems(list.name);
             CTanzoAuctionItemList items;
-            ASSERT_EQ(CMyAuctionListPage::PageRead, FetchFirstPage(list.kind, items));
+            ASSERT_EQ(CMyAuctionListReader::PageRead, FetchFirstPage(list.kind, items));
             EXPECT_EQ(list.pages, Reader(list.kind)->GetPageCount());
             ExpectItemsAsServed(list.kind, items,
                                 std::vector<ServedItem>(served.begin(), served.begin() + 50));
-            CMyAuctionListPage::FreeItems(items);
+            CMyAuctionListReader::FreeItems(items);
         }
     }
 }

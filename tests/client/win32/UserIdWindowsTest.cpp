@@ -9,10 +9,10 @@
 
 #include "ClientAppFixture.h"
 
-#include "auction/AccountTestUtil.h"
-#include "auction/AuctionLoginController.h"
-#include "auction/OperationResourceIds.h"
-#include "auction/UserIdResourceIds.h"
+#include "auction/accounts/AccountTestUtil.h"
+#include "auction/accounts/UserIdResourceIds.h"
+#include "auction/login/AuctionLoginController.h"
+#include "auction/operations/OperationResourceIds.h"
 #include "client/LoginTestDialog.h"
 #include "client/TanzoAuctionItem.h"
 #include "client/TanzoAuctionItemUserEdit.h"
