@@ -21,7 +21,9 @@
 
 namespace
 {
-const size_t kAlign = alignof(std::max_align_t);
+// The nodes and their lists hold pointers, sizes and strings: none needs
+// more than a pointer's alignment, and a page makes millions of them.
+const size_t kAlign = alignof(void*);
 
 thread_local CMarkupArena* t_pCurrent = nullptr;
 
@@ -255,14 +257,16 @@ CMarkupArena* CMarkupArena::Current()
 namespace
 {
 // Before every block of AllocateAny the arena it came from (null: the
-// heap) and its size, in a header that keeps the block aligned.
+// heap), and for the poisoning its size.
 struct BlockHeader
 {
     CMarkupArena* pArena;
+#ifdef TANZO_ARENA_POISON
     size_t nBytes;
+#endif
 };
-const size_t kBlockHeader = alignof(std::max_align_t);
-static_assert(kBlockHeader >= sizeof(BlockHeader), "block header");
+const size_t kBlockHeader = sizeof(BlockHeader);
+static_assert(kBlockHeader % kAlign == 0, "block header");
 } // namespace
 
 void* CMarkupArena::AllocateAny(size_t nBytes)
@@ -279,7 +283,9 @@ void* CMarkupArena::AllocateAny(size_t nBytes)
     }
     BlockHeader* pHeader = reinterpret_cast<BlockHeader*>(p);
     pHeader->pArena = pArena;
+#ifdef TANZO_ARENA_POISON
     pHeader->nBytes = nBytes;
+#endif
     return p + kBlockHeader;
 }
 
@@ -290,8 +296,13 @@ void CMarkupArena::FreeAny(void* p) noexcept
     char* pBlock = static_cast<char*>(p) - kBlockHeader;
     const BlockHeader* pHeader = reinterpret_cast<const BlockHeader*>(pBlock);
     CMarkupArena* pArena = pHeader->pArena;
+#ifdef TANZO_ARENA_POISON
+    const size_t nBytes = pHeader->nBytes + kBlockHeader;
+#else
+    const size_t nBytes = 0;
+#endif
     if (pArena != nullptr)
-        pArena->Free(pBlock, pHeader->nBytes + kBlockHeader);
+        pArena->Free(pBlock, nBytes);
     else
         std::free(pBlock);
 }

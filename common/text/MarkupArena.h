@@ -23,7 +23,7 @@ public:
     int GetSourceLength() const { return m_nSource; }
     BOOL HoldsSource(LPCTSTR p) const { return p >= m_pSource && p <= m_pSource + m_nSource; }
 
-    // Memory for one node, aligned for any type; adds a reference. Free
+    // Memory for one node, aligned as a pointer; adds a reference. Free
     // drops the reference of a node gone; its memory goes with the arena.
     void* Allocate(size_t nBytes);
     void Free(void* p, size_t nBytes);
@@ -33,8 +33,8 @@ public:
     // The arena the nodes made on this thread come from (null: the heap).
     static CMarkupArena* Current();
 
-    // Memory from the current arena, else from the heap, aligned for any
-    // type; a header before it says where it came from, for FreeAny.
+    // Memory from the current arena, else from the heap, aligned as a
+    // pointer; a header before it says where it came from, for FreeAny.
     static void* AllocateAny(size_t nBytes);
     static void FreeAny(void* p) noexcept;
 
