@@ -65,68 +65,119 @@ void AppendStartTag(CString& out, const CString& name, const CMarkupAttributeLis
 // --- attributes -------------------------------------------------------------
 
 CMarkupAttribute::CMarkupAttribute(LPCTSTR name, LPCTSTR value)
-    : m_strName(name), m_strValue(value), m_bHasValue(value != nullptr)
+    : m_pStrings(new Strings{CString(name), CString(value)}), m_nValue(value != nullptr ? 0 : -1)
 {
 }
 
 CMarkupAttribute::CMarkupAttribute(CString&& name, CString&& value, BOOL bHasValue)
-    : m_strName(std::move(name)), m_strValue(std::move(value)), m_bHasValue(bHasValue)
+    : m_pStrings(new Strings{std::move(name), std::move(value)}), m_nValue(bHasValue ? 0 : -1)
 {
-    if (!m_bHasValue)
-        m_strValue.Empty();
+    if (!bHasValue)
+        m_pStrings->strValue.Empty();
 }
 
-CMarkupAttribute::CMarkupAttribute(CString&& name, LPCTSTR value, int nLength)
-    : m_strName(std::move(name)), m_pValueSpan(nLength > 0 ? value : nullptr), m_nValueSpan(nLength),
-      m_bHasValue(TRUE)
+CMarkupAttribute::CMarkupAttribute(LPCTSTR name, int nName, LPCTSTR value, int nValue)
+    : m_pName(name), m_pValue(nValue >= 0 ? value : name), m_nName(nName), m_nValue(nValue < 0 ? -1 : nValue)
 {
 }
 
-CMarkupAttribute::CMarkupAttribute(const CMarkupAttribute& other)
-    : m_strName(other.m_strName), m_strValue(other.GetValue()), m_bHasValue(other.m_bHasValue)
+CMarkupAttribute::CMarkupAttribute(const CMarkupAttribute& other) : m_nValue(other.HasValue() ? 0 : -1)
 {
+    LPCTSTR p;
+    int n;
+    other.GetNameBytes(p, n);
+    CString name(p, n);
+    other.GetValueBytes(p, n);
+    m_pStrings = new Strings{std::move(name), CString(p, n)};
+}
+
+CMarkupAttribute::CMarkupAttribute(CMarkupAttribute&& other) noexcept
+    : m_pStrings(other.m_pStrings), m_pName(other.m_pName), m_pValue(other.m_pValue), m_nName(other.m_nName),
+      m_nValue(other.m_nValue)
+{
+    other.m_pStrings = nullptr;
 }
 
 CMarkupAttribute& CMarkupAttribute::operator=(const CMarkupAttribute& other)
 {
     if (this != &other)
     {
-        m_strName = other.m_strName;
-        m_strValue = other.GetValue();
-        m_pValueSpan = nullptr;
-        m_nValueSpan = 0;
-        m_bHasValue = other.m_bHasValue;
+        CMarkupAttribute copy(other);
+        *this = std::move(copy);
     }
     return *this;
 }
 
-void CMarkupAttribute::TakeValue() const
+CMarkupAttribute& CMarkupAttribute::operator=(CMarkupAttribute&& other) noexcept
 {
-    m_strValue = CString(m_pValueSpan, m_nValueSpan);
-    m_pValueSpan = nullptr;
+    if (this != &other)
+    {
+        delete m_pStrings;
+        m_pStrings = other.m_pStrings;
+        m_pName = other.m_pName;
+        m_pValue = other.m_pValue;
+        m_nName = other.m_nName;
+        m_nValue = other.m_nValue;
+        other.m_pStrings = nullptr;
+    }
+    return *this;
+}
+
+CMarkupAttribute::~CMarkupAttribute()
+{
+    delete m_pStrings;
+}
+
+void CMarkupAttribute::TakeStrings() const
+{
+    m_pStrings = new Strings{CString(m_pName, m_nName), CString(m_pValue, std::max(m_nValue, 0))};
+    m_pName = nullptr;
+    m_pValue = nullptr;
+    m_nValue = m_nValue >= 0 ? 0 : -1;
+}
+
+void CMarkupAttribute::GetNameBytes(LPCTSTR& p, int& nLength) const
+{
+    if (m_pStrings != nullptr)
+    {
+        p = m_pStrings->strName;
+        nLength = m_pStrings->strName.GetLength();
+        return;
+    }
+    p = m_pName;
+    nLength = m_nName;
 }
 
 void CMarkupAttribute::GetValueBytes(LPCTSTR& p, int& nLength) const
 {
-    GetSpanOrString(m_pValueSpan, m_nValueSpan, m_strValue, p, nLength);
+    if (m_pStrings != nullptr)
+    {
+        p = m_pStrings->strValue;
+        nLength = m_pStrings->strValue.GetLength();
+        return;
+    }
+    p = m_pValue;
+    nLength = std::max(m_nValue, 0);
 }
 
 void CMarkupAttribute::SetValue(LPCTSTR value)
 {
-    m_strValue = value;
-    m_pValueSpan = nullptr;
-    m_bHasValue = value != nullptr;
+    if (m_pStrings == nullptr)
+        TakeStrings();
+    m_pStrings->strValue = value;
+    m_nValue = value != nullptr ? 0 : -1;
 }
 
 void CMarkupAttribute::AppendMarkup(CString& out) const
 {
-    out += ' ';
-    out += m_strName;
-    if (!m_bHasValue)
-        return;
-    out += "=\"";
     LPCTSTR p;
     int n;
+    out += ' ';
+    GetNameBytes(p, n);
+    AppendCounted(out, p, n);
+    if (!HasValue())
+        return;
+    out += "=\"";
     GetValueBytes(p, n);
     if (std::memchr(p, '"', (size_t)n) == nullptr)
         AppendCounted(out, p, n);
@@ -139,13 +190,47 @@ void CMarkupAttribute::AppendMarkup(CString& out) const
     out += '"';
 }
 
+static_assert(sizeof(int) * 2 % alignof(CMarkupAttribute) == 0, "attributes right after the count");
+
+CMarkupAttributeList::CMarkupAttributeList(const CMarkupAttributeList& other)
+{
+    *this = other;
+}
+
+CMarkupAttributeList& CMarkupAttributeList::operator=(const CMarkupAttributeList& other)
+{
+    if (this == &other)
+        return *this;
+    RemoveAll();
+    Reserve(other.GetCount());
+    for (int i = 0; i < other.GetCount(); ++i)
+        Add(CMarkupAttribute(other.GetAt(i)));
+    return *this;
+}
+
+CMarkupAttributeList::~CMarkupAttributeList()
+{
+    RemoveAll();
+    CMarkupArena::FreeAny(m_pBlock);
+}
+
 const CMarkupAttribute* CMarkupAttributeList::Find(LPCTSTR name) const
 {
     if (name == nullptr)
         return nullptr;
-    for (const CMarkupAttribute& attribute : m_list)
-        if (MbsCompareNoCase(attribute.GetName(), name) == 0)
-            return &attribute;
+    const int nWanted = (int)std::strlen(name);
+    const CMarkupAttribute* pItems = Items();
+    for (int i = 0; i < GetCount(); ++i)
+    {
+        LPCTSTR p;
+        int n;
+        pItems[i].GetNameBytes(p, n);
+        // As terminated strings: up to a NUL the name may hold.
+        if (const void* pNul = std::memchr(p, '\0', (size_t)n))
+            n = (int)(static_cast<LPCTSTR>(pNul) - p);
+        if (MbsCompareNoCase(p, n, name, nWanted) == 0)
+            return &pItems[i];
+    }
     return nullptr;
 }
 
@@ -154,9 +239,42 @@ CMarkupAttribute* CMarkupAttributeList::Find(LPCTSTR name)
     return const_cast<CMarkupAttribute*>(static_cast<const CMarkupAttributeList*>(this)->Find(name));
 }
 
+void CMarkupAttributeList::Grow(int nCapacity)
+{
+    Block* pBlock = static_cast<Block*>(
+        CMarkupArena::AllocateAny(sizeof(Block) + (size_t)nCapacity * sizeof(CMarkupAttribute)));
+    const int nCount = GetCount();
+    pBlock->nCount = nCount;
+    pBlock->nCapacity = nCapacity;
+    CMarkupAttribute* pTo = reinterpret_cast<CMarkupAttribute*>(pBlock + 1);
+    CMarkupAttribute* pFrom = Items();
+    for (int i = 0; i < nCount; ++i)
+    {
+        new (pTo + i) CMarkupAttribute(std::move(pFrom[i]));
+        pFrom[i].~CMarkupAttribute();
+    }
+    CMarkupArena::FreeAny(m_pBlock);
+    m_pBlock = pBlock;
+}
+
+void CMarkupAttributeList::Reserve(int nCount)
+{
+    if (nCount > (m_pBlock != nullptr ? m_pBlock->nCapacity : 0))
+        Grow(nCount);
+}
+
+void CMarkupAttributeList::Add(CMarkupAttribute&& attribute)
+{
+    const int nCount = GetCount();
+    if (m_pBlock == nullptr || nCount == m_pBlock->nCapacity)
+        Grow(std::max(4, nCount * 2));
+    new (Items() + nCount) CMarkupAttribute(std::move(attribute));
+    ++m_pBlock->nCount;
+}
+
 void CMarkupAttributeList::Add(LPCTSTR name, LPCTSTR value)
 {
-    m_list.emplace_back(name, value);
+    Add(CMarkupAttribute(name, value));
 }
 
 void CMarkupAttributeList::Set(LPCTSTR name, LPCTSTR value)
@@ -170,17 +288,32 @@ void CMarkupAttributeList::Set(LPCTSTR name, LPCTSTR value)
 
 BOOL CMarkupAttributeList::Remove(LPCTSTR name)
 {
-    const CMarkupAttribute* pAttribute = Find(name);
+    CMarkupAttribute* pAttribute = Find(name);
     if (pAttribute == nullptr)
         return FALSE;
-    m_list.erase(m_list.begin() + (pAttribute - m_list.data()));
+    CMarkupAttribute* pLast = Items() + GetCount() - 1;
+    for (; pAttribute < pLast; ++pAttribute)
+        *pAttribute = std::move(pAttribute[1]);
+    pLast->~CMarkupAttribute();
+    --m_pBlock->nCount;
     return TRUE;
+}
+
+void CMarkupAttributeList::RemoveAll()
+{
+    const int nCount = GetCount();
+    CMarkupAttribute* pItems = Items();
+    for (int i = 0; i < nCount; ++i)
+        pItems[i].~CMarkupAttribute();
+    if (m_pBlock != nullptr)
+        m_pBlock->nCount = 0;
 }
 
 void CMarkupAttributeList::AppendMarkup(CString& out) const
 {
-    for (const CMarkupAttribute& attribute : m_list)
-        attribute.AppendMarkup(out);
+    const CMarkupAttribute* pItems = Items();
+    for (int i = 0; i < GetCount(); ++i)
+        pItems[i].AppendMarkup(out);
 }
 
 // --- every node -------------------------------------------------------------
@@ -538,8 +671,12 @@ BOOL CMarkupNode::GetAttributes(CStringList& names, CStringList& values) const
     values.RemoveAll();
     for (int i = 0; i < pList->GetCount(); ++i)
     {
-        names.AddTail(pList->GetAt(i).GetName());
-        values.AddTail(pList->GetAt(i).GetValue());
+        LPCTSTR p;
+        int n;
+        pList->GetAt(i).GetNameBytes(p, n);
+        names.AddTail(CString(p, n));
+        pList->GetAt(i).GetValueBytes(p, n);
+        values.AddTail(CString(p, n));
     }
     return TRUE;
 }
@@ -556,7 +693,10 @@ BOOL CMarkupNode::GetAttribute(LPCTSTR name, CString& out) const
     const CMarkupAttribute* pAttribute = pList != nullptr ? pList->Find(name) : nullptr;
     if (pAttribute == nullptr)
         return FALSE;
-    out = pAttribute->GetValue();
+    LPCTSTR p;
+    int n;
+    pAttribute->GetValueBytes(p, n);
+    out = CString(p, n);
     return TRUE;
 }
 

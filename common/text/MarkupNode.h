@@ -32,30 +32,39 @@ class CMarkupNode;
 typedef std::vector<CMarkupNode*, CMarkupAllocator<CMarkupNode*>> CMarkupNodeVector;
 
 // One attribute of a tag, written with or without a value (such as nowrap).
-// A parsed value stays where it lies in the parse's source until someone
-// asks for it as a string; a copy of the attribute carries its own string.
+// A parsed name and value stay where they lie in the parse's source until
+// someone asks for them as strings; a copy of the attribute carries its
+// own strings.
 class CMarkupAttribute
 {
 public:
     CMarkupAttribute(LPCTSTR name, LPCTSTR value); // value null: no value
     CMarkupAttribute(CString&& name, CString&& value, BOOL bHasValue);
-    // The value in place: bytes that live as long as the attribute's node.
-    CMarkupAttribute(CString&& name, LPCTSTR value, int nLength);
+    // Name and value in place: bytes that live as long as the attribute's
+    // node (nValue -1: no value).
+    CMarkupAttribute(LPCTSTR name, int nName, LPCTSTR value, int nValue);
     CMarkupAttribute(const CMarkupAttribute& other);
-    CMarkupAttribute(CMarkupAttribute&& other) noexcept = default;
+    CMarkupAttribute(CMarkupAttribute&& other) noexcept;
     CMarkupAttribute& operator=(const CMarkupAttribute& other);
-    CMarkupAttribute& operator=(CMarkupAttribute&& other) noexcept = default;
+    CMarkupAttribute& operator=(CMarkupAttribute&& other) noexcept;
+    ~CMarkupAttribute();
 
-    const CString& GetName() const { return m_strName; }
-    BOOL HasValue() const { return m_bHasValue; }
+    const CString& GetName() const
+    {
+        if (m_pStrings == nullptr)
+            TakeStrings();
+        return m_pStrings->strName;
+    }
+    BOOL HasValue() const { return m_nValue >= 0; }
     // Empty for an attribute without a value.
     const CString& GetValue() const
     {
-        if (m_pValueSpan != nullptr)
-            TakeValue();
-        return m_strValue;
+        if (m_pStrings == nullptr)
+            TakeStrings();
+        return m_pStrings->strValue;
     }
-    // The value's bytes without making a string of them.
+    // The name's and the value's bytes without making strings of them.
+    void GetNameBytes(LPCTSTR& p, int& nLength) const;
     void GetValueBytes(LPCTSTR& p, int& nLength) const;
     void SetValue(LPCTSTR value);
 
@@ -64,36 +73,63 @@ public:
     void AppendMarkup(CString& out) const;
 
 private:
-    void TakeValue() const;
+    struct Strings
+    {
+        CString strName;
+        CString strValue;
+    };
+    void TakeStrings() const;
 
-    CString m_strName;
-    mutable CString m_strValue;
-    mutable LPCTSTR m_pValueSpan = nullptr; // the value in place, when not yet taken
-    int m_nValueSpan = 0;
-    BOOL m_bHasValue;
+    // The strings once made; until then the name and the value in place.
+    mutable Strings* m_pStrings = nullptr;
+    mutable LPCTSTR m_pName = nullptr;
+    mutable LPCTSTR m_pValue = nullptr;
+    int m_nName = 0;
+    mutable int m_nValue = -1; // -1: no value; with the strings, 0 when it has one
 };
 
 // Attributes in source order. Names may repeat; a lookup takes the first.
+// A tag without attributes holds no more than a null pointer.
 class CMarkupAttributeList
 {
 public:
-    int GetCount() const { return (int)m_list.size(); }
-    const CMarkupAttribute& GetAt(int i) const { return m_list[i]; }
+    CMarkupAttributeList() = default;
+    CMarkupAttributeList(const CMarkupAttributeList& other);
+    CMarkupAttributeList(CMarkupAttributeList&& other) noexcept : m_pBlock(other.m_pBlock)
+    {
+        other.m_pBlock = nullptr;
+    }
+    CMarkupAttributeList& operator=(const CMarkupAttributeList& other);
+    ~CMarkupAttributeList();
+
+    int GetCount() const { return m_pBlock != nullptr ? m_pBlock->nCount : 0; }
+    const CMarkupAttribute& GetAt(int i) const { return Items()[i]; }
     const CMarkupAttribute* Find(LPCTSTR name) const;
     CMarkupAttribute* Find(LPCTSTR name);
 
     void Add(LPCTSTR name, LPCTSTR value);
-    void Add(CMarkupAttribute&& attribute) { m_list.push_back(std::move(attribute)); }
-    void Reserve(int nCount) { m_list.reserve((size_t)nCount); }
+    void Add(CMarkupAttribute&& attribute);
+    // Room for so many in all without a move.
+    void Reserve(int nCount);
     // Changes the first of that name, else adds one.
     void Set(LPCTSTR name, LPCTSTR value);
     BOOL Remove(LPCTSTR name);
-    void RemoveAll() { m_list.clear(); }
+    void RemoveAll();
 
     void AppendMarkup(CString& out) const;
 
 private:
-    std::vector<CMarkupAttribute, CMarkupAllocator<CMarkupAttribute>> m_list;
+    // The count and room, then the attributes, in one piece of the
+    // current arena (or the heap).
+    struct Block
+    {
+        int nCount;
+        int nCapacity;
+    };
+    CMarkupAttribute* Items() const { return reinterpret_cast<CMarkupAttribute*>(m_pBlock + 1); }
+    void Grow(int nCapacity);
+
+    Block* m_pBlock = nullptr;
 };
 
 class CMarkupNode

@@ -230,10 +230,17 @@ public:
         return m_nRunEnd >= 0 && (size_t)(m_nRunEnd - m_nRunStart) >= nBytes ? m_p + m_nRunEnd - nBytes
                                                                              : nullptr;
     }
+    // The same for the nBytes at nOffset from the token's start.
+    LPCTSTR HeadInText(size_t nOffset, size_t nBytes) const
+    {
+        return m_nRunEnd >= 0 && nOffset + nBytes <= (size_t)(m_nHeadEnd - m_nHeadStart)
+                   ? m_p + m_nHeadStart + nOffset
+                   : nullptr;
+    }
 
 private:
     // The k bytes at m_i join the token; the run is the token's tail that
-    // stands in the text as it is.
+    // stands in the text as it is, the head its start that does.
     void Take(std::string& token, int k)
     {
         if (k <= 0)
@@ -241,20 +248,27 @@ private:
         token.append(m_p + m_i, (size_t)k);
         if (m_nRunEnd != m_i)
             m_nRunStart = m_i;
+        if (m_nRunEnd < 0)
+            m_nHeadStart = m_i;
         m_i += k;
         m_nRunEnd = m_i;
+        if (m_nRunStart == m_nHeadStart)
+            m_nHeadEnd = m_i;
     }
 
     LPCTSTR m_p;
     int m_n;
     int m_i;
-    int m_nRunStart; // [m_nRunStart, m_nRunEnd): the token's tail as written
-    int m_nRunEnd;   // -1: the token is empty
+    int m_nRunStart;      // [m_nRunStart, m_nRunEnd): the token's tail as written
+    int m_nRunEnd;        // -1: the token is empty
+    int m_nHeadStart = 0; // [m_nHeadStart, m_nHeadEnd): its start as written
+    int m_nHeadEnd = 0;
 };
 
 // An attribute written as name, name=value, name= or =name. With
-// bInPlace the value is kept where the tokenizer read it (a parse's
-// source, which lives as long as the nodes).
+// bInPlace its name and value are kept where the tokenizer read them (a
+// parse's source, which lives as long as the nodes), when they stand
+// there as they are.
 void AddAttributeFromToken(std::vector<CMarkupAttribute>& list, const std::string& token,
                            const TagTokenizer& words, bool bInPlace)
 {
@@ -269,11 +283,23 @@ void AddAttributeFromToken(std::vector<CMarkupAttribute>& list, const std::strin
         nameEnd = equals;
         bHasValue = TRUE;
     }
-    // A name is made straight from the token unless a line break is to go.
     LPCTSTR pName = token.data() + nameStart;
     const size_t nName = nameEnd - nameStart;
+    if (nName == 0)
+        return;
+    const bool bBreaks =
+        std::find_if(pName, pName + nName, [](char c) { return c == '\r' || c == '\n'; }) != pName + nName;
+    const size_t nValue = bHasValue ? token.size() - equals - 1 : 0;
+    LPCTSTR nameInText = bInPlace && !bBreaks ? words.HeadInText(nameStart, nName) : nullptr;
+    LPCTSTR valueInText = bInPlace && bHasValue ? words.TailInText(nValue) : nullptr;
+    if (nameInText != nullptr && (valueInText != nullptr || !bHasValue))
+    {
+        list.emplace_back(nameInText, (int)nName, valueInText, bHasValue ? (int)nValue : -1);
+        return;
+    }
+    // A name is made straight from the token unless a line break is to go.
     CString strName;
-    if (std::find_if(pName, pName + nName, [](char c) { return c == '\r' || c == '\n'; }) == pName + nName)
+    if (!bBreaks)
         strName = CString(pName, (int)nName);
     else
     {
@@ -283,26 +309,18 @@ void AddAttributeFromToken(std::vector<CMarkupAttribute>& list, const std::strin
     }
     if (strName.IsEmpty())
         return;
-    if (!bHasValue)
-    {
-        list.emplace_back(std::move(strName), CString(), FALSE);
-        return;
-    }
-    const size_t nValue = token.size() - equals - 1;
-    LPCTSTR inText = bInPlace ? words.TailInText(nValue) : nullptr;
-    if (inText != nullptr)
-        list.emplace_back(std::move(strName), inText, (int)nValue);
-    else
-        list.emplace_back(std::move(strName), CString(token.data() + equals + 1, (int)nValue), TRUE);
+    CString strValue;
+    if (bHasValue)
+        strValue = CString(token.data() + equals + 1, (int)nValue);
+    list.emplace_back(std::move(strName), std::move(strValue), bHasValue);
 }
 
-// The attributes of a tag, gathered first so that its list is sized once
-// (up to so many: then it grows by doubling).
+// The attributes of a tag are gathered so many at a time: a tag of more
+// counts the rest of its words, so that its list is sized once.
 const size_t kGathered = 32;
-void MoveAttributes(std::vector<CMarkupAttribute>& from, CMarkupAttributeList& to)
+void MoveAttributes(std::vector<CMarkupAttribute>& from, CMarkupAttributeList& to, int nMore = 0)
 {
-    if (to.GetCount() == 0)
-        to.Reserve((int)from.size());
+    to.Reserve(to.GetCount() + (int)from.size() + nMore);
     for (CMarkupAttribute& attribute : from)
         to.Add(std::move(attribute));
     from.clear();
@@ -355,14 +373,27 @@ CMarkupNode* CMarkupParser::CreateNodeFromTagText(LPCTSTR tagText, int nLength)
         pArena != nullptr && pArena->HoldsSource(tagText) && pArena->HoldsSource(tagText + nLength);
     if (pList != nullptr)
     {
-        // A tag of very many attributes goes on in its list, which grows
-        // as a vector does, rather than gather them all twice.
+        // A tag of very many attributes counts the rest once it has
+        // gathered the first few, rather than gather them all twice or
+        // grow its list by copies.
         m_attributes.clear();
+        bool bCounted = false;
         while (words.Next(token))
         {
             AddAttributeFromToken(m_attributes, token, words, bInPlace);
             if (m_attributes.size() == kGathered)
-                MoveAttributes(m_attributes, *pList);
+            {
+                int nMore = 0;
+                if (!bCounted)
+                {
+                    TagTokenizer rest = words;
+                    std::string word;
+                    while (rest.Next(word))
+                        ++nMore;
+                    bCounted = true;
+                }
+                MoveAttributes(m_attributes, *pList, nMore);
+            }
         }
         MoveAttributes(m_attributes, *pList);
     }

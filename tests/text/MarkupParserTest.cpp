@@ -236,6 +236,71 @@ TEST(HtmlParser, Attributes)
     ExpectTrees(cases, std::size(cases));
 }
 
+// Names and values that do not stand in the page as they are read: split
+// by quotes, glued across blanks, with line breaks inside quotes.
+TEST(HtmlParser, AttributesPiecedTogether)
+{
+    const Case cases[] = {
+        {"<td a\"b\"c=d>", "td[ab][c=d]()"},
+        {"<td \"a\r\nb\"=1 c='x\ny'>", "td[ab][1][c=x\ny]()"},
+        {"<td a = b\"c\" d='e'f>", "td[a=bc][d=e][f]()"},
+        {"<td \"x\" ==a b==c>", "td[x][a][b==c]()"},
+        {"<td \"\r\n\"=v w>", "td[v][w]()"},
+    };
+    ExpectTrees(cases, std::size(cases));
+}
+
+// A tag of more attributes than the parser gathers at once keeps them all,
+// in order, and they can be read, changed and removed like any others.
+TEST(HtmlParser, ATagOfManyAttributes)
+{
+    for (int count : {31, 32, 33, 64, 65, 200})
+    {
+        std::string html = "<td";
+        std::string tree = "td";
+        for (int i = 0; i < count; ++i)
+        {
+            const std::string n = std::to_string(i);
+            html += i % 3 == 0   ? " n" + n + "=\"v " + n + "\""
+                    : i % 3 == 1 ? " n" + n
+                                 : " n" + n + " = v" + n;
+            tree += i % 3 == 0   ? "[n" + n + "=v " + n + "]"
+                    : i % 3 == 1 ? "[n" + n + "]"
+                                 : "[n" + n + "=v" + n + "]";
+        }
+        html += ">";
+        EXPECT_EQ(tree + "()", ParseDump(html)) << count;
+
+        CMarkupRoot root;
+        CHtmlParser(&root).Parse(html.c_str(), (int)html.size());
+        CMarkupNode* td = root.GetChild(0);
+        ASSERT_NE(nullptr, td);
+        EXPECT_EQ(count, td->GetAttributeCount());
+        CString value;
+        EXPECT_TRUE(td->GetAttribute("N30", value));
+        EXPECT_STREQ("v 30", value);
+        EXPECT_TRUE(td->SetAttribute("n1", "one"));
+        EXPECT_TRUE(td->RemoveAttribute("n0"));
+        EXPECT_TRUE(td->AddAttribute("last", nullptr));
+        CStringList names, values;
+        ASSERT_TRUE(td->GetAttributes(names, values));
+        ASSERT_EQ(count, names.GetCount());
+        EXPECT_STREQ("n1", names.GetHead());
+        EXPECT_STREQ("one", values.GetHead());
+        EXPECT_STREQ("last", names.GetTail());
+        CString markup;
+        td->GetMarkup(markup, FALSE);
+        EXPECT_EQ(0, markup.Find("<td n1=\"one\" n2=\"v2\" n3=\"v 3\" n4"));
+        EXPECT_EQ(markup.GetLength() - 11, markup.Find(" last></td>")) << (LPCTSTR)markup;
+        CMarkupNode* copy = td->Clone();
+        root.DeleteAllChildren();
+        CString copied;
+        copy->GetMarkup(copied, FALSE);
+        EXPECT_STREQ(markup, copied);
+        delete copy;
+    }
+}
+
 TEST(HtmlParser, XhtmlStyleEmptyTags)
 {
     const Case cases[] = {
