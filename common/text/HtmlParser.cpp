@@ -49,12 +49,11 @@ CMarkupNode* CHtmlParser::CreateNode(LPCTSTR name)
         nTag = LookupHtmlTag(name, --n, &dwFlags);
     if (nTag < 0)
         return nullptr;
-    CString written(name, n);
     CMarkupNode* pNode;
     if ((dwFlags & HTML_TAG_EMPTY) != 0)
-        pNode = new CMarkupTag(std::move(written));
+        pNode = new CMarkupTag(name, n, nTag);
     else
-        pNode = new CMarkupTagElement(std::move(written));
+        pNode = new CMarkupTagElement(name, n, nTag);
     m_pCreated = pNode;
     m_nCreatedTag = nTag;
     m_dwCreatedFlags = dwFlags;

@@ -86,8 +86,12 @@ public:
                 s = (s + 1) & (kSlots - 1);
             m_slots[s] = (short)i;
             m_lengths[i] = (unsigned char)n;
+            std::memcpy(m_names[i], name, (size_t)n + 1);
         }
     }
+
+    const char* NameAt(int i) const { return m_names[i]; }
+    bool Holds(const char* p) const { return p >= m_names[0] && p < m_names[0] + sizeof(m_names); }
 
     int Find(const char* name, int length) const
     {
@@ -111,6 +115,8 @@ public:
 private:
     short m_slots[kSlots];
     unsigned char m_lengths[kTagCount];
+    // The names in one piece, so that a pointer tells whether it is one.
+    char m_names[kTagCount][kMaxNameLength + 1];
 };
 
 const TagIndex& Index()
@@ -137,6 +143,16 @@ int LookupHtmlTag(LPCTSTR name, int length, DWORD* flags)
 int LookupHtmlTag(LPCTSTR name, DWORD* flags)
 {
     return LookupHtmlTag(name, name != nullptr ? (int)std::strlen(name) : 0, flags);
+}
+
+LPCTSTR GetHtmlTagNameAt(int index)
+{
+    return index >= 0 && index < kTagCount ? Index().NameAt(index) : nullptr;
+}
+
+BOOL IsHtmlTagNameText(LPCTSTR p)
+{
+    return Index().Holds(p);
 }
 
 DWORD GetHtmlTagFlagsAt(int index)

@@ -23,6 +23,11 @@
 int LookupHtmlTag(LPCTSTR name, int length, DWORD* flags = nullptr);
 int LookupHtmlTag(LPCTSTR name, DWORD* flags = nullptr);
 DWORD GetHtmlTagFlagsAt(int index);
+// The table's own lower-case spelling of a name (null past the table), and
+// whether a pointer points into those spellings: a node keeps a name so
+// spelt as that pointer instead of a copy.
+LPCTSTR GetHtmlTagNameAt(int index);
+BOOL IsHtmlTagNameText(LPCTSTR p);
 
 BOOL IsKnownTag(LPCTSTR name);
 BOOL GetTagFlags(LPCTSTR name, DWORD& flags);

@@ -6,6 +6,7 @@
 #include <new>
 #include <utility>
 
+#include "text/HtmlTagTable.h"
 #include "text/MarkupArena.h"
 #include "text/MarkupWalk.h"
 #include "text/MbcsString.h"
@@ -52,7 +53,7 @@ void GetSpanOrString(LPCTSTR span, int nSpan, const CString& text, LPCTSTR& p, i
     nLength = span != nullptr ? nSpan : text.GetLength();
 }
 
-void AppendStartTag(CString& out, const CString& name, const CMarkupAttributeList& attributes)
+void AppendStartTag(CString& out, LPCTSTR name, const CMarkupAttributeList& attributes)
 {
     out += '<';
     out += name;
@@ -314,6 +315,74 @@ void CMarkupAttributeList::AppendMarkup(CString& out) const
     const CMarkupAttribute* pItems = Items();
     for (int i = 0; i < GetCount(); ++i)
         pItems[i].AppendMarkup(out);
+}
+
+// --- tag names --------------------------------------------------------------
+
+CMarkupTagName::CMarkupTagName(LPCTSTR name)
+{
+    Assign(name, name != nullptr ? (int)std::strlen(name) : 0, -1);
+}
+
+CMarkupTagName::CMarkupTagName(LPCTSTR name, int nLength, int nTag)
+{
+    Assign(name, nLength, nTag);
+}
+
+CMarkupTagName::CMarkupTagName(const CMarkupTagName& other)
+{
+    LPCTSTR name = other;
+    Assign(name, (int)std::strlen(name), -1);
+}
+
+CMarkupTagName& CMarkupTagName::operator=(const CMarkupTagName& other)
+{
+    if (this != &other)
+    {
+        LPCTSTR name = other;
+        Assign(name, (int)std::strlen(name), -1);
+    }
+    return *this;
+}
+
+CMarkupTagName& CMarkupTagName::operator=(LPCTSTR name)
+{
+    Assign(name, name != nullptr ? (int)std::strlen(name) : 0, -1);
+    return *this;
+}
+
+CMarkupTagName::~CMarkupTagName()
+{
+    Free();
+}
+
+void CMarkupTagName::Assign(LPCTSTR name, int nLength, int nTag)
+{
+    LPCTSTR p = nullptr;
+    if (name != nullptr && nLength > 0)
+    {
+        if (nTag < 0)
+            nTag = LookupHtmlTag(name, nLength);
+        LPCTSTR spelt = GetHtmlTagNameAt(nTag);
+        if (spelt != nullptr && std::memcmp(spelt, name, (size_t)nLength) == 0 && spelt[nLength] == '\0')
+            p = spelt;
+        else
+        {
+            char* pCopy = static_cast<char*>(CMarkupArena::AllocateAny((size_t)nLength + 1));
+            std::memcpy(pCopy, name, (size_t)nLength);
+            pCopy[nLength] = '\0';
+            p = pCopy;
+        }
+    }
+    Free();
+    m_p = p;
+}
+
+void CMarkupTagName::Free()
+{
+    if (m_p != nullptr && !IsHtmlTagNameText(m_p))
+        CMarkupArena::FreeAny(const_cast<char*>(m_p));
+    m_p = nullptr;
 }
 
 // --- every node -------------------------------------------------------------
@@ -832,13 +901,13 @@ void CMarkupTag::GetMarkup(CString& out, BOOL) const
 
 void CMarkupTag::AppendOpen(CString& out) const
 {
-    AppendStartTag(out, m_strName, m_attributes);
+    AppendStartTag(out, m_name, m_attributes);
 }
 
 CMarkupNode* CMarkupTag::Clone() const
 {
     CMarkupTag* pCopy = new CMarkupTag(nullptr);
-    pCopy->m_strName = m_strName;
+    pCopy->m_name = m_name;
     pCopy->m_attributes = m_attributes;
     return pCopy;
 }
@@ -847,7 +916,7 @@ BOOL CMarkupTag::SetName(LPCTSTR name)
 {
     if (name == nullptr)
         return FALSE;
-    m_strName = name;
+    m_name = name;
     return TRUE;
 }
 
@@ -1143,26 +1212,26 @@ BOOL CMarkupTagElement::SetName(LPCTSTR name)
 {
     if (name == nullptr)
         return FALSE;
-    m_strName = name;
+    m_name = name;
     return TRUE;
 }
 
 void CMarkupTagElement::AppendOpen(CString& out) const
 {
-    AppendStartTag(out, m_strName, m_attributes);
+    AppendStartTag(out, m_name, m_attributes);
 }
 
 void CMarkupTagElement::AppendClose(CString& out) const
 {
     out += "</";
-    out += m_strName;
+    out += m_name;
     out += '>';
 }
 
 CMarkupElement* CMarkupTagElement::CreateEmptyCopy() const
 {
     CMarkupTagElement* pCopy = new CMarkupTagElement(nullptr);
-    pCopy->m_strName = m_strName;
+    pCopy->m_name = m_name;
     pCopy->m_attributes = m_attributes;
     return pCopy;
 }

@@ -132,6 +132,29 @@ private:
     Block* m_pBlock = nullptr;
 };
 
+// A tag's name: the tag table's own spelling when it is written so, with
+// no copy, else a copy of its own.
+class CMarkupTagName
+{
+public:
+    CMarkupTagName() = default;
+    explicit CMarkupTagName(LPCTSTR name);
+    // nTag: the name's index in the HTML tag table, -1 to look it up.
+    CMarkupTagName(LPCTSTR name, int nLength, int nTag);
+    CMarkupTagName(const CMarkupTagName& other);
+    CMarkupTagName& operator=(const CMarkupTagName& other);
+    CMarkupTagName& operator=(LPCTSTR name);
+    ~CMarkupTagName();
+
+    operator LPCTSTR() const { return m_p != nullptr ? m_p : ""; }
+
+private:
+    void Assign(LPCTSTR name, int nLength, int nTag);
+    void Free();
+
+    LPCTSTR m_p = nullptr;
+};
+
 class CMarkupNode
 {
 public:
@@ -331,14 +354,14 @@ private:
 class CMarkupTag : public CMarkupLeaf
 {
 public:
-    explicit CMarkupTag(LPCTSTR name) : m_strName(name) {}
-    explicit CMarkupTag(CString&& name) : m_strName(std::move(name)) {}
+    explicit CMarkupTag(LPCTSTR name) : m_name(name) {}
+    CMarkupTag(LPCTSTR name, int nLength, int nTag) : m_name(name, nLength, nTag) {}
 
     void GetMarkup(CString& out, BOOL bDeep) const override;
     int GetType() const override { return MARKUP_TAG; }
     CMarkupNode* Clone() const override;
     BOOL SetName(LPCTSTR name) override;
-    LPCTSTR GetNameText() const override { return m_strName; }
+    LPCTSTR GetNameText() const override { return m_name; }
     const CMarkupAttributeList* GetAttributeList() const override { return &m_attributes; }
 
 protected:
@@ -347,7 +370,7 @@ protected:
 
 private:
     CMarkupAttributeList m_attributes;
-    CString m_strName;
+    CMarkupTagName m_name;
 };
 
 // The children of a container, in document order. The container owns the
@@ -423,12 +446,12 @@ private:
 class CMarkupTagElement : public CMarkupElement
 {
 public:
-    explicit CMarkupTagElement(LPCTSTR name) : m_strName(name) {}
-    explicit CMarkupTagElement(CString&& name) : m_strName(std::move(name)) {}
+    explicit CMarkupTagElement(LPCTSTR name) : m_name(name) {}
+    CMarkupTagElement(LPCTSTR name, int nLength, int nTag) : m_name(name, nLength, nTag) {}
 
     int GetType() const override { return MARKUP_TAG_ELEMENT; }
     BOOL SetName(LPCTSTR name) override;
-    LPCTSTR GetNameText() const override { return m_strName; }
+    LPCTSTR GetNameText() const override { return m_name; }
     const CMarkupAttributeList* GetAttributeList() const override { return &m_attributes; }
     CMarkupElement* CreateEmptyCopy() const override;
 
@@ -439,7 +462,7 @@ protected:
 
 private:
     CMarkupAttributeList m_attributes;
-    CString m_strName;
+    CMarkupTagName m_name;
 };
 
 // The root of a document, and a scratch container for copied nodes.

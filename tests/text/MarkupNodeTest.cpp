@@ -78,6 +78,33 @@ TEST(MarkupNode, KindsReportTheirTypeNameAndMarkup)
     EXPECT_EQ(0x10000, MARKUP_ROOT & 0xFFFF0000);
 }
 
+// A name is kept as it was given or set, whether the tag table spells it
+// so, in another case, or not at all; renaming from its own name too.
+TEST(MarkupNode, TagNamesAreKeptAsGiven)
+{
+    const char* names[] = {"td", "TD", "tD", "custom", "", "blockquote", "blockquotes", "t"};
+    for (const char* first : names)
+        for (const char* second : names)
+        {
+            CMarkupTagElement element(first);
+            CMarkupTag tag(first);
+            EXPECT_STREQ(first, element.GetNameText());
+            EXPECT_STREQ(first, tag.GetNameText());
+            CMarkupNode* copy = element.Clone();
+            CMarkupElement* empty = element.CreateEmptyCopy();
+            EXPECT_TRUE(element.SetName(second));
+            EXPECT_TRUE(tag.SetName(tag.GetNameText()));
+            EXPECT_STREQ(second, element.GetNameText());
+            EXPECT_STREQ(first, tag.GetNameText());
+            EXPECT_STREQ(first, copy->GetNameText());
+            EXPECT_STREQ(first, empty->GetNameText());
+            EXPECT_TRUE(element.SetName(element.GetNameText()));
+            EXPECT_STREQ(second, element.GetNameText());
+            delete copy;
+            delete empty;
+        }
+}
+
 TEST(MarkupNode, TextAndCommentReplaceTheOutputTagsAppend)
 {
     CString out("old");
