@@ -66,50 +66,49 @@ public:
         nBytes = block.second;
         return block.first;
     }
-    // Keeps the block. When enough are kept, the smallest go first (the
-    // new one too when it is the smallest): a large block serves a small
-    // parse too, while small ones kept from small pages would make every
-    // parse of a large one take fresh memory from the system.
-    void Give(char* p, size_t nBytes)
+    // Keeps the blocks of an arena gone, up to as many bytes as it had
+    // (at least kMinBytes, at most kMaxBytes): parses of large pages in a
+    // row reuse their memory, and a parse of a smaller one gives back what
+    // it did not need. When too much is kept, the smallest go first (the
+    // new ones too): a large block serves a small parse too.
+    void GiveAll(const std::vector<std::pair<char*, size_t>>& blocks)
     {
-        if (nBytes > kMaxBytes)
-        {
-            std::free(p);
-            return;
-        }
-        char* evicted[kMaxBlocks + 1];
-        size_t nEvicted = 0;
+        size_t nTotal = 0;
+        for (const auto& block : blocks)
+            nTotal += block.second;
+        const size_t nKeep = std::min(std::max(nTotal, kMinBytes), kMaxBytes);
+        std::vector<char*> evicted;
         {
             std::lock_guard<std::mutex> lock(m_mutex);
-            while (p != nullptr && (m_nCount == kMaxBlocks || m_nBytes + nBytes > kMaxBytes))
+            for (const auto& block : blocks)
             {
-                size_t smallest = m_nCount;
-                for (size_t i = 0; i < m_nCount; ++i)
-                    if (smallest == m_nCount || m_blocks[i].second < m_blocks[smallest].second)
-                        smallest = i;
-                if (smallest == m_nCount || m_blocks[smallest].second >= nBytes)
+                if (block.second > nKeep || m_nCount == kMaxBlocks)
                 {
-                    evicted[nEvicted++] = p;
-                    p = nullptr;
-                    break;
+                    evicted.push_back(block.first);
+                    continue;
                 }
-                evicted[nEvicted++] = m_blocks[smallest].first;
+                m_blocks[m_nCount++] = block;
+                m_nBytes += block.second;
+            }
+            while (m_nBytes > nKeep)
+            {
+                size_t smallest = 0;
+                for (size_t i = 1; i < m_nCount; ++i)
+                    if (m_blocks[i].second < m_blocks[smallest].second)
+                        smallest = i;
+                evicted.push_back(m_blocks[smallest].first);
                 m_nBytes -= m_blocks[smallest].second;
                 m_blocks[smallest] = m_blocks[--m_nCount];
             }
-            if (p != nullptr)
-            {
-                m_blocks[m_nCount++] = {p, nBytes};
-                m_nBytes += nBytes;
-            }
         }
-        for (size_t i = 0; i < nEvicted; ++i)
-            std::free(evicted[i]);
+        for (char* p : evicted)
+            std::free(p);
     }
 
 private:
-    static const size_t kMaxBlocks = 8;
-    static const size_t kMaxBytes = 16 << 20;
+    static const size_t kMaxBlocks = 64;
+    static constexpr size_t kMinBytes = 16 << 20;
+    static constexpr size_t kMaxBytes = 128 << 20;
     std::mutex m_mutex;
     std::pair<char*, size_t> m_blocks[kMaxBlocks];
     size_t m_nCount = 0;
@@ -165,13 +164,11 @@ CMarkupArena* CMarkupArena::Create(LPCTSTR source, int nLength)
 
 CMarkupArena::~CMarkupArena()
 {
-    for (const auto& block : m_blocks)
-    {
 #ifdef TANZO_ARENA_POISON
+    for (const auto& block : m_blocks)
         ASAN_UNPOISON_MEMORY_REGION(block.first, block.second);
 #endif
-        SpareBlocks().Give(block.first, block.second);
-    }
+    SpareBlocks().GiveAll(m_blocks);
 }
 
 void* CMarkupArena::Allocate(size_t nBytes)
