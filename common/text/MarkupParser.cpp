@@ -355,6 +355,18 @@ CMarkupNode* CMarkupParser::CreateNodeFromTagText(LPCTSTR tagText, int nLength)
         return nullptr;
     if (nLength < 0)
         nLength = (int)std::strlen(tagText);
+    // A tag of one word, as most are: its name as the words give it, without
+    // them (no blank, quote or '=' in it: nothing to drop or to split).
+    char word[64];
+    if (nLength < (int)sizeof(word) &&
+        std::none_of(tagText, tagText + nLength, [](char c) { return kTagBytes.special[(BYTE)c]; }))
+    {
+        if (nLength == 0)
+            return nullptr;
+        std::memcpy(word, tagText, (size_t)nLength);
+        word[nLength] = '\0';
+        return CreateNode(word);
+    }
     std::string token;
     TagTokenizer words(tagText, nLength);
     const bool bWhole = IsCompleteComment(tagText, nLength) || IsInstruction(tagText, nLength);
