@@ -1,5 +1,6 @@
 #include "text/HtmlTagTable.h"
 
+#include <cstdint>
 #include <cstring>
 
 namespace
@@ -86,12 +87,18 @@ public:
                 s = (s + 1) & (kSlots - 1);
             m_slots[s] = (short)i;
             m_lengths[i] = (unsigned char)n;
-            std::memcpy(m_names[i], name, (size_t)n + 1);
+            std::memcpy(m_names + i * kNameRoom, name, (size_t)n + 1);
         }
     }
 
-    const char* NameAt(int i) const { return m_names[i]; }
-    bool Holds(const char* p) const { return p >= m_names[0] && p < m_names[0] + sizeof(m_names); }
+    const char* NameAt(int i) const { return m_names + i * kNameRoom; }
+    bool Holds(const char* p) const
+    {
+        // Compared as addresses: p may point anywhere.
+        const std::uintptr_t a = reinterpret_cast<std::uintptr_t>(p);
+        const std::uintptr_t start = reinterpret_cast<std::uintptr_t>(m_names);
+        return a >= start && a - start < sizeof(m_names);
+    }
 
     int Find(const char* name, int length) const
     {
@@ -116,7 +123,8 @@ private:
     short m_slots[kSlots];
     unsigned char m_lengths[kTagCount];
     // The names in one piece, so that a pointer tells whether it is one.
-    char m_names[kTagCount][kMaxNameLength + 1];
+    static const int kNameRoom = kMaxNameLength + 1;
+    char m_names[kTagCount * kNameRoom];
 };
 
 const TagIndex& Index()
