@@ -93,6 +93,7 @@ public:
     using value_type = T;
     CMarkupAllocator() = default;
     template <class U> CMarkupAllocator(const CMarkupAllocator<U>&) noexcept {}
+    static_assert(alignof(T) <= alignof(void*), "the arena's blocks are pointer-aligned");
     T* allocate(size_t n) { return static_cast<T*>(CMarkupArena::AllocateAny(n * sizeof(T))); }
     void deallocate(T* p, size_t) noexcept { CMarkupArena::FreeAny(p); }
     template <class U> bool operator==(const CMarkupAllocator<U>&) const noexcept { return true; }

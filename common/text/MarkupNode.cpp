@@ -387,6 +387,12 @@ void CMarkupTagName::Free()
 
 // --- every node -------------------------------------------------------------
 
+// The arena hands out pointer-aligned blocks (4 bytes on i686).
+static_assert(alignof(CMarkupText) <= alignof(void*) && alignof(CMarkupComment) <= alignof(void*) &&
+                  alignof(CMarkupTag) <= alignof(void*) && alignof(CMarkupTagElement) <= alignof(void*) &&
+                  alignof(CMarkupRoot) <= alignof(void*),
+              "node alignment");
+
 void* CMarkupNode::operator new(size_t nBytes)
 {
     return CMarkupArena::AllocateAny(nBytes);
