@@ -11,17 +11,17 @@ FUZZ_SECONDS ?= 600
 .PHONY: fuzz bench
 fuzz:
 	tools/install-deps --fuzz
-	cmake --preset fuzz >/dev/null && cmake --build --preset fuzz -j$$(nproc)
+	tools/configure fuzz >/dev/null && cmake --build --preset fuzz -j$$(nproc)
 	tools/run-fuzz $(FUZZ_SECONDS)
 
 # Natively every benchmark; then those of windows under Wine, in an Xvfb.
 bench:
 	tools/install-deps libxml2-dev libgumbo-dev pkg-config
-	cmake --preset bench >/dev/null && cmake --build --preset bench -j$$(nproc)
+	tools/configure bench >/dev/null && cmake --build --preset bench -j$$(nproc)
 	for b in build/bench/bench/bench_*; do \
 	  if [ -f "$$b" ] && [ -x "$$b" ]; then "$$b" || exit 1; fi; \
 	done
-	cmake --preset bench-win64 >/dev/null && cmake --build --preset bench-win64 -j$$(nproc)
+	tools/configure bench-win64 >/dev/null && cmake --build --preset bench-win64 -j$$(nproc)
 	WINEPREFIX=$(CURDIR)/build/bench-win64/wineprefix xvfb-run -a -s "-screen 0 1280x1024x24" \
 	  tools/stand-in/with-stand-in -- \
 	  bash -c 'for b in build/bench-win64/bench/bench_*.exe; do tools/wine-run "$$b" || exit 1; done'

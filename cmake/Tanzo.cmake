@@ -262,3 +262,40 @@ function(tanzo_check_stack)
     math(EXPR position "${position} + 1")
   endforeach()
 endfunction()
+
+# Almost every Windows source includes <windows.h> (through afx/wintypes.h)
+# and every test source GoogleTest: parsing them again for each source was
+# most of a Windows build's time. They are compiled once into a precompiled
+# header that every target of the tree shares: the class library's carries
+# <windows.h>, the tests' main GoogleTest too. The native build keeps none,
+# so that a missing include still shows there.
+function(tanzo_precompile_windows_headers)
+  target_precompile_headers(tanzo_afx PRIVATE "$<$<COMPILE_LANGUAGE:CXX>:<windows.h>>")
+  if(TARGET tanzo_test_main)
+    target_precompile_headers(tanzo_test_main PRIVATE
+      "$<$<COMPILE_LANGUAGE:CXX>:<windows.h>>" "$<$<COMPILE_LANGUAGE:CXX>:<gtest/gtest.h>>")
+  endif()
+  tanzo_share_precompiled_headers(${CMAKE_SOURCE_DIR})
+endfunction()
+
+function(tanzo_share_precompiled_headers dir)
+  get_property(targets DIRECTORY ${dir} PROPERTY BUILDSYSTEM_TARGETS)
+  foreach(target ${targets})
+    get_target_property(kind ${target} TYPE)
+    if(NOT kind MATCHES "^(STATIC_LIBRARY|EXECUTABLE)$" OR target MATCHES "^(tanzo_afx|tanzo_test_main)$")
+      continue()
+    endif()
+    get_target_property(links ${target} LINK_LIBRARIES)
+    if("tanzo_gtest" IN_LIST links)
+      set_target_properties(${target} PROPERTIES PRECOMPILE_HEADERS_REUSE_FROM tanzo_test_main)
+    else()
+      set_target_properties(${target} PROPERTIES PRECOMPILE_HEADERS_REUSE_FROM tanzo_afx)
+    endif()
+  endforeach()
+  get_property(subdirs DIRECTORY ${dir} PROPERTY SUBDIRECTORIES)
+  foreach(sub ${subdirs})
+    if(sub MATCHES "^${TANZO_SOURCE_ROOT}(/|$)")
+      tanzo_share_precompiled_headers(${sub})
+    endif()
+  endforeach()
+endfunction()

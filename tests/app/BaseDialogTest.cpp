@@ -170,9 +170,13 @@ TEST_F(BaseDialogTest, StandardTipsFollowTheButtonsAndTheHelpPage)
         ASSERT_TRUE(dlg.CreateModeless(nullptr));
         EXPECT_EQ(c.ok, Tip(dlg, IDOK));
         if (dlg.GetDlgItem(IDCANCEL) != nullptr)
+        {
             EXPECT_EQ(c.cancel, Tip(dlg, IDCANCEL));
+        }
         if (dlg.GetDlgItem(IDC_DIALOG_HELP) != nullptr)
+        {
             EXPECT_EQ(c.help_, Tip(dlg, IDC_DIALOG_HELP));
+        }
         dlg.DestroyWindow();
     }
 }

@@ -102,7 +102,9 @@ TEST_F(DialogLayoutTest, OpensAtSavedElseDefaultSizeNeverBelowTheTemplate)
         EXPECT_EQ(c.cxExpected != 0 ? c.cxExpected : m_rcTemplate.Width(), rc.Width());
         EXPECT_EQ(c.cyExpected != 0 ? c.cyExpected : m_rcTemplate.Height(), rc.Height());
         if (c.cxExpected == 0 && c.cxDefault == 0)
+        {
             EXPECT_EQ(m_rcTemplate.TopLeft(), rc.TopLeft()); // nothing moved
+        }
         dlg.DestroyWindow();
     }
 }

@@ -203,7 +203,9 @@ TEST_F(ListBandTest, BandShowsLayeredOrAsAnOpaqueWindowWithoutLayering)
         EXPECT_EQ(c.bLayeredApp ? rcClip : rcShown, rcWindow) << c.name;
         EXPECT_EQ(rcShown, pBand->GetBandRect()) << c.name;
         if (c.bLayeredApp)
+        {
             EXPECT_EQ((UINT)0xF, pBand->GetEdgeFlags());
+        }
         list.SendMessage(WM_LBUTTONUP, 0, 0);
         EXPECT_EQ(nullptr, list.GetBandTracker().GetBandWindow());
         m_pHost.reset();

@@ -272,7 +272,9 @@ TEST_F(UserIdListDialogTest, CancelAfterAChangeAsksFirst)
         EXPECT_EQ(IDCANCEL, dialog.DoModal()) << c.name;
         EXPECT_EQ(c.shown, shown) << c.name;
         if (c.bChange)
+        {
             EXPECT_TRUE(open[0]) << c.name;
+        }
     }
 }
 

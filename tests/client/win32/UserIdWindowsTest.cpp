@@ -258,6 +258,8 @@ TEST_F(UserIdWindows, NoOrARefusedPasswordLeavesTheCurrentId)
         EXPECT_STREQ("demo_seller1", Doc()->GetCurrentUserID()) << c.name;
         EXPECT_EQ("first's memo", MemoOf("x100")) << c.name;
         if (c.answers.front() == IDNO)
+        {
             EXPECT_TRUE(StandIn::Log().empty()) << c.name << ": no log-in runs";
+        }
     }
 }

@@ -200,7 +200,9 @@ TEST_F(ResubmitConfirm, ThePagesSortShowsOnItsColumn)
         Show();
         EXPECT_EQ(c.column, List().GetSortColumn());
         if (c.column >= 0)
+        {
             EXPECT_EQ(c.descending, List().GetDescending());
+        }
         // The rows stay in the order they came.
         EXPECT_EQ((std::vector<std::string>{"c100000001", "c100000002"}), RowIds());
         dlg->DestroyWindow();

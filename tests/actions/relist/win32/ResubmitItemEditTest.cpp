@@ -250,7 +250,9 @@ TEST_F(ResubmitItemEdit, TheHubRefusesPricesAndKeepsItsRecord)
             hub.GetResult(row);
             EXPECT_EQ(c.multi ? 1000 : 3000, row.GetStartPrice());
             if (c.buyNow == 0)
+            {
                 EXPECT_EQ((DWORD)CSalesMode::Auction, row.GetSalesMode().Get());
+            }
         }
         else
         {

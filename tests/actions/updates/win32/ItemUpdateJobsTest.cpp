@@ -591,8 +591,10 @@ TEST_F(ItemUpdateFromList, TwelveItemsGetTheAmountOnceEachAndTheirMark)
         {
             const TanzoAuctionItem* pRow = list.GetRowRecord(nRow);
             if (id == (LPCTSTR)pRow->GetAuctionID())
+            {
                 EXPECT_NE(0u,
                           pRow->GetUserState().TestActionFlags(CFeaturedAmountOperation::FeaturedActionBit));
+            }
         }
     }
 }
