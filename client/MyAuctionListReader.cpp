@@ -9,8 +9,11 @@
 #include "net/HttpRules.h"
 #include "text/Colors.h"
 #include "text/HtmlDocument.h"
+#include "text/MarkupMatch.h"
 #include "text/MarkupNode.h"
+#include "text/MarkupWalk.h"
 #include "text/MbcsString.h"
+#include "text/NumberText.h"
 #include "text/TextCut.h"
 #include "text/TextEscapes.h"
 #include "text/TextSplit.h"
@@ -20,23 +23,28 @@ namespace
 // Rows whose background is this colour carry the highlight option.
 const COLORREF kHighlightRowColor = RGB(255, 255, 153);
 
+typedef std::vector<const CMarkupNode*> NodeStack;
+
 // The cells of a row: its "td" elements, those of a cell left open
-// included, those of a table nested in a cell not.
-void CollectCells(const CMarkupNode* row, std::vector<const CMarkupNode*>& cells)
+// included, those of a table nested in a cell not. stack is scratch.
+void CollectCells(const CMarkupNode* row, std::vector<const CMarkupNode*>& cells, NodeStack& stack)
 {
-    std::vector<const CMarkupNode*> stack;
-    for (int i = row->GetChildCount() - 1; i >= 0; --i)
-        stack.push_back(row->GetChild(i));
+    cells.clear();
+    stack.clear();
+    if (row->IsLeaf())
+        return;
+    const CMarkupNodeVector& children = MarkupWalk::Children(row);
+    stack.assign(children.rbegin(), children.rend());
     while (!stack.empty())
     {
         const CMarkupNode* node = stack.back();
         stack.pop_back();
-        if (node->IsLeaf() || node->IsNamed("table"))
+        if (node->IsLeaf() || NodeNameIs(node, "table"))
             continue;
-        if (node->IsNamed("td"))
+        if (NodeNameIs(node, "td"))
             cells.push_back(node);
-        for (int i = node->GetChildCount() - 1; i >= 0; --i)
-            stack.push_back(node->GetChild(i));
+        const CMarkupNodeVector& below = MarkupWalk::Children(node);
+        stack.insert(stack.end(), below.rbegin(), below.rend());
     }
 }
 
@@ -76,13 +84,28 @@ void RemoveMarkupLeftAsText(CString& text)
     }
 }
 
+BOOL IsBlankByte(TCHAR ch)
+{
+    return ch == ' ' || (ch >= '\t' && ch <= '\r');
+}
+
+void AppendBytes(CString& out, LPCTSTR p, int n)
+{
+    if (n <= 0)
+        return;
+    const int old = out.GetLength();
+    std::memcpy(out.GetBuffer(old + n) + old, p, (size_t)n);
+    out.ReleaseBuffer(old + n);
+}
+
 // A cell's text as the tables compare it and the items keep it: what a
 // browser shows of it (entities decoded; scripts, styles, comments and
-// markup left as text out), no line breaks, no blanks around it.
-CString CellText(const CMarkupNode* cell)
+// markup left as text out), no line breaks, no blanks around it. Written
+// into text, whose buffer the rows of a page share; stack is scratch.
+void ReadCellText(const CMarkupNode* cell, NodeStack& stack, CString& text)
 {
-    CString text;
-    std::vector<const CMarkupNode*> stack(1, cell);
+    text.ReleaseBuffer(0); // emptied, its buffer kept
+    stack.assign(1, cell);
     while (!stack.empty())
     {
         const CMarkupNode* node = stack.back();
@@ -98,7 +121,7 @@ CString CellText(const CMarkupNode* cell)
             if (std::memchr(bytes, '&', (size_t)n) == nullptr &&
                 std::memchr(bytes, '<', (size_t)n) == nullptr)
             {
-                pText->AppendTextTo(text);
+                AppendBytes(text, bytes, n);
                 continue;
             }
             CString part(bytes, n);
@@ -107,37 +130,53 @@ CString CellText(const CMarkupNode* cell)
             text += part;
             continue;
         }
-        if (node->IsLeaf() || node->IsNamed("script") || node->IsNamed("noscript") || node->IsNamed("style"))
+        if (node->IsLeaf() || NodeNameIs(node, "script") || NodeNameIs(node, "noscript") ||
+            NodeNameIs(node, "style"))
             continue;
-        for (int i = node->GetChildCount() - 1; i >= 0; --i)
-            stack.push_back(node->GetChild(i));
+        const CMarkupNodeVector& below = MarkupWalk::Children(node);
+        stack.insert(stack.end(), below.rbegin(), below.rend());
     }
-    // Most cells have no line break: no pass over them for one.
+    // Most cells have no line break and no blank at either end: no pass
+    // over them for one. A blank byte is never the lead of a character.
     if (std::memchr((LPCTSTR)text, '\r', (size_t)text.GetLength()) != nullptr)
         text.Remove('\r');
     if (std::memchr((LPCTSTR)text, '\n', (size_t)text.GetLength()) != nullptr)
         text.Remove('\n');
-    text.TrimLeft();
-    text.TrimRight();
-    return text;
+    if (!text.IsEmpty() && IsBlankByte(text[0]))
+        text.TrimLeft();
+    if (!text.IsEmpty() && IsBlankByte(text[text.GetLength() - 1]))
+        text.TrimRight();
 }
 
-BOOL HasDigit(const CString& text)
+// The digits FilterNumberChars keeps of the text; TRUE when there are any.
+BOOL DigitsOf(const CString& text, CString& digits)
 {
-    CString digits = text;
+    digits = text;
     return FilterNumberChars(digits);
 }
 
-CMarkupNode* FindIn(const CMarkupNode* node, LPCTSTR tag)
+// ParseNumberText and ParseMoneyText read a text up to a NUL: the text
+// has none, and they would read these very digits.
+BOOL ReadsWhole(const CString& text)
 {
-    return const_cast<CMarkupNode*>(node)->FindByName(tag);
+    return std::memchr((LPCTSTR)text, '\0', (size_t)text.GetLength()) == nullptr;
+}
+
+int NumberOf(const CString& text, const CString& digits)
+{
+    return ReadsWhole(text) ? ParseIntSaturated(digits) : ParseNumberText(text);
+}
+
+char FoldAscii(char c)
+{
+    return c >= 'A' && c <= 'Z' ? (char)(c + ('a' - 'A')) : c;
 }
 } // namespace
 
 const char kStatusPagePath[] = "/jp/show/mystatus?";
 
 CMyAuctionListReader::CMyAuctionListReader(CHttpComm* pHttpComm, CProgressSink* pSink)
-    : CMyAuctionPageReader(pHttpComm, pSink), m_pageCount(0), m_page(1)
+    : CMyAuctionPageReader(pHttpComm, pSink), m_pageCount(0), m_page(1), m_pDates(nullptr)
 {
 }
 
@@ -199,30 +238,57 @@ void CMyAuctionListReader::FillField(TanzoAuctionItem& item, int code, const CMa
         break;
     case FieldTitle:
     {
+        // One walk over the cell (itself included, in document order) for
+        // its first link, its first bold text and its images.
+        const CMarkupNode* link = nullptr;
+        const CMarkupNode* bold = nullptr;
+        std::vector<const CMarkupNode*> images;
+        if (pCell != nullptr)
+            MarkupWalk::Walk(
+                pCell,
+                [&](const CMarkupNode* p)
+                {
+                    LPCTSTR name = p->GetNameText();
+                    switch (FoldAscii(*name))
+                    {
+                    case 'a':
+                        if (link == nullptr && AsciiNameIs(name, "a"))
+                            link = p;
+                        break;
+                    case 'b':
+                        if (bold == nullptr && AsciiNameIs(name, "b"))
+                            bold = p;
+                        break;
+                    case 'i':
+                        if (AsciiNameIs(name, "img"))
+                            images.push_back(p);
+                        break;
+                    default:
+                        break;
+                    }
+                    return true;
+                },
+                [](const CMarkupNode*) {});
         CString href;
-        const CMarkupNode* link = FindIn(pCell, "a");
         if (link != nullptr && link->GetAttribute("href", href))
         {
             DecodeHtmlEntities(href);
             item.SetItemURL(ResolveHttpUrl(m_finalUrl, href));
         }
-        if (IsPremiumIcon(pCell))
+        if (IsPremiumIconAmong(images))
             item.AddItemFlags(TanzoAuctionItem::ItemFlagPremium);
         else
             item.RemoveItemFlags(TanzoAuctionItem::ItemFlagPremium);
         if (IsHighlightEnabled())
         {
             DWORD flags = 0;
-            CPtrList images;
-            const_cast<CMarkupNode*>(pCell)->CollectByName("img", images);
-            for (POSITION pos = images.GetHeadPosition(); pos != nullptr;)
+            for (const CMarkupNode* image : images)
             {
                 CString src;
-                if (((const CMarkupNode*)images.GetNext(pos))->GetAttribute("src", src) &&
-                    src.Find("/featured.gif") >= 0)
+                if (image->GetAttribute("src", src) && src.Find("/featured.gif") >= 0)
                     flags |= RowFeatured;
             }
-            if (FindIn(pCell, "b") != nullptr)
+            if (bold != nullptr)
                 flags |= RowBold;
             if (flags != 0)
                 SetItemFlags(item, flags);
@@ -235,15 +301,21 @@ void CMyAuctionListReader::FillField(TanzoAuctionItem& item, int code, const CMa
     case FieldHighestWinningPrice:
     case FieldHighestBid:
         // "-" (no bid yet) is no price: it leaves the one another column gave.
-        if (HasDigit(text))
-            item.SetCurrentPrice(ParseMoneyText(text));
-        break;
+        {
+            CString digits;
+            if (DigitsOf(text, digits))
+                item.SetCurrentPrice(ReadsWhole(text) ? ParseInt64Saturated(digits) : ParseMoneyText(text));
+            break;
+        }
     case FieldBids:
-        if (HasDigit(text))
-            item.SetBidCount(ParseNumberText(text));
+    {
+        CString digits;
+        if (DigitsOf(text, digits))
+            item.SetBidCount(NumberOf(text, digits));
         else if (text == "-") // nobody has bid
             item.SetBidCount(0);
         break;
+    }
     case FieldHighestBidder:
     case FieldHighestWinner:
     case FieldWinner:
@@ -255,15 +327,18 @@ void CMyAuctionListReader::FillField(TanzoAuctionItem& item, int code, const CMa
         item.SetRemainingTimeText(text);
         break;
     case FieldEndTime:
-        item.SetEndTime(ParseListDate(text, m_now));
+        item.SetEndTime(m_pDates != nullptr ? ParseListDate(text, *m_pDates) : ParseListDate(text, m_now));
         break;
     case FieldSeller:
         item.SetSellerID(text);
         break;
     case FieldWatchList:
-        if (HasDigit(text))
-            item.SetNumber5(ParseNumberText(text));
+    {
+        CString digits;
+        if (DigitsOf(text, digits))
+            item.SetNumber5(NumberOf(text, digits));
         break;
+    }
     default:
         break;
     }
@@ -349,11 +424,21 @@ void CMyAuctionListReader::ReadRows(const CPtrList& rows, CTanzoAuctionItemList&
     BOOL header = TRUE;
     size_t lastCells = 0;
     const CString highlight = ColorToHtmlText(kHighlightRowColor, TRUE);
+    // The words of the dates once for the page; the scratch of the rows.
+    const ListDateContext dates(m_now);
+    m_pDates = &dates;
+    struct Scope
+    {
+        const ListDateContext*& dates;
+        ~Scope() { dates = nullptr; }
+    } scope{m_pDates};
+    std::vector<const CMarkupNode*> cells;
+    NodeStack stack;
+    CString text;
     for (POSITION pos = rows.GetHeadPosition(); pos != nullptr;)
     {
         const CMarkupNode* row = (const CMarkupNode*)rows.GetNext(pos);
-        std::vector<const CMarkupNode*> cells;
-        CollectCells(row, cells);
+        CollectCells(row, cells, stack);
         if (cells.size() < lastCells)
             continue;
         lastCells = cells.size();
@@ -362,7 +447,8 @@ void CMyAuctionListReader::ReadRows(const CPtrList& rows, CTanzoAuctionItemList&
             for (const CMarkupNode* cell : cells)
             {
                 int code = FieldNone;
-                columns.push_back(map.Lookup(CellText(cell), code) ? code : FieldNone);
+                ReadCellText(cell, stack, text);
+                columns.push_back(map.Lookup(text, code) ? code : FieldNone);
             }
             header = FALSE;
             continue;
@@ -371,7 +457,10 @@ void CMyAuctionListReader::ReadRows(const CPtrList& rows, CTanzoAuctionItemList&
         TanzoAuctionItem* item = CreateItem();
         item->SetItemFlags(0);
         for (size_t i = 0; i < cells.size() && i < columns.size(); ++i)
-            FillField(*item, columns[i], cells[i], CellText(cells[i]));
+        {
+            ReadCellText(cells[i], stack, text);
+            FillField(*item, columns[i], cells[i], text);
+        }
         const LONGLONG end = item->GetEndTime().GetTime();
         if (m_timeLimit.GetTime() != 0 && end > 0 && end <= m_timeLimit.GetTime())
         {

@@ -11,6 +11,7 @@
 
 class CMarkupNode;
 class TanzoAuctionItem;
+struct ListDateContext;
 
 // Items read from a status page, owned by whoever holds the list.
 typedef CTypedPtrList<CPtrList, TanzoAuctionItem*> CTanzoAuctionItemList;
@@ -191,6 +192,8 @@ protected:
     CTime m_timeLimit;
     CString m_finalUrl; // of the page being read
     CTime m_now;        // of the page being read
+    // While ReadRows reads a page: the words and year of its dates.
+    const ListDateContext* m_pDates;
 };
 
 #endif // TANZO_CLIENT_MYAUCTIONLISTREADER_H

@@ -6,7 +6,9 @@
 #include "net/HttpComm.h"
 #include "net/ServiceHosts.h"
 #include "text/HtmlDocument.h"
+#include "text/MarkupMatch.h"
 #include "text/MarkupNode.h"
+#include "text/MarkupWalk.h"
 
 CMyAuctionPageReader::CMyAuctionPageReader(CHttpComm* pHttpComm, CProgressSink* pSink)
     : m_progress(pHttpComm, pSink)
@@ -69,6 +71,24 @@ BOOL IsPremiumIcon(const CMarkupNode* pCell)
 {
     if (pCell == nullptr)
         return FALSE;
+    std::vector<const CMarkupNode*> images;
+    MarkupWalk::Walk(
+        pCell,
+        [&](const CMarkupNode* p)
+        {
+            if (NodeNameIs(p, "img"))
+                images.push_back(p);
+            return true;
+        },
+        [](const CMarkupNode*) {});
+    return IsPremiumIconAmong(images);
+}
+
+BOOL IsPremiumIconAmong(const std::vector<const CMarkupNode*>& images)
+{
+    // Most cells have no image: the origin is not looked at for them.
+    if (images.empty())
+        return FALSE;
     CString origin = GetServiceOrigin(HostImages);
     const int scheme = origin.Find("//");
     if (scheme < 0)
@@ -77,15 +97,16 @@ BOOL IsPremiumIcon(const CMarkupNode* pCell)
     static const char* const kPaths[] = {"/images/premium.gif",
                                          "/images/auct/template/ui/auc_mod/ic_9031.gif",
                                          "/images/auct/front/images/premium.gif"};
-    CPtrList images;
-    const_cast<CMarkupNode*>(pCell)->CollectByName("img", images);
-    for (POSITION pos = images.GetHeadPosition(); pos != nullptr;)
+    CString sources[3];
+    for (int i = 0; i < 3; ++i)
+        sources[i] = host + kPaths[i];
+    for (const CMarkupNode* image : images)
     {
         CString src;
-        if (!((const CMarkupNode*)images.GetNext(pos))->GetAttribute("src", src))
+        if (!image->GetAttribute("src", src))
             continue;
-        for (const char* path : kPaths)
-            if (src.Find(host + path) >= 0)
+        for (const CString& source : sources)
+            if (src.Find(source) >= 0)
                 return TRUE;
     }
     return FALSE;

@@ -85,15 +85,26 @@ LONGLONG ParseMoneyText(LPCTSTR text)
     return ParseInt64Saturated(digits);
 }
 
+ListDateContext::ListDateContext(const CTime& when) : now(when), year(when.GetYear())
+{
+    const UINT wordIds[] = {IDS_MONTH, IDS_DAY, IDS_HOUR, IDS_MINUTE};
+    for (int i = 0; i < 4; ++i)
+        words[i] = LoadText(wordIds[i]);
+}
+
 CTime ParseListDate(LPCTSTR text, const CTime& now)
 {
+    return ParseListDate(text, ListDateContext(now));
+}
+
+CTime ParseListDate(LPCTSTR text, const ListDateContext& context)
+{
     const CString source(text);
-    const UINT wordIds[] = {IDS_MONTH, IDS_DAY, IDS_HOUR, IDS_MINUTE};
     int values[4] = {};
     int from = 0;
     for (int i = 0; i < 4; ++i)
     {
-        const CString word = LoadText(wordIds[i]);
+        const CString& word = context.words[i];
         const int at = word.IsEmpty() ? -1 : source.Find(word, from);
         if (at < 0)
             return CTime(0);
@@ -103,7 +114,8 @@ CTime ParseListDate(LPCTSTR text, const CTime& now)
     const int month = values[0], day = values[1], hour = values[2], minute = values[3];
     if (month < 1 || month > 12 || day < 1 || day > 31 || hour < 0 || hour > 23 || minute < 0 || minute > 59)
         return CTime(0);
-    const int year = now.GetYear();
+    const CTime& now = context.now;
+    const int year = context.year;
     CTime time(year, month, day, hour, minute, 0);
     if ((now - time).GetTotalSeconds() > kYearBackSeconds)
         time = CTime(year + 1, month, day, hour, minute, 0);

@@ -18,6 +18,18 @@ LONGLONG ParseMoneyText(LPCTSTR text);
 // Time 0 when a word is missing or a value out of range.
 CTime ParseListDate(LPCTSTR text, const CTime& now);
 
+// What ParseListDate takes beside the text, once for the many dates of a
+// page: its words and now with its year.
+struct ListDateContext
+{
+    explicit ListDateContext(const CTime& when);
+
+    CString words[4]; // month, day, hour, minute
+    CTime now;
+    int year;
+};
+CTime ParseListDate(LPCTSTR text, const ListDateContext& context);
+
 // The page count that "N件中 a～b件目" gives (the two words at most 256
 // characters apart; rows per page b - a + 1 when a is 1, else 50). FALSE
 // when the page does not say.

@@ -4,6 +4,7 @@
 #include "text/CharClass.h"
 #include "text/HtmlDocument.h"
 #include "text/HtmlText.h"
+#include "text/MarkupMatch.h"
 #include "text/MarkupNode.h"
 #include "text/MarkupWalk.h"
 #include "text/MbcsString.h"
@@ -48,6 +49,12 @@ template <size_t N> void TrimChars(CString& text, const char* const (&set)[N])
     text = text.Mid(starts[first], starts[last] - starts[first]);
 }
 
+bool IsElementBelow(const CMarkupNode* p, const CMarkupNode* pScope)
+{
+    const int type = p->GetType();
+    return p != pScope && type != MARKUP_TEXT && type != MARKUP_COMMENT;
+}
+
 // Elements below pScope (not pScope itself) in document order.
 template <class Match> NodeList CollectBelow(const CMarkupNode* pScope, Match match)
 {
@@ -58,8 +65,7 @@ template <class Match> NodeList CollectBelow(const CMarkupNode* pScope, Match ma
         pScope,
         [&](const CMarkupNode* p)
         {
-            const int type = p->GetType();
-            if (p != pScope && type != MARKUP_TEXT && type != MARKUP_COMMENT && match(p))
+            if (IsElementBelow(p, pScope) && match(p))
                 found.push_back(const_cast<CMarkupNode*>(p));
             return true;
         },
@@ -67,17 +73,38 @@ template <class Match> NodeList CollectBelow(const CMarkupNode* pScope, Match ma
     return found;
 }
 
+// The first of them: the walk stops there.
+template <class Match> CMarkupNode* FindBelow(const CMarkupNode* pScope, Match match)
+{
+    if (pScope == nullptr)
+        return nullptr;
+    return MarkupWalk::Find(const_cast<CMarkupNode*>(pScope),
+                            [&](CMarkupNode* p) { return IsElementBelow(p, pScope) && match(p); });
+}
+
+char FoldAscii(char c)
+{
+    return c >= 'A' && c <= 'Z' ? (char)(c + ('a' - 'A')) : c;
+}
+
+// IsNamed, with names that differ in their first byte told apart without
+// a call (a two-byte character's lead byte is no letter).
+bool HasName(const CMarkupNode* p, LPCTSTR name)
+{
+    return FoldAscii(*p->GetNameText()) == FoldAscii(*name) && p->IsNamed(name);
+}
+
 NodeList CollectNamed(const CMarkupNode* pScope, LPCTSTR name)
 {
-    return CollectBelow(pScope, [&](const CMarkupNode* p) { return p->IsNamed(name); });
+    return CollectBelow(pScope, [&](const CMarkupNode* p) { return HasName(p, name); });
 }
 
 CMarkupNode* FirstBelow(const CMarkupNode* pScope, LPCTSTR name, LPCTSTR attrName = nullptr,
                         LPCTSTR attrValue = nullptr)
 {
-    NodeList nodes = CollectBelow(pScope, [&](const CMarkupNode* p)
-                                  { return p->Matches(name, attrName, attrValue, FALSE); });
-    return nodes.empty() ? nullptr : nodes.front();
+    return FindBelow(
+        pScope, [&](const CMarkupNode* p)
+        { return (*name == '\0' || HasName(p, name)) && p->Matches(name, attrName, attrValue, FALSE); });
 }
 
 CString NodeText(const CMarkupNode* pNode)
@@ -144,9 +171,8 @@ BOOL TakeValidId(const CMarkupNode* pNode, CString& out)
 
 CMarkupNode* FirstBold(const CMarkupNode* pScope)
 {
-    NodeList bold =
-        CollectBelow(pScope, [](const CMarkupNode* p) { return p->IsNamed("b") || p->IsNamed("strong"); });
-    return bold.empty() ? nullptr : bold.front();
+    return FindBelow(pScope,
+                     [](const CMarkupNode* p) { return NodeNameIs(p, "b") || NodeNameIs(p, "strong"); });
 }
 
 // The header blocks: their text as a greeting, then a bold valid ID.
@@ -159,19 +185,27 @@ BOOL ReadHeaderBlocks(CMarkupNode* pRoot, CString& out)
     } kBlocks[] = {
         {FALSE, "masthead"}, {FALSE, "msthd"}, {TRUE, "yjmth"}, {TRUE, "yjmthloginarea"}, {TRUE, "msthdtxt"},
     };
+    // One walk for the five kinds; the blocks of each kind in page order.
+    const int kinds = (int)(sizeof(kBlocks) / sizeof(kBlocks[0]));
+    NodeList found[kinds];
+    MarkupWalk::Walk(
+        pRoot,
+        [&](const CMarkupNode* p)
+        {
+            if (!IsElementBelow(p, pRoot) || !NodeNameIs(p, "div"))
+                return true;
+            for (int i = 0; i < kinds; ++i)
+            {
+                const auto& block = kBlocks[i];
+                if (block.byClass ? HasClassName(p, block.name) : p->Matches("div", "id", block.name, FALSE))
+                    found[i].push_back(const_cast<CMarkupNode*>(p));
+            }
+            return true;
+        },
+        [](const CMarkupNode*) {});
     NodeList blocks;
-    for (const auto& block : kBlocks)
-    {
-        NodeList found = CollectBelow(pRoot,
-                                      [&](const CMarkupNode* p)
-                                      {
-                                          if (!p->IsNamed("div"))
-                                              return FALSE;
-                                          return block.byClass ? HasClassName(p, block.name)
-                                                               : p->Matches("div", "id", block.name, FALSE);
-                                      });
-        blocks.insert(blocks.end(), found.begin(), found.end());
-    }
+    for (const NodeList& kind : found)
+        blocks.insert(blocks.end(), kind.begin(), kind.end());
     for (CMarkupNode* pBlock : blocks)
     {
         if (TakeGreeting(pBlock, out))
@@ -214,14 +248,13 @@ BOOL ReadFirstBold(CMarkupNode* pRoot, CString& out)
 
 BOOL HasLinkTo(const CMarkupNode* pScope, ServiceHost host, LPCTSTR path)
 {
-    return !CollectBelow(pScope,
-                         [&](const CMarkupNode* p)
-                         {
-                             CString href;
-                             return p->IsNamed("a") && p->GetAttribute("href", href) &&
-                                    LinksToService(href, host, path);
-                         })
-                .empty();
+    return FindBelow(pScope,
+                     [&](const CMarkupNode* p)
+                     {
+                         CString href;
+                         return NodeNameIs(p, "a") && p->GetAttribute("href", href) &&
+                                LinksToService(href, host, path);
+                     }) != nullptr;
 }
 
 // A "small" line that links to the points service's book.
