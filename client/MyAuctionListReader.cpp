@@ -25,6 +25,14 @@ const COLORREF kHighlightRowColor = RGB(255, 255, 153);
 
 typedef std::vector<const CMarkupNode*> NodeStack;
 
+// The children of a container, the first on top.
+void PushChildren(const CMarkupNode* node, NodeStack& stack)
+{
+    const CMarkupNodeVector& children = MarkupWalk::Children(node);
+    for (size_t i = children.size(); i-- > 0;)
+        stack.push_back(children[i]);
+}
+
 // The cells of a row: its "td" elements, those of a cell left open
 // included, those of a table nested in a cell not. stack is scratch.
 void CollectCells(const CMarkupNode* row, std::vector<const CMarkupNode*>& cells, NodeStack& stack)
@@ -33,8 +41,7 @@ void CollectCells(const CMarkupNode* row, std::vector<const CMarkupNode*>& cells
     stack.clear();
     if (row->IsLeaf())
         return;
-    const CMarkupNodeVector& children = MarkupWalk::Children(row);
-    stack.assign(children.rbegin(), children.rend());
+    PushChildren(row, stack);
     while (!stack.empty())
     {
         const CMarkupNode* node = stack.back();
@@ -43,8 +50,7 @@ void CollectCells(const CMarkupNode* row, std::vector<const CMarkupNode*>& cells
             continue;
         if (NodeNameIs(node, "td"))
             cells.push_back(node);
-        const CMarkupNodeVector& below = MarkupWalk::Children(node);
-        stack.insert(stack.end(), below.rbegin(), below.rend());
+        PushChildren(node, stack);
     }
 }
 
@@ -102,8 +108,47 @@ void AppendBytes(CString& out, LPCTSTR p, int n)
 // browser shows of it (entities decoded; scripts, styles, comments and
 // markup left as text out), no line breaks, no blanks around it. Written
 // into text, whose buffer the rows of a page share; stack is scratch.
+// The text of a cell that holds one text, or one element (no script or
+// style) that holds one text, when it has no entity, markup, line break or
+// blank at either end: those bytes are the cell's text as they stand.
+bool TakeSimpleCellText(const CMarkupNode* cell, CString& text)
+{
+    if (cell->IsLeaf())
+        return false;
+    const CMarkupNodeVector* children = &MarkupWalk::Children(cell);
+    if (children->size() != 1)
+        return false;
+    const CMarkupNode* node = children->front();
+    if (node->GetType() != MARKUP_TEXT)
+    {
+        if (node->IsLeaf() || NodeNameIs(node, "script") || NodeNameIs(node, "noscript") ||
+            NodeNameIs(node, "style"))
+            return false;
+        children = &MarkupWalk::Children(node);
+        if (children->size() != 1 || children->front()->GetType() != MARKUP_TEXT)
+            return false;
+        node = children->front();
+    }
+    LPCTSTR bytes;
+    int n;
+    static_cast<const CMarkupText*>(node)->GetTextBytes(bytes, n);
+    if (n == 0 || IsBlankByte(bytes[0]) || IsBlankByte(bytes[n - 1]))
+        return false;
+    for (int i = 0; i < n; ++i)
+    {
+        const char c = bytes[i];
+        if (c == '&' || c == '<' || c == '\r' || c == '\n')
+            return false;
+    }
+    std::memcpy(text.GetBufferSetLength(n), bytes, (size_t)n);
+    return true;
+}
+
 void ReadCellText(const CMarkupNode* cell, NodeStack& stack, CString& text)
 {
+    if (cell->GetType() != MARKUP_TEXT && !NodeNameIs(cell, "script") && !NodeNameIs(cell, "noscript") &&
+        !NodeNameIs(cell, "style") && TakeSimpleCellText(cell, text))
+        return;
     text.ReleaseBuffer(0); // emptied, its buffer kept
     stack.assign(1, cell);
     while (!stack.empty())
@@ -133,8 +178,7 @@ void ReadCellText(const CMarkupNode* cell, NodeStack& stack, CString& text)
         if (node->IsLeaf() || NodeNameIs(node, "script") || NodeNameIs(node, "noscript") ||
             NodeNameIs(node, "style"))
             continue;
-        const CMarkupNodeVector& below = MarkupWalk::Children(node);
-        stack.insert(stack.end(), below.rbegin(), below.rend());
+        PushChildren(node, stack);
     }
     // Most cells have no line break and no blank at either end: no pass
     // over them for one. A blank byte is never the lead of a character.
@@ -148,23 +192,20 @@ void ReadCellText(const CMarkupNode* cell, NodeStack& stack, CString& text)
         text.TrimRight();
 }
 
-// The digits FilterNumberChars keeps of the text; TRUE when there are any.
-BOOL DigitsOf(const CString& text, CString& digits)
+// Whether the text has a digit, with the value ParseNumberText or
+// ParseMoneyText reads of it (they read up to a NUL; most texts have none).
+BOOL ReadDigits(const CString& text, LONGLONG& value)
 {
-    digits = text;
-    return FilterNumberChars(digits);
+    if (!ReadNumberDigits(text, text.GetLength(), value))
+        return FALSE;
+    if (std::memchr((LPCTSTR)text, '\0', (size_t)text.GetLength()) != nullptr)
+        value = ParseMoneyText(text);
+    return TRUE;
 }
 
-// ParseNumberText and ParseMoneyText read a text up to a NUL: the text
-// has none, and they would read these very digits.
-BOOL ReadsWhole(const CString& text)
+int ClampToInt(LONGLONG value)
 {
-    return std::memchr((LPCTSTR)text, '\0', (size_t)text.GetLength()) == nullptr;
-}
-
-int NumberOf(const CString& text, const CString& digits)
-{
-    return ReadsWhole(text) ? ParseIntSaturated(digits) : ParseNumberText(text);
+    return value > 0x7FFFFFFF ? 0x7FFFFFFF : (int)value;
 }
 
 char FoldAscii(char c)
@@ -175,8 +216,14 @@ char FoldAscii(char c)
 
 const char kStatusPagePath[] = "/jp/show/mystatus?";
 
+struct ListPageContext
+{
+    ListDateContext dates;
+    std::vector<CString> premiumSources;
+};
+
 CMyAuctionListReader::CMyAuctionListReader(CHttpComm* pHttpComm, CProgressSink* pSink)
-    : CMyAuctionPageReader(pHttpComm, pSink), m_pageCount(0), m_page(1), m_pDates(nullptr)
+    : CMyAuctionPageReader(pHttpComm, pSink), m_pageCount(0), m_page(1), m_pContext(nullptr)
 {
 }
 
@@ -228,6 +275,30 @@ BOOL CMyAuctionListReader::IsHighlightEnabled() const
 
 void CMyAuctionListReader::SetItemFlags(TanzoAuctionItem&, DWORD) {}
 
+BOOL CMyAuctionListReader::ReadsField(int code) const
+{
+    switch (code)
+    {
+    case FieldAuctionID:
+    case FieldTitle:
+    case FieldPrice:
+    case FieldWinningPrice:
+    case FieldHighestWinningPrice:
+    case FieldHighestBid:
+    case FieldBids:
+    case FieldHighestBidder:
+    case FieldHighestWinner:
+    case FieldWinner:
+    case FieldRemainingTime:
+    case FieldEndTime:
+    case FieldSeller:
+    case FieldWatchList:
+        return TRUE;
+    default:
+        return FALSE;
+    }
+}
+
 void CMyAuctionListReader::FillField(TanzoAuctionItem& item, int code, const CMarkupNode* pCell,
                                      const CString& text)
 {
@@ -275,7 +346,8 @@ void CMyAuctionListReader::FillField(TanzoAuctionItem& item, int code, const CMa
             DecodeHtmlEntities(href);
             item.SetItemURL(ResolveHttpUrl(m_finalUrl, href));
         }
-        if (IsPremiumIconAmong(images))
+        if (!images.empty() && IsPremiumIconAmong(images, m_pContext != nullptr ? m_pContext->premiumSources
+                                                                                : GetPremiumIconSources()))
             item.AddItemFlags(TanzoAuctionItem::ItemFlagPremium);
         else
             item.RemoveItemFlags(TanzoAuctionItem::ItemFlagPremium);
@@ -300,18 +372,18 @@ void CMyAuctionListReader::FillField(TanzoAuctionItem& item, int code, const CMa
     case FieldWinningPrice:
     case FieldHighestWinningPrice:
     case FieldHighestBid:
+    {
         // "-" (no bid yet) is no price: it leaves the one another column gave.
-        {
-            CString digits;
-            if (DigitsOf(text, digits))
-                item.SetCurrentPrice(ReadsWhole(text) ? ParseInt64Saturated(digits) : ParseMoneyText(text));
-            break;
-        }
+        LONGLONG value;
+        if (ReadDigits(text, value))
+            item.SetCurrentPrice(value);
+        break;
+    }
     case FieldBids:
     {
-        CString digits;
-        if (DigitsOf(text, digits))
-            item.SetBidCount(NumberOf(text, digits));
+        LONGLONG value;
+        if (ReadDigits(text, value))
+            item.SetBidCount(ClampToInt(value));
         else if (text == "-") // nobody has bid
             item.SetBidCount(0);
         break;
@@ -327,16 +399,17 @@ void CMyAuctionListReader::FillField(TanzoAuctionItem& item, int code, const CMa
         item.SetRemainingTimeText(text);
         break;
     case FieldEndTime:
-        item.SetEndTime(m_pDates != nullptr ? ParseListDate(text, *m_pDates) : ParseListDate(text, m_now));
+        item.SetEndTime(m_pContext != nullptr ? ParseListDate(text, m_pContext->dates)
+                                              : ParseListDate(text, m_now));
         break;
     case FieldSeller:
         item.SetSellerID(text);
         break;
     case FieldWatchList:
     {
-        CString digits;
-        if (DigitsOf(text, digits))
-            item.SetNumber5(NumberOf(text, digits));
+        LONGLONG value;
+        if (ReadDigits(text, value))
+            item.SetNumber5(ClampToInt(value));
         break;
     }
     default:
@@ -403,10 +476,9 @@ int CMyAuctionListReader::ReadPage(CHtmlDocument& page, LPCTSTR finalUrl, CTanzo
     {
         if (page.IsSourceEmpty())
             page.LoadSource();
-        CString text;
-        page.GetSource(text);
         int count = 0;
-        m_pageCount = ReadPageCountFromCounts(text, count) ? count : ReadPageCountFromLinks(page);
+        m_pageCount =
+            ReadPageCountFromCounts(page.GetSourceText(), count) ? count : ReadPageCountFromLinks(page);
     }
 
     CPtrList rows;
@@ -424,14 +496,14 @@ void CMyAuctionListReader::ReadRows(const CPtrList& rows, CTanzoAuctionItemList&
     BOOL header = TRUE;
     size_t lastCells = 0;
     const CString highlight = ColorToHtmlText(kHighlightRowColor, TRUE);
-    // The words of the dates once for the page; the scratch of the rows.
-    const ListDateContext dates(m_now);
-    m_pDates = &dates;
+    // What the rows share, taken once for the page; their scratch.
+    const ListPageContext context{ListDateContext(m_now), GetPremiumIconSources()};
+    m_pContext = &context;
     struct Scope
     {
-        const ListDateContext*& dates;
-        ~Scope() { dates = nullptr; }
-    } scope{m_pDates};
+        const ListPageContext*& context;
+        ~Scope() { context = nullptr; }
+    } scope{m_pContext};
     std::vector<const CMarkupNode*> cells;
     NodeStack stack;
     CString text;
@@ -458,6 +530,8 @@ void CMyAuctionListReader::ReadRows(const CPtrList& rows, CTanzoAuctionItemList&
         item->SetItemFlags(0);
         for (size_t i = 0; i < cells.size() && i < columns.size(); ++i)
         {
+            if (!ReadsField(columns[i]))
+                continue;
             ReadCellText(cells[i], stack, text);
             FillField(*item, columns[i], cells[i], text);
         }

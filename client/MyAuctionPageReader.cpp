@@ -81,25 +81,28 @@ BOOL IsPremiumIcon(const CMarkupNode* pCell)
             return true;
         },
         [](const CMarkupNode*) {});
-    return IsPremiumIconAmong(images);
+    // Most cells have no image: the origin is not looked at for them.
+    return !images.empty() && IsPremiumIconAmong(images, GetPremiumIconSources());
 }
 
-BOOL IsPremiumIconAmong(const std::vector<const CMarkupNode*>& images)
+std::vector<CString> GetPremiumIconSources()
 {
-    // Most cells have no image: the origin is not looked at for them.
-    if (images.empty())
-        return FALSE;
+    std::vector<CString> sources;
     CString origin = GetServiceOrigin(HostImages);
     const int scheme = origin.Find("//");
     if (scheme < 0)
-        return FALSE;
+        return sources;
     const CString host = origin.Mid(scheme);
     static const char* const kPaths[] = {"/images/premium.gif",
                                          "/images/auct/template/ui/auc_mod/ic_9031.gif",
                                          "/images/auct/front/images/premium.gif"};
-    CString sources[3];
-    for (int i = 0; i < 3; ++i)
-        sources[i] = host + kPaths[i];
+    for (const char* path : kPaths)
+        sources.push_back(host + path);
+    return sources;
+}
+
+BOOL IsPremiumIconAmong(const std::vector<const CMarkupNode*>& images, const std::vector<CString>& sources)
+{
     for (const CMarkupNode* image : images)
     {
         CString src;

@@ -1,5 +1,6 @@
 #include "client/StatusPageValues.h"
 
+#include <cstring>
 #include <vector>
 
 #include "afx/LoadText.h"
@@ -71,18 +72,47 @@ int CharCount(LPCTSTR p, int bytes)
 }
 } // namespace
 
+BOOL ReadNumberDigits(LPCTSTR text, int length, LONGLONG& value)
+{
+    // What FilterNumberChars keeps, each character as CharLength steps,
+    // read as ParseInt64Saturated reads the digits it leaves.
+    static const BYTE kFullWidthZero[] = {0x82, 0x4F};
+    const LONGLONG limit = 0x7FFFFFFFFFFFFFFFLL;
+    value = 0;
+    BOOL any = FALSE;
+    LPCTSTR end = text + length;
+    for (LPCTSTR p = text; p < end;)
+    {
+        const int n = CharLength(p, end);
+        int digit = -1;
+        if (n == 1)
+            digit = IsDigitChar((BYTE)*p) ? *p - '0' : -1;
+        else if ((BYTE)p[0] == kFullWidthZero[0] && (BYTE)p[1] >= kFullWidthZero[1] &&
+                 (BYTE)p[1] <= kFullWidthZero[1] + 9)
+            digit = (BYTE)p[1] - kFullWidthZero[1];
+        p += n;
+        if (digit < 0)
+            continue;
+        any = TRUE;
+        value = value > (limit - digit) / 10 ? limit : value * 10 + digit;
+    }
+    return any;
+}
+
 int ParseNumberText(LPCTSTR text)
 {
-    CString digits(text);
-    FilterNumberChars(digits);
-    return ParseIntSaturated(digits);
+    LONGLONG value = 0;
+    if (text != nullptr)
+        ReadNumberDigits(text, (int)std::strlen(text), value);
+    return value > 0x7FFFFFFF ? 0x7FFFFFFF : (int)value;
 }
 
 LONGLONG ParseMoneyText(LPCTSTR text)
 {
-    CString digits(text);
-    FilterNumberChars(digits);
-    return ParseInt64Saturated(digits);
+    LONGLONG value = 0;
+    if (text != nullptr)
+        ReadNumberDigits(text, (int)std::strlen(text), value);
+    return value;
 }
 
 ListDateContext::ListDateContext(const CTime& when) : now(when), year(when.GetYear())
@@ -99,17 +129,41 @@ CTime ParseListDate(LPCTSTR text, const CTime& now)
 
 CTime ParseListDate(LPCTSTR text, const ListDateContext& context)
 {
-    const CString source(text);
+    // One pass over the characters: each word is looked for at the
+    // character boundaries from the end of the one before, as CString::Find
+    // looks, and the number before it read in place.
+    LPCTSTR p = text != nullptr ? text : "";
+    const int length = (int)std::strlen(p);
+    auto charSize = [&](int i) { return AfxIsLeadByte((BYTE)p[i]) && i + 1 < length ? 2 : 1; };
+    auto matchesAt = [&](int i, const CString& word)
+    {
+        const int n = word.GetLength();
+        if (n > length - i || std::memcmp(p + i, (LPCTSTR)word, (size_t)n) != 0)
+            return false;
+        int end = i;
+        while (end < i + n)
+            end += charSize(end);
+        return end == i + n;
+    };
     int values[4] = {};
     int from = 0;
-    for (int i = 0; i < 4; ++i)
+    int i = 0;
+    for (int w = 0; w < 4; ++w)
     {
-        const CString& word = context.words[i];
-        const int at = word.IsEmpty() ? -1 : source.Find(word, from);
-        if (at < 0)
+        const CString& word = context.words[w];
+        if (word.IsEmpty())
             return CTime(0);
-        values[i] = ParseNumberText(source.Mid(from, at - from));
-        from = at + word.GetLength();
+        while (i < length && !matchesAt(i, word))
+            i += charSize(i);
+        if (i >= length)
+            return CTime(0);
+        LONGLONG value = 0;
+        ReadNumberDigits(p + from, i - from, value);
+        values[w] = value > 0x7FFFFFFF ? 0x7FFFFFFF : (int)value;
+        from = i + word.GetLength();
+        // The word's characters end at a boundary: step over them.
+        while (i < from)
+            i += charSize(i);
     }
     const int month = values[0], day = values[1], hour = values[2], minute = values[3];
     if (month < 1 || month > 12 || day < 1 || day > 31 || hour < 0 || hour > 23 || minute < 0 || minute > 59)

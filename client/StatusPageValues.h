@@ -10,6 +10,9 @@
 // The digits of the text ("12,800円", "3日", "１２") as a number; 0 when
 // it has none.
 int ParseNumberText(LPCTSTR text);
+// The same digits of length bytes (a NUL among them counts as no digit),
+// clamped to LONGLONG; FALSE when there is none.
+BOOL ReadNumberDigits(LPCTSTR text, int length, LONGLONG& value);
 LONGLONG ParseMoneyText(LPCTSTR text);
 
 // "1月3日 10時00分" as a local time in the year that puts it nearest to

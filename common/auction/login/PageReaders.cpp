@@ -192,7 +192,7 @@ BOOL ReadHeaderBlocks(CMarkupNode* pRoot, CString& out)
         pRoot,
         [&](const CMarkupNode* p)
         {
-            if (!IsElementBelow(p, pRoot) || !NodeNameIs(p, "div"))
+            if (!NodeNameIs(p, "div") || !IsElementBelow(p, pRoot))
                 return true;
             for (int i = 0; i < kinds; ++i)
             {
