@@ -115,31 +115,29 @@ BOOL LinksToSellingList(CMarkupNode* row)
 void CollectFormRows(CMarkupNode* form, CPtrList& rows)
 {
     // One walk over the form (itself included), in document order.
-    MarkupWalk::Walk(
-        form,
-        [&](const CMarkupNode* row)
-        {
-            if (!NodeNameIs(row, "tr"))
-                return true;
-            BOOL take =
-                FindNodeAttribute(row, "style") != nullptr || FindNodeAttribute(row, "bgcolor") != nullptr;
-            if (!take && !row->IsLeaf())
-                for (const CMarkupNode* child : MarkupWalk::Children(row))
-                {
-                    if (child->IsLeaf())
-                        continue;
-                    const CMarkupAttribute* cls = FindNodeAttribute(child, "class");
-                    if (cls != nullptr && AttributeValueIs(*cls, "auc_del_style"))
-                    {
-                        take = TRUE;
-                        break;
-                    }
-                }
-            if (take)
-                rows.AddTail(const_cast<CMarkupNode*>(row));
-            return true;
-        },
-        [](const CMarkupNode*) {});
+    VisitNodes(form,
+               [&](const CMarkupNode* row)
+               {
+                   if (!NodeNameIs(row, "tr"))
+                       return MarkupWalk::Descend;
+                   BOOL take = FindNodeAttribute(row, "style") != nullptr ||
+                               FindNodeAttribute(row, "bgcolor") != nullptr;
+                   if (!take && !row->IsLeaf())
+                       for (const CMarkupNode* child : MarkupWalk::Children(row))
+                       {
+                           if (child->IsLeaf())
+                               continue;
+                           const CMarkupAttribute* cls = FindNodeAttribute(child, "class");
+                           if (cls != nullptr && AttributeValueIs(*cls, "auc_del_style"))
+                           {
+                               take = TRUE;
+                               break;
+                           }
+                       }
+                   if (take)
+                       rows.AddTail(const_cast<CMarkupNode*>(row));
+                   return MarkupWalk::Descend;
+               });
 }
 
 // Selling.
@@ -178,19 +176,18 @@ BOOL CSellingListReader::ExtractRows(CHtmlDocument& page, CPtrList& rows)
         return FALSE;
     const int kind = page.IsEmptyTagName("tr") ? MARKUP_TAG : MARKUP_TAG_ELEMENT;
     BOOL taking = FALSE;
-    MarkupWalk::Walk(
-        root,
-        [&](const CMarkupNode* p)
-        {
-            if (p->GetType() != kind || !NodeNameIs(p, "tr") || FindNodeAttribute(p, "bgcolor") == nullptr)
-                return true;
-            CMarkupNode* row = const_cast<CMarkupNode*>(p);
-            taking = taking || LinksToSellingList(row);
-            if (taking)
-                rows.AddTail(row);
-            return true;
-        },
-        [](const CMarkupNode*) {});
+    VisitNodes(root,
+               [&](const CMarkupNode* p)
+               {
+                   if (p->GetType() != kind || !NodeNameIs(p, "tr") ||
+                       FindNodeAttribute(p, "bgcolor") == nullptr)
+                       return MarkupWalk::Descend;
+                   CMarkupNode* row = const_cast<CMarkupNode*>(p);
+                   taking = taking || LinksToSellingList(row);
+                   if (taking)
+                       rows.AddTail(row);
+                   return MarkupWalk::Descend;
+               });
     return !rows.IsEmpty();
 }
 

@@ -212,6 +212,40 @@ char FoldAscii(char c)
 {
     return c >= 'A' && c <= 'Z' ? (char)(c + ('a' - 'A')) : c;
 }
+
+bool IsAsciiText(LPCTSTR p, int n)
+{
+    for (int i = 0; i < n; ++i)
+        if ((BYTE)p[i] >= 0x80)
+            return false;
+    return true;
+}
+
+// The row's "bgcolor" contains the colour, letter case aside: as
+// MbsFindNoCase finds it, byte by byte when both are ASCII.
+bool ColorHas(const CMarkupNode* row, const CString& color)
+{
+    const CMarkupAttribute* attribute = FindNodeAttribute(row, "bgcolor");
+    if (attribute == nullptr)
+        return false;
+    LPCTSTR p;
+    int n;
+    GetTerminatedValue(*attribute, p, n);
+    const int m = color.GetLength();
+    if (!IsAsciiText(p, n) || !IsAsciiText(color, m))
+        return MbsFindNoCase(CString(p, n), color) >= 0;
+    if (m == 0 || m > n)
+        return false;
+    for (int at = 0; at + m <= n; ++at)
+    {
+        int i = 0;
+        while (i < m && FoldAscii(p[at + i]) == FoldAscii(color[i]))
+            ++i;
+        if (i == m)
+            return true;
+    }
+    return false;
+}
 } // namespace
 
 const char kStatusPagePath[] = "/jp/show/mystatus?";
@@ -315,34 +349,36 @@ void CMyAuctionListReader::FillField(TanzoAuctionItem& item, int code, const CMa
         const CMarkupNode* bold = nullptr;
         std::vector<const CMarkupNode*> images;
         if (pCell != nullptr)
-            MarkupWalk::Walk(
-                pCell,
-                [&](const CMarkupNode* p)
-                {
-                    LPCTSTR name = p->GetNameText();
-                    switch (FoldAscii(*name))
-                    {
-                    case 'a':
-                        if (link == nullptr && AsciiNameIs(name, "a"))
-                            link = p;
-                        break;
-                    case 'b':
-                        if (bold == nullptr && AsciiNameIs(name, "b"))
-                            bold = p;
-                        break;
-                    case 'i':
-                        if (AsciiNameIs(name, "img"))
-                            images.push_back(p);
-                        break;
-                    default:
-                        break;
-                    }
-                    return true;
-                },
-                [](const CMarkupNode*) {});
-        CString href;
-        if (link != nullptr && link->GetAttribute("href", href))
+            VisitNodes(pCell,
+                       [&](const CMarkupNode* p)
+                       {
+                           LPCTSTR name = p->GetNameText();
+                           switch (FoldAscii(*name))
+                           {
+                           case 'a':
+                               if (link == nullptr && AsciiNameIs(name, "a"))
+                                   link = p;
+                               break;
+                           case 'b':
+                               if (bold == nullptr && AsciiNameIs(name, "b"))
+                                   bold = p;
+                               break;
+                           case 'i':
+                               if (AsciiNameIs(name, "img"))
+                                   images.push_back(p);
+                               break;
+                           default:
+                               break;
+                           }
+                           return MarkupWalk::Descend;
+                       });
+        const CMarkupAttribute* hrefAttribute = link != nullptr ? FindNodeAttribute(link, "href") : nullptr;
+        if (hrefAttribute != nullptr)
         {
+            LPCTSTR bytes;
+            int n;
+            hrefAttribute->GetValueBytes(bytes, n);
+            CString href(bytes, n);
             DecodeHtmlEntities(href);
             item.SetItemURL(ResolveHttpUrl(m_finalUrl, href));
         }
@@ -357,7 +393,7 @@ void CMyAuctionListReader::FillField(TanzoAuctionItem& item, int code, const CMa
             for (const CMarkupNode* image : images)
             {
                 CString src;
-                if (image->GetAttribute("src", src) && src.Find("/featured.gif") >= 0)
+                if (GetAttributeText(image, "src", src) && src.Find("/featured.gif") >= 0)
                     flags |= RowFeatured;
             }
             if (bold != nullptr)
@@ -543,9 +579,7 @@ void CMyAuctionListReader::ReadRows(const CPtrList& rows, CTanzoAuctionItemList&
                 *reachedLimit |= ReachedTimeLimit;
             continue;
         }
-        CString color;
-        if (IsHighlightEnabled() && row->GetAttribute("bgcolor", color) &&
-            MbsFindNoCase(color, highlight) >= 0)
+        if (IsHighlightEnabled() && ColorHas(row, highlight))
             SetItemFlags(*item, RowHighlight);
         items.AddTail(item);
     }

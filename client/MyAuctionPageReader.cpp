@@ -72,15 +72,13 @@ BOOL IsPremiumIcon(const CMarkupNode* pCell)
     if (pCell == nullptr)
         return FALSE;
     std::vector<const CMarkupNode*> images;
-    MarkupWalk::Walk(
-        pCell,
-        [&](const CMarkupNode* p)
-        {
-            if (NodeNameIs(p, "img"))
-                images.push_back(p);
-            return true;
-        },
-        [](const CMarkupNode*) {});
+    VisitNodes(pCell,
+               [&](const CMarkupNode* p)
+               {
+                   if (NodeNameIs(p, "img"))
+                       images.push_back(p);
+                   return MarkupWalk::Descend;
+               });
     // Most cells have no image: the origin is not looked at for them.
     return !images.empty() && IsPremiumIconAmong(images, GetPremiumIconSources());
 }
@@ -106,7 +104,7 @@ BOOL IsPremiumIconAmong(const std::vector<const CMarkupNode*>& images, const std
     for (const CMarkupNode* image : images)
     {
         CString src;
-        if (!image->GetAttribute("src", src))
+        if (!GetAttributeText(image, "src", src))
             continue;
         for (const CString& source : sources)
             if (src.Find(source) >= 0)

@@ -63,6 +63,26 @@ CString NumberBefore(const CString& text, int end)
     return number;
 }
 
+// Days from 1970-01-01 to the day (day may run past its month's end).
+LONGLONG CivilDays(LONGLONG year, int month, int day)
+{
+    year -= month <= 2;
+    const LONGLONG era = (year >= 0 ? year : year - 399) / 400;
+    const LONGLONG yoe = year - era * 400;
+    const LONGLONG doy = (153 * (month + (month > 2 ? -3 : 9)) + 2) / 5;
+    const LONGLONG doe = yoe * 365 + yoe / 4 - yoe / 100 + doy;
+    return era * 146097 + doe - 719468 + (day - 1);
+}
+
+LONGLONG CivilSeconds(LONGLONG year, int month, int day, int hour, int minute, int second)
+{
+    return CivilDays(year, month, day) * 86400 + hour * 3600 + minute * 60 + second;
+}
+
+// A local time lies this near the same clock time read with another UTC
+// offset of the zone (offsets stay within a day of each other).
+const LONGLONG kOffsetMargin = 4 * 86400;
+
 int CharCount(LPCTSTR p, int bytes)
 {
     int count = 0;
@@ -117,6 +137,14 @@ LONGLONG ParseMoneyText(LPCTSTR text)
 
 ListDateContext::ListDateContext(const CTime& when) : now(when), year(when.GetYear())
 {
+    struct tm local = {};
+    when.GetLocalTm(&local);
+    offset = CivilSeconds(local.tm_year + 1900LL, local.tm_mon + 1, local.tm_mday, local.tm_hour,
+                          local.tm_min, local.tm_sec) -
+             when.GetTime();
+    // Without a local time of now (or with an offset past a day) every date
+    // takes the conversions.
+    offsetKnown = local.tm_mday != 0 && offset < 86400 && offset > -86400;
     const UINT wordIds[] = {IDS_MONTH, IDS_DAY, IDS_HOUR, IDS_MINUTE};
     for (int i = 0; i < 4; ++i)
         words[i] = LoadText(wordIds[i]);
@@ -170,6 +198,19 @@ CTime ParseListDate(LPCTSTR text, const ListDateContext& context)
         return CTime(0);
     const CTime& now = context.now;
     const int year = context.year;
+    // Most dates lie far from both limits: which year they take is plain
+    // before any conversion to local time, and one conversion does.
+    const LONGLONG back = now.GetTime() - (CivilSeconds(year, month, day, hour, minute, 0) - context.offset);
+    if (context.offsetKnown && back - kOffsetMargin > kYearBackSeconds)
+    {
+        const CTime next(year + 1, month, day, hour, minute, 0);
+        return next.GetTime() > 0 ? next : CTime(0);
+    }
+    if (context.offsetKnown && -back - kOffsetMargin > kYearAheadSeconds)
+    {
+        const CTime previous(year - 1, month, day, hour, minute, 0);
+        return previous.GetTime() > 0 ? previous : CTime(0);
+    }
     CTime time(year, month, day, hour, minute, 0);
     if ((now - time).GetTotalSeconds() > kYearBackSeconds)
         time = CTime(year + 1, month, day, hour, minute, 0);

@@ -30,6 +30,8 @@ struct ListDateContext
     CString words[4]; // month, day, hour, minute
     CTime now;
     int year;
+    LONGLONG offset; // of the local time at now from UTC, in seconds
+    bool offsetKnown;
 };
 CTime ParseListDate(LPCTSTR text, const ListDateContext& context);
 

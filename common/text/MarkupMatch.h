@@ -2,9 +2,13 @@
 #define TANZO_TEXT_MARKUPMATCH_H
 
 #include <cstring>
+#include <utility>
+#include <vector>
 
+#include "afx/String.h"
 #include "afx/wintypes.h"
 #include "text/MarkupNode.h"
+#include "text/MarkupWalk.h"
 
 // Name and attribute tests for readers that look at every node of a page:
 // the answers of IsNamed, GetAttributeList()->Find and a value compared as
@@ -51,6 +55,19 @@ inline void GetTerminatedValue(const CMarkupAttribute& attribute, LPCTSTR& p, in
         nLength = (int)(static_cast<LPCTSTR>(pNul) - p);
 }
 
+// GetAttribute, the name found in place.
+inline BOOL GetAttributeText(const CMarkupNode* pNode, const char* lower, CString& out)
+{
+    const CMarkupAttribute* pAttribute = FindNodeAttribute(pNode, lower);
+    if (pAttribute == nullptr)
+        return FALSE;
+    LPCTSTR p;
+    int n;
+    pAttribute->GetValueBytes(p, n);
+    out = CString(p, n);
+    return TRUE;
+}
+
 // The value equals text (case-sensitive), as CString's == tells.
 inline bool AttributeValueIs(const CMarkupAttribute& attribute, const char* text)
 {
@@ -58,6 +75,43 @@ inline bool AttributeValueIs(const CMarkupAttribute& attribute, const char* text
     int n;
     GetTerminatedValue(attribute, p, n);
     return (size_t)n == std::strlen(text) && std::memcmp(p, text, (size_t)n) == 0;
+}
+
+// Calls visit(node) for pStart and then every node below it in document
+// order, as MarkupWalk::Prune does, answering MarkupWalk::Descend,
+// SkipChildren or Stop; the stack holds runs of children, and empty
+// containers are never put on it.
+template <class Visit> void VisitNodes(const CMarkupNode* pStart, Visit visit)
+{
+    typedef CMarkupNode* const* Run;
+    MarkupWalk::Next next = visit(pStart);
+    if (next != MarkupWalk::Descend || pStart->IsLeaf())
+        return;
+    const CMarkupNodeVector& top = MarkupWalk::Children(pStart);
+    if (top.empty())
+        return;
+    // Indexed rather than pushed, so that the steps stay inline.
+    std::vector<std::pair<Run, Run>> stack(32);
+    size_t depth = 0;
+    stack[depth++] = std::make_pair(top.data(), top.data() + top.size());
+    while (depth > 0)
+    {
+        std::pair<Run, Run>& run = stack[depth - 1];
+        const CMarkupNode* pNode = *run.first++;
+        if (run.first == run.second)
+            --depth;
+        next = visit(pNode);
+        if (next == MarkupWalk::Stop)
+            return;
+        if (next != MarkupWalk::Descend || pNode->IsLeaf())
+            continue;
+        const CMarkupNodeVector& children = MarkupWalk::Children(pNode);
+        if (children.empty())
+            continue;
+        if (depth == stack.size())
+            stack.resize(depth * 2);
+        stack[depth++] = std::make_pair(children.data(), children.data() + children.size());
+    }
 }
 
 #endif // TANZO_TEXT_MARKUPMATCH_H

@@ -61,15 +61,13 @@ template <class Match> NodeList CollectBelow(const CMarkupNode* pScope, Match ma
     NodeList found;
     if (pScope == nullptr)
         return found;
-    MarkupWalk::Walk(
-        pScope,
-        [&](const CMarkupNode* p)
-        {
-            if (IsElementBelow(p, pScope) && match(p))
-                found.push_back(const_cast<CMarkupNode*>(p));
-            return true;
-        },
-        [](const CMarkupNode*) {});
+    VisitNodes(pScope,
+               [&](const CMarkupNode* p)
+               {
+                   if (IsElementBelow(p, pScope) && match(p))
+                       found.push_back(const_cast<CMarkupNode*>(p));
+                   return MarkupWalk::Descend;
+               });
     return found;
 }
 
@@ -78,8 +76,16 @@ template <class Match> CMarkupNode* FindBelow(const CMarkupNode* pScope, Match m
 {
     if (pScope == nullptr)
         return nullptr;
-    return MarkupWalk::Find(const_cast<CMarkupNode*>(pScope),
-                            [&](CMarkupNode* p) { return IsElementBelow(p, pScope) && match(p); });
+    const CMarkupNode* pFound = nullptr;
+    VisitNodes(pScope,
+               [&](const CMarkupNode* p)
+               {
+                   if (!IsElementBelow(p, pScope) || !match(p))
+                       return MarkupWalk::Descend;
+                   pFound = p;
+                   return MarkupWalk::Stop;
+               });
+    return const_cast<CMarkupNode*>(pFound);
 }
 
 char FoldAscii(char c)
@@ -188,21 +194,20 @@ BOOL ReadHeaderBlocks(CMarkupNode* pRoot, CString& out)
     // One walk for the five kinds; the blocks of each kind in page order.
     const int kinds = (int)(sizeof(kBlocks) / sizeof(kBlocks[0]));
     NodeList found[kinds];
-    MarkupWalk::Walk(
-        pRoot,
-        [&](const CMarkupNode* p)
-        {
-            if (!NodeNameIs(p, "div") || !IsElementBelow(p, pRoot))
-                return true;
-            for (int i = 0; i < kinds; ++i)
-            {
-                const auto& block = kBlocks[i];
-                if (block.byClass ? HasClassName(p, block.name) : p->Matches("div", "id", block.name, FALSE))
-                    found[i].push_back(const_cast<CMarkupNode*>(p));
-            }
-            return true;
-        },
-        [](const CMarkupNode*) {});
+    VisitNodes(pRoot,
+               [&](const CMarkupNode* p)
+               {
+                   if (!NodeNameIs(p, "div") || !IsElementBelow(p, pRoot))
+                       return MarkupWalk::Descend;
+                   for (int i = 0; i < kinds; ++i)
+                   {
+                       const auto& block = kBlocks[i];
+                       if (block.byClass ? HasClassName(p, block.name)
+                                         : p->Matches("div", "id", block.name, FALSE))
+                           found[i].push_back(const_cast<CMarkupNode*>(p));
+                   }
+                   return MarkupWalk::Descend;
+               });
     NodeList blocks;
     for (const NodeList& kind : found)
         blocks.insert(blocks.end(), kind.begin(), kind.end());
@@ -375,42 +380,42 @@ void GetNodePlainText(const CMarkupNode* pNode, CString& out, LPCTSTR lineBreak)
 {
     if (pNode == nullptr)
         return;
-    MarkupWalk::Walk(
-        pNode,
-        [&](const CMarkupNode* p)
-        {
-            switch (p->GetType())
-            {
-            case MARKUP_TEXT:
-            {
-                // Most texts have no entity: those go as they are.
-                const CMarkupText* pText = static_cast<const CMarkupText*>(p);
-                LPCTSTR bytes;
-                int n;
-                pText->GetTextBytes(bytes, n);
-                if (std::memchr(bytes, '&', (size_t)n) == nullptr)
-                {
-                    pText->AppendTextTo(out);
-                    return false;
-                }
-                CString text(bytes, n);
-                DecodeHtmlEntities(text);
-                out += text;
-                return false;
-            }
-            case MARKUP_COMMENT:
-                return false;
-            default:
-                if (p->IsNamed("br"))
-                {
-                    if (lineBreak != nullptr)
-                        out += lineBreak;
-                    return false;
-                }
-                return !(p->IsNamed("script") || p->IsNamed("noscript") || p->IsNamed("style"));
-            }
-        },
-        [](const CMarkupNode*) {});
+    VisitNodes(pNode,
+               [&](const CMarkupNode* p)
+               {
+                   switch (p->GetType())
+                   {
+                   case MARKUP_TEXT:
+                   {
+                       // Most texts have no entity: those go as they are.
+                       const CMarkupText* pText = static_cast<const CMarkupText*>(p);
+                       LPCTSTR bytes;
+                       int n;
+                       pText->GetTextBytes(bytes, n);
+                       if (std::memchr(bytes, '&', (size_t)n) == nullptr)
+                       {
+                           pText->AppendTextTo(out);
+                           return MarkupWalk::SkipChildren;
+                       }
+                       CString text(bytes, n);
+                       DecodeHtmlEntities(text);
+                       out += text;
+                       return MarkupWalk::SkipChildren;
+                   }
+                   case MARKUP_COMMENT:
+                       return MarkupWalk::SkipChildren;
+                   default:
+                       if (p->IsNamed("br"))
+                       {
+                           if (lineBreak != nullptr)
+                               out += lineBreak;
+                           return MarkupWalk::SkipChildren;
+                       }
+                       return p->IsNamed("script") || p->IsNamed("noscript") || p->IsNamed("style")
+                                  ? MarkupWalk::SkipChildren
+                                  : MarkupWalk::Descend;
+                   }
+               });
 }
 
 BOOL IsLoginPageUrl(LPCTSTR url)
