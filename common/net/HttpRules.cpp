@@ -37,6 +37,18 @@ BOOL HasScheme(const CString& path)
     return TRUE;
 }
 
+// The text begins with a scheme and its colon.
+BOOL IsSchemeStart(LPCTSTR text)
+{
+    auto letter = [](char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); };
+    if (!letter(*text))
+        return FALSE;
+    LPCTSTR p = text + 1;
+    while (letter(*p) || (*p >= '0' && *p <= '9') || *p == '+' || *p == '-' || *p == '.')
+        ++p;
+    return *p == ':';
+}
+
 // The address up to its query, or without one up to its fragment.
 CString WithoutQuery(const CString& url)
 {
@@ -60,6 +72,10 @@ void LowerAscii(std::string& text)
 
 CString ResolveHttpUrl(LPCTSTR currentUrl, LPCTSTR url)
 {
+    // An address with a scheme and no fragment stays as it is: its scheme
+    // is ASCII, so no two-byte character hides the colon or a "?" before it.
+    if (url != nullptr && std::strchr(url, '#') == nullptr && IsSchemeStart(url))
+        return CString(url);
     CString cut(url);
     int hash = cut.Find('#');
     if (hash >= 0)
