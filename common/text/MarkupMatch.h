@@ -31,6 +31,25 @@ inline bool AsciiNameIs(LPCTSTR name, const char* lower)
     return *p == '\0';
 }
 
+// The same test of a name given as bytes, which end at a NUL they may hold
+// as the name's string would.
+inline bool AsciiNameIs(LPCTSTR name, int nLength, const char* lower)
+{
+    const BYTE* p = (const BYTE*)name;
+    const BYTE* pEnd = p + nLength;
+    for (; *lower != '\0'; ++p, ++lower)
+    {
+        if (p == pEnd)
+            return false;
+        unsigned c = *p;
+        if (c - 'A' < 26u)
+            c += 'a' - 'A';
+        if (c != (BYTE)*lower)
+            return false;
+    }
+    return p == pEnd || *p == '\0';
+}
+
 inline bool NodeNameIs(const CMarkupNode* pNode, const char* lower)
 {
     return AsciiNameIs(pNode->GetNameText(), lower);
@@ -42,8 +61,13 @@ inline const CMarkupAttribute* FindNodeAttribute(const CMarkupNode* pNode, const
     if (pList == nullptr)
         return nullptr;
     for (int i = 0, n = pList->GetCount(); i < n; ++i)
-        if (AsciiNameIs(pList->GetAt(i).GetName(), lower))
+    {
+        LPCTSTR pName;
+        int nName;
+        pList->GetAt(i).GetNameBytes(pName, nName);
+        if (AsciiNameIs(pName, nName, lower))
             return &pList->GetAt(i);
+    }
     return nullptr;
 }
 
