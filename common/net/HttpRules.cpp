@@ -163,18 +163,31 @@ void MakeCrLfLineEnds(const char* data, int length, CString& out)
         return;
     }
     // Sized once and written in place: a page is large, and every copy and
-    // regrowth of it costs the heap fresh memory.
+    // regrowth of it costs the heap fresh memory. The line feeds are found
+    // by memchr and the runs between them copied whole: a page of the
+    // service is mostly text between its line ends.
+    const char* const pEnd = data + length;
     int nAdded = 0;
-    for (int i = 0; i < length; ++i)
-        if (data[i] == '\n' && (i == 0 || data[i - 1] != '\r'))
+    for (const char* p = data; (p = (const char*)std::memchr(p, '\n', pEnd - p)) != nullptr; ++p)
+        if (p == data || p[-1] != '\r')
             ++nAdded;
     char* pOut = out.GetBufferSetLength(length + nAdded);
-    for (int i = 0; i < length; ++i)
+    if (nAdded == 0)
     {
-        if (data[i] == '\n' && (i == 0 || data[i - 1] != '\r'))
-            *pOut++ = '\r';
-        *pOut++ = data[i];
+        std::memcpy(pOut, data, (size_t)length);
+        return;
     }
+    const char* pRun = data;
+    for (const char* p = data; (p = (const char*)std::memchr(p, '\n', pEnd - p)) != nullptr; ++p)
+    {
+        if (p != data && p[-1] == '\r')
+            continue;
+        std::memcpy(pOut, pRun, (size_t)(p - pRun));
+        pOut += p - pRun;
+        *pOut++ = '\r';
+        pRun = p;
+    }
+    std::memcpy(pOut, pRun, (size_t)(pEnd - pRun));
 }
 
 int FindMetaCharset(const char* data, int length)
