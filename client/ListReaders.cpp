@@ -3,7 +3,9 @@
 #include "client/TanzoAuctionItem.h"
 #include "net/ServiceHosts.h"
 #include "text/HtmlDocument.h"
+#include "text/MarkupMatch.h"
 #include "text/MarkupNode.h"
+#include "text/MarkupWalk.h"
 #include "text/TextEscapes.h"
 #include "text/TextSplit.h"
 
@@ -112,21 +114,30 @@ BOOL LinksToSellingList(CMarkupNode* row)
 
 void CollectFormRows(CMarkupNode* form, CPtrList& rows)
 {
-    CPtrList candidates;
-    form->CollectByName("tr", candidates);
-    for (POSITION pos = candidates.GetHeadPosition(); pos != nullptr;)
-    {
-        CMarkupNode* row = (CMarkupNode*)candidates.GetNext(pos);
-        BOOL take = row->HasAttribute("style") || row->HasAttribute("bgcolor");
-        for (int i = 0; !take && i < row->GetChildCount(); ++i)
-        {
-            CString cls;
-            const CMarkupNode* child = row->GetChild(i);
-            take = !child->IsLeaf() && child->GetAttribute("class", cls) && cls == "auc_del_style";
-        }
-        if (take)
-            rows.AddTail(row);
-    }
+    // One walk over the form (itself included), in document order.
+    VisitNodes(form,
+               [&](const CMarkupNode* row)
+               {
+                   if (!NodeNameIs(row, "tr"))
+                       return MarkupWalk::Descend;
+                   BOOL take = FindNodeAttribute(row, "style") != nullptr ||
+                               FindNodeAttribute(row, "bgcolor") != nullptr;
+                   if (!take && !row->IsLeaf())
+                       for (const CMarkupNode* child : MarkupWalk::Children(row))
+                       {
+                           if (child->IsLeaf())
+                               continue;
+                           const CMarkupAttribute* cls = FindNodeAttribute(child, "class");
+                           if (cls != nullptr && AttributeValueIs(*cls, "auc_del_style"))
+                           {
+                               take = TRUE;
+                               break;
+                           }
+                       }
+                   if (take)
+                       rows.AddTail(const_cast<CMarkupNode*>(row));
+                   return MarkupWalk::Descend;
+               });
 }
 
 // Selling.
@@ -158,16 +169,25 @@ void CSellingListReader::SetItemFlags(TanzoAuctionItem& item, DWORD flags)
 
 BOOL CSellingListReader::ExtractRows(CHtmlDocument& page, CPtrList& rows)
 {
-    CPtrList colored;
-    page.FindElements("tr", colored, "bgcolor");
+    // The "tr" elements with a "bgcolor" in page order, as FindElements
+    // finds them, in one walk that checks names and attributes in place.
+    CMarkupNode* root = page.GetRoot();
+    if (root->HasNoChildren() && !page.Parse())
+        return FALSE;
+    const int kind = page.IsEmptyTagName("tr") ? MARKUP_TAG : MARKUP_TAG_ELEMENT;
     BOOL taking = FALSE;
-    for (POSITION pos = colored.GetHeadPosition(); pos != nullptr;)
-    {
-        CMarkupNode* row = (CMarkupNode*)colored.GetNext(pos);
-        taking = taking || LinksToSellingList(row);
-        if (taking)
-            rows.AddTail(row);
-    }
+    VisitNodes(root,
+               [&](const CMarkupNode* p)
+               {
+                   if (p->GetType() != kind || !NodeNameIs(p, "tr") ||
+                       FindNodeAttribute(p, "bgcolor") == nullptr)
+                       return MarkupWalk::Descend;
+                   CMarkupNode* row = const_cast<CMarkupNode*>(p);
+                   taking = taking || LinksToSellingList(row);
+                   if (taking)
+                       rows.AddTail(row);
+                   return MarkupWalk::Descend;
+               });
     return !rows.IsEmpty();
 }
 

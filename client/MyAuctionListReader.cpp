@@ -9,8 +9,11 @@
 #include "net/HttpRules.h"
 #include "text/Colors.h"
 #include "text/HtmlDocument.h"
+#include "text/MarkupMatch.h"
 #include "text/MarkupNode.h"
+#include "text/MarkupWalk.h"
 #include "text/MbcsString.h"
+#include "text/NumberText.h"
 #include "text/TextCut.h"
 #include "text/TextEscapes.h"
 #include "text/TextSplit.h"
@@ -20,23 +23,34 @@ namespace
 // Rows whose background is this colour carry the highlight option.
 const COLORREF kHighlightRowColor = RGB(255, 255, 153);
 
-// The cells of a row: its "td" elements, those of a cell left open
-// included, those of a table nested in a cell not.
-void CollectCells(const CMarkupNode* row, std::vector<const CMarkupNode*>& cells)
+typedef std::vector<const CMarkupNode*> NodeStack;
+
+// The children of a container, the first on top.
+void PushChildren(const CMarkupNode* node, NodeStack& stack)
 {
-    std::vector<const CMarkupNode*> stack;
-    for (int i = row->GetChildCount() - 1; i >= 0; --i)
-        stack.push_back(row->GetChild(i));
+    const CMarkupNodeVector& children = MarkupWalk::Children(node);
+    for (size_t i = children.size(); i-- > 0;)
+        stack.push_back(children[i]);
+}
+
+// The cells of a row: its "td" elements, those of a cell left open
+// included, those of a table nested in a cell not. stack is scratch.
+void CollectCells(const CMarkupNode* row, std::vector<const CMarkupNode*>& cells, NodeStack& stack)
+{
+    cells.clear();
+    stack.clear();
+    if (row->IsLeaf())
+        return;
+    PushChildren(row, stack);
     while (!stack.empty())
     {
         const CMarkupNode* node = stack.back();
         stack.pop_back();
-        if (node->IsLeaf() || node->IsNamed("table"))
+        if (node->IsLeaf() || NodeNameIs(node, "table"))
             continue;
-        if (node->IsNamed("td"))
+        if (NodeNameIs(node, "td"))
             cells.push_back(node);
-        for (int i = node->GetChildCount() - 1; i >= 0; --i)
-            stack.push_back(node->GetChild(i));
+        PushChildren(node, stack);
     }
 }
 
@@ -76,13 +90,67 @@ void RemoveMarkupLeftAsText(CString& text)
     }
 }
 
+BOOL IsBlankByte(TCHAR ch)
+{
+    return ch == ' ' || (ch >= '\t' && ch <= '\r');
+}
+
+void AppendBytes(CString& out, LPCTSTR p, int n)
+{
+    if (n <= 0)
+        return;
+    const int old = out.GetLength();
+    std::memcpy(out.GetBuffer(old + n) + old, p, (size_t)n);
+    out.ReleaseBuffer(old + n);
+}
+
 // A cell's text as the tables compare it and the items keep it: what a
 // browser shows of it (entities decoded; scripts, styles, comments and
-// markup left as text out), no line breaks, no blanks around it.
-CString CellText(const CMarkupNode* cell)
+// markup left as text out), no line breaks, no blanks around it. Written
+// into text, whose buffer the rows of a page share; stack is scratch.
+// The text of a cell that holds one text, or one element (no script or
+// style) that holds one text, when it has no entity, markup, line break or
+// blank at either end: those bytes are the cell's text as they stand.
+bool TakeSimpleCellText(const CMarkupNode* cell, CString& text)
 {
-    CString text;
-    std::vector<const CMarkupNode*> stack(1, cell);
+    if (cell->IsLeaf())
+        return false;
+    const CMarkupNodeVector* children = &MarkupWalk::Children(cell);
+    if (children->size() != 1)
+        return false;
+    const CMarkupNode* node = children->front();
+    if (node->GetType() != MARKUP_TEXT)
+    {
+        if (node->IsLeaf() || NodeNameIs(node, "script") || NodeNameIs(node, "noscript") ||
+            NodeNameIs(node, "style"))
+            return false;
+        children = &MarkupWalk::Children(node);
+        if (children->size() != 1 || children->front()->GetType() != MARKUP_TEXT)
+            return false;
+        node = children->front();
+    }
+    LPCTSTR bytes;
+    int n;
+    static_cast<const CMarkupText*>(node)->GetTextBytes(bytes, n);
+    if (n == 0 || IsBlankByte(bytes[0]) || IsBlankByte(bytes[n - 1]))
+        return false;
+    for (int i = 0; i < n; ++i)
+    {
+        const char c = bytes[i];
+        if (c == '&' || c == '<' || c == '\r' || c == '\n')
+            return false;
+    }
+    std::memcpy(text.GetBufferSetLength(n), bytes, (size_t)n);
+    return true;
+}
+
+void ReadCellText(const CMarkupNode* cell, NodeStack& stack, CString& text)
+{
+    if (cell->GetType() != MARKUP_TEXT && !NodeNameIs(cell, "script") && !NodeNameIs(cell, "noscript") &&
+        !NodeNameIs(cell, "style") && TakeSimpleCellText(cell, text))
+        return;
+    text.ReleaseBuffer(0); // emptied, its buffer kept
+    stack.assign(1, cell);
     while (!stack.empty())
     {
         const CMarkupNode* node = stack.back();
@@ -98,7 +166,7 @@ CString CellText(const CMarkupNode* cell)
             if (std::memchr(bytes, '&', (size_t)n) == nullptr &&
                 std::memchr(bytes, '<', (size_t)n) == nullptr)
             {
-                pText->AppendTextTo(text);
+                AppendBytes(text, bytes, n);
                 continue;
             }
             CString part(bytes, n);
@@ -107,37 +175,89 @@ CString CellText(const CMarkupNode* cell)
             text += part;
             continue;
         }
-        if (node->IsLeaf() || node->IsNamed("script") || node->IsNamed("noscript") || node->IsNamed("style"))
+        if (node->IsLeaf() || NodeNameIs(node, "script") || NodeNameIs(node, "noscript") ||
+            NodeNameIs(node, "style"))
             continue;
-        for (int i = node->GetChildCount() - 1; i >= 0; --i)
-            stack.push_back(node->GetChild(i));
+        PushChildren(node, stack);
     }
-    // Most cells have no line break: no pass over them for one.
+    // Most cells have no line break and no blank at either end: no pass
+    // over them for one. A blank byte is never the lead of a character.
     if (std::memchr((LPCTSTR)text, '\r', (size_t)text.GetLength()) != nullptr)
         text.Remove('\r');
     if (std::memchr((LPCTSTR)text, '\n', (size_t)text.GetLength()) != nullptr)
         text.Remove('\n');
-    text.TrimLeft();
-    text.TrimRight();
-    return text;
+    if (!text.IsEmpty() && IsBlankByte(text[0]))
+        text.TrimLeft();
+    if (!text.IsEmpty() && IsBlankByte(text[text.GetLength() - 1]))
+        text.TrimRight();
 }
 
-BOOL HasDigit(const CString& text)
+// Whether the text has a digit, with the value ParseNumberText or
+// ParseMoneyText reads of it (they read up to a NUL; most texts have none).
+BOOL ReadDigits(const CString& text, LONGLONG& value)
 {
-    CString digits = text;
-    return FilterNumberChars(digits);
+    if (!ReadNumberDigits(text, text.GetLength(), value))
+        return FALSE;
+    if (std::memchr((LPCTSTR)text, '\0', (size_t)text.GetLength()) != nullptr)
+        value = ParseMoneyText(text);
+    return TRUE;
 }
 
-CMarkupNode* FindIn(const CMarkupNode* node, LPCTSTR tag)
+int ClampToInt(LONGLONG value)
 {
-    return const_cast<CMarkupNode*>(node)->FindByName(tag);
+    return value > 0x7FFFFFFF ? 0x7FFFFFFF : (int)value;
+}
+
+char FoldAscii(char c)
+{
+    return c >= 'A' && c <= 'Z' ? (char)(c + ('a' - 'A')) : c;
+}
+
+bool IsAsciiText(LPCTSTR p, int n)
+{
+    for (int i = 0; i < n; ++i)
+        if ((BYTE)p[i] >= 0x80)
+            return false;
+    return true;
+}
+
+// The row's "bgcolor" contains the colour, letter case aside: as
+// MbsFindNoCase finds it, byte by byte when both are ASCII.
+bool ColorHas(const CMarkupNode* row, const CString& color)
+{
+    const CMarkupAttribute* attribute = FindNodeAttribute(row, "bgcolor");
+    if (attribute == nullptr)
+        return false;
+    LPCTSTR p;
+    int n;
+    GetTerminatedValue(*attribute, p, n);
+    const int m = color.GetLength();
+    if (!IsAsciiText(p, n) || !IsAsciiText(color, m))
+        return MbsFindNoCase(CString(p, n), color) >= 0;
+    if (m == 0 || m > n)
+        return false;
+    for (int at = 0; at + m <= n; ++at)
+    {
+        int i = 0;
+        while (i < m && FoldAscii(p[at + i]) == FoldAscii(color[i]))
+            ++i;
+        if (i == m)
+            return true;
+    }
+    return false;
 }
 } // namespace
 
 const char kStatusPagePath[] = "/jp/show/mystatus?";
 
+struct ListPageContext
+{
+    ListDateContext dates;
+    std::vector<CString> premiumSources;
+};
+
 CMyAuctionListReader::CMyAuctionListReader(CHttpComm* pHttpComm, CProgressSink* pSink)
-    : CMyAuctionPageReader(pHttpComm, pSink), m_pageCount(0), m_page(1)
+    : CMyAuctionPageReader(pHttpComm, pSink), m_pageCount(0), m_page(1), m_pContext(nullptr)
 {
 }
 
@@ -189,6 +309,30 @@ BOOL CMyAuctionListReader::IsHighlightEnabled() const
 
 void CMyAuctionListReader::SetItemFlags(TanzoAuctionItem&, DWORD) {}
 
+BOOL CMyAuctionListReader::ReadsField(int code) const
+{
+    switch (code)
+    {
+    case FieldAuctionID:
+    case FieldTitle:
+    case FieldPrice:
+    case FieldWinningPrice:
+    case FieldHighestWinningPrice:
+    case FieldHighestBid:
+    case FieldBids:
+    case FieldHighestBidder:
+    case FieldHighestWinner:
+    case FieldWinner:
+    case FieldRemainingTime:
+    case FieldEndTime:
+    case FieldSeller:
+    case FieldWatchList:
+        return TRUE;
+    default:
+        return FALSE;
+    }
+}
+
 void CMyAuctionListReader::FillField(TanzoAuctionItem& item, int code, const CMarkupNode* pCell,
                                      const CString& text)
 {
@@ -199,30 +343,60 @@ void CMyAuctionListReader::FillField(TanzoAuctionItem& item, int code, const CMa
         break;
     case FieldTitle:
     {
-        CString href;
-        const CMarkupNode* link = FindIn(pCell, "a");
-        if (link != nullptr && link->GetAttribute("href", href))
+        // One walk over the cell (itself included, in document order) for
+        // its first link, its first bold text and its images.
+        const CMarkupNode* link = nullptr;
+        const CMarkupNode* bold = nullptr;
+        std::vector<const CMarkupNode*> images;
+        if (pCell != nullptr)
+            VisitNodes(pCell,
+                       [&](const CMarkupNode* p)
+                       {
+                           LPCTSTR name = p->GetNameText();
+                           switch (FoldAscii(*name))
+                           {
+                           case 'a':
+                               if (link == nullptr && AsciiNameIs(name, "a"))
+                                   link = p;
+                               break;
+                           case 'b':
+                               if (bold == nullptr && AsciiNameIs(name, "b"))
+                                   bold = p;
+                               break;
+                           case 'i':
+                               if (AsciiNameIs(name, "img"))
+                                   images.push_back(p);
+                               break;
+                           default:
+                               break;
+                           }
+                           return MarkupWalk::Descend;
+                       });
+        const CMarkupAttribute* hrefAttribute = link != nullptr ? FindNodeAttribute(link, "href") : nullptr;
+        if (hrefAttribute != nullptr)
         {
+            LPCTSTR bytes;
+            int n;
+            hrefAttribute->GetValueBytes(bytes, n);
+            CString href(bytes, n);
             DecodeHtmlEntities(href);
             item.SetItemURL(ResolveHttpUrl(m_finalUrl, href));
         }
-        if (IsPremiumIcon(pCell))
+        if (!images.empty() && IsPremiumIconAmong(images, m_pContext != nullptr ? m_pContext->premiumSources
+                                                                                : GetPremiumIconSources()))
             item.AddItemFlags(TanzoAuctionItem::ItemFlagPremium);
         else
             item.RemoveItemFlags(TanzoAuctionItem::ItemFlagPremium);
         if (IsHighlightEnabled())
         {
             DWORD flags = 0;
-            CPtrList images;
-            const_cast<CMarkupNode*>(pCell)->CollectByName("img", images);
-            for (POSITION pos = images.GetHeadPosition(); pos != nullptr;)
+            for (const CMarkupNode* image : images)
             {
                 CString src;
-                if (((const CMarkupNode*)images.GetNext(pos))->GetAttribute("src", src) &&
-                    src.Find("/featured.gif") >= 0)
+                if (GetAttributeText(image, "src", src) && src.Find("/featured.gif") >= 0)
                     flags |= RowFeatured;
             }
-            if (FindIn(pCell, "b") != nullptr)
+            if (bold != nullptr)
                 flags |= RowBold;
             if (flags != 0)
                 SetItemFlags(item, flags);
@@ -234,16 +408,22 @@ void CMyAuctionListReader::FillField(TanzoAuctionItem& item, int code, const CMa
     case FieldWinningPrice:
     case FieldHighestWinningPrice:
     case FieldHighestBid:
+    {
         // "-" (no bid yet) is no price: it leaves the one another column gave.
-        if (HasDigit(text))
-            item.SetCurrentPrice(ParseMoneyText(text));
+        LONGLONG value;
+        if (ReadDigits(text, value))
+            item.SetCurrentPrice(value);
         break;
+    }
     case FieldBids:
-        if (HasDigit(text))
-            item.SetBidCount(ParseNumberText(text));
+    {
+        LONGLONG value;
+        if (ReadDigits(text, value))
+            item.SetBidCount(ClampToInt(value));
         else if (text == "-") // nobody has bid
             item.SetBidCount(0);
         break;
+    }
     case FieldHighestBidder:
     case FieldHighestWinner:
     case FieldWinner:
@@ -255,15 +435,19 @@ void CMyAuctionListReader::FillField(TanzoAuctionItem& item, int code, const CMa
         item.SetRemainingTimeText(text);
         break;
     case FieldEndTime:
-        item.SetEndTime(ParseListDate(text, m_now));
+        item.SetEndTime(m_pContext != nullptr ? ParseListDate(text, m_pContext->dates)
+                                              : ParseListDate(text, m_now));
         break;
     case FieldSeller:
         item.SetSellerID(text);
         break;
     case FieldWatchList:
-        if (HasDigit(text))
-            item.SetNumber5(ParseNumberText(text));
+    {
+        LONGLONG value;
+        if (ReadDigits(text, value))
+            item.SetNumber5(ClampToInt(value));
         break;
+    }
     default:
         break;
     }
@@ -328,10 +512,9 @@ int CMyAuctionListReader::ReadPage(CHtmlDocument& page, LPCTSTR finalUrl, CTanzo
     {
         if (page.IsSourceEmpty())
             page.LoadSource();
-        CString text;
-        page.GetSource(text);
         int count = 0;
-        m_pageCount = ReadPageCountFromCounts(text, count) ? count : ReadPageCountFromLinks(page);
+        m_pageCount =
+            ReadPageCountFromCounts(page.GetSourceText(), count) ? count : ReadPageCountFromLinks(page);
     }
 
     CPtrList rows;
@@ -349,11 +532,21 @@ void CMyAuctionListReader::ReadRows(const CPtrList& rows, CTanzoAuctionItemList&
     BOOL header = TRUE;
     size_t lastCells = 0;
     const CString highlight = ColorToHtmlText(kHighlightRowColor, TRUE);
+    // What the rows share, taken once for the page; their scratch.
+    const ListPageContext context{ListDateContext(m_now), GetPremiumIconSources()};
+    m_pContext = &context;
+    struct Scope
+    {
+        const ListPageContext*& context;
+        ~Scope() { context = nullptr; }
+    } scope{m_pContext};
+    std::vector<const CMarkupNode*> cells;
+    NodeStack stack;
+    CString text;
     for (POSITION pos = rows.GetHeadPosition(); pos != nullptr;)
     {
         const CMarkupNode* row = (const CMarkupNode*)rows.GetNext(pos);
-        std::vector<const CMarkupNode*> cells;
-        CollectCells(row, cells);
+        CollectCells(row, cells, stack);
         if (cells.size() < lastCells)
             continue;
         lastCells = cells.size();
@@ -362,7 +555,8 @@ void CMyAuctionListReader::ReadRows(const CPtrList& rows, CTanzoAuctionItemList&
             for (const CMarkupNode* cell : cells)
             {
                 int code = FieldNone;
-                columns.push_back(map.Lookup(CellText(cell), code) ? code : FieldNone);
+                ReadCellText(cell, stack, text);
+                columns.push_back(map.Lookup(text, code) ? code : FieldNone);
             }
             header = FALSE;
             continue;
@@ -371,7 +565,12 @@ void CMyAuctionListReader::ReadRows(const CPtrList& rows, CTanzoAuctionItemList&
         TanzoAuctionItem* item = CreateItem();
         item->SetItemFlags(0);
         for (size_t i = 0; i < cells.size() && i < columns.size(); ++i)
-            FillField(*item, columns[i], cells[i], CellText(cells[i]));
+        {
+            if (!ReadsField(columns[i]))
+                continue;
+            ReadCellText(cells[i], stack, text);
+            FillField(*item, columns[i], cells[i], text);
+        }
         const LONGLONG end = item->GetEndTime().GetTime();
         if (m_timeLimit.GetTime() != 0 && end > 0 && end <= m_timeLimit.GetTime())
         {
@@ -380,9 +579,7 @@ void CMyAuctionListReader::ReadRows(const CPtrList& rows, CTanzoAuctionItemList&
                 *reachedLimit |= ReachedTimeLimit;
             continue;
         }
-        CString color;
-        if (IsHighlightEnabled() && row->GetAttribute("bgcolor", color) &&
-            MbsFindNoCase(color, highlight) >= 0)
+        if (IsHighlightEnabled() && ColorHas(row, highlight))
             SetItemFlags(*item, RowHighlight);
         items.AddTail(item);
     }

@@ -11,6 +11,8 @@
 
 class CMarkupNode;
 class TanzoAuctionItem;
+struct ListDateContext;
+struct ListPageContext;
 
 // Items read from a status page, owned by whoever holds the list.
 typedef CTypedPtrList<CPtrList, TanzoAuctionItem*> CTanzoAuctionItemList;
@@ -135,6 +137,9 @@ public:
     virtual TanzoAuctionItem* CreateItem() const;
     // Fills the field of a column from its cell (text: the cell's text).
     virtual void FillField(TanzoAuctionItem& item, int code, const CMarkupNode* pCell, const CString& text);
+    // Whether FillField reads columns of the code: the cells of the others
+    // are not read at all.
+    virtual BOOL ReadsField(int code) const;
     // Whether rows may carry paid options (bold, highlight, featured).
     virtual BOOL IsHighlightEnabled() const;
     virtual void SetItemFlags(TanzoAuctionItem& item, DWORD flags);
@@ -191,6 +196,8 @@ protected:
     CTime m_timeLimit;
     CString m_finalUrl; // of the page being read
     CTime m_now;        // of the page being read
+    // While ReadRows reads a page: what its rows share.
+    const ListPageContext* m_pContext;
 };
 
 #endif // TANZO_CLIENT_MYAUCTIONLISTREADER_H

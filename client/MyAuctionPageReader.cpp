@@ -6,7 +6,9 @@
 #include "net/HttpComm.h"
 #include "net/ServiceHosts.h"
 #include "text/HtmlDocument.h"
+#include "text/MarkupMatch.h"
 #include "text/MarkupNode.h"
+#include "text/MarkupWalk.h"
 
 CMyAuctionPageReader::CMyAuctionPageReader(CHttpComm* pHttpComm, CProgressSink* pSink)
     : m_progress(pHttpComm, pSink)
@@ -69,23 +71,43 @@ BOOL IsPremiumIcon(const CMarkupNode* pCell)
 {
     if (pCell == nullptr)
         return FALSE;
+    std::vector<const CMarkupNode*> images;
+    VisitNodes(pCell,
+               [&](const CMarkupNode* p)
+               {
+                   if (NodeNameIs(p, "img"))
+                       images.push_back(p);
+                   return MarkupWalk::Descend;
+               });
+    // Most cells have no image: the origin is not looked at for them.
+    return !images.empty() && IsPremiumIconAmong(images, GetPremiumIconSources());
+}
+
+std::vector<CString> GetPremiumIconSources()
+{
+    std::vector<CString> sources;
     CString origin = GetServiceOrigin(HostImages);
     const int scheme = origin.Find("//");
     if (scheme < 0)
-        return FALSE;
+        return sources;
     const CString host = origin.Mid(scheme);
     static const char* const kPaths[] = {"/images/premium.gif",
                                          "/images/auct/template/ui/auc_mod/ic_9031.gif",
                                          "/images/auct/front/images/premium.gif"};
-    CPtrList images;
-    const_cast<CMarkupNode*>(pCell)->CollectByName("img", images);
-    for (POSITION pos = images.GetHeadPosition(); pos != nullptr;)
+    for (const char* path : kPaths)
+        sources.push_back(host + path);
+    return sources;
+}
+
+BOOL IsPremiumIconAmong(const std::vector<const CMarkupNode*>& images, const std::vector<CString>& sources)
+{
+    for (const CMarkupNode* image : images)
     {
         CString src;
-        if (!((const CMarkupNode*)images.GetNext(pos))->GetAttribute("src", src))
+        if (!GetAttributeText(image, "src", src))
             continue;
-        for (const char* path : kPaths)
-            if (src.Find(host + path) >= 0)
+        for (const CString& source : sources)
+            if (src.Find(source) >= 0)
                 return TRUE;
     }
     return FALSE;

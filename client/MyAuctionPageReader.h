@@ -1,6 +1,8 @@
 #ifndef TANZO_CLIENT_MYAUCTIONPAGEREADER_H
 #define TANZO_CLIENT_MYAUCTIONPAGEREADER_H
 
+#include <vector>
+
 #include "afx/String.h"
 #include "afx/wintypes.h"
 #include "net/ProgressSinkRef.h"
@@ -47,5 +49,10 @@ BOOL GetPageBodyText(CHtmlDocument* pPage, CString& out, BOOL bStripSpaces);
 // A cell shows the premium icon: an image from the service's image host,
 // "//host" followed by one of the icon's paths.
 BOOL IsPremiumIcon(const CMarkupNode* pCell);
+// The addresses it is shown from: "//host" of the image origin with each
+// of the icon's paths; none when the origin has no "//".
+std::vector<CString> GetPremiumIconSources();
+// The same test over images (the "img" nodes of a cell) and sources.
+BOOL IsPremiumIconAmong(const std::vector<const CMarkupNode*>& images, const std::vector<CString>& sources);
 
 #endif // TANZO_CLIENT_MYAUCTIONPAGEREADER_H

@@ -1,5 +1,6 @@
 #include "client/StatusPageValues.h"
 
+#include <cstring>
 #include <vector>
 
 #include "afx/LoadText.h"
@@ -62,6 +63,26 @@ CString NumberBefore(const CString& text, int end)
     return number;
 }
 
+// Days from 1970-01-01 to the day (day may run past its month's end).
+LONGLONG CivilDays(LONGLONG year, int month, int day)
+{
+    year -= month <= 2;
+    const LONGLONG era = (year >= 0 ? year : year - 399) / 400;
+    const LONGLONG yoe = year - era * 400;
+    const LONGLONG doy = (153 * (month + (month > 2 ? -3 : 9)) + 2) / 5;
+    const LONGLONG doe = yoe * 365 + yoe / 4 - yoe / 100 + doy;
+    return era * 146097 + doe - 719468 + (day - 1);
+}
+
+LONGLONG CivilSeconds(LONGLONG year, int month, int day, int hour, int minute, int second)
+{
+    return CivilDays(year, month, day) * 86400 + hour * 3600 + minute * 60 + second;
+}
+
+// A local time lies this near the same clock time read with another UTC
+// offset of the zone (offsets stay within a day of each other).
+const LONGLONG kOffsetMargin = 4 * 86400;
+
 int CharCount(LPCTSTR p, int bytes)
 {
     int count = 0;
@@ -71,39 +92,125 @@ int CharCount(LPCTSTR p, int bytes)
 }
 } // namespace
 
+BOOL ReadNumberDigits(LPCTSTR text, int length, LONGLONG& value)
+{
+    // What FilterNumberChars keeps, each character as CharLength steps,
+    // read as ParseInt64Saturated reads the digits it leaves.
+    static const BYTE kFullWidthZero[] = {0x82, 0x4F};
+    const LONGLONG limit = 0x7FFFFFFFFFFFFFFFLL;
+    value = 0;
+    BOOL any = FALSE;
+    LPCTSTR end = text + length;
+    for (LPCTSTR p = text; p < end;)
+    {
+        const int n = CharLength(p, end);
+        int digit = -1;
+        if (n == 1)
+            digit = IsDigitChar((BYTE)*p) ? *p - '0' : -1;
+        else if ((BYTE)p[0] == kFullWidthZero[0] && (BYTE)p[1] >= kFullWidthZero[1] &&
+                 (BYTE)p[1] <= kFullWidthZero[1] + 9)
+            digit = (BYTE)p[1] - kFullWidthZero[1];
+        p += n;
+        if (digit < 0)
+            continue;
+        any = TRUE;
+        value = value > (limit - digit) / 10 ? limit : value * 10 + digit;
+    }
+    return any;
+}
+
 int ParseNumberText(LPCTSTR text)
 {
-    CString digits(text);
-    FilterNumberChars(digits);
-    return ParseIntSaturated(digits);
+    LONGLONG value = 0;
+    if (text != nullptr)
+        ReadNumberDigits(text, (int)std::strlen(text), value);
+    return value > 0x7FFFFFFF ? 0x7FFFFFFF : (int)value;
 }
 
 LONGLONG ParseMoneyText(LPCTSTR text)
 {
-    CString digits(text);
-    FilterNumberChars(digits);
-    return ParseInt64Saturated(digits);
+    LONGLONG value = 0;
+    if (text != nullptr)
+        ReadNumberDigits(text, (int)std::strlen(text), value);
+    return value;
+}
+
+ListDateContext::ListDateContext(const CTime& when) : now(when), year(when.GetYear())
+{
+    struct tm local = {};
+    when.GetLocalTm(&local);
+    offset = CivilSeconds(local.tm_year + 1900LL, local.tm_mon + 1, local.tm_mday, local.tm_hour,
+                          local.tm_min, local.tm_sec) -
+             when.GetTime();
+    // Without a local time of now (or with an offset past a day) every date
+    // takes the conversions.
+    offsetKnown = local.tm_mday != 0 && offset < 86400 && offset > -86400;
+    const UINT wordIds[] = {IDS_MONTH, IDS_DAY, IDS_HOUR, IDS_MINUTE};
+    for (int i = 0; i < 4; ++i)
+        words[i] = LoadText(wordIds[i]);
 }
 
 CTime ParseListDate(LPCTSTR text, const CTime& now)
 {
-    const CString source(text);
-    const UINT wordIds[] = {IDS_MONTH, IDS_DAY, IDS_HOUR, IDS_MINUTE};
+    return ParseListDate(text, ListDateContext(now));
+}
+
+CTime ParseListDate(LPCTSTR text, const ListDateContext& context)
+{
+    // One pass over the characters: each word is looked for at the
+    // character boundaries from the end of the one before, as CString::Find
+    // looks, and the number before it read in place.
+    LPCTSTR p = text != nullptr ? text : "";
+    const int length = (int)std::strlen(p);
+    auto charSize = [&](int i) { return AfxIsLeadByte((BYTE)p[i]) && i + 1 < length ? 2 : 1; };
+    auto matchesAt = [&](int i, const CString& word)
+    {
+        const int n = word.GetLength();
+        if (n > length - i || std::memcmp(p + i, (LPCTSTR)word, (size_t)n) != 0)
+            return false;
+        int end = i;
+        while (end < i + n)
+            end += charSize(end);
+        return end == i + n;
+    };
     int values[4] = {};
     int from = 0;
-    for (int i = 0; i < 4; ++i)
+    int i = 0;
+    for (int w = 0; w < 4; ++w)
     {
-        const CString word = LoadText(wordIds[i]);
-        const int at = word.IsEmpty() ? -1 : source.Find(word, from);
-        if (at < 0)
+        const CString& word = context.words[w];
+        if (word.IsEmpty())
             return CTime(0);
-        values[i] = ParseNumberText(source.Mid(from, at - from));
-        from = at + word.GetLength();
+        while (i < length && !matchesAt(i, word))
+            i += charSize(i);
+        if (i >= length)
+            return CTime(0);
+        LONGLONG value = 0;
+        ReadNumberDigits(p + from, i - from, value);
+        values[w] = value > 0x7FFFFFFF ? 0x7FFFFFFF : (int)value;
+        from = i + word.GetLength();
+        // The word's characters end at a boundary: step over them.
+        while (i < from)
+            i += charSize(i);
     }
     const int month = values[0], day = values[1], hour = values[2], minute = values[3];
     if (month < 1 || month > 12 || day < 1 || day > 31 || hour < 0 || hour > 23 || minute < 0 || minute > 59)
         return CTime(0);
-    const int year = now.GetYear();
+    const CTime& now = context.now;
+    const int year = context.year;
+    // Most dates lie far from both limits: which year they take is plain
+    // before any conversion to local time, and one conversion does.
+    const LONGLONG back = now.GetTime() - (CivilSeconds(year, month, day, hour, minute, 0) - context.offset);
+    if (context.offsetKnown && back - kOffsetMargin > kYearBackSeconds)
+    {
+        const CTime next(year + 1, month, day, hour, minute, 0);
+        return next.GetTime() > 0 ? next : CTime(0);
+    }
+    if (context.offsetKnown && -back - kOffsetMargin > kYearAheadSeconds)
+    {
+        const CTime previous(year - 1, month, day, hour, minute, 0);
+        return previous.GetTime() > 0 ? previous : CTime(0);
+    }
     CTime time(year, month, day, hour, minute, 0);
     if ((now - time).GetTotalSeconds() > kYearBackSeconds)
         time = CTime(year + 1, month, day, hour, minute, 0);

@@ -65,7 +65,8 @@ BOOL IsTanzoAuctionItem(const AuctionItem* item)
 
 TanzoAuctionItem::TanzoAuctionItem() : m_editFlags(0)
 {
-    ClearAll();
+    // The common record's constructor has cleared its groups already.
+    ResetClientMembers();
 }
 
 TanzoAuctionItem::TanzoAuctionItem(const TanzoAuctionItem& other)

@@ -424,7 +424,9 @@ CString::~CString() = default;
 
 void CString::Empty()
 {
-    std::string().swap(m_str);
+    // The memory goes back too; a string that holds none has nothing to do.
+    if (!m_str.empty() || m_str.capacity() > std::string().capacity())
+        std::string().swap(m_str);
 }
 
 TCHAR CString::GetAt(int nIndex) const

@@ -37,6 +37,18 @@ BOOL HasScheme(const CString& path)
     return TRUE;
 }
 
+// The text begins with a scheme and its colon.
+BOOL IsSchemeStart(LPCTSTR text)
+{
+    auto letter = [](char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); };
+    if (!letter(*text))
+        return FALSE;
+    LPCTSTR p = text + 1;
+    while (letter(*p) || (*p >= '0' && *p <= '9') || *p == '+' || *p == '-' || *p == '.')
+        ++p;
+    return *p == ':';
+}
+
 // The address up to its query, or without one up to its fragment.
 CString WithoutQuery(const CString& url)
 {
@@ -60,6 +72,10 @@ void LowerAscii(std::string& text)
 
 CString ResolveHttpUrl(LPCTSTR currentUrl, LPCTSTR url)
 {
+    // An address with a scheme and no fragment stays as it is: its scheme
+    // is ASCII, so no two-byte character hides the colon or a "?" before it.
+    if (url != nullptr && std::strchr(url, '#') == nullptr && IsSchemeStart(url))
+        return CString(url);
     CString cut(url);
     int hash = cut.Find('#');
     if (hash >= 0)
@@ -147,18 +163,31 @@ void MakeCrLfLineEnds(const char* data, int length, CString& out)
         return;
     }
     // Sized once and written in place: a page is large, and every copy and
-    // regrowth of it costs the heap fresh memory.
+    // regrowth of it costs the heap fresh memory. The line feeds are found
+    // by memchr and the runs between them copied whole: a page of the
+    // service is mostly text between its line ends.
+    const char* const pEnd = data + length;
     int nAdded = 0;
-    for (int i = 0; i < length; ++i)
-        if (data[i] == '\n' && (i == 0 || data[i - 1] != '\r'))
+    for (const char* p = data; (p = (const char*)std::memchr(p, '\n', pEnd - p)) != nullptr; ++p)
+        if (p == data || p[-1] != '\r')
             ++nAdded;
     char* pOut = out.GetBufferSetLength(length + nAdded);
-    for (int i = 0; i < length; ++i)
+    if (nAdded == 0)
     {
-        if (data[i] == '\n' && (i == 0 || data[i - 1] != '\r'))
-            *pOut++ = '\r';
-        *pOut++ = data[i];
+        std::memcpy(pOut, data, (size_t)length);
+        return;
     }
+    const char* pRun = data;
+    for (const char* p = data; (p = (const char*)std::memchr(p, '\n', pEnd - p)) != nullptr; ++p)
+    {
+        if (p != data && p[-1] == '\r')
+            continue;
+        std::memcpy(pOut, pRun, (size_t)(p - pRun));
+        pOut += p - pRun;
+        *pOut++ = '\r';
+        pRun = p;
+    }
+    std::memcpy(pOut, pRun, (size_t)(pEnd - pRun));
 }
 
 int FindMetaCharset(const char* data, int length)

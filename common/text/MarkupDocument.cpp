@@ -52,6 +52,13 @@ void CMarkupDocument::GetSource(CString& out)
     out = m_strSource;
 }
 
+const CString& CMarkupDocument::GetSourceText()
+{
+    if (m_strSource.IsEmpty() && !m_root.HasNoChildren())
+        m_root.GetMarkup(m_strSource, TRUE);
+    return m_strSource;
+}
+
 void CMarkupDocument::Clear()
 {
     m_strSource.Empty();

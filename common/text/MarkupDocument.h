@@ -41,6 +41,8 @@ public:
 
     // The source; a document built from a tree alone is written out first.
     void GetSource(CString& out);
+    // The same text without a copy, valid until the source changes.
+    const CString& GetSourceText();
     BOOL IsSourceEmpty() const { return m_strSource.IsEmpty(); }
     void Clear();
     CMarkupRoot* GetRoot() { return &m_root; }

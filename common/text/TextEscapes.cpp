@@ -45,7 +45,8 @@ inline bool IsUnicodeEscape(const char* p, const char* end)
 BOOL DecodeHtmlEntities(CString& text, BOOL keepNbsp)
 {
     const int length = text.GetLength();
-    if (length == 0)
+    // Most texts have no entity at all: nothing to rewrite.
+    if (length == 0 || std::memchr((LPCTSTR)text, '&', (size_t)length) == nullptr)
         return FALSE;
     // Decoding only shortens the text: compact it in place, one pass.
     char* begin = text.GetBuffer(length);

@@ -101,11 +101,19 @@ TEST(HttpRules, MakesBareLineFeedsCrLf)
         {"a\rb\r", "a\rb\r"},
         {std::string("a\0\nb", 4), std::string("a\0\r\nb", 5)},
         {"", ""},
+        {"no line end", "no line end"},
+        {"\nab\r\ncd\ne", "\r\nab\r\ncd\r\ne"},
+        {"\r\n", "\r\n"},
+        {"\r\r\n\n\r", "\r\r\n\r\n\r"},
     };
     for (const LineCase& c : cases)
     {
         CString out = MakeCrLfLineEnds(c.in.data(), (int)c.in.size());
         EXPECT_EQ(c.out, std::string((LPCTSTR)out, (size_t)out.GetLength())) << c.in;
+        // Into the room of a longer earlier page, as the HTTP client reuses it.
+        CString room(std::string(300, 'x').c_str());
+        MakeCrLfLineEnds(c.in.data(), (int)c.in.size(), room);
+        EXPECT_EQ(c.out, std::string((LPCTSTR)room, (size_t)room.GetLength())) << c.in;
     }
 }
 

@@ -79,12 +79,26 @@ BOOL BringMainWindowForward()
     return FALSE;
 }
 
+namespace
+{
+// The system's cursors are shared and never destroyed: loaded once, since
+// each load asks the window station again (every HTTP request sets both).
+HCURSOR SystemCursor(LPCSTR lpszName, HCURSOR& hCache)
+{
+    if (hCache == nullptr)
+        hCache = ::LoadCursorA(nullptr, lpszName);
+    return hCache;
+}
+HCURSOR g_hBusyCursor = nullptr;
+HCURSOR g_hArrowCursor = nullptr;
+} // namespace
+
 CBusyCursor::CBusyCursor()
 {
-    ::SetCursor(::LoadCursorA(nullptr, IDC_APPSTARTING));
+    ::SetCursor(SystemCursor(IDC_APPSTARTING, g_hBusyCursor));
 }
 
 CBusyCursor::~CBusyCursor()
 {
-    ::SetCursor(::LoadCursorA(nullptr, IDC_ARROW));
+    ::SetCursor(SystemCursor(IDC_ARROW, g_hArrowCursor));
 }

@@ -4,6 +4,7 @@
 #include "text/CharClass.h"
 #include "text/HtmlDocument.h"
 #include "text/HtmlText.h"
+#include "text/MarkupMatch.h"
 #include "text/MarkupNode.h"
 #include "text/MarkupWalk.h"
 #include "text/MbcsString.h"
@@ -48,36 +49,68 @@ template <size_t N> void TrimChars(CString& text, const char* const (&set)[N])
     text = text.Mid(starts[first], starts[last] - starts[first]);
 }
 
+bool IsElementBelow(const CMarkupNode* p, const CMarkupNode* pScope)
+{
+    const int type = p->GetType();
+    return p != pScope && type != MARKUP_TEXT && type != MARKUP_COMMENT;
+}
+
 // Elements below pScope (not pScope itself) in document order.
 template <class Match> NodeList CollectBelow(const CMarkupNode* pScope, Match match)
 {
     NodeList found;
     if (pScope == nullptr)
         return found;
-    MarkupWalk::Walk(
-        pScope,
-        [&](const CMarkupNode* p)
-        {
-            const int type = p->GetType();
-            if (p != pScope && type != MARKUP_TEXT && type != MARKUP_COMMENT && match(p))
-                found.push_back(const_cast<CMarkupNode*>(p));
-            return true;
-        },
-        [](const CMarkupNode*) {});
+    VisitNodes(pScope,
+               [&](const CMarkupNode* p)
+               {
+                   if (IsElementBelow(p, pScope) && match(p))
+                       found.push_back(const_cast<CMarkupNode*>(p));
+                   return MarkupWalk::Descend;
+               });
     return found;
+}
+
+// The first of them: the walk stops there.
+template <class Match> CMarkupNode* FindBelow(const CMarkupNode* pScope, Match match)
+{
+    if (pScope == nullptr)
+        return nullptr;
+    const CMarkupNode* pFound = nullptr;
+    VisitNodes(pScope,
+               [&](const CMarkupNode* p)
+               {
+                   if (!IsElementBelow(p, pScope) || !match(p))
+                       return MarkupWalk::Descend;
+                   pFound = p;
+                   return MarkupWalk::Stop;
+               });
+    return const_cast<CMarkupNode*>(pFound);
+}
+
+char FoldAscii(char c)
+{
+    return c >= 'A' && c <= 'Z' ? (char)(c + ('a' - 'A')) : c;
+}
+
+// IsNamed, with names that differ in their first byte told apart without
+// a call (a two-byte character's lead byte is no letter).
+bool HasName(const CMarkupNode* p, LPCTSTR name)
+{
+    return FoldAscii(*p->GetNameText()) == FoldAscii(*name) && p->IsNamed(name);
 }
 
 NodeList CollectNamed(const CMarkupNode* pScope, LPCTSTR name)
 {
-    return CollectBelow(pScope, [&](const CMarkupNode* p) { return p->IsNamed(name); });
+    return CollectBelow(pScope, [&](const CMarkupNode* p) { return HasName(p, name); });
 }
 
 CMarkupNode* FirstBelow(const CMarkupNode* pScope, LPCTSTR name, LPCTSTR attrName = nullptr,
                         LPCTSTR attrValue = nullptr)
 {
-    NodeList nodes = CollectBelow(pScope, [&](const CMarkupNode* p)
-                                  { return p->Matches(name, attrName, attrValue, FALSE); });
-    return nodes.empty() ? nullptr : nodes.front();
+    return FindBelow(
+        pScope, [&](const CMarkupNode* p)
+        { return (*name == '\0' || HasName(p, name)) && p->Matches(name, attrName, attrValue, FALSE); });
 }
 
 CString NodeText(const CMarkupNode* pNode)
@@ -144,9 +177,8 @@ BOOL TakeValidId(const CMarkupNode* pNode, CString& out)
 
 CMarkupNode* FirstBold(const CMarkupNode* pScope)
 {
-    NodeList bold =
-        CollectBelow(pScope, [](const CMarkupNode* p) { return p->IsNamed("b") || p->IsNamed("strong"); });
-    return bold.empty() ? nullptr : bold.front();
+    return FindBelow(pScope,
+                     [](const CMarkupNode* p) { return NodeNameIs(p, "b") || NodeNameIs(p, "strong"); });
 }
 
 // The header blocks: their text as a greeting, then a bold valid ID.
@@ -159,19 +191,26 @@ BOOL ReadHeaderBlocks(CMarkupNode* pRoot, CString& out)
     } kBlocks[] = {
         {FALSE, "masthead"}, {FALSE, "msthd"}, {TRUE, "yjmth"}, {TRUE, "yjmthloginarea"}, {TRUE, "msthdtxt"},
     };
+    // One walk for the five kinds; the blocks of each kind in page order.
+    const int kinds = (int)(sizeof(kBlocks) / sizeof(kBlocks[0]));
+    NodeList found[kinds];
+    VisitNodes(pRoot,
+               [&](const CMarkupNode* p)
+               {
+                   if (!NodeNameIs(p, "div") || !IsElementBelow(p, pRoot))
+                       return MarkupWalk::Descend;
+                   for (int i = 0; i < kinds; ++i)
+                   {
+                       const auto& block = kBlocks[i];
+                       if (block.byClass ? HasClassName(p, block.name)
+                                         : p->Matches("div", "id", block.name, FALSE))
+                           found[i].push_back(const_cast<CMarkupNode*>(p));
+                   }
+                   return MarkupWalk::Descend;
+               });
     NodeList blocks;
-    for (const auto& block : kBlocks)
-    {
-        NodeList found = CollectBelow(pRoot,
-                                      [&](const CMarkupNode* p)
-                                      {
-                                          if (!p->IsNamed("div"))
-                                              return FALSE;
-                                          return block.byClass ? HasClassName(p, block.name)
-                                                               : p->Matches("div", "id", block.name, FALSE);
-                                      });
-        blocks.insert(blocks.end(), found.begin(), found.end());
-    }
+    for (const NodeList& kind : found)
+        blocks.insert(blocks.end(), kind.begin(), kind.end());
     for (CMarkupNode* pBlock : blocks)
     {
         if (TakeGreeting(pBlock, out))
@@ -214,14 +253,13 @@ BOOL ReadFirstBold(CMarkupNode* pRoot, CString& out)
 
 BOOL HasLinkTo(const CMarkupNode* pScope, ServiceHost host, LPCTSTR path)
 {
-    return !CollectBelow(pScope,
-                         [&](const CMarkupNode* p)
-                         {
-                             CString href;
-                             return p->IsNamed("a") && p->GetAttribute("href", href) &&
-                                    LinksToService(href, host, path);
-                         })
-                .empty();
+    return FindBelow(pScope,
+                     [&](const CMarkupNode* p)
+                     {
+                         CString href;
+                         return NodeNameIs(p, "a") && p->GetAttribute("href", href) &&
+                                LinksToService(href, host, path);
+                     }) != nullptr;
 }
 
 // A "small" line that links to the points service's book.
@@ -342,42 +380,42 @@ void GetNodePlainText(const CMarkupNode* pNode, CString& out, LPCTSTR lineBreak)
 {
     if (pNode == nullptr)
         return;
-    MarkupWalk::Walk(
-        pNode,
-        [&](const CMarkupNode* p)
-        {
-            switch (p->GetType())
-            {
-            case MARKUP_TEXT:
-            {
-                // Most texts have no entity: those go as they are.
-                const CMarkupText* pText = static_cast<const CMarkupText*>(p);
-                LPCTSTR bytes;
-                int n;
-                pText->GetTextBytes(bytes, n);
-                if (std::memchr(bytes, '&', (size_t)n) == nullptr)
-                {
-                    pText->AppendTextTo(out);
-                    return false;
-                }
-                CString text(bytes, n);
-                DecodeHtmlEntities(text);
-                out += text;
-                return false;
-            }
-            case MARKUP_COMMENT:
-                return false;
-            default:
-                if (p->IsNamed("br"))
-                {
-                    if (lineBreak != nullptr)
-                        out += lineBreak;
-                    return false;
-                }
-                return !(p->IsNamed("script") || p->IsNamed("noscript") || p->IsNamed("style"));
-            }
-        },
-        [](const CMarkupNode*) {});
+    VisitNodes(pNode,
+               [&](const CMarkupNode* p)
+               {
+                   switch (p->GetType())
+                   {
+                   case MARKUP_TEXT:
+                   {
+                       // Most texts have no entity: those go as they are.
+                       const CMarkupText* pText = static_cast<const CMarkupText*>(p);
+                       LPCTSTR bytes;
+                       int n;
+                       pText->GetTextBytes(bytes, n);
+                       if (std::memchr(bytes, '&', (size_t)n) == nullptr)
+                       {
+                           pText->AppendTextTo(out);
+                           return MarkupWalk::SkipChildren;
+                       }
+                       CString text(bytes, n);
+                       DecodeHtmlEntities(text);
+                       out += text;
+                       return MarkupWalk::SkipChildren;
+                   }
+                   case MARKUP_COMMENT:
+                       return MarkupWalk::SkipChildren;
+                   default:
+                       if (p->IsNamed("br"))
+                       {
+                           if (lineBreak != nullptr)
+                               out += lineBreak;
+                           return MarkupWalk::SkipChildren;
+                       }
+                       return p->IsNamed("script") || p->IsNamed("noscript") || p->IsNamed("style")
+                                  ? MarkupWalk::SkipChildren
+                                  : MarkupWalk::Descend;
+                   }
+               });
 }
 
 BOOL IsLoginPageUrl(LPCTSTR url)
